@@ -1,0 +1,47 @@
+#ifndef CRECORDCONFIG_H
+#define CRECORDCONFIG_H
+
+#include <QMutex>
+#include <QObject>
+
+class QSettings;
+
+// The receiver of calibration display changes: the main window registers
+// itself so that a change made in the preferences reaches the configuration
+// page at once. Kept abstract so the core library needs no widget header.
+class CCalibrationDisplayListener
+{
+public:
+    virtual ~CCalibrationDisplayListener() = default;
+    virtual void calibrationDisplayChanged(bool show) = 0;
+};
+
+// The application configuration in config/record-config.ini (group "record",
+// keys formLan and tempAdjust). One instance for the process.
+class CRecordConfig : public QObject
+{
+    Q_OBJECT
+public:
+    static CRecordConfig *instance();
+
+    // Reads the file once and sets languageCode and tempAdjust; a second call
+    // does nothing. The file is never created here.
+    void load();
+    // Both setters write nothing before load().
+    void setTempAdjust(int value);
+    void setFormLan(const QString &value);
+
+    void setMainWindow(CCalibrationDisplayListener *window);
+    CCalibrationDisplayListener *mainWindow() const;
+
+private:
+    explicit CRecordConfig(QObject *parent = nullptr);
+
+    static CRecordConfig *m_instance;
+    static QMutex m_mutex;
+
+    QSettings *m_settings = nullptr;
+    CCalibrationDisplayListener *m_mainWindow = nullptr;
+};
+
+#endif // CRECORDCONFIG_H

@@ -1,0 +1,46 @@
+// vesmira-cli: the command-line companion of Vesmira. It links the core
+// library only and works on the same application directory as the GUI.
+#include "app/appglobals.h"
+#include "app/crecordconfig.h"
+#include "export/gbkcodeutils.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+namespace {
+
+int usage(QTextStream &err)
+{
+    err << "usage: vesmira-cli COMMAND [ARGUMENTS]\n"
+           "\n"
+           "commands:\n"
+           "  help       show this text\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    applicationDir = QCoreApplication::applicationDirPath();
+    GbkCodeUtils::instance()->load(applicationDir + "/config/gbk_code.txt");
+    CRecordConfig::instance()->load();
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setCodec("UTF-8");
+    err.setCodec("UTF-8");
+
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage(err);
+    const QString command = args.first();
+    if (command == QLatin1String("help") || command == QLatin1String("--help")) {
+        usage(out);
+        return 0;
+    }
+    err << "vesmira-cli: unknown command \"" << command << "\"\n";
+    return usage(err);
+}

@@ -1,0 +1,6 @@
+#include "model/cdevicesettinginfo.h"
+
+CDeviceSettingInfo::CDeviceSettingInfo(QObject *parent)
+    : QObject(parent)
+{
+}

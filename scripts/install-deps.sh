@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running Vesmira
+# needs. Idempotent: it asks apt only when a package is missing.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  qtbase5-dev qttools5-dev qttools5-dev-tools libqt5sql5-sqlite libqcustomplot-dev
+  # Qt's own Chinese and English texts
+  qttranslations5-l10n
+  # tests: sanitizers and fuzzers (clang's libFuzzer), headless display, PDF checks
+  clang libclang-rt-14-dev xvfb xauth poppler-utils sqlite3
+  # running the application: Chinese fonts for the Chinese interface
+  fonts-noto-cjk
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all packages present"
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Vesmira twice (normal, and with
+# AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test in both.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+(cd build && ctest --output-on-failure -j "$jobs")
+
+# Sanitizer build: leaks and undefined behaviour fail the tests.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESMIRA_SANITIZE=ON -DVESMIRA_BUILD_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+(cd build-asan && ctest --output-on-failure -j "$jobs")

@@ -1,0 +1,135 @@
+#include "export/gbkcodeutils.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <iconv.h>
+
+class TestGbkCodeUtils : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir tmp;
+
+    QString writeTable(const QByteArray &body)
+    {
+        static int n = 0;
+        const QString path = tmp.filePath(QString("table%1.txt").arg(++n));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(body);
+        return path;
+    }
+
+private slots:
+    void loadAndLookup()
+    {
+        GbkCodeUtils *gbk = GbkCodeUtils::instance();
+        gbk->load(writeTable("B0A1,\xe5\x95\x8a\n"          // one entry
+                             "B0A2,x,y\n"                    // two commas: skipped
+                             "nocomma\n"                     // no comma: skipped
+                             "B0A1,second\n"                 // same code again: first wins
+                             " B0A3,\xe5\x9f\x83 \n"         // nothing is trimmed
+                             "\n"));
+        QCOMPARE(gbk->entryCount(), 3);
+        QCOMPARE(gbk->lookup("B0A1"), QString::fromUtf8("\xe5\x95\x8a"));
+        QCOMPARE(gbk->lookup("b0a1"), QString(""));
+        QCOMPARE(gbk->lookup("B0A2"), QString(""));
+        QCOMPARE(gbk->lookup("B0A3"), QString(""));
+        QCOMPARE(gbk->lookup(" B0A3"), QString::fromUtf8("\xe5\x9f\x83 "));
+
+        // A file that cannot be opened leaves the table as it was.
+        gbk->load(tmp.filePath("missing.txt"));
+        QCOMPARE(gbk->entryCount(), 3);
+        // An empty file empties it; a last line without line end still counts.
+        gbk->load(writeTable(""));
+        QCOMPARE(gbk->entryCount(), 0);
+        gbk->load(writeTable("B0A1,a\nB0A2,b"));
+        QCOMPARE(gbk->lookup("B0A2"), QString("b"));
+    }
+
+    void decodeHexText_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ascii") << "<4142> Tj" << "AB";
+        QTest::newRow("celsius") << "<B043> Tj" << QString::fromUtf8("°C");
+        QTest::newRow("ascii then fahrenheit") << "<41B046> Tj" << QString::fromUtf8("A°F");
+        QTest::newRow("value with unit") << "<3235B043> Tj" << QString::fromUtf8("25°C");
+        QTest::newRow("chinese") << "<B0A141> Tj" << QString::fromUtf8("\xe5\x95\x8a") + "A";
+        QTest::newRow("code missing from table") << "<41C0A142> Tj" << "AB";
+        QTest::newRow("byte 80 is one character") << "<80>" << QString(QChar(0x80));
+        QTest::newRow("odd trailing digit ignored") << "<41424>" << "AB";
+        QTest::newRow("lower-case digits") << "<6162>" << "ab";
+        QTest::newRow("non-hex pair is byte 0") << "<zz41>" << QString(QChar(0)) + "A";
+        QTest::newRow("no angle bracket") << "(AB) Tj" << "";
+        QTest::newRow("no closing bracket") << "<4142" << "AB";
+        QTest::newRow("empty operand") << "<> Tj" << "";
+        QTest::newRow("first bracket pair only") << "<41> <42>" << "A";
+        QTest::newRow("lead byte at end") << "<41B0>" << "A";
+    }
+    void decodeHexText()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, expected);
+        GbkCodeUtils::instance()->load(writeTable("B0A1,\xe5\x95\x8a\n"));
+        QCOMPARE(GbkCodeUtils::instance()->decodeHexText(line), expected);
+    }
+
+    // The shipped table agrees with an independent GBK decoder (glibc iconv)
+    // on every code that decoder accepts.
+    void generatedTableMatchesIconv()
+    {
+        GbkCodeUtils *gbk = GbkCodeUtils::instance();
+        gbk->load(QStringLiteral(VESMIRA_APP_DIR "/config/gbk_code.txt"));
+        QVERIFY2(gbk->entryCount() > 21000, qPrintable(QString::number(gbk->entryCount())));
+
+        iconv_t cd = iconv_open("UTF-8", "GBK");
+        QVERIFY(cd != iconv_t(-1));
+        int compared = 0;
+        QStringList mismatches;
+        for (int lead = 0x81; lead <= 0xFE; ++lead) {
+            for (int trail = 0x40; trail <= 0xFE; ++trail) {
+                if (trail == 0x7F)
+                    continue;
+                char in[2] = {char(lead), char(trail)};
+                char out[16];
+                char *inp = in;
+                char *outp = out;
+                size_t inLeft = 2;
+                size_t outLeft = sizeof out;
+                iconv(cd, nullptr, nullptr, nullptr, nullptr);
+                if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == size_t(-1) || inLeft != 0)
+                    continue;
+                ++compared;
+                const QString code = QString::asprintf("%02X%02X", lead, trail);
+                const QString expected = QString::fromUtf8(out, int(sizeof out - outLeft));
+                if (gbk->lookup(code) != expected)
+                    mismatches << code;
+            }
+        }
+        iconv_close(cd);
+        QVERIFY2(compared > 21000, qPrintable(QString::number(compared)));
+        QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.mid(0, 20).join(' ')));
+
+        // Every line is upper-case "CODE,TEXT" with one character.
+        for (const GbkCodeUtils::Entry &e : gbk->entries()) {
+            QCOMPARE(e.code.size(), 4);
+            QCOMPARE(e.code, e.code.toUpper());
+            QCOMPARE(e.text.size(), 1);
+        }
+    }
+
+    void writingDirection()
+    {
+        QCOMPARE(GbkCodeUtils::toGbk(QString::fromUtf8("\xe5\x95\x8a")), QByteArray("\xB0\xA1"));
+        QCOMPARE(GbkCodeUtils::toGbk(QString::fromUtf8("按键开启 25")),
+                 QByteArray("\xB0\xB4\xBC\xFC\xBF\xAA\xC6\xF4 25"));
+        QCOMPARE(GbkCodeUtils::toGbk("ASCII (1)"), QByteArray("ASCII (1)"));
+        QCOMPARE(GbkCodeUtils::fromGbk(QByteArray("\xB0\xA1x")), QString::fromUtf8("\xe5\x95\x8ax"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGbkCodeUtils)
+#include "tst_gbkcodeutils.moc"
