@@ -2,6 +2,7 @@
 // library only and works on the same application directory as the GUI.
 #include "app/appglobals.h"
 #include "app/crecordconfig.h"
+#include "cli/commands.h"
 #include "export/gbkcodeutils.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,9 @@ int usage(QTextStream &err)
     err << "usage: vesmira-cli COMMAND [ARGUMENTS]\n"
            "\n"
            "commands:\n"
-           "  help       show this text\n";
+           "  parse REPORT      print the record of a logger report as JSON\n"
+           "  drives            list the candidate drives and the recognised logger\n"
+           "  help              show this text\n";
     return 2;
 }
 
@@ -41,6 +44,11 @@ int main(int argc, char *argv[])
         usage(out);
         return 0;
     }
+    const QStringList rest = args.mid(1);
+    if (command == QLatin1String("parse"))
+        return runParse(rest, out, err);
+    if (command == QLatin1String("drives"))
+        return runDrives(rest, out, err);
     err << "vesmira-cli: unknown command \"" << command << "\"\n";
     return usage(err);
 }
