@@ -17,7 +17,9 @@ function(vesmira_add_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   add_dependencies(${name} gbk_table)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=UTC"
-    TIMEOUT 300)
+  set(_env "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=UTC")
+  if(VESMIRA_SANITIZE)
+    list(APPEND _env "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${_env}" TIMEOUT 300)
 endfunction()
