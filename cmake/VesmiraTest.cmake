@@ -13,7 +13,9 @@ function(vesmira_add_test name)
   endif()
   target_compile_definitions(${name} PRIVATE
     VESMIRA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
-    VESMIRA_APP_DIR="${VESMIRA_APP_DIR}")
+    VESMIRA_APP_DIR="${VESMIRA_APP_DIR}"
+    VESMIRA_RESOURCE_DIR="${CMAKE_BINARY_DIR}/resources")
+  add_dependencies(${name} vesmira_resources)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   add_dependencies(${name} gbk_table)
   add_test(NAME ${name} COMMAND ${name})
