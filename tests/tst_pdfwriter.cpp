@@ -1,0 +1,196 @@
+#include "export/pdfwriter.h"
+#include "helpers/pdfreader.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestPdfWriter : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir tmp;
+
+    QString path(const char *name) const { return tmp.filePath(QString::fromLatin1(name)); }
+
+private slots:
+    // One page: nine objects, exact font objects, offsets and length.
+    void onePageDocument()
+    {
+        PdfWriter w;
+        QVERIFY(PdfOpen(w, path("one.pdf")));
+        const PdfPage page = PdfBeginPage(w);
+        QVERIFY(page.isValid());
+        QCOMPARE(PdfMoveTo(w, page, 10, 20), 0);
+        QCOMPARE(PdfLineTo(w, page, 30, 40), 0);
+        QCOMPARE(PdfStroke(w, page), 0);
+        QCOMPARE(PdfEndPage(w, page), 0);
+        QCOMPARE(PdfClose(w), 0);
+
+        PdfReader r;
+        QVERIFY2(r.load(path("one.pdf")), qPrintable(r.error));
+        QCOMPARE(r.size, 10);
+        QCOMPARE(r.offsets.size() - 1, 9);
+        QCOMPARE(r.count, 1);
+        QCOMPARE(r.kids, QVector<int>({7}));
+        QCOMPARE(r.pages.at(0).stream, QByteArray("10 20 m\n30 40 l\nS\n"));
+        QCOMPARE(r.bodies.value(9), QByteArray("18\n"));
+
+        // The fixed objects, byte for byte.
+        QVERIFY(r.bytes.startsWith("%PDF-1.4\n2 0 obj\n<<\n/Type /Font\n/Subtype /Type1\n"
+                                   "/BaseFont /Arial,Bold\n/Encoding /WinAnsiEncoding\n>>\nendobj\n\n3 0 obj\n"));
+        QCOMPARE(r.offsets[2], qint64(9));
+        QCOMPARE(r.bodies.value(3), QByteArray("<<\n/Type /Font\n/Subtype /Type0\n/BaseFont /SimHei,Bold\n"
+                                               "/Encoding /GB-EUC-H\n/DescendantFonts [ 4 0 R ]\n>>\n"));
+        QCOMPARE(r.bodies.value(1), QByteArray("<<\n/Type /Catalog\n/Pages 6 0 R\n>>\n"));
+        QVERIFY(r.offsets[1] > r.offsets[5]);
+        const QByteArray cid = r.bodies.value(4);
+        QVERIFY(cid.startsWith("<<\n/Type /Font\n/Subtype /CIDFontType0\n/BaseFont /SimHei,Bold\n/DW 1000\n"
+                               "/DW2 [ 880 -1000 ]\n/W [ 668[ 500"));
+        QVERIFY(cid.endsWith("/FontDescriptor 5 0 R\n/CIDSystemInfo <<\n/Registry (Adobe)\n/Ordering (GB1)\n"
+                             "/Supplement 0\n>>\n>>\n"));
+        QCOMPARE(cid.count(" 500"), 27 + 4 + 66 + 1);
+        QVERIFY(cid.contains(" ] 696[ 500 500 500 500 ] 814[ 500"));
+        QVERIFY(cid.contains(" ] 7716[ 500 ] ]\n/FontDescriptor"));
+        QVERIFY(r.bodies.value(5).contains("/FontBBox [ 0 -140 996 855 ]\n/ItalicAngle 0\n/StemV 78\n"));
+        QVERIFY(r.bodies.value(7).contains("/Parent 6 0 R\n/Contents 8 0 R\n"));
+        QVERIFY(r.bodies.value(7).contains("/F1 2 0 R\n/F2 3 0 R\n>>\n>>\n/MediaBox [ 0 0 596 842 ]\n>>\n"));
+        QVERIFY(r.bytes.endsWith("trailer\n<<\n/Size 10\n/Root 1 0 R\n>>\nstartxref\n"
+                                 + QByteArray::number(r.bytes.indexOf("xref\n0 10\n")) + "\n%%EOF"));
+    }
+
+    // The page tree lists the page begun last first, then the others in order.
+    void pageTreeOrder()
+    {
+        PdfWriter w;
+        QVERIFY(PdfOpen(w, path("three.pdf")));
+        for (int i = 0; i < 3; ++i) {
+            const PdfPage page = PdfBeginPage(w);
+            PdfBeginText(w, page);
+            PdfSetFont(w, page, 1, 12);
+            PdfTextPos(w, page, 100, 700);
+            PdfShowText(w, page, QByteArray("page ") + QByteArray::number(i));
+            PdfEndText(w, page);
+            PdfEndPage(w, page);
+        }
+        QCOMPARE(PdfClose(w), 0);
+        PdfReader r;
+        QVERIFY2(r.load(path("three.pdf")), qPrintable(r.error));
+        QCOMPARE(r.kids, QVector<int>({13, 7, 10}));
+        QCOMPARE(r.count, 3);
+        QCOMPARE(r.size, 16);
+        QCOMPARE(r.pages.at(0).texts.at(0).bytes, QByteArray("page 2"));
+        QCOMPARE(r.pages.at(1).texts.at(0).bytes, QByteArray("page 0"));
+        QCOMPARE(r.pages.at(0).stream, QByteArray("BT\n/F1 12.0 Tf\n100 700 Td\n(page 2) Tj\nET\n"));
+    }
+
+    // Literal and hexadecimal strings, escaping, long texts, number forms.
+    void operatorForms()
+    {
+        PdfWriter w;
+        QVERIFY(PdfOpen(w, path("ops.pdf")));
+        const PdfPage page = PdfBeginPage(w);
+        const QByteArray longText(10000, 'x');
+        PdfBeginText(w, page);
+        PdfShowText(w, page, "ABC");
+        PdfShowText(w, page, "\xB2\xE2");
+        PdfShowText(w, page, "A\xB2\xE2");
+        PdfShowText(w, page, "");
+        PdfShowText(w, page, "a(b)c\\d)");
+        PdfShowText(w, page, "line\nend\r");
+        PdfShowText(w, page, longText);
+        PdfEndText(w, page);
+        PdfDash(w, page, 0.0f);
+        PdfDash(w, page, 3);
+        PdfLineWidth(w, page, 0.6f);
+        PdfFillRgb(w, page, 0, 0, 255);
+        PdfStrokeRgbF(w, page, 0.4f, 0.4f, 0.6f);
+        PdfRect(w, page, 38, 760, 520, 13);
+        PdfMoveToF(w, page, 55, 115.5);
+        PdfLineToF(w, page, 1e300, -2.25);
+        PdfEndPage(w, page);
+        QCOMPARE(PdfClose(w), 0);
+
+        PdfReader r;
+        QVERIFY2(r.load(path("ops.pdf")), qPrintable(r.error));
+        const QByteArray s = r.pages.at(0).stream;
+        QVERIFY(s.startsWith("BT\n(ABC) Tj\n<B2E2> Tj\n<41B2E2> Tj\n() Tj\n(a\\(b\\)c\\\\d\\)) Tj\n"
+                             "(line\\012end\\015) Tj\n("));
+        QVERIFY(s.contains("[] 0 d\n[3.0] 0 d\n0.6 w\n0 0 255 rg\n0.4 0.4 0.6 RG\n38 760 520 13 re B\n"
+                           "55.000000 115.500000 m\n1"));
+        QVERIFY(s.endsWith(" -2.250000 l\n"));
+        const QVector<PdfTextRun> texts = r.pages.at(0).texts;
+        QCOMPARE(texts.size(), 7);
+        QCOMPARE(texts.at(4).bytes, QByteArray("a(b)c\\d)"));
+        QCOMPARE(texts.at(5).bytes, QByteArray("line\nend\r"));
+        QCOMPARE(texts.at(6).bytes, longText);
+        QVERIFY(texts.at(2).hex);
+    }
+
+    // A content stream past 65535 bytes keeps its true length.
+    void longStream()
+    {
+        PdfWriter w;
+        QVERIFY(PdfOpen(w, path("long.pdf")));
+        const PdfPage page = PdfBeginPage(w);
+        PdfMoveToF(w, page, 55, 115);
+        for (int i = 0; i < 4000; ++i)
+            PdfLineToF(w, page, 55 + i * 0.12, 115 + (i % 240));
+        PdfStroke(w, page);
+        PdfEndPage(w, page);
+        QCOMPARE(PdfClose(w), 0);
+        PdfReader r;
+        QVERIFY2(r.load(path("long.pdf")), qPrintable(r.error));
+        QVERIFY(r.pages.at(0).stream.size() > 70000);
+        QCOMPARE(r.bodies.value(9).trimmed().toInt(), r.pages.at(0).stream.size());
+    }
+
+    // 86 pages fit the object table; the 87th is refused and nothing is
+    // written for it. Misuse of handles and failed opens report errors.
+    void limitsAndMisuse()
+    {
+        PdfWriter w;
+        QVERIFY(PdfOpen(w, path("full.pdf")));
+        for (int i = 0; i < 86; ++i) {
+            const PdfPage page = PdfBeginPage(w);
+            QVERIFY(page.isValid());
+            QCOMPARE(PdfEndPage(w, page), 0);
+        }
+        const PdfPage refused = PdfBeginPage(w);
+        QVERIFY(!refused.isValid());
+        QCOMPARE(PdfStroke(w, refused), -1);
+        QCOMPARE(PdfEndPage(w, refused), -1);
+        QCOMPARE(PdfClose(w), 0);
+        PdfReader r;
+        QVERIFY2(r.load(path("full.pdf")), qPrintable(r.error));
+        QCOMPARE(r.count, 86);
+        QCOMPARE(r.size, 265);
+        QCOMPARE(r.kids.first(), 7 + 3 * 85);
+
+        // Operators need the page being written.
+        PdfWriter v;
+        QVERIFY(PdfOpen(v, path("misuse.pdf")));
+        const PdfPage first = PdfBeginPage(v);
+        QVERIFY(!PdfBeginPage(v).isValid()); // one page at a time
+        PdfEndPage(v, first);
+        QCOMPARE(PdfMoveTo(v, first, 1, 1), -1);
+        QCOMPARE(PdfClose(v), 0);
+        QCOMPARE(PdfClose(v), -1);
+
+        // A file that cannot be created; an existing file is replaced.
+        PdfWriter u;
+        QVERIFY(!PdfOpen(u, path("no/such/dir/x.pdf")));
+        QVERIFY(!PdfBeginPage(u).isValid());
+        QFile old(path("old.pdf"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(100000, 'z'));
+        old.close();
+        QVERIFY(PdfOpen(u, path("old.pdf")));
+        QCOMPARE(PdfClose(u), 0);
+        PdfReader replaced;
+        QVERIFY2(replaced.load(path("old.pdf")), qPrintable(replaced.error));
+        QCOMPARE(replaced.count, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPdfWriter)
+#include "tst_pdfwriter.moc"
