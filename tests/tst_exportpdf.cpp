@@ -1,0 +1,412 @@
+#include "export/cexportpdf.h"
+#include "export/gbkcodeutils.h"
+#include "helpers/exportrecords.h"
+#include "helpers/pdfreader.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <tuple>
+
+using namespace ExportRecords;
+
+class TestExportPdf : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir tmp;
+    int files = 0;
+
+    // Writes the record and reads it back.
+    bool write(const CSummeryParam &s, const CTempData &data, PdfReader &r, QString *pathOut = nullptr)
+    {
+        const QString path = tmp.filePath(QString("report%1.pdf").arg(++files));
+        CDeviceSettingInfo settings;
+        CExportPdf pdf;
+        pdf.setRecord(&s, &data, &settings);
+        pdf.setPath(path);
+        pdf.setCreatedAt(QDateTime(QDate(2024, 3, 6), QTime(9, 30, 5)));
+        const int pages = pdf.exportPdf();
+        if (pathOut)
+            *pathOut = path;
+        if (!r.load(path)) {
+            qWarning() << r.error;
+            return false;
+        }
+        return pages == r.count;
+    }
+
+    static QByteArray gbk(const char *utf8) { return GbkCodeUtils::toGbk(QString::fromUtf8(utf8)); }
+
+    // The one run at (x, y).
+    static PdfTextRun at(const PdfPageContent &page, double x, double y)
+    {
+        const QVector<PdfTextRun> runs = page.textsAt(x, y);
+        return runs.size() == 1 ? runs.first() : PdfTextRun();
+    }
+
+    // The body lines of a data page (the 5.5-point text) in order.
+    static QVector<PdfTextRun> body(const PdfPageContent &page)
+    {
+        QVector<PdfTextRun> out;
+        for (const PdfTextRun &t : page.texts)
+            if (t.size == 5.5)
+                out << t;
+        return out;
+    }
+
+    // Curve points: move/line operators with "%f" operands, split per stroke.
+    static QVector<QVector<QPointF>> curves(const PdfPageContent &page)
+    {
+        QVector<QVector<QPointF>> out;
+        QVector<QPointF> current;
+        for (const PdfOp &op : page.ops) {
+            if ((op.op == "m" || op.op == "l") && op.operands.value(0).contains('.'))
+                current << QPointF(op.operands[0].toDouble(), op.operands[1].toDouble());
+            else if (op.op == "S" && !current.isEmpty()) {
+                out << current;
+                current.clear();
+            }
+        }
+        return out;
+    }
+
+    // The fill colour in force at the rectangle with these operands.
+    static QString rectFill(const PdfPageContent &page, const QStringList &rect)
+    {
+        QString fill;
+        for (const PdfOp &op : page.ops) {
+            if (op.op == "rg")
+                fill = op.operands.join(' ');
+            if (op.op == "B" && op.operands.isEmpty())
+                continue;
+            if (op.op == "re" && op.operands == rect)
+                return fill;
+        }
+        return "none";
+    }
+
+private slots:
+    void englishFirstPage()
+    {
+        CSummeryParam s;
+        englishSummary(s, false);
+        CTempData data;
+        samples(data, 600, "2024/03/05 08:00:00", 60, wavyTemp);
+        PdfReader r;
+        QVERIFY(write(s, data, r));
+        QCOMPARE(r.count, 3);
+        const PdfPageContent &p = r.pages.at(0);
+
+        PdfTextRun t = at(p, 42, 797);
+        QCOMPARE(t.bytes, QByteArray("DATA REPORT"));
+        QCOMPARE(t.fill, QString("0 0 1"));
+        QCOMPARE(t.size, 23.0);
+        t = at(p, 387, 797);
+        QCOMPARE(t.bytes, QByteArray("File Created At: 2024/03/06 09:30:05"));
+        QCOMPARE(t.fill, QString("0.3 0.3 0.3"));
+        QCOMPARE(at(p, 42, 762).bytes, QByteArray("Device Information"));
+        QCOMPARE(at(p, 42, 662).bytes, QByteArray("Configuration Information"));
+        QCOMPARE(at(p, 42, 517).bytes, QByteArray("Logging Summary"));
+        QCOMPARE(at(p, 147, 745).bytes, QByteArray("TL-30"));
+        QCOMPARE(at(p, 287, 730).bytes, QByteArray("UoM:"));
+        QCOMPARE(at(p, 392, 730).bytes, QByteArray("\xB0" "C"));
+        QCOMPARE(at(p, 392, 700).bytes, QByteArray("EN"));
+        t = at(p, 432, 685);
+        QCOMPARE(t.bytes, QByteArray("85%"));
+        QCOMPARE(t.size, 8.0);
+        QCOMPARE(at(p, 147, 630).bytes, QByteArray("Manual+Delay 30min"));
+        QCOMPARE(at(p, 287, 540).bytes, QByteArray("Reset record after configuration:OFF"));
+        QCOMPARE(at(p, 392, 615).bytes, QByteArray("30.0\xB0" "C"));
+        QCOMPARE(at(p, 147, 500).bytes, QByteArray("31.5\xB0" "C"));
+        QCOMPARE(at(p, 42, 455).bytes, QByteArray("MKT:"));
+        QCOMPARE(at(p, 147, 455).bytes, QByteArray("24.5\xB0" "C"));
+        QCOMPARE(at(p, 392, 410).bytes, QByteArray("Cold chain (test) \\ route"));
+        QCOMPARE(at(p, 285, 34).bytes, QByteArray("Page 1"));
+        QCOMPARE(at(p, 54, 362).bytes, QByteArray("[ \xB0" "C ]"));
+        QCOMPARE(at(p, 285, 362).bytes, QByteArray("Temperature"));
+        QVERIFY(at(p, 405, 362).bytes.isEmpty());
+
+        // An alarm: the three alarm labels red, their values black.
+        for (int y : {470, 455, 440}) {
+            QCOMPARE(at(p, 287, y).fill, QString("1 0 0"));
+            QCOMPARE(at(p, 392, y).fill, QString("0 0 0"));
+        }
+        QCOMPARE(at(p, 42, 440).fill, QString("0 0 0"));
+        // Battery gauge: frame and an 85-point green bar.
+        QCOMPARE(rectFill(p, {"393", "684", "102", "9"}), QString("0.8 0.8 0.8"));
+        QCOMPARE(rectFill(p, {"394", "685", "85", "7"}), QString("0 1 0"));
+
+        // No alarm and no MKT: the rows from 470 down move, alarm labels green.
+        s.alarmType = "[No Alarm]";
+        s.mkt.clear();
+        s.battery = "15";
+        PdfReader r2;
+        QVERIFY(write(s, data, r2));
+        const PdfPageContent &q = r2.pages.at(0);
+        QCOMPARE(at(q, 287, 470).bytes, QByteArray("Trip Counts:"));
+        QCOMPARE(at(q, 287, 455).bytes, QByteArray("Total Elapsed Time:"));
+        QCOMPARE(at(q, 287, 440).bytes, QByteArray("Total Data Points:"));
+        QCOMPARE(at(q, 42, 410).bytes, QByteArray("Trip SN:"));
+        QCOMPARE(q.find("MKT:").font, 0);
+        QCOMPARE(at(q, 42, 455).bytes, QByteArray("Alarm Elapsed Time:"));
+        for (int y : {455, 440, 425})
+            QCOMPARE(at(q, 42, y).fill, QString("0 1 0"));
+        QCOMPARE(rectFill(q, {"394", "685", "15", "7"}), QString("0.5 0.3 0.3"));
+    }
+
+    void chineseWithHumidity()
+    {
+        CSummeryParam s;
+        chineseSummary(s, true);
+        CTempData data;
+        samples(data, 100, "2024/03/05 08:00:00", 60, wavyTemp, wavyHumidity);
+        PdfReader r;
+        QVERIFY(write(s, data, r));
+        const PdfPageContent &p = r.pages.at(0);
+        PdfTextRun t = at(p, 42, 797);
+        QCOMPARE(t.bytes, gbk("数 据 报 表"));
+        QCOMPARE(t.font, 2);
+        QVERIFY(t.hex);
+        QCOMPARE(at(p, 387, 797).bytes, gbk("文件创建于：") + "2024/03/06 09:30:05");
+        QCOMPARE(at(p, 42, 745).bytes, gbk("产品型号："));
+        t = at(p, 137, 745);
+        QCOMPARE(t.bytes, QByteArray("TL-83WQ"));
+        QCOMPARE(t.font, 1);
+        // Values holding Chinese characters go out in the Chinese font.
+        for (auto [x, y, text] : {std::make_tuple(137, 645, "按键开启"), std::make_tuple(382, 555, "是"),
+                                  std::make_tuple(137, 440, "9时 59分 "), std::make_tuple(382, 700, "中文"),
+                                  std::make_tuple(137, 630, "按键开启 + 延时"),
+                                  std::make_tuple(382, 410, "冷链运输（测试）")}) {
+            t = at(p, x, y);
+            QCOMPARE(t.bytes, gbk(text));
+            QCOMPARE(t.font, 2);
+        }
+        QCOMPARE(at(p, 287, 615).bytes, gbk("温湿度上限："));
+        t = at(p, 382, 615);
+        QCOMPARE(t.bytes, QByteArray("30.0\xB0" "C  80.0%"));
+        QCOMPARE(t.font, 1);
+        QCOMPARE(at(p, 287, 470).fill, QString("0 1 0")); // "无报警"
+        QCOMPARE(at(p, 285, 34).bytes, gbk("第 1 页"));
+        QCOMPARE(rectFill(p, {"383", "684", "102", "9"}), QString("0.8 0.8 0.8"));
+        t = at(p, 405, 362);
+        QCOMPARE(t.bytes, gbk("湿度"));
+        QCOMPARE(t.fill, QString("0.4 0.4 0.6"));
+        QCOMPARE(at(p, 540, 350).fill, QString("0.4 0.4 0.6"));
+        QCOMPARE(curves(p).size(), 2);
+
+        const QVector<PdfTextRun> lines = body(r.pages.at(1));
+        QCOMPARE(lines.at(1).bytes, QByteArray("2024/03/05"));
+        QCOMPARE(lines.at(2).bytes, "  08:00:00      " + data.dataList.at(0)->temp.toLatin1() + "\xB0" "C   "
+                     + data.dataList.at(0)->shidu.toLatin1() + "%");
+        QCOMPARE(at(r.pages.at(1), 42, 797).bytes, gbk("数 据 列 表"));
+        QCOMPARE(at(r.pages.at(1), 285, 29).bytes, gbk("第 2 页"));
+    }
+
+    // Line layout of the data pages, page breaks and date lines.
+    void dataPages()
+    {
+        CSummeryParam s;
+        englishSummary(s, false);
+        CTempData data;
+        samples(data, 600, "2024/03/05 08:00:00", 60, wavyTemp);
+        PdfReader r;
+        QVERIFY(write(s, data, r));
+        QVector<PdfTextRun> lines = body(r.pages.at(1));
+        QCOMPARE(lines.size(), 600);
+        QCOMPARE(lines.at(0).bytes, QByteArray("Trip 0:"));
+        QCOMPARE(lines.at(1).bytes, QByteArray("03/05/2024"));
+        QCOMPARE(lines.at(2).bytes, "  08:00:00      " + data.dataList.at(0)->temp.toLatin1() + "\xB0" "C");
+        const double columnX[] = {52, 136, 219, 302, 385, 468};
+        for (int i = 0; i < 600; ++i) {
+            QCOMPARE(lines.at(i).x, columnX[i / 100]);
+            QCOMPARE(lines.at(i).y, 764.0 - 7 * (i % 100));
+        }
+        QCOMPARE(lines.at(599).bytes.left(10), QByteArray("  17:57:00"));
+        QCOMPARE(at(r.pages.at(1), 285, 29).bytes, QByteArray("Page 2"));
+        lines = body(r.pages.at(2));
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.at(0).bytes, QByteArray("Trip 0:"));
+        QCOMPARE(lines.at(1).bytes, QByteArray("03/05/2024"));
+        QCOMPARE(lines.at(3).bytes.left(10), QByteArray("  17:59:00"));
+        QCOMPARE(at(r.pages.at(2), 285, 29).bytes, QByteArray("Page 3"));
+
+        // A new date on line 599 starts the next page; on line 598 it fits.
+        samples(data, 700, "2024/03/05 14:03:00", 60, wavyTemp);
+        QVERIFY(write(s, data, r = PdfReader()));
+        lines = body(r.pages.at(1));
+        QCOMPARE(lines.size(), 599);
+        QCOMPARE(body(r.pages.at(2)).at(1).bytes, QByteArray("03/06/2024"));
+        QCOMPARE(body(r.pages.at(2)).at(2).bytes.left(10), QByteArray("  00:00:00"));
+        samples(data, 700, "2024/03/05 14:05:00", 60, wavyTemp);
+        QVERIFY(write(s, data, r = PdfReader()));
+        lines = body(r.pages.at(1));
+        QCOMPARE(lines.size(), 600);
+        QCOMPARE(lines.at(597).bytes, QByteArray("03/06/2024"));
+        QCOMPARE(lines.at(599).bytes.left(10), QByteArray("  00:01:00"));
+        QCOMPARE(body(r.pages.at(2)).at(2).bytes.left(10), QByteArray("  00:02:00"));
+
+        // At most 83 data pages.
+        samples(data, 50000, "2024/03/05 00:00:00", 1, [](int) { return QString("20.0"); });
+        QVERIFY(write(s, data, r = PdfReader()));
+        QCOMPARE(r.count, 84);
+        QCOMPARE(at(r.pages.at(83), 285, 29).bytes, QByteArray("Page 84"));
+        QCOMPARE(body(r.pages.at(83)).last().bytes.left(10), QByteArray("  13:47:13")); // sample 83 * 598 - 1
+
+        // No samples: the first page alone.
+        data.clear();
+        QVERIFY(write(s, data, r = PdfReader()));
+        QCOMPARE(r.count, 1);
+        QVERIFY(curves(r.pages.at(0)).isEmpty());
+    }
+
+    // Dashes, humidity, Fahrenheit.
+    void sampleLinesAndUnits()
+    {
+        CSummeryParam s;
+        englishSummary(s, true);
+        CTempData data;
+        samples(data, 10, "2024/03/05 08:00:00", 60, [](int i) { return i == 3 ? QString("--") : QString("21.5"); },
+                [](int i) { return i == 3 ? QString("--") : QString("55.0"); });
+        PdfReader r;
+        QVERIFY(write(s, data, r));
+        QVector<PdfTextRun> lines = body(r.pages.at(1));
+        QCOMPARE(lines.at(5).bytes, QByteArray("  08:03:00      ----   ----"));
+        QCOMPARE(lines.at(6).bytes, QByteArray("  08:04:00      21.5\xB0" "C   55.0%"));
+
+        englishSummary(s, false);
+        s.tempUnit = QString::fromUtf8("°F");
+        s.tempHigh = QString::fromUtf8("86.0℉");
+        QVERIFY(write(s, data, r = PdfReader()));
+        lines = body(r.pages.at(1));
+        QCOMPARE(lines.at(5).bytes, QByteArray("  08:03:00      ----"));
+        QCOMPARE(lines.at(6).bytes, QByteArray("  08:04:00      21.5\xB0" "F"));
+        const PdfPageContent &p = r.pages.at(0);
+        QCOMPARE(at(p, 392, 730).bytes, QByteArray("\xB0" "F"));
+        QCOMPARE(at(p, 54, 362).bytes, QByteArray("[ \xB0" "F ]"));
+        QCOMPARE(at(p, 392, 615).bytes, QByteArray("86.0\xB0" "F"));
+        QCOMPARE(at(p, 28, 350).bytes, QByteArray("23.0")); // left axis at x 28 for Fahrenheit
+    }
+
+    // Scale, axis labels, curve points, thinning, time labels.
+    void chart()
+    {
+        CSummeryParam s;
+        englishSummary(s, false);
+        CTempData data;
+        const QStringList temps = {"20.0", "21.0", "--", "22.0", "255", "23.0", "24.0", "25.0", "22.5", "21.5", "20.5"};
+        samples(data, temps.size(), "2024/03/05 08:00:00", 60, [&](int i) { return temps.at(i); });
+        PdfReader r;
+        QVERIFY(write(s, data, r));
+        PdfPageContent p = r.pages.at(0);
+        // 20.0 .. 25.0: top 27.0, span 9.0 -> steps of 0.3.
+        const QList<QPair<int, QByteArray>> labels = {{350, "27.0"}, {292, "24.0"}, {232, "21.0"},
+                                                      {172, "18.0"}, {117, "15.0"}};
+        for (const auto &l : labels)
+            QCOMPARE(at(p, 31, l.first).bytes, l.second);
+        QVector<QVector<QPointF>> c = curves(p);
+        QCOMPARE(c.size(), 1);
+        QCOMPARE(c[0].size(), 9); // "--" and 255 leave no point
+        QCOMPARE(c[0].first(), QPointF(55, 115 + 240.0 * 50 / 120));
+        QCOMPARE(c[0].last(), QPointF(535, 115 + 240.0 * 55 / 120));
+        QCOMPARE(c[0].at(2), QPointF(55 + 48 * 3, 115 + 240.0 * 70 / 120));
+        QCOMPARE(at(p, 37, 100).bytes, QByteArray("2024/03/05"));
+        QCOMPARE(at(p, 32, 90).bytes, QByteArray("08:00:00"));
+        QCOMPARE(at(p, 517, 90).bytes, QByteArray("08:10:00"));
+
+        // Below zero: -25 .. -18 gives top -16.0 and steps of 0.3.
+        samples(data, 8, "2024/03/05 08:00:00", 60, [](int i) { return QString::number(-25 + i); });
+        QVERIFY(write(s, data, r = PdfReader()));
+        p = r.pages.at(0);
+        for (const auto &l : QList<QPair<int, QByteArray>>{
+                 {350, "-16.0"}, {292, "-19.0"}, {232, "-22.0"}, {172, "-25.0"}, {117, "-28.0"}})
+            QCOMPARE(at(p, 31, l.first).bytes, l.second);
+
+        // 5120 samples: every second one plotted; a label under every darker
+        // grid line.
+        samples(data, 5120, "2024/03/05 00:00:00", 10, wavyTemp);
+        QVERIFY(write(s, data, r = PdfReader()));
+        p = r.pages.at(0);
+        QCOMPARE(curves(p).at(0).size(), 2560);
+        QVERIFY(qAbs(curves(p).at(0).at(1).x() - (55 + 480.0 * 2 / 5119)) < 1e-6);
+        for (int g = 120; g <= 480; g += 60) {
+            const PdfTextRun date = at(p, g - 22, 100);
+            QCOMPARE(date.bytes.size(), 10);
+            QVERIFY(at(p, g - 18, 90).bytes.contains(':'));
+        }
+        samples(data, 5119, "2024/03/05 00:00:00", 10, wavyTemp);
+        QVERIFY(write(s, data, r = PdfReader()));
+        QCOMPARE(curves(r.pages.at(0)).at(0).size(), 5119);
+
+        // One sample: a short mark in the middle, no division by zero.
+        samples(data, 1, "2024/03/05 08:00:00", 60, [](int) { return QString("20.0"); });
+        QVERIFY(write(s, data, r = PdfReader()));
+        p = r.pages.at(0);
+        QCOMPARE(curves(p).at(0), QVector<QPointF>({QPointF(292, 235), QPointF(298, 235)}));
+        QVERIFY(!p.stream.contains("nan") && !p.stream.contains("inf"));
+        QCOMPARE(at(p, 273, 100).bytes, QByteArray("2024/03/05"));
+    }
+
+    // Long values and descriptions are written whole.
+    void longValues()
+    {
+        CSummeryParam s;
+        englishSummary(s, false);
+        s.wayDesc = "a(b)c\\d" + QString(2000, 'x');
+        s.deviceSensor = QString(300, QChar(0x6E29)); // 300 Chinese characters
+        CTempData data;
+        PdfReader r;
+        QVERIFY(write(s, data, r));
+        QCOMPARE(at(r.pages.at(0), 392, 410).bytes, s.wayDesc.toLatin1());
+        QCOMPARE(at(r.pages.at(0), 392, 745).bytes, GbkCodeUtils::toGbk(s.deviceSensor));
+    }
+
+    // Every kind of report passes qpdf's check; poppler agrees on the pages
+    // and extracts the English labels.
+    void externalTools()
+    {
+        const QString qpdf = QStandardPaths::findExecutable("qpdf");
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (qpdf.isEmpty() || pdfinfo.isEmpty() || pdftotext.isEmpty())
+            QSKIP("qpdf and poppler-utils are needed (scripts/install-deps.sh)");
+        for (int kind = 0; kind < 4; ++kind) {
+            const bool chinese = kind & 1;
+            const bool humidity = kind & 2;
+            CSummeryParam s;
+            chinese ? chineseSummary(s, humidity) : englishSummary(s, humidity);
+            CTempData data;
+            samples(data, 1000, "2024/03/05 08:00:00", 60, wavyTemp, humidity ? wavyHumidity : nullptr);
+            PdfReader r;
+            QString path;
+            QVERIFY(write(s, data, r, &path));
+
+            QProcess p;
+            p.start(qpdf, {"--check", path});
+            QVERIFY(p.waitForFinished(-1));
+            const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+            QVERIFY2(p.exitCode() == 0 && !out.contains("WARNING", Qt::CaseInsensitive), qPrintable(out));
+            QVERIFY2(out.contains("No syntax or stream encoding errors found"), qPrintable(out));
+
+            p.start(pdfinfo, {path});
+            QVERIFY(p.waitForFinished(-1));
+            QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+3\\n")));
+
+            p.start(pdftotext, {"-enc", "UTF-8", path, "-"});
+            QVERIFY(p.waitForFinished(-1));
+            const QString text = QString::fromUtf8(p.readAllStandardOutput());
+            const QStringList expected = chinese
+                ? QStringList{QString::fromUtf8("产品型号"), QString::fromUtf8("统 计 信 息"), "Trip 0:"}
+                : QStringList{"DATA REPORT", "Device Information", "Configuration Information",
+                              "Logging Summary", "Product Model:", "Alarm Type:", "Trip Description:",
+                              "DATA LIST", "Trip 0:", "Page 3"};
+            for (const QString &e : expected)
+                QVERIFY2(text.contains(e), qPrintable(e + " missing in:\n" + text.left(2000)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportPdf)
+#include "tst_exportpdf.moc"
