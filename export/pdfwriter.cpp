@@ -296,14 +296,17 @@ int PdfShowText(PdfWriter &w, PdfPage page, const QByteArray &text)
         }
         out += ") Tj\n";
     } else {
+        // Sample lines take this path (their degree sign is 0xB0): fill the
+        // buffer directly rather than appending byte by byte.
         static const char hex[] = "0123456789ABCDEF";
-        out.reserve(text.size() * 2 + 6);
-        out += '<';
+        out.resize(text.size() * 2 + 6);
+        char *p = out.data();
+        *p++ = '<';
         for (char c : text) {
-            out += hex[uchar(c) >> 4];
-            out += hex[uchar(c) & 15];
+            *p++ = hex[uchar(c) >> 4];
+            *p++ = hex[uchar(c) & 15];
         }
-        out += "> Tj\n";
+        std::memcpy(p, "> Tj\n", 5);
     }
     emitBytes(w, out.constData(), out.size());
     return 0;

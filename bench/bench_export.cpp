@@ -1,0 +1,88 @@
+// Export of a full logger memory: 48,640 temperature/humidity samples, one a
+// minute over 34 days (82 data pages and the first page). Run it with TZ
+// unset and set: the sample times are local times.
+#include "export/cexportpdf.h"
+#include "export/cexportrange.h"
+#include "model/crecordtime.h"
+#include "tests/helpers/exportrecords.h"
+#include "tests/helpers/pdfreader.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ExportRecords;
+
+class BenchExport : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir tmp;
+    CSummeryParam summary;
+    CTempData data;
+    CDeviceSettingInfo settings;
+    qint64 first = 0;
+    qint64 last = 0;
+
+private slots:
+    void initTestCase()
+    {
+        qInfo("TZ=%s", qEnvironmentVariableIsSet("TZ") ? qPrintable(qEnvironmentVariable("TZ")) : "(unset)");
+        englishSummary(summary, true);
+        samples(data, 48640, "2024/01/01 00:00:00", 60, wavyTemp, wavyHumidity);
+        first = CRecordTime::fromText(data.dataList.first()->recordTime).toSecsSinceEpoch();
+        last = CRecordTime::fromText(data.dataList.last()->recordTime).toSecsSinceEpoch();
+    }
+
+    // What the export dialog's save button runs on the preset range.
+    void exportWholeRange()
+    {
+        const QString path = tmp.filePath("whole.pdf");
+        CExportPdf pdf;
+        QBENCHMARK {
+            CRecordTime::resetZoneCache();
+            QCOMPARE(CExportRange::exportRecord(summary, data, settings, first, last, path, pdf),
+                     CExportRange::Written);
+        }
+        PdfReader r;
+        QVERIFY2(r.load(path), qPrintable(r.error));
+        qInfo("%d pages, %lld bytes", r.count, qint64(r.bytes.size()));
+        QCOMPARE(r.count, 83);
+    }
+
+    // A range that leaves the first sample out: copies and recomputation.
+    void exportPartialRange()
+    {
+        const QString path = tmp.filePath("partial.pdf");
+        CExportPdf pdf;
+        QBENCHMARK {
+            CRecordTime::resetZoneCache();
+            QCOMPARE(CExportRange::exportRecord(summary, data, settings, first + 1, last, path, pdf),
+                     CExportRange::Written);
+        }
+    }
+
+    void timeTextsByHand()
+    {
+        qint64 sum = 0;
+        QBENCHMARK {
+            CRecordTime::resetZoneCache();
+            for (const TempDataItem *item : data.dataList)
+                sum += CRecordTime::fromText(item->recordTime).toSecsSinceEpoch();
+        }
+        QVERIFY(sum != 0);
+    }
+
+    // For comparison: the same through QDateTime::fromString.
+    void timeTextsThroughQDateTime()
+    {
+        qint64 sum = 0;
+        QBENCHMARK_ONCE {
+            for (const TempDataItem *item : data.dataList)
+                sum += QDateTime::fromString(item->recordTime, "yyyy/MM/dd hh:mm:ss").toSecsSinceEpoch();
+        }
+        QVERIFY(sum != 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(BenchExport)
+#include "bench_export.moc"
