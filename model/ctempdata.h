@@ -27,6 +27,16 @@ public:
 
     void clear();
 
+    // The samples of a logger's report file, for a temperature or a
+    // temperature/humidity report; the list is cleared first. A file that
+    // cannot be opened leaves the list empty.
+    void ParseTempCsvFile(const QString &path);
+    void ParseTempHumidityCsvFile(const QString &path);
+    void ParseTempTxtFile(const QString &path);
+    void ParseTempHumidityTxtFile(const QString &path);
+    void ParseTempPdfFile(const QString &path);
+    void ParseTempHumidityPdfFile(const QString &path);
+
     QList<TempDataItem *> dataList;
 };
 

@@ -1,0 +1,19 @@
+#ifndef RECORDJSON_H
+#define RECORDJSON_H
+
+class QTextStream;
+class CSummeryParam;
+class CDeviceSettingInfo;
+class CTempData;
+
+// Writes a record as one JSON object, keys in the fields' declaration order:
+//   {"summary": {the 40 text fields of CSummeryParam by name, "containTemp",
+//    "containHumidity"}, "settings": {the 25 text fields of CDeviceSettingInfo,
+//    "containTemp", "containHumidity"}, "samples": [{"temp", "shidu",
+//    "recordTime"}, ...]}
+// One line per field and per sample; the samples are streamed, not built up
+// in memory. The stream's codec decides the encoding (vesmira-cli: UTF-8).
+void writeRecordJson(
+    QTextStream &out, const CSummeryParam &summary, const CDeviceSettingInfo &info, const CTempData &data);
+
+#endif // RECORDJSON_H

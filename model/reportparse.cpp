@@ -1,0 +1,83 @@
+#include "model/reportparse.h"
+
+#include "export/gbkcodeutils.h"
+#include "model/cdevicesettinginfo.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+#include "model/reportparser_p.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace ReportParser {
+
+QString CSummeryParam::*summaryMember(Field field)
+{
+    // clang-format off
+    static QString CSummeryParam::*const members[] = {
+        &CSummeryParam::deviceModel, &CSummeryParam::deviceSensor, &CSummeryParam::deviceNo,
+        &CSummeryParam::tempUnit, &CSummeryParam::firmwareVersion, &CSummeryParam::fileFormat,
+        &CSummeryParam::deviceZone, &CSummeryParam::language, &CSummeryParam::deviceTime,
+        &CSummeryParam::battery, &CSummeryParam::recordStartModel, &CSummeryParam::recordStopModel,
+        &CSummeryParam::delayStart, &CSummeryParam::stopAt, &CSummeryParam::startAt,
+        &CSummeryParam::tempHigh, &CSummeryParam::normalRecordSpace, &CSummeryParam::tempLow,
+        &CSummeryParam::alarmSpace, &CSummeryParam::alarmDelay, &CSummeryParam::lcd_mode,
+        &CSummeryParam::isRecycleRecord, &CSummeryParam::isLongPressed, &CSummeryParam::isRestart,
+        &CSummeryParam::isSettingClearRecord, &CSummeryParam::tempMax, &CSummeryParam::recordStartAt,
+        &CSummeryParam::tempMin, &CSummeryParam::recordStopAt, &CSummeryParam::tempAvg,
+        &CSummeryParam::recordTimes, &CSummeryParam::alarmTimeLen, &CSummeryParam::recordTimeLen,
+        &CSummeryParam::alarmCount, &CSummeryParam::recordCount, &CSummeryParam::alarmType,
+        &CSummeryParam::wayId, &CSummeryParam::wayDesc, &CSummeryParam::mkt,
+    };
+    // clang-format on
+    static_assert(sizeof members / sizeof members[0] == size_t(Field::Count), "one member per field");
+    return members[int(field)];
+}
+
+void setGbk(QTextStream &in)
+{
+    in.setCodec(GbkCodeUtils::codec());
+}
+
+void setUtf8(QTextStream &in)
+{
+    in.setCodec("UTF-8");
+}
+
+} // namespace ReportParser
+
+ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
+    CTempData &data, const std::function<bool(int step)> &progress)
+{
+    info.tempHigh = QStringLiteral("0");
+    info.humidityHigh = QStringLiteral("0");
+    info.tempLow = QStringLiteral("0");
+    info.humidityLow = QStringLiteral("0");
+    info.tempAdj = QStringLiteral("0");
+    info.humidityAdj = QStringLiteral("0");
+    summary.clear();
+
+    const QString suffix = QFileInfo(path).suffix();
+    ReportKind parsed = ReportKind::None;
+    const auto dispatch
+        = [&](ReportKind kind, void (CSummeryParam::*head)(const QString &, CDeviceSettingInfo &),
+              void (CTempData::*temperature)(const QString &), void (CTempData::*humidity)(const QString &)) {
+              if (progress && !progress(2))
+                  return;
+              (summary.*head)(path, info);
+              info.containTemp = summary.containTemp;
+              info.containHumidity = summary.containHumidity;
+              (data.*(summary.containHumidity == 1 ? humidity : temperature))(path);
+              parsed = kind;
+          };
+    if (suffix.contains(QLatin1String("pdf")))
+        dispatch(ReportKind::Pdf, &CSummeryParam::ProcessPdf, &CTempData::ParseTempPdfFile,
+            &CTempData::ParseTempHumidityPdfFile);
+    if (suffix.contains(QLatin1String("csv")))
+        dispatch(ReportKind::Csv, &CSummeryParam::ParseCsvHeader, &CTempData::ParseTempCsvFile,
+            &CTempData::ParseTempHumidityCsvFile);
+    if (suffix.contains(QLatin1String("txt")))
+        dispatch(ReportKind::Txt, &CSummeryParam::ParseTxtHeader, &CTempData::ParseTempTxtFile,
+            &CTempData::ParseTempHumidityTxtFile);
+    return parsed;
+}

@@ -1,0 +1,88 @@
+#ifndef REPORTPARSER_P_H
+#define REPORTPARSER_P_H
+
+// Internal to the report parsers. The public entry points
+// (CSummeryParam::ParseCsvHeader, CTempData::ParseTempCsvFile, ...) open the
+// report, set up a text stream with the codec of its format and run one of
+// these passes over it; the fuzz targets run the same passes from memory.
+
+#include "model/csummeryparam.h"
+
+#include <QString>
+
+class QTextStream;
+class CDeviceSettingInfo;
+class CTempData;
+
+namespace ReportParser {
+
+// The summary fields in the order in which their labels are tested on a line
+// or text item.
+enum class Field {
+    DeviceModel,
+    DeviceSensor,
+    DeviceNo,
+    TempUnit,
+    FirmwareVersion,
+    FileFormat,
+    DeviceZone,
+    Language,
+    DeviceTime,
+    Battery,
+    StartModel,
+    StopModel,
+    DelayStart,
+    StopAt,
+    StartAt,
+    TempHigh,
+    NormalSpace,
+    TempLow,
+    AlarmSpace,
+    AlarmDelay,
+    LcdMode,
+    Recycle,
+    LongPressed,
+    Restart,
+    SettingClear,
+    TempMax,
+    RecordStartAt,
+    TempMin,
+    RecordStopAt,
+    TempAvg,
+    RecordTimes,
+    AlarmTimeLen,
+    RecordTimeLen,
+    AlarmCount,
+    RecordCount,
+    AlarmType,
+    WayId,
+    WayDesc,
+    Mkt,
+    Count
+};
+
+// The CSummeryParam member that holds a field.
+QString CSummeryParam::*summaryMember(Field field);
+
+// A stored value is never a null string (the database binds null as NULL).
+inline QString filled(const QString &value)
+{
+    return value.isNull() ? QString("") : value;
+}
+
+// The codecs of the two report forms: CSV and TXT reports are GBK, the PDF
+// passes read UTF-8 (only ASCII operators, hex digits and literals matter).
+void setGbk(QTextStream &in);
+void setUtf8(QTextStream &in);
+
+void csvHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info);
+void txtHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info);
+void pdfHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info);
+
+void csvSamples(QTextStream &in, CTempData &data, bool humidity);
+void txtSamples(QTextStream &in, CTempData &data, bool humidity);
+void pdfSamples(QTextStream &in, CTempData &data, bool humidity);
+
+} // namespace ReportParser
+
+#endif // REPORTPARSER_P_H
