@@ -1,9 +1,50 @@
+// vesmira-cli parse REPORT: the record of a logger report as JSON on stdout,
+// read exactly as the application reads the local copy of a logger's report
+// (fresh record, reset, dispatch by the case-sensitive suffix, flag copy,
+// sample parser). Exit 0; 1 when REPORT is missing or unreadable; 2 when its
+// suffix names no report kind (or on a usage error). Nothing is written to
+// stdout unless the exit code is 0.
 #include "cli/commands.h"
+#include "model/cdevicesettinginfo.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+#include "model/recordjson.h"
+#include "model/reportparse.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 int runParse(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    Q_UNUSED(args)
-    Q_UNUSED(out)
-    err << "vesmira-cli: parse is not available yet\n";
-    return 2;
+    if (args.size() != 1) {
+        err << "usage: vesmira-cli parse REPORT\n";
+        return 2;
+    }
+    const QString path = args.first();
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        err << "vesmira-cli: " << path << ": no such file\n";
+        return 1;
+    }
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        err << "vesmira-cli: " << path << ": cannot read the file"
+            << (info.isDir() ? QStringLiteral(" (a directory)")
+                             : QStringLiteral(" (") + file.errorString() + ")")
+            << "\n";
+        return 1;
+    }
+    file.close();
+
+    CSummeryParam summary;
+    CDeviceSettingInfo settings;
+    CTempData data;
+    if (parseReportFile(path, summary, settings, data) == ReportKind::None) {
+        err << "vesmira-cli: " << path << ": not a logger report: the suffix \"" << info.suffix()
+            << "\" holds none of pdf, csv, txt (case-sensitive)\n";
+        return 2;
+    }
+    writeRecordJson(out, summary, settings, data);
+    out.flush();
+    return 0;
 }
