@@ -17,3 +17,10 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESMIRA_SANITIZE=ON -DVESMIRA_BUILD_BENCH=OFF
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs")
+
+# Fuzzing: the report parsers' libFuzzer targets (clang, with the sanitizers
+# above), each for about 30 s on a copy of its seeds; any crash fails.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DVESMIRA_FUZZ=ON -DVESMIRA_BUILD_TESTS=OFF -DVESMIRA_BUILD_BENCH=OFF
+cmake --build build-fuzz -j "$jobs" --target fuzzers
+bash fuzz/run.sh build-fuzz 30

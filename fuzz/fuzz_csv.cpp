@@ -1,0 +1,23 @@
+// libFuzzer: CSV reports: the summary block and both sample tables on arbitrary
+// bytes. Any input must give a record (crash, hang or sanitizer report = bug).
+#include "fuzzinput.h"
+#include "model/cdevicesettinginfo.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    loadGbkTable();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    CSummeryParam summary;
+    CDeviceSettingInfo info;
+    readAs(data, size, Form::Csv, [&](QTextStream &in) { ReportParser::csvHeader(in, summary, info); });
+    CTempData samples;
+    readAs(data, size, Form::Csv, [&](QTextStream &in) { ReportParser::csvSamples(in, samples, false); });
+    readAs(data, size, Form::Csv, [&](QTextStream &in) { ReportParser::csvSamples(in, samples, true); });
+    return 0;
+}

@@ -1,0 +1,23 @@
+// libFuzzer: GbkCodeUtils::decodeHexText and the PDF text items built on it
+// (literal strings with nesting and escapes) on arbitrary lines.
+#include "fuzzinput.h"
+#include "model/pdftext.h"
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    loadGbkTable();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // Every byte as one character, as a hex operand reaches the decoder, and
+    // the same bytes as UTF-8, as the PDF passes read a line.
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    for (const QString &line : { QString::fromLatin1(bytes), QString::fromUtf8(bytes) }) {
+        GbkCodeUtils::instance()->decodeHexText(line);
+        ExtractPdfParenText(line);
+        PdfTextItem(line);
+    }
+    return 0;
+}

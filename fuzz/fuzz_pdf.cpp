@@ -1,0 +1,23 @@
+// libFuzzer: PDF reports: the summary labels and both sample passes on arbitrary
+// bytes. Any input must give a record (crash, hang or sanitizer report = bug).
+#include "fuzzinput.h"
+#include "model/cdevicesettinginfo.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    loadGbkTable();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    CSummeryParam summary;
+    CDeviceSettingInfo info;
+    readAs(data, size, Form::Pdf, [&](QTextStream &in) { ReportParser::pdfHeader(in, summary, info); });
+    CTempData samples;
+    readAs(data, size, Form::Pdf, [&](QTextStream &in) { ReportParser::pdfSamples(in, samples, false); });
+    readAs(data, size, Form::Pdf, [&](QTextStream &in) { ReportParser::pdfSamples(in, samples, true); });
+    return 0;
+}

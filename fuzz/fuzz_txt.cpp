@@ -1,0 +1,23 @@
+// libFuzzer: TXT reports: the summary block and both sample tables on arbitrary
+// bytes. Any input must give a record (crash, hang or sanitizer report = bug).
+#include "fuzzinput.h"
+#include "model/cdevicesettinginfo.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    loadGbkTable();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    CSummeryParam summary;
+    CDeviceSettingInfo info;
+    readAs(data, size, Form::Txt, [&](QTextStream &in) { ReportParser::txtHeader(in, summary, info); });
+    CTempData samples;
+    readAs(data, size, Form::Txt, [&](QTextStream &in) { ReportParser::txtSamples(in, samples, false); });
+    readAs(data, size, Form::Txt, [&](QTextStream &in) { ReportParser::txtSamples(in, samples, true); });
+    return 0;
+}

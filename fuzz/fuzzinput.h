@@ -1,0 +1,36 @@
+#ifndef VESMIRA_FUZZINPUT_H
+#define VESMIRA_FUZZINPUT_H
+
+// Shared by the fuzz targets: the input as a report file the parsers read.
+#include "export/gbkcodeutils.h"
+#include "model/reportparser_p.h"
+
+#include <QBuffer>
+#include <QTextStream>
+#include <cstddef>
+#include <cstdint>
+
+// The GBK table of the build, for the PDF text items.
+inline void loadGbkTable()
+{
+    GbkCodeUtils::instance()->load(QStringLiteral(VESMIRA_APP_DIR "/config/gbk_code.txt"));
+}
+
+enum class Form { Csv, Txt, Pdf };
+
+// Runs pass over the bytes, set up as the application opens a report of the
+// form: CSV and TXT in text mode through the GBK codec, PDF as UTF-8.
+template <typename Pass> void readAs(const uint8_t *data, size_t size, Form form, Pass pass)
+{
+    QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    QBuffer buffer(&bytes);
+    buffer.open(form == Form::Pdf ? QIODevice::ReadOnly : QIODevice::ReadOnly | QIODevice::Text);
+    QTextStream in(&buffer);
+    if (form == Form::Pdf)
+        ReportParser::setUtf8(in);
+    else
+        ReportParser::setGbk(in);
+    pass(in);
+}
+
+#endif // VESMIRA_FUZZINPUT_H
