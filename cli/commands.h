@@ -8,6 +8,7 @@
 // the UTF-8 streams for output and errors; returns the exit code.
 int runParse(const QStringList &args, QTextStream &out, QTextStream &err);
 int runDrives(const QStringList &args, QTextStream &out, QTextStream &err);
+int runExport(const QStringList &args, QTextStream &out, QTextStream &err);
 int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err);
 
 #endif // VESMIRA_CLI_COMMANDS_H

@@ -18,6 +18,8 @@ int usage(QTextStream &err)
            "commands:\n"
            "  parse REPORT      print the record of a logger report as JSON\n"
            "  drives            list the candidate drives and the recognised logger\n"
+           "  export REPORT OUT.pdf [--from TIME] [--to TIME]\n"
+           "                    write the PDF data report of a logger report\n"
            "  configure DRIVE_ROOT [--template FILE] [--trip-id ID] [--desc TEXT]\n"
            "            [--humidity|--no-humidity] [--now \"yyyy-MM-dd hh:mm:ss\"] [--zone TEXT]\n"
            "                    write setting.ini onto a logger drive (advanced configuration)\n"
@@ -52,6 +54,8 @@ int main(int argc, char *argv[])
         return runParse(rest, out, err);
     if (command == QLatin1String("drives"))
         return runDrives(rest, out, err);
+    if (command == QLatin1String("export"))
+        return runExport(rest, out, err);
     if (command == QLatin1String("configure"))
         return runConfigure(rest, out, err);
     err << "vesmira-cli: unknown command \"" << command << "\"\n";

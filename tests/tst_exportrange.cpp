@@ -6,6 +6,11 @@
 #include "helpers/pdfreader.h"
 #include "model/crecordtime.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -250,6 +255,62 @@ private slots:
         const QString path = CExportRange::defaultTargetPath(QDateTime(QDate(2024, 1, 31), QTime(9, 30, 5)));
         QCOMPARE(path, applicationDir + "/export/record-20240131093005.pdf");
         QVERIFY(QFileInfo(applicationDir + "/export").isDir());
+    }
+
+    // vesmira-cli export on every kind of report fixture.
+    void cliExport()
+    {
+        const QString qpdf = QStandardPaths::findExecutable("qpdf");
+        const QStringList reports = QDir(VESMIRA_TEST_DATA "/reports").entryList({"*.csv", "*.txt", "*.pdf"});
+        QCOMPARE(reports.size(), 12);
+        QProcess cli;
+        auto run = [&](const QStringList &args) {
+            cli.start(VESMIRA_CLI, QStringList{"export"} + args);
+            return cli.waitForFinished(-1) && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+        };
+        for (const QString &name : reports) {
+            const QString report = VESMIRA_TEST_DATA "/reports/" + name;
+            const QString out = tmp.filePath(name + ".pdf");
+            QCOMPARE(run({report, out}), 0);
+            PdfReader r;
+            QVERIFY2(r.load(out), qPrintable(name + ": " + r.error));
+            QCOMPARE(r.count, 2);
+            if (!qpdf.isEmpty()) {
+                QProcess check;
+                check.start(qpdf, {"--check", out});
+                QVERIFY(check.waitForFinished(-1));
+                QVERIFY2(check.exitCode() == 0, qPrintable(name + check.readAllStandardOutput()));
+            }
+        }
+
+        // A partial range: the count printed is the number of samples the
+        // parsed record holds in it.
+        const QString report = VESMIRA_TEST_DATA "/reports/en-th.csv";
+        QFile json(report + ".json");
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonArray items = QJsonDocument::fromJson(json.readAll()).object().value("samples").toArray();
+        QVERIFY(items.size() > 10);
+        const QString from = items.at(3).toObject().value("recordTime").toString();
+        const QString to = items.at(9).toObject().value("recordTime").toString();
+        const QString out = tmp.filePath("partial.pdf");
+        QCOMPARE(run({report, out, "--from", from, "--to", to}), 0);
+        PdfReader r;
+        QVERIFY2(r.load(out), qPrintable(r.error));
+        const PdfTextRun label = r.pages.at(0).find("Total Data Points:");
+        QVERIFY(label.font != 0);
+        QCOMPARE(r.pages.at(0).textsAt(label.x == 42 ? 147 : 392, label.y).value(0).bytes, QByteArray("7"));
+
+        // Refused ranges, bad arguments, a target that cannot be written.
+        QCOMPARE(run({report, out, "--from", to, "--to", from}), 2);
+        // (The parsers' debug output goes to the same stream.)
+        QVERIFY(QString::fromUtf8(cli.readAllStandardError())
+                    .endsWith("stop time could not be early than start time, please reset.\n"));
+        QCOMPARE(run({report, out, "--from", from, "--to", from}), 2);
+        QCOMPARE(run({report, out, "--from", "yesterday"}), 2);
+        QCOMPARE(run({report}), 2);
+        QCOMPARE(run({report, tmp.filePath("no/dir/x.pdf")}), 1);
+        QVERIFY(!cli.readAllStandardError().isEmpty());
+        QCOMPARE(run({tmp.filePath("missing.csv"), out}), 1);
     }
 };
 
