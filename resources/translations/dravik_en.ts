@@ -1401,6 +1401,10 @@
         <source>queding</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>%1 Files (*.%2)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
