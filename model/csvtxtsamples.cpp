@@ -38,16 +38,19 @@ Table tableHeader(QStringView line, QChar sep)
 // The first count fields of line split at sep; false when the line has fewer.
 bool leadingFields(QStringView line, QChar sep, QStringView *fields, int count)
 {
+    const QChar *data = line.data();
+    const int n = line.size();
     int start = 0;
-    for (int i = 0; i < count; ++i) {
-        if (start > line.size())
-            return false;
-        const int pos = line.indexOf(sep, start);
-        const int end = pos < 0 ? line.size() : pos;
-        fields[i] = line.mid(start, end - start);
-        start = pos < 0 ? line.size() + 1 : pos + 1;
+    int found = 0;
+    for (int i = 0; i < n && found < count; ++i) {
+        if (data[i] == sep) {
+            fields[found++] = line.mid(start, i - start);
+            start = i + 1;
+        }
     }
-    return true;
+    if (found < count)
+        fields[found++] = line.mid(start);
+    return found == count;
 }
 
 QString text(QStringView view)
@@ -79,6 +82,8 @@ void csvSamples(QTextStream &in, CTempData &data, bool humidity)
         item->shidu = humidity ? text(fields[6]) : QString("");
         if (table == Table::Chinese)
             item->recordTime = ReportRules::chineseDate(fields[1].toString());
+        else if (ReportRules::isSimplified(fields[1]))
+            item->recordTime = ReportRules::englishSampleTime(fields[1]);
         else
             item->recordTime = ReportRules::englishSampleTime(fields[1].toString().simplified());
         item->recordTime = filled(item->recordTime);

@@ -22,7 +22,8 @@ bool LabelFinder::find(QStringView text, std::vector<bool> &found) const
         const ushort c = text[i].unicode();
         if (!m_isFirst[c])
             continue;
-        for (const int k : m_byFirst.value(c)) {
+        const auto bucket = m_byFirst.constFind(c);
+        for (const int k : *bucket) {
             if (!found[size_t(k)] && text.mid(i).startsWith(m_labels[k])) {
                 found[size_t(k)] = true;
                 any = true;

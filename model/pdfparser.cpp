@@ -17,7 +17,24 @@ using namespace ReportRules;
 
 // ------------------------------------------------------------------ text items
 
-QString ExtractPdfParenText(const QString &line)
+namespace {
+
+// The position of the first "Tj" in line, or -1.
+int indexOfTj(QStringView line)
+{
+    for (int t = line.indexOf(QLatin1Char('T')); t >= 0; t = line.indexOf(QLatin1Char('T'), t + 1)) {
+        if (t + 1 < line.size() && line[t + 1] == QLatin1Char('j'))
+            return t;
+    }
+    return -1;
+}
+
+bool hasTj(QStringView line)
+{
+    return indexOfTj(line) >= 0;
+}
+
+QString parenText(QStringView line)
 {
     const int open = line.indexOf(QLatin1Char('('));
     QString text("");
@@ -79,15 +96,75 @@ QString ExtractPdfParenText(const QString &line)
     return text;
 }
 
+int hexDigit(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+// The hex operands of sample lines hold only ASCII bytes and the logger's
+// degree signs B043/B046; they are decoded here in one allocation, exactly
+// as GbkCodeUtils::decodeHexText decodes them. Anything else (GBK codes,
+// digits that are not hexadecimal, a lead byte at the end) returns false
+// and goes to decodeHexText.
+bool quickHexText(QStringView digits, QString &out)
+{
+    const int n = digits.size();
+    QString text(n / 2, Qt::Uninitialized);
+    QChar *p = text.data();
+    int len = 0;
+    for (int i = 0; i + 1 < n; i += 2) {
+        const int hi = hexDigit(digits[i]);
+        const int lo = hexDigit(digits[i + 1]);
+        if (hi < 0 || lo < 0)
+            return false;
+        const int value = hi * 16 + lo;
+        if (value <= 128) {
+            p[len++] = QChar(ushort(value));
+            continue;
+        }
+        if (i + 3 >= n || digits[i] != QLatin1Char('B') || digits[i + 1] != QLatin1Char('0')
+            || digits[i + 2] != QLatin1Char('4')
+            || (digits[i + 3] != QLatin1Char('3') && digits[i + 3] != QLatin1Char('6')))
+            return false;
+        p[len++] = QChar(0xB0);
+        p[len++] = QLatin1Char(digits[i + 3] == QLatin1Char('3') ? 'C' : 'F');
+        i += 2;
+    }
+    text.resize(len);
+    out = text;
+    return true;
+}
+
+} // namespace
+
+QString ExtractPdfParenText(const QString &line)
+{
+    return parenText(line);
+}
+
 QString PdfTextItem(const QString &line)
 {
-    const int tj = line.indexOf(QLatin1String("Tj"));
-    const QString rest = tj < 0 ? line : line.left(tj);
+    const int tj = indexOfTj(line);
+    const QStringView rest = tj < 0 ? QStringView(line) : QStringView(line).left(tj);
     QString item("");
-    if (rest.contains(QLatin1Char('<')))
-        item = GbkCodeUtils::instance()->decodeHexText(rest);
+    const int open = rest.indexOf(QLatin1Char('<'));
+    if (open >= 0) {
+        // decodeHexText reads from the first "<" to the first ">" after it;
+        // when both stand before "Tj" the whole line gives the same digits.
+        const int close = rest.indexOf(QLatin1Char('>'), open + 1);
+        const QStringView digits = rest.mid(open + 1, (close < 0 ? rest.size() : close) - open - 1);
+        if (!quickHexText(digits, item))
+            item = GbkCodeUtils::instance()->decodeHexText(close >= 0 ? line : rest.toString());
+    }
     if (rest.contains(QLatin1Char('(')))
-        item = ExtractPdfParenText(rest);
+        item = parenText(rest);
     return item;
 }
 
@@ -95,7 +172,7 @@ QString ReadNextPdfText(QTextStream &in)
 {
     QString line;
     while (in.readLineInto(&line)) {
-        if (line.contains(QLatin1String("Tj")))
+        if (hasTj(line))
             return PdfTextItem(line);
     }
     return QString("");
@@ -338,47 +415,75 @@ void storePdfValue(Field field, const QString &read, bool english, CSummeryParam
     }
 }
 
+// The texts that steer the sample pass, tested on every item.
+enum Marker { ChineseCreated, EnglishCreated, ChineseSummary, EnglishSummary, TripLine, MarkerCount };
+
+const LabelFinder &markerFinder()
+{
+    static const LabelFinder finder({ QStringLiteral("文件创建于"), QStringLiteral("File Created At"),
+        QStringLiteral("设 备 信 息"), QStringLiteral("Device Information"), QStringLiteral("Trip") });
+    return finder;
+}
+
 // One sample of a sample line such as "08:00:00 23.5°C 45.0%": split at
 // blanks, the first part with a unit mark is the temperature, the first one
 // with ":" the time and the first one with "%" the humidity.
-TempDataItem *pdfSample(const QString &item, const QString &date, bool english, bool humidity)
+// time: a buffer reused from sample to sample.
+TempDataItem *pdfSample(const QString &item, const QString &date, bool english, bool humidity, QString &time)
 {
     const QStringView text(item);
     if (text.indexOf(QLatin1Char(' ')) < 0)
         return nullptr; // fewer than two parts
+    // One pass over the characters: per part the first "°C" (else the first
+    // "°F"), whether it holds ":" and where its first "%" stands.
+    QStringView first;
     QStringView tempPart;
     int tempEnd = -1;
     QStringView timePart;
-    QStringView humidityPart;
     bool haveTime = false;
+    QStringView humidityPart;
     bool haveHumidity = false;
-    QStringView first;
-    int start = 0;
-    for (int index = 0;; ++index) {
-        const int blank = text.indexOf(QLatin1Char(' '), start);
-        const QStringView part = text.mid(start, (blank < 0 ? text.size() : blank) - start);
-        if (index == 0)
-            first = part;
-        if (tempEnd < 0) {
-            int mark = part.indexOf(QStringLiteral("°C"));
-            if (mark < 0)
-                mark = part.indexOf(QStringLiteral("°F"));
-            if (mark >= 0) {
+    int partStart = 0;
+    int celsius = -1;
+    int fahrenheit = -1;
+    bool colon = false;
+    int percent = -1;
+    const int n = text.size();
+    for (int i = 0; i <= n; ++i) {
+        if (i == n || text[i] == QLatin1Char(' ')) {
+            const QStringView part = text.mid(partStart, i - partStart);
+            if (partStart == 0)
+                first = part;
+            const int mark = celsius >= 0 ? celsius : fahrenheit;
+            if (tempEnd < 0 && mark >= 0) {
                 tempPart = part;
-                tempEnd = mark;
+                tempEnd = mark - partStart;
             }
+            if (!haveTime && colon) {
+                timePart = part;
+                haveTime = true;
+            }
+            if (!haveHumidity && percent >= 0) {
+                humidityPart = part;
+                haveHumidity = true;
+            }
+            partStart = i + 1;
+            celsius = fahrenheit = percent = -1;
+            colon = false;
+            continue;
         }
-        if (!haveTime && part.contains(QLatin1Char(':'))) {
-            timePart = part;
-            haveTime = true;
+        const ushort c = text[i].unicode();
+        if (c == 0xB0 && i + 1 < n) {
+            const ushort unit = text[i + 1].unicode();
+            if (unit == 'C' && celsius < 0)
+                celsius = i;
+            else if (unit == 'F' && fahrenheit < 0)
+                fahrenheit = i;
+        } else if (c == ':') {
+            colon = true;
+        } else if (c == '%' && percent < 0) {
+            percent = i;
         }
-        if (!haveHumidity && part.contains(QLatin1Char('%'))) {
-            humidityPart = part;
-            haveHumidity = true;
-        }
-        if (blank < 0)
-            break;
-        start = blank + 1;
     }
     if (tempEnd < 0)
         return nullptr;
@@ -389,12 +494,17 @@ TempDataItem *pdfSample(const QString &item, const QString &date, bool english, 
 
     auto *sample = new TempDataItem;
     sample->temp = filled(tempPart.left(tempEnd).toString());
-    QString time;
-    time.reserve(date.size() + 1 + timePart.size());
+    time.resize(0);
     time += date;
     time += QLatin1Char(' ');
     time += timePart;
-    sample->recordTime = english ? englishSampleTime(time.simplified()) : time;
+    if (!english)
+        sample->recordTime = time;
+    else if (isSimplified(time))
+        sample->recordTime = englishSampleTime(time);
+    else
+        sample->recordTime = englishSampleTime(time.simplified());
+    sample->recordTime = filled(sample->recordTime);
     if (humidity) {
         const int percent = humidityPart.indexOf(QLatin1Char('%'));
         sample->shidu = filled((percent < 0 ? humidityPart : humidityPart.left(percent)).toString());
@@ -412,7 +522,7 @@ void pdfHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
     std::vector<bool> found;
     QString line;
     while (in.readLineInto(&line)) {
-        if (!line.contains(QLatin1String("Tj")))
+        if (!hasTj(line))
             continue;
         const QString item = PdfTextItem(line);
         if (!pdfLabelFinder().find(item, found))
@@ -437,23 +547,25 @@ void pdfSamples(QTextStream &in, CTempData &data, bool humidity)
     enum class Lang { Unset, Chinese, English };
     Lang lang = Lang::Unset;
     QString date("");
+    std::vector<bool> marker;
+    QString time;
     QString line;
     while (in.readLineInto(&line)) {
-        if (!line.contains(QLatin1String("Tj")))
+        if (!hasTj(line))
             continue;
         const QString item = PdfTextItem(line);
-        if (item.contains(QStringLiteral("文件创建于"))) {
+        markerFinder().find(item, marker);
+        if (marker[ChineseCreated]) {
             lang = Lang::Chinese;
-        } else if (item.contains(QLatin1String("File Created At"))) {
+        } else if (marker[EnglishCreated]) {
             lang = Lang::English;
-        } else if (item.contains(QStringLiteral("设 备 信 息"))
-            || item.contains(QLatin1String("Device Information"))) {
+        } else if (marker[ChineseSummary] || marker[EnglishSummary]) {
             break; // the summary page follows the sample pages
-        } else if (item.contains(QLatin1String("Trip"))) {
+        } else if (marker[TripLine]) {
             date = ReadNextPdfText(in);
         } else if (item.contains(QLatin1Char('/')) && (!humidity || !item.contains(QLatin1Char(':')))) {
             date = item;
-        } else if (TempDataItem *sample = pdfSample(item, date, lang == Lang::English, humidity)) {
+        } else if (TempDataItem *sample = pdfSample(item, date, lang == Lang::English, humidity, time)) {
             data.dataList.append(sample);
         }
     }

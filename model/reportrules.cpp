@@ -1,5 +1,6 @@
 #include "model/reportrules.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace ReportRules {
@@ -51,6 +52,35 @@ bool splitExactly(QStringView text, QChar sep, QStringView *parts, int count)
     }
     parts[count - 1] = text.mid(start);
     return parts[count - 1].indexOf(sep) < 0;
+}
+
+// The usual shape "a/b/c h:m:s" of digits only, read in one pass; values
+// in output order (c, a, b, h, m, s). False for anything else, which then
+// takes the general way (same result, only slower).
+bool plainSampleTime(QStringView text, int *values)
+{
+    static const char separators[] = { '/', '/', ' ', ':', ':' };
+    static const int order[] = { 1, 2, 0, 3, 4, 5 }; // a, b, c, h, m, s -> output position
+    int part = 0;
+    int value = 0;
+    int digits = 0;
+    for (const QChar ch : text) {
+        const ushort c = ch.unicode();
+        if (c >= '0' && c <= '9') {
+            if (++digits > 9)
+                return false;
+            value = value * 10 + (c - '0');
+        } else if (part < 5 && c == ushort(separators[part])) {
+            values[order[part++]] = value;
+            value = digits = 0;
+        } else {
+            return false;
+        }
+    }
+    if (part != 5)
+        return false;
+    values[order[5]] = value;
+    return true;
 }
 
 } // namespace
@@ -187,26 +217,54 @@ QString englishTimedTime(const QString &value)
 
 QString englishSampleTime(QStringView text)
 {
-    QStringView dateTime[2];
-    QStringView date[3];
-    QStringView time[3];
-    if (!splitExactly(text, QLatin1Char(' '), dateTime, 2)
-        || !splitExactly(dateTime[0], QLatin1Char('/'), date, 3)
-        || !splitExactly(dateTime[1], QLatin1Char(':'), time, 3))
-        return text.toString();
+    int values[6];
+    if (!plainSampleTime(text, values)) {
+        QStringView dateTime[2];
+        QStringView date[3];
+        QStringView time[3];
+        if (!splitExactly(text, QLatin1Char(' '), dateTime, 2)
+            || !splitExactly(dateTime[0], QLatin1Char('/'), date, 3)
+            || !splitExactly(dateTime[1], QLatin1Char(':'), time, 3))
+            return text.toString();
+        const QStringView parts[6] = { date[2], date[0], date[1], time[0], time[1], time[2] };
+        for (int i = 0; i < 6; ++i)
+            values[i] = toInt(parts[i]);
+    }
+    if (values[0] >= 0 && values[0] <= 9999
+        && std::all_of(values + 1, values + 6, [](int v) { return v >= 0 && v <= 99; })) {
+        // The common case, written straight into place: one allocation per sample.
+        QString out(19, Qt::Uninitialized);
+        QChar *p = out.data();
+        const auto put = [&p](int v, int width) {
+            for (int i = width - 1; i >= 0; --i, v /= 10)
+                p[i] = QLatin1Char(char('0' + v % 10));
+            p += width;
+        };
+        put(values[0], 4);
+        *p++ = QLatin1Char('/');
+        put(values[1], 2);
+        *p++ = QLatin1Char('/');
+        put(values[2], 2);
+        *p++ = QLatin1Char(' ');
+        put(values[3], 2);
+        *p++ = QLatin1Char(':');
+        put(values[4], 2);
+        *p++ = QLatin1Char(':');
+        put(values[5], 2);
+        return out;
+    }
     QString out;
-    out.reserve(19);
-    appendPadded(out, toInt(date[2]), 4);
+    appendPadded(out, values[0], 4);
     out += QLatin1Char('/');
-    appendPadded(out, toInt(date[0]), 2);
+    appendPadded(out, values[1], 2);
     out += QLatin1Char('/');
-    appendPadded(out, toInt(date[1]), 2);
+    appendPadded(out, values[2], 2);
     out += QLatin1Char(' ');
-    appendPadded(out, toInt(time[0]), 2);
+    appendPadded(out, values[3], 2);
     out += QLatin1Char(':');
-    appendPadded(out, toInt(time[1]), 2);
+    appendPadded(out, values[4], 2);
     out += QLatin1Char(':');
-    appendPadded(out, toInt(time[2]), 2);
+    appendPadded(out, values[5], 2);
     return out;
 }
 
@@ -224,6 +282,19 @@ QString englishStartDelay(const QString &value)
     const int start = delay < 0 ? 0 : delay + 5;
     const int minute = value.indexOf(QLatin1String("min"), start);
     return value.mid(start, minute < 0 ? -1 : minute - start).trimmed();
+}
+
+bool isSimplified(QStringView text)
+{
+    if (text.isEmpty())
+        return true;
+    if (text.front().isSpace() || text.back().isSpace())
+        return false;
+    for (int i = 1; i < text.size(); ++i) {
+        if (text[i].isSpace() && (text[i] != QLatin1Char(' ') || text[i - 1].isSpace()))
+            return false;
+    }
+    return true;
 }
 
 QString dashes(const QString &value)

@@ -53,6 +53,9 @@ QString chineseStartDelay(const QString &value);
 // between "Delay " and "min", as in "Manual+Delay 30 min".
 QString englishStartDelay(const QString &value);
 
+// True when QString::simplified() would return the text unchanged.
+bool isSimplified(QStringView text);
+
 // "-----" when the value starts with five dashes (the logger's "no value"),
 // else the value.
 QString dashes(const QString &value);

@@ -52,6 +52,29 @@ private slots:
         QCOMPARE(PdfTextItem(line), item);
     }
 
+    // Hex operands decode as GbkCodeUtils::decodeHexText decodes them, on
+    // every text line of the fixtures and on the odd cases.
+    void hexOperandsAsDecodeHexText()
+    {
+        QStringList lines { "<3235B043> Tj", "<41B046> Tj", "<B0> Tj", "<41B0> Tj", "<b043> Tj", "<B041> Tj",
+            "<B0A1B043> Tj", "<80> Tj", "<81> Tj", "<zz41> Tj", "<41424> Tj", "<B04> Tj", "<> Tj", "<4142 Tj",
+            "<41> <42> Tj", "x <4142> y Tj <43>", "<00> Tj" };
+        for (const char *name : { "zh-temp.pdf", "zh-th.pdf", "en-temp.pdf", "en-th.pdf" }) {
+            QFile file(QStringLiteral(VESMIRA_TEST_DATA "/reports/") + name);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            while (!file.atEnd()) {
+                const QString line = QString::fromUtf8(file.readLine()).trimmed();
+                if (line.startsWith('<') && line.endsWith(" Tj"))
+                    lines << line;
+            }
+        }
+        QVERIFY(lines.size() > 300);
+        for (const QString &line : lines) {
+            const QString rest = line.left(line.indexOf("Tj"));
+            QCOMPARE(PdfTextItem(line), GbkCodeUtils::instance()->decodeHexText(rest));
+        }
+    }
+
     void pdfHelpers()
     {
         QCOMPARE(ExtractPdfParenText("no parenthesis"), QString(""));
