@@ -57,27 +57,37 @@ ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceS
     info.humidityAdj = QStringLiteral("0");
     summary.clear();
 
+    struct Kind {
+        const char *suffix;
+        ReportKind kind;
+        void (CSummeryParam::*head)(const QString &, CDeviceSettingInfo &);
+        void (CTempData::*temperature)(const QString &);
+        void (CTempData::*humidity)(const QString &);
+    };
+    static const Kind kinds[] = {
+        { "pdf", ReportKind::Pdf, &CSummeryParam::ProcessPdf, &CTempData::ParseTempPdfFile,
+            &CTempData::ParseTempHumidityPdfFile },
+        { "csv", ReportKind::Csv, &CSummeryParam::ParseCsvHeader, &CTempData::ParseTempCsvFile,
+            &CTempData::ParseTempHumidityCsvFile },
+        { "txt", ReportKind::Txt, &CSummeryParam::ParseTxtHeader, &CTempData::ParseTempTxtFile,
+            &CTempData::ParseTempHumidityTxtFile },
+    };
+    // Three tests, each on its own: a suffix may name more than one kind.
     const QString suffix = QFileInfo(path).suffix();
     ReportKind parsed = ReportKind::None;
-    const auto dispatch
-        = [&](ReportKind kind, void (CSummeryParam::*head)(const QString &, CDeviceSettingInfo &),
-              void (CTempData::*temperature)(const QString &), void (CTempData::*humidity)(const QString &)) {
-              if (progress && !progress(2))
-                  return;
-              (summary.*head)(path, info);
-              info.containTemp = summary.containTemp;
-              info.containHumidity = summary.containHumidity;
-              (data.*(summary.containHumidity == 1 ? humidity : temperature))(path);
-              parsed = kind;
-          };
-    if (suffix.contains(QLatin1String("pdf")))
-        dispatch(ReportKind::Pdf, &CSummeryParam::ProcessPdf, &CTempData::ParseTempPdfFile,
-            &CTempData::ParseTempHumidityPdfFile);
-    if (suffix.contains(QLatin1String("csv")))
-        dispatch(ReportKind::Csv, &CSummeryParam::ParseCsvHeader, &CTempData::ParseTempCsvFile,
-            &CTempData::ParseTempHumidityCsvFile);
-    if (suffix.contains(QLatin1String("txt")))
-        dispatch(ReportKind::Txt, &CSummeryParam::ParseTxtHeader, &CTempData::ParseTempTxtFile,
-            &CTempData::ParseTempHumidityTxtFile);
+    for (const Kind &kind : kinds) {
+        if (!suffix.contains(QLatin1String(kind.suffix)))
+            continue;
+        if (progress && !progress(2))
+            continue; // cancelled: this kind is skipped
+        (summary.*kind.head)(path, info);
+        info.containTemp = summary.containTemp;
+        info.containHumidity = summary.containHumidity;
+        if (summary.containHumidity == 1)
+            (data.*kind.humidity)(path);
+        else
+            (data.*kind.temperature)(path);
+        parsed = kind.kind;
+    }
     return parsed;
 }
