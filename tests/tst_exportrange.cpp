@@ -50,9 +50,24 @@ class TestExportRange : public QObject
     Q_OBJECT
 
     QTemporaryDir tmp;
+    QByteArray zoneBefore;
+    bool zoneWasSet = false;
 
 private slots:
-    void cleanup() { setZone("UTC"); }
+    void initTestCase()
+    {
+        zoneWasSet = qEnvironmentVariableIsSet("TZ");
+        zoneBefore = qgetenv("TZ");
+    }
+    void cleanup()
+    {
+        if (zoneWasSet)
+            qputenv("TZ", zoneBefore);
+        else
+            qunsetenv("TZ");
+        tzset();
+        CRecordTime::resetZoneCache();
+    }
 
     void recordTimes()
     {
