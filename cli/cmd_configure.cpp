@@ -40,9 +40,9 @@ int usage(QTextStream &err)
 // file in the root whose suffix does not hold "ini".
 QString reportOnDrive(const QString &root)
 {
-    const QFileInfoList entries =
-        QDir(root).entryInfoList(QDir::Files | QDir::Hidden | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot,
-                                 QDir::Size | QDir::Reversed);
+    const QFileInfoList entries = QDir(root).entryInfoList(
+        QDir::Files | QDir::Hidden | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot,
+        QDir::Size | QDir::Reversed);
     for (const QFileInfo &entry : entries) {
         if (!entry.suffix().contains(QLatin1String("ini")) && entry.isFile() && entry.isReadable())
             return entry.absoluteFilePath();
@@ -111,7 +111,8 @@ int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString report = reportOnDrive(root);
     if (!report.isEmpty())
         parseReportFile(report, summary, info, data);
-    const bool humidity = humidityFlag >= 0 ? humidityFlag == 1 : !report.isEmpty() && summary.containHumidity == 1;
+    const bool humidity
+        = humidityFlag >= 0 ? humidityFlag == 1 : !report.isEmpty() && summary.containHumidity == 1;
 
     CConfigValues values = CConfigValues::defaults(now);
     // Enabling the page after the read applies the model rule.

@@ -54,8 +54,8 @@ bool CConfigTemplate::save(const QString &path, const CConfigValues &v)
     return ini.status() == QSettings::NoError;
 }
 
-CConfigTemplate::Result CConfigTemplate::saveNamed(const QString &dir, const QString &name,
-                                                   const CConfigValues &values)
+CConfigTemplate::Result CConfigTemplate::saveNamed(
+    const QString &dir, const QString &name, const CConfigValues &values)
 {
     if (!validName(name))
         return Result::InvalidName;
@@ -92,10 +92,12 @@ void CConfigTemplate::load(const QString &path, CConfigValues &v, const QDateTim
     v.tempHigh = V::boundDecimal(ini.value("alarm/tempHighSpinBox").toDouble(), TempMin, TempMax);
     v.tempLow = V::boundDecimal(ini.value("alarm/tempLowSpinBox").toDouble(), TempMin, TempMax);
     v.tempAdjust = V::boundDecimal(ini.value("alarm/adjustTempSpinBox").toDouble(), TempMin, TempMax);
-    v.humidityHigh = V::boundDecimal(ini.value("alarm/humidityHighSpinBox").toDouble(), HumidityMin, HumidityMax);
-    v.humidityLow = V::boundDecimal(ini.value("alarm/humidityLowSpinBox").toDouble(), HumidityMin, HumidityMax);
-    v.humidityAdjust = V::boundDecimal(ini.value("alarm/humidityAdjSpinBox").toDouble(), HumidityAdjustMin,
-                                       HumidityAdjustMax);
+    v.humidityHigh
+        = V::boundDecimal(ini.value("alarm/humidityHighSpinBox").toDouble(), HumidityMin, HumidityMax);
+    v.humidityLow
+        = V::boundDecimal(ini.value("alarm/humidityLowSpinBox").toDouble(), HumidityMin, HumidityMax);
+    v.humidityAdjust = V::boundDecimal(
+        ini.value("alarm/humidityAdjSpinBox").toDouble(), HumidityAdjustMin, HumidityAdjustMax);
 
     if (v.startType != 1)
         v.startDelay = 0;
@@ -110,7 +112,8 @@ void CConfigTemplate::load(const QString &path, CConfigValues &v, const QDateTim
     v.clearRecords = V::comboIndex(ini.value("option/clearRecordComboBox").toInt(), OptionEntries);
     v.multipleStart = V::comboIndex(ini.value("option/restartComboBox").toInt(), OptionEntries);
     v.display = V::comboIndex(ini.value("option/lcdLightComboBox").toInt(), OptionEntries);
-    v.longPressClear = V::comboIndex(ini.value("option/longPressedClearRecordComboBox").toInt(), OptionEntries);
+    v.longPressClear
+        = V::comboIndex(ini.value("option/longPressedClearRecordComboBox").toInt(), OptionEntries);
 }
 
 QStringList CConfigTemplate::pageList(const QString &dir)
@@ -138,8 +141,8 @@ QStringList CConfigTemplate::managerList(const QString &dir)
     return names;
 }
 
-CConfigTemplate::Result CConfigTemplate::rename(const QString &dir, const QString &fileName,
-                                                const QString &newName)
+CConfigTemplate::Result CConfigTemplate::rename(
+    const QString &dir, const QString &fileName, const QString &newName)
 {
     if (!validName(newName))
         return Result::InvalidName;

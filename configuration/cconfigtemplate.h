@@ -17,8 +17,8 @@ namespace CConfigTemplate {
 enum class Result {
     Done,
     InvalidName, // empty, or holding "/"
-    Exists,      // a template is never overwritten
-    Failed,      // the file system refused
+    Exists, // a template is never overwritten
+    Failed, // the file system refused
 };
 
 // applicationDir + "/setting_file_dir".

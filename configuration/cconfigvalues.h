@@ -13,43 +13,42 @@ class CDeviceSettingInfo;
 // the values inside the ranges below, and so does every function here that
 // stands in for a control (bound, boundDecimal, comboIndex, tripIdText,
 // limitDescription).
-struct CConfigValues
-{
+struct CConfigValues {
     // ---- advanced page
-    bool fahrenheit = false;       // tempUnitFRb checked (else tempUnitDuRb)
+    bool fahrenheit = false; // tempUnitFRb checked (else tempUnitDuRb)
     QString tripId = QStringLiteral("XC000000"); // runwayIdTxt
-    QString description;           // runwayDescTxt, plain text
-    int startType = 0;             // startTypeCb: 0 key, 1 key after a delay, 2 timed, 3 at once
-    int stopType = 0;              // stopTypeCb: 0 key, 1 timed
-    int startDelay = 0;            // startDelayTime, minutes
-    QDateTime startTime;           // startDateTimeEdit
-    QDateTime stopTime;            // stopDateTimeEdit
-    int normalInterval = 60;       // normalRecordSpace, seconds
-    int alarmInterval = 30;        // alarmRecordSpace, seconds
-    int alarmDelay = 0;            // spinBox, minutes
-    double tempHigh = 70.0;        // tempHighSpinBox
-    double tempLow = -30.0;        // tempLowSpinBox
-    double tempAdjust = 0.0;       // adjustTempSpinBox
-    double humidityHigh = 99.9;    // humidityHighSpinBox
-    double humidityLow = 1.0;      // humidityLowSpinBox
-    double humidityAdjust = 0.0;   // humidityAdjSpinBox
-    bool reportEnglish = false;    // reportEnRb checked (else reportZhRb)
-    int fileType = 0;              // exportFileTypeCb: 0 PDF, 1 TXT, 2 CSV
-    int circular = 0;              // repeatRecordComboBox
-    int clearRecords = 0;          // clearRecordComboBox
-    int multipleStart = 0;         // restartComboBox
-    int display = 0;               // lcdLightComboBox: 0 off after a time, 1 always on
-    int longPressClear = 0;        // longPressedClearRecordComboBox
+    QString description; // runwayDescTxt, plain text
+    int startType = 0; // startTypeCb: 0 key, 1 key after a delay, 2 timed, 3 at once
+    int stopType = 0; // stopTypeCb: 0 key, 1 timed
+    int startDelay = 0; // startDelayTime, minutes
+    QDateTime startTime; // startDateTimeEdit
+    QDateTime stopTime; // stopDateTimeEdit
+    int normalInterval = 60; // normalRecordSpace, seconds
+    int alarmInterval = 30; // alarmRecordSpace, seconds
+    int alarmDelay = 0; // spinBox, minutes
+    double tempHigh = 70.0; // tempHighSpinBox
+    double tempLow = -30.0; // tempLowSpinBox
+    double tempAdjust = 0.0; // adjustTempSpinBox
+    double humidityHigh = 99.9; // humidityHighSpinBox
+    double humidityLow = 1.0; // humidityLowSpinBox
+    double humidityAdjust = 0.0; // humidityAdjSpinBox
+    bool reportEnglish = false; // reportEnRb checked (else reportZhRb)
+    int fileType = 0; // exportFileTypeCb: 0 PDF, 1 TXT, 2 CSV
+    int circular = 0; // repeatRecordComboBox
+    int clearRecords = 0; // clearRecordComboBox
+    int multipleStart = 0; // restartComboBox
+    int display = 0; // lcdLightComboBox: 0 off after a time, 1 always on
+    int longPressClear = 0; // longPressedClearRecordComboBox
 
     // ---- basic page
-    int basicNormalInterval = 60;  // normalRecordSpace2
-    int basicAlarmInterval = 30;   // alarmRecordSpace2
-    double basicTempHigh = 70.0;   // tempHighSpinBox2
-    double basicTempLow = -30.0;   // tempLowSpinBox2
+    int basicNormalInterval = 60; // normalRecordSpace2
+    int basicAlarmInterval = 30; // alarmRecordSpace2
+    double basicTempHigh = 70.0; // tempHighSpinBox2
+    double basicTempLow = -30.0; // tempLowSpinBox2
     double basicHumidityHigh = 99.9; // humidityHighSpinBox2
     double basicHumidityLow = 1.0; // humidityLowSpinBox2
     QString basicTripId = QStringLiteral("XC000000"); // runwayIdTxt2
-    QString basicDescription;      // runwayDescTxt2
+    QString basicDescription; // runwayDescTxt2
     // The logger read last reports in ℉ (the basic page has no unit choice).
     bool basicFahrenheit = false;
 

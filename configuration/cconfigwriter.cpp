@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTimeZone>
-
 #include <cmath>
 #include <optional>
 
@@ -45,8 +44,8 @@ QString CConfigWriter::systemZoneComment(const QDateTime &now)
     return CSettingFrame::zoneComment(QTimeZone::systemTimeZone(), now);
 }
 
-CConfigWriter::Status CConfigWriter::buildFrame(CConfigValues &v, Mode mode, const QString &driveRoot,
-                                                const Environment &env, QByteArray *frame)
+CConfigWriter::Status CConfigWriter::buildFrame(
+    CConfigValues &v, Mode mode, const QString &driveRoot, const Environment &env, QByteArray *frame)
 {
     const bool advanced = mode == Advanced;
     CSettingFrame::Values f;
@@ -127,8 +126,8 @@ CConfigWriter::Status CConfigWriter::buildFrame(CConfigValues &v, Mode mode, con
     return Written;
 }
 
-CConfigWriter::Status CConfigWriter::write(CConfigValues &values, Mode mode, const QString &driveRoot,
-                                           const Environment &env)
+CConfigWriter::Status CConfigWriter::write(
+    CConfigValues &values, Mode mode, const QString &driveRoot, const Environment &env)
 {
     QByteArray frame;
     const Status status = buildFrame(values, mode, driveRoot, env, &frame);
@@ -182,8 +181,9 @@ QString CConfigWriter::englishMessage(Status status)
     case OpenFailed:
         return QStringLiteral("Can't open file for writing");
     case WriteFailed:
-        return QStringLiteral("Writing the configuration to the logger failed. Please check that the logger is "
-                              "still connected and has free space.");
+        return QStringLiteral(
+            "Writing the configuration to the logger failed. Please check that the logger is "
+            "still connected and has free space.");
     }
     return QString();
 }
@@ -192,13 +192,15 @@ CConfigWriter::Message CConfigWriter::limitMessage(Status status, const QString 
 {
     const bool humidity = status == HumidityLimitsReversed;
     if (languageCode == QLatin1String("en")) {
-        return {QStringLiteral("Error"),
-                humidity ? QStringLiteral("The upper limit of humidity cannot be less than the lower limit of humidity")
-                         : QStringLiteral(
-                             "The upper limit of temperature cannot be less than the lower limit of temperature"),
-                QStringLiteral("OK")};
+        return { QStringLiteral("Error"),
+            humidity ? QStringLiteral(
+                "The upper limit of humidity cannot be less than the lower limit of humidity")
+                     : QStringLiteral(
+                         "The upper limit of temperature cannot be less than the lower limit of temperature"),
+            QStringLiteral("OK") };
     }
-    return {QString::fromUtf8("错误"),
-            humidity ? QString::fromUtf8("湿度上限不能小于湿度下限") : QString::fromUtf8("温度上限不能小于温度下限"),
-            QString::fromUtf8("确 定")};
+    return { QString::fromUtf8("错误"),
+        humidity ? QString::fromUtf8("湿度上限不能小于湿度下限")
+                 : QString::fromUtf8("温度上限不能小于温度下限"),
+        QString::fromUtf8("确 定") };
 }

@@ -11,27 +11,25 @@ struct CConfigValues;
 // CSettingFrame and replaces setting.ini in the root of the logger drive.
 // Every check runs before the old file is touched. The caller shows the
 // message of the result.
-class CConfigWriter
-{
+class CConfigWriter {
 public:
     enum Mode { Basic, Advanced };
 
     enum Status {
         Written,
-        TripIdLength,          // not exactly 8 characters
-        DeviceUnavailable,     // the drive root does not exist
-        DescriptionTooLong,    // more than 32 bytes in GBK
-        TempLimitsReversed,    // lower temperature limit above the upper one
+        TripIdLength, // not exactly 8 characters
+        DeviceUnavailable, // the drive root does not exist
+        DescriptionTooLong, // more than 32 bytes in GBK
+        TempLimitsReversed, // lower temperature limit above the upper one
         HumidityLimitsReversed,
-        ValueOutOfRange,       // a temperature beyond what the frame can carry
-        OpenFailed,            // setting.ini could not be created (no message)
-        WriteFailed,           // not all 102 bytes reached the file
+        ValueOutOfRange, // a temperature beyond what the frame can carry
+        OpenFailed, // setting.ini could not be created (no message)
+        WriteFailed, // not all 102 bytes reached the file
     };
 
     // What the write takes from outside the page.
-    struct Environment
-    {
-        QDateTime now;       // local date and time of the write
+    struct Environment {
+        QDateTime now; // local date and time of the write
         QString zoneComment; // e.g. "(UTC+08:00) Beijing"; see CSettingFrame::zoneCode
         bool humidity = false; // the logger has a humidity sensor
     };
@@ -46,8 +44,8 @@ public:
     // beyond testing that its root exists. Once the limit checks passed the
     // record intervals of the active page in values are corrected
     // (CSettingFrame::correctInterval), as the page then shows them.
-    static Status buildFrame(CConfigValues &values, Mode mode, const QString &driveRoot, const Environment &env,
-                             QByteArray *frame);
+    static Status buildFrame(CConfigValues &values, Mode mode, const QString &driveRoot,
+        const Environment &env, QByteArray *frame);
     // buildFrame, then replaces driveRoot/setting.ini (hidden) with the frame.
     static Status write(CConfigValues &values, Mode mode, const QString &driveRoot, const Environment &env);
 
@@ -58,8 +56,7 @@ public:
 
     // The alarm-limit messages are not translated: they exist in English and
     // Chinese and follow the interface language ("en" or else Chinese).
-    struct Message
-    {
+    struct Message {
         QString title;
         QString text;
         QString button;

@@ -1,7 +1,6 @@
 #include "configuration/chiddenfile.h"
 
 #include <QFile>
-
 #include <linux/msdos_fs.h>
 #include <sys/ioctl.h>
 

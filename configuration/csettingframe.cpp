@@ -3,7 +3,6 @@
 #include "export/gbkcodeutils.h"
 
 #include <QTimeZone>
-
 #include <cmath>
 
 namespace {
@@ -46,21 +45,39 @@ enum Offset {
     OffTail = 100,
 };
 
-struct ZoneLabel
-{
+struct ZoneLabel {
     const char *label;
     quint8 code;
 };
 
 // Searched in this order; the first label found wins.
 const ZoneLabel zoneTable[] = {
-    {"UTC+00:00", 0x00}, {"UTC+01:00", 0x01}, {"UTC+02:00", 0x02}, {"UTC+03:00", 0x03},
-    {"UTC+04:00", 0x04}, {"UTC+05:00", 0x05}, {"UTC+05:30", 0x37}, {"UTC+06:00", 0x06},
-    {"UTC+07:00", 0x07}, {"UTC+08:00", 0x08}, {"UTC+09:00", 0x09}, {"UTC+10:00", 0x0A},
-    {"UTC+11:00", 0x0B}, {"UTC+12:00", 0x0C}, {"UTC-01:00", 0x81}, {"UTC-02:00", 0x82},
-    {"UTC-03:00", 0x83}, {"UTC-04:00", 0x84}, {"UTC-05:00", 0x85}, {"UTC-06:00", 0x86},
-    {"UTC-07:00", 0x87}, {"UTC-08:00", 0x88}, {"UTC-09:00", 0x89}, {"UTC-10:00", 0x8A},
-    {"UTC-11:00", 0x8B}, {"UTC-12:00", 0x8C},
+    { "UTC+00:00", 0x00 },
+    { "UTC+01:00", 0x01 },
+    { "UTC+02:00", 0x02 },
+    { "UTC+03:00", 0x03 },
+    { "UTC+04:00", 0x04 },
+    { "UTC+05:00", 0x05 },
+    { "UTC+05:30", 0x37 },
+    { "UTC+06:00", 0x06 },
+    { "UTC+07:00", 0x07 },
+    { "UTC+08:00", 0x08 },
+    { "UTC+09:00", 0x09 },
+    { "UTC+10:00", 0x0A },
+    { "UTC+11:00", 0x0B },
+    { "UTC+12:00", 0x0C },
+    { "UTC-01:00", 0x81 },
+    { "UTC-02:00", 0x82 },
+    { "UTC-03:00", 0x83 },
+    { "UTC-04:00", 0x84 },
+    { "UTC-05:00", 0x85 },
+    { "UTC-06:00", 0x86 },
+    { "UTC-07:00", 0x87 },
+    { "UTC-08:00", 0x88 },
+    { "UTC-09:00", 0x89 },
+    { "UTC-10:00", 0x8A },
+    { "UTC-11:00", 0x8B },
+    { "UTC-12:00", 0x8C },
 };
 
 void put(QByteArray &frame, int offset, const std::optional<int> &value)

@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-
 #include <optional>
 
 class QTimeZone;
@@ -63,21 +62,18 @@ namespace CSettingFrame {
 constexpr int FrameSize = 102;
 constexpr int DescriptionSize = 32;
 constexpr int TripIdSize = 8;
-// The largest magnitude a limit value can carry.
-constexpr double LimitMagnitudeMax = 127.9;
 
 // The values of one frame in the logger's units (temperatures in ℃,
 // intervals in seconds). Unset fields are written as "unchanged".
-struct Values
-{
-    std::optional<int> fileType;   // 1 PDF, 2 TXT, 3 CSV
-    std::optional<int> tempUnit;   // 1 ℃, 2 ℉
-    std::optional<int> startMode;  // 1..4
+struct Values {
+    std::optional<int> fileType; // 1 PDF, 2 TXT, 3 CSV
+    std::optional<int> tempUnit; // 1 ℃, 2 ℉
+    std::optional<int> startMode; // 1..4
     std::optional<int> startDelay; // minutes
-    QDateTime startTime;           // invalid: unchanged
-    std::optional<int> stopMode;   // 1, 2
-    QDateTime stopTime;            // invalid: unchanged
-    int normalInterval = 60;       // seconds, a multiple of 10 (correctInterval)
+    QDateTime startTime; // invalid: unchanged
+    std::optional<int> stopMode; // 1, 2
+    QDateTime stopTime; // invalid: unchanged
+    int normalInterval = 60; // seconds, a multiple of 10 (correctInterval)
     int alarmInterval = 30;
     int alarmDelay = 0;
     double tempHigh = 0;
@@ -93,10 +89,10 @@ struct Values
     std::optional<int> multipleStart;
     std::optional<int> longPressClear;
     std::optional<int> reportLanguage; // 1 Chinese, 2 English
-    QString description;               // at most 32 bytes in GBK (descriptionBytes)
-    QString tripId;                    // 8 characters
-    std::optional<int> displayMode;    // 2 off after a time, 1 always on
-    bool advanced = true;              // byte 96
+    QString description; // at most 32 bytes in GBK (descriptionBytes)
+    QString tripId; // 8 characters
+    std::optional<int> displayMode; // 2 off after a time, 1 always on
+    bool advanced = true; // byte 96
 };
 
 // The whole frame, check byte included. A description longer than 32 GBK

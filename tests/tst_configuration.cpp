@@ -6,6 +6,7 @@
 #include "configuration/cconfigvalues.h"
 #include "configuration/cconfigwriter.h"
 #include "configuration/csettingframe.h"
+#include "helpers/configtemplates.h"
 #include "helpers/framefile.h"
 #include "model/cdevicesettinginfo.h"
 
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QtTest>
-
 #include <csignal>
 #include <linux/msdos_fs.h>
 #include <sys/ioctl.h>
@@ -64,70 +64,9 @@ CConfigWriter::Environment environment(const QString &zone, bool humidity)
     return env;
 }
 
-// The two templates of the reference frames, written key by key as the
-// configuration page stores them.
-void writeTemplateF(const QString &path)
-{
-    QSettings ini(path, QSettings::IniFormat);
-    ini.setValue("base/temp-unit", 2);
-    ini.setValue("base/runwayIdTxt", "TRIP2026");
-    ini.setValue("base/runwayDescTxt", "Cold chain 7");
-    ini.setValue("base/startTypeCb", 2);
-    ini.setValue("base/stopTypeCb", 1);
-    ini.setValue("base/startDelayTime", 15);
-    ini.setValue("base/startDateTimeEdit", QDateTime(QDate(2026, 3, 8), QTime(6, 30)));
-    ini.setValue("base/stopDateTimeEdit", QDateTime(QDate(2026, 3, 20), QTime(18, 0)));
-    ini.setValue("base/normalRecordSpace", 300);
-    ini.setValue("base/alarmRecordSpace", 65);
-    ini.setValue("base/spinBox", 10);
-    ini.setValue("alarm/tempHighSpinBox", 46.4);
-    ini.setValue("alarm/tempLowSpinBox", 33.8);
-    ini.setValue("alarm/adjustTempSpinBox", 32.9);
-    ini.setValue("alarm/humidityHighSpinBox", 85.5);
-    ini.setValue("alarm/humidityLowSpinBox", 20.0);
-    ini.setValue("alarm/humidityAdjSpinBox", 1.5);
-    ini.setValue("export/file-lan", 2);
-    ini.setValue("export/exportFileTypeCb", 2);
-    ini.setValue("option/repeatRecordComboBox", 1);
-    ini.setValue("option/clearRecordComboBox", 1);
-    ini.setValue("option/restartComboBox", 0);
-    ini.setValue("option/lcdLightComboBox", 1);
-    ini.setValue("option/longPressedClearRecordComboBox", 1);
-}
-
-void writeTemplateC(const QString &path)
-{
-    QSettings ini(path, QSettings::IniFormat);
-    ini.setValue("base/temp-unit", 1);
-    ini.setValue("base/runwayIdTxt", "CHINA001");
-    ini.setValue("base/runwayDescTxt", QString::fromUtf8("冷链运输"));
-    ini.setValue("base/startTypeCb", 1);
-    ini.setValue("base/stopTypeCb", 0);
-    ini.setValue("base/startDelayTime", 45);
-    ini.setValue("base/startDateTimeEdit", QDateTime(QDate(2026, 4, 1), QTime(0, 0)));
-    ini.setValue("base/stopDateTimeEdit", QDateTime(QDate(2026, 4, 2), QTime(0, 0)));
-    ini.setValue("base/normalRecordSpace", 600);
-    ini.setValue("base/alarmRecordSpace", 300);
-    ini.setValue("base/spinBox", 0);
-    ini.setValue("alarm/tempHighSpinBox", 8.0);
-    ini.setValue("alarm/tempLowSpinBox", -20.5);
-    ini.setValue("alarm/adjustTempSpinBox", -0.5);
-    ini.setValue("alarm/humidityHighSpinBox", 70.0);
-    ini.setValue("alarm/humidityLowSpinBox", 90.0); // reversed, but no humidity sensor
-    ini.setValue("alarm/humidityAdjSpinBox", 0.0);
-    ini.setValue("export/file-lan", 1);
-    ini.setValue("export/exportFileTypeCb", 1);
-    ini.setValue("option/repeatRecordComboBox", 0);
-    ini.setValue("option/clearRecordComboBox", 0);
-    ini.setValue("option/restartComboBox", 1);
-    ini.setValue("option/lcdLightComboBox", 0);
-    ini.setValue("option/longPressedClearRecordComboBox", 0);
-}
-
 } // namespace
 
-class TestConfiguration : public QObject
-{
+class TestConfiguration : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir m_appDir;
@@ -143,15 +82,15 @@ private slots:
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("70.0") << 70.0 << bytes({0x46, 0x00});
-        QTest::newRow("-30.0") << -30.0 << bytes({0x9E, 0x00});
-        QTest::newRow("25.96 caps the tenths at 9") << 25.96 << bytes({0x19, 0x09});
-        QTest::newRow("-12.34") << -12.34 << bytes({0x8C, 0x03});
-        QTest::newRow("0.25 rounds half away from zero") << 0.25 << bytes({0x00, 0x03});
-        QTest::newRow("-0.5 keeps its sign") << -0.5 << bytes({0x80, 0x05});
-        QTest::newRow("-0.04 is zero") << -0.04 << bytes({0x00, 0x00});
-        QTest::newRow("127.9") << 127.9 << bytes({0x7F, 0x09});
-        QTest::newRow("99.9 %RH") << 99.9 << bytes({0x63, 0x09});
+        QTest::newRow("70.0") << 70.0 << bytes({ 0x46, 0x00 });
+        QTest::newRow("-30.0") << -30.0 << bytes({ 0x9E, 0x00 });
+        QTest::newRow("25.96 caps the tenths at 9") << 25.96 << bytes({ 0x19, 0x09 });
+        QTest::newRow("-12.34") << -12.34 << bytes({ 0x8C, 0x03 });
+        QTest::newRow("0.25 rounds half away from zero") << 0.25 << bytes({ 0x00, 0x03 });
+        QTest::newRow("-0.5 keeps its sign") << -0.5 << bytes({ 0x80, 0x05 });
+        QTest::newRow("-0.04 is zero") << -0.04 << bytes({ 0x00, 0x00 });
+        QTest::newRow("127.9") << 127.9 << bytes({ 0x7F, 0x09 });
+        QTest::newRow("99.9 %RH") << 99.9 << bytes({ 0x63, 0x09 });
     }
 
     void limitValues()
@@ -166,21 +105,31 @@ private slots:
         // (℉, ℃ bytes): the one-decimal values whose plain conversion lies a
         // hair below the tenth they stand for must not lose that tenth.
         const QVector<QPair<double, QByteArray>> cases = {
-            {158.0, bytes({0x46, 0x00})}, {0.0, bytes({0x91, 0x08})},  {33.8, bytes({0x01, 0x00})},
-            {26.6, bytes({0x83, 0x00})},  {37.4, bytes({0x03, 0x00})}, {42.8, bytes({0x06, 0x00})},
-            {51.8, bytes({0x0B, 0x00})},  {71.6, bytes({0x16, 0x00})}, {80.6, bytes({0x1B, 0x00})},
-            {129.2, bytes({0x36, 0x00})}, {32.0, bytes({0x00, 0x00})}, {31.0, bytes({0x80, 0x06})},
+            { 158.0, bytes({ 0x46, 0x00 }) },
+            { 0.0, bytes({ 0x91, 0x08 }) },
+            { 33.8, bytes({ 0x01, 0x00 }) },
+            { 26.6, bytes({ 0x83, 0x00 }) },
+            { 37.4, bytes({ 0x03, 0x00 }) },
+            { 42.8, bytes({ 0x06, 0x00 }) },
+            { 51.8, bytes({ 0x0B, 0x00 }) },
+            { 71.6, bytes({ 0x16, 0x00 }) },
+            { 80.6, bytes({ 0x1B, 0x00 }) },
+            { 129.2, bytes({ 0x36, 0x00 }) },
+            { 32.0, bytes({ 0x00, 0x00 }) },
+            { 31.0, bytes({ 0x80, 0x06 }) },
         };
         for (const auto &c : cases) {
             QCOMPARE(CSettingFrame::limitBytes(CSettingFrame::celsiusFromFahrenheit(c.first)).toHex(),
-                     c.second.toHex());
+                c.second.toHex());
         }
     }
 
     void intervalsZonesAndClock()
     {
-        QCOMPARE(CSettingFrame::intervalBytes(CSettingFrame::correctInterval(60)).toHex(), QByteArray("0006"));
-        QCOMPARE(CSettingFrame::intervalBytes(CSettingFrame::correctInterval(86400)).toHex(), QByteArray("21c0"));
+        QCOMPARE(
+            CSettingFrame::intervalBytes(CSettingFrame::correctInterval(60)).toHex(), QByteArray("0006"));
+        QCOMPARE(
+            CSettingFrame::intervalBytes(CSettingFrame::correctInterval(86400)).toHex(), QByteArray("21c0"));
         QCOMPARE(CSettingFrame::correctInterval(65), 60);
         QCOMPARE(CSettingFrame::correctInterval(5), 10);
         QCOMPARE(CSettingFrame::correctInterval(10), 10);
@@ -198,22 +147,22 @@ private slots:
         // The text is made from the standard offset, whatever daylight saving
         // is in force at that moment.
         const QDateTime summer(QDate(2026, 7, 1), QTime(12, 0), Qt::UTC);
-        const QVector<QPair<QByteArray, QString>> zones = {{"Asia/Kolkata", "(UTC+05:30)"},
-                                                           {"America/New_York", "(UTC-05:00)"},
-                                                           {"Australia/Adelaide", "(UTC+09:30)"},
-                                                           {"Europe/London", "(UTC+00:00)"}};
+        const QVector<QPair<QByteArray, QString>> zones
+            = { { "Asia/Kolkata", "(UTC+05:30)" }, { "America/New_York", "(UTC-05:00)" },
+                  { "Australia/Adelaide", "(UTC+09:30)" }, { "Europe/London", "(UTC+00:00)" } };
         for (const auto &zone : zones) {
             const QTimeZone tz(zone.first);
             if (!tz.isValid())
                 QSKIP("the time zone database is not installed");
             QCOMPARE(CSettingFrame::zoneComment(tz, summer), zone.second);
         }
-        QCOMPARE(int(CSettingFrame::zoneCode(CSettingFrame::zoneComment(QTimeZone("America/New_York"), summer))),
-                 0x85);
+        QCOMPARE(
+            int(CSettingFrame::zoneCode(CSettingFrame::zoneComment(QTimeZone("America/New_York"), summer))),
+            0x85);
 
         QCOMPARE(CSettingFrame::clockBytes(saturday).toHex(), QByteArray("1a03070e050906"));
         QCOMPARE(CSettingFrame::clockBytes(QDateTime(QDate(2026, 3, 8), QTime(0, 0))).right(1).toHex(),
-                 QByteArray("07")); // Sunday
+            QByteArray("07")); // Sunday
         QCOMPARE(CSettingFrame::timeBytes(QDateTime()).toHex(), QByteArray("ffffffffff"));
 
         QByteArray frame(102, '\0');
@@ -230,8 +179,8 @@ private slots:
         CConfigValues values = CConfigValues::defaults(saturday);
         QByteArray frame;
         QCOMPARE(CConfigWriter::buildFrame(values, CConfigWriter::Advanced, drive.path(),
-                                           environment("(UTC+05:30) Chennai", false), &frame),
-                 CConfigWriter::Written);
+                     environment("(UTC+05:30) Chennai", false), &frame),
+            CConfigWriter::Written);
         QCOMPARE(firstDifference(frame, reference("advanced-defaults.hex")), QString());
 
         values = CConfigValues::defaults(saturday);
@@ -249,8 +198,8 @@ private slots:
         values.humidityAdjust = 3.0;
         values.startType = 2;
         QCOMPARE(CConfigWriter::buildFrame(values, CConfigWriter::Basic, drive.path(),
-                                           environment("(UTC+08:00) Beijing", true), &frame),
-                 CConfigWriter::Written);
+                     environment("(UTC+08:00) Beijing", true), &frame),
+            CConfigWriter::Written);
         QCOMPARE(firstDifference(frame, reference("basic-fahrenheit-humidity.hex")), QString());
         QCOMPARE(values.basicNormalInterval, 60); // corrected as the page then shows it
     }
@@ -295,47 +244,58 @@ private slots:
         const QByteArray old("the frame of an earlier write");
         writeFile(path, old);
 
-        struct Case
-        {
+        struct Case {
             const char *name;
             std::function<void(CConfigValues &)> edit;
             bool humidity;
             CConfigWriter::Status status;
         };
         const QVector<Case> cases = {
-            {"7-character trip ID", [](CConfigValues &v) { v.tripId = "ABC1234"; }, false,
-             CConfigWriter::TripIdLength},
-            {"9-character trip ID", [](CConfigValues &v) { v.tripId = "ABC123456"; }, false,
-             CConfigWriter::TripIdLength},
-            {"33-character description", [](CConfigValues &v) { v.description = QString(33, 'x'); }, false,
-             CConfigWriter::DescriptionTooLong},
-            {"temperature limits reversed", [](CConfigValues &v) { v.tempLow = 70.1; }, false,
-             CConfigWriter::TempLimitsReversed},
-            {"humidity limits reversed", [](CConfigValues &v) { v.humidityLow = 99.9; v.humidityHigh = 99.8; }, true,
-             CConfigWriter::HumidityLimitsReversed},
-            {"beyond the 7-bit integer part", [](CConfigValues &v) { v.tempHigh = 128.0; }, false,
-             CConfigWriter::ValueOutOfRange},
-            {"calibration in F beyond it", [](CConfigValues &v) { v.fahrenheit = true; v.tempHigh = 100; v.tempLow = 0; v.tempAdjust = -300; },
-             false, CConfigWriter::ValueOutOfRange},
+            { "7-character trip ID", [](CConfigValues &v) { v.tripId = "ABC1234"; }, false,
+                CConfigWriter::TripIdLength },
+            { "9-character trip ID", [](CConfigValues &v) { v.tripId = "ABC123456"; }, false,
+                CConfigWriter::TripIdLength },
+            { "33-character description", [](CConfigValues &v) { v.description = QString(33, 'x'); }, false,
+                CConfigWriter::DescriptionTooLong },
+            { "temperature limits reversed", [](CConfigValues &v) { v.tempLow = 70.1; }, false,
+                CConfigWriter::TempLimitsReversed },
+            { "humidity limits reversed",
+                [](CConfigValues &v) {
+                    v.humidityLow = 99.9;
+                    v.humidityHigh = 99.8;
+                },
+                true, CConfigWriter::HumidityLimitsReversed },
+            { "beyond the 7-bit integer part", [](CConfigValues &v) { v.tempHigh = 128.0; }, false,
+                CConfigWriter::ValueOutOfRange },
+            { "calibration in F beyond it",
+                [](CConfigValues &v) {
+                    v.fahrenheit = true;
+                    v.tempHigh = 100;
+                    v.tempLow = 0;
+                    v.tempAdjust = -300;
+                },
+                false, CConfigWriter::ValueOutOfRange },
         };
         for (const Case &c : cases) {
             CConfigValues values = CConfigValues::defaults(saturday);
             values.normalInterval = 65;
             c.edit(values);
-            QCOMPARE(CConfigWriter::write(values, CConfigWriter::Advanced, drive.path(), environment("", c.humidity)),
-                     c.status);
+            QCOMPARE(CConfigWriter::write(
+                         values, CConfigWriter::Advanced, drive.path(), environment("", c.humidity)),
+                c.status);
             QVERIFY2(readAll(path) == old, c.name);
             QVERIFY2(values.normalInterval == 65, c.name); // corrected only once the checks passed
         }
         CConfigValues values = CConfigValues::defaults(saturday);
-        QCOMPARE(CConfigWriter::write(values, CConfigWriter::Advanced, drive.path() + "/gone", environment("", false)),
-                 CConfigWriter::DeviceUnavailable);
+        QCOMPARE(CConfigWriter::write(
+                     values, CConfigWriter::Advanced, drive.path() + "/gone", environment("", false)),
+            CConfigWriter::DeviceUnavailable);
         QCOMPARE(CConfigWriter::write(values, CConfigWriter::Advanced, QString(), environment("", false)),
-                 CConfigWriter::DeviceUnavailable);
+            CConfigWriter::DeviceUnavailable);
         // The basic page has its own trip ID.
         values.basicTripId = "SHORT";
         QCOMPARE(CConfigWriter::write(values, CConfigWriter::Basic, drive.path(), environment("", false)),
-                 CConfigWriter::TripIdLength);
+            CConfigWriter::TripIdLength);
         QCOMPARE(readAll(path), old);
 
         // Equal limits pass; without a humidity sensor reversed humidity
@@ -345,7 +305,7 @@ private slots:
         values.humidityLow = 99.9;
         values.humidityHigh = 1.0;
         QCOMPARE(CConfigWriter::write(values, CConfigWriter::Advanced, drive.path(), environment("", false)),
-                 CConfigWriter::Written);
+            CConfigWriter::Written);
         const QByteArray written = readAll(path);
         QCOMPARE(written.size(), 102);
         QCOMPARE(written.mid(36, 6), QByteArray(6, char(0xFF)));
@@ -359,7 +319,7 @@ private slots:
         QVERIFY(QDir(drive.path()).mkdir("setting.ini"));
         CConfigValues values = CConfigValues::defaults(saturday);
         QCOMPARE(CConfigWriter::write(values, CConfigWriter::Advanced, drive.path(), environment("", false)),
-                 CConfigWriter::OpenFailed);
+            CConfigWriter::OpenFailed);
 
         // A drive that takes fewer than 102 bytes (as a full or pulled-out
         // drive does): the file size limit makes every write beyond 50 bytes fail.
@@ -370,8 +330,8 @@ private slots:
         struct rlimit limited = saved;
         limited.rlim_cur = 50;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        const CConfigWriter::Status status =
-            CConfigWriter::write(values, CConfigWriter::Advanced, small.path(), environment("", false));
+        const CConfigWriter::Status status
+            = CConfigWriter::write(values, CConfigWriter::Advanced, small.path(), environment("", false));
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
         QCOMPARE(status, CConfigWriter::WriteFailed);
@@ -391,20 +351,20 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             QVERIFY(file.resize(4 * 1024 * 1024));
         }
-        if (QProcess::execute(mkfs, {"-F", "12", image}) != 0)
+        if (QProcess::execute(mkfs, { "-F", "12", image }) != 0)
             QSKIP("mkfs.fat failed");
-        if (QProcess::execute("mount", {"-o", "loop", "-t", "vfat", image, mountPoint}) != 0)
+        if (QProcess::execute("mount", { "-o", "loop", "-t", "vfat", image, mountPoint }) != 0)
             QSKIP("loop mounts of FAT images are not possible here");
         CConfigValues values = CConfigValues::defaults(saturday);
-        const CConfigWriter::Status status =
-            CConfigWriter::write(values, CConfigWriter::Advanced, mountPoint, environment("", false));
+        const CConfigWriter::Status status
+            = CConfigWriter::write(values, CConfigWriter::Advanced, mountPoint, environment("", false));
         __u32 attributes = 0;
         QFile file(mountPoint + "/setting.ini");
         const bool opened = file.open(QIODevice::ReadOnly);
         const bool queried = opened && ::ioctl(file.handle(), FAT_IOCTL_GET_ATTRIBUTES, &attributes) == 0;
         const qint64 size = file.size();
         file.close();
-        QProcess::execute("umount", {mountPoint});
+        QProcess::execute("umount", { mountPoint });
         QCOMPARE(status, CConfigWriter::Written);
         QVERIFY(queried);
         QVERIFY(attributes & ATTR_HIDDEN);
@@ -446,7 +406,7 @@ private slots:
         QSettings saved(copy, QSettings::IniFormat);
         QCOMPARE(saved.value("base/temp-unit").toInt(), 2);
         QCOMPARE(saved.value("export/file-lan").toInt(), 2);
-        QCOMPARE(saved.childGroups(), QStringList({"alarm", "base", "export", "option"}));
+        QCOMPARE(saved.childGroups(), QStringList({ "alarm", "base", "export", "option" }));
 
         // Start mode 0: start time now and no delay; stop mode 0: stop time now.
         QSettings(f, QSettings::IniFormat).setValue("base/startTypeCb", 0);
@@ -504,10 +464,10 @@ private slots:
         writeFile(d + "/notes.txt", "1");
         QVERIFY(QDir(d).mkdir("dir.ini"));
         QVERIFY(QFile::link(d + "/b.ini", d + "/link.ini"));
-        QCOMPARE(CConfigTemplate::pageList(d), QStringList({"a.ini", "b.ini"}));
+        QCOMPARE(CConfigTemplate::pageList(d), QStringList({ "a.ini", "b.ini" }));
         const QStringList managed = CConfigTemplate::managerList(d);
         QCOMPARE(QSet<QString>(managed.begin(), managed.end()),
-                 QSet<QString>({"A.INI", "x.tmp.ini", "a.ini", "b.ini", "dir.ini"}));
+            QSet<QString>({ "A.INI", "x.tmp.ini", "a.ini", "b.ini", "dir.ini" }));
         QVERIFY(managed.indexOf("A.INI") < managed.indexOf("x.tmp.ini")); // smallest first
         QVERIFY(managed.indexOf("b.ini") < managed.indexOf("a.ini"));
 
@@ -562,8 +522,8 @@ private slots:
         QCOMPARE(v.humidityLow, 1.0);
         QVERIFY(v.reportEnglish);
         QCOMPARE(v.fileType, 2);
-        QCOMPARE(QVector<int>({v.circular, v.clearRecords, v.multipleStart, v.longPressClear, v.display}),
-                 QVector<int>({0, 1, 0, 1, 0}));
+        QCOMPARE(QVector<int>({ v.circular, v.clearRecords, v.multipleStart, v.longPressClear, v.display }),
+            QVector<int>({ 0, 1, 0, 1, 0 }));
 
         info.recordStartModel = QString::fromUtf8("定时开启");
         info.startAt = "2026/06/07 08:09";
@@ -595,22 +555,23 @@ private slots:
     void descriptionLimitCutsAtTheCursor()
     {
         int cursor = 40; // 40 letters pasted into an empty field
-        QCOMPARE(CConfigValues::limitDescription(QString(32, 'a') + QString(8, 'b'), &cursor), QString(32, 'a'));
+        QCOMPARE(
+            CConfigValues::limitDescription(QString(32, 'a') + QString(8, 'b'), &cursor), QString(32, 'a'));
         QCOMPARE(cursor, 32);
         // One Chinese character typed at the end of 20 letters: limit 16.
         cursor = 21;
         QCOMPARE(CConfigValues::limitDescription(QString(20, 'a') + QString::fromUtf8("冷"), &cursor),
-                 QString(16, 'a'));
+            QString(16, 'a'));
         QCOMPARE(cursor, 16);
         // Typed in the middle: the run before the cursor goes.
         cursor = 12;
         QCOMPARE(CConfigValues::limitDescription(QString(10, 'a') + "XY" + QString(22, 'c'), &cursor),
-                 QString(10, 'a') + QString(22, 'c'));
+            QString(10, 'a') + QString(22, 'c'));
         QCOMPARE(cursor, 10);
         // Cursor at the start (a text set as a whole): the beginning stays.
         cursor = 0;
         QCOMPARE(CConfigValues::limitDescription(QString(20, 'a') + QString(20, 'b'), &cursor),
-                 QString(20, 'a') + QString(12, 'b'));
+            QString(20, 'a') + QString(12, 'b'));
         cursor = 3;
         QCOMPARE(CConfigValues::limitDescription("short", &cursor), QString("short"));
         QCOMPARE(cursor, 3);
@@ -620,18 +581,17 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("reference");
-        QTest::newRow("page defaults") << QStringList({"--zone", "(UTC+05:30) Chennai"}) << "advanced-defaults.hex";
-        QTest::newRow("F template with humidity")
-            << QStringList({"--template", "TEMPLATE_F", "--humidity", "--zone",
-                            "(UTC-05:00) Eastern Time (US & Canada)"})
-            << "advanced-fahrenheit-humidity.hex";
+        QTest::newRow("page defaults")
+            << QStringList({ "--zone", "(UTC+05:30) Chennai" }) << "advanced-defaults.hex";
+        QTest::newRow("F template with humidity") << QStringList(
+            { "--template", "TEMPLATE_F", "--humidity", "--zone", "(UTC-05:00) Eastern Time (US & Canada)" })
+                                                  << "advanced-fahrenheit-humidity.hex";
         QTest::newRow("C template without humidity")
-            << QStringList({"--template", "TEMPLATE_C", "--no-humidity", "--zone", "(UTC+09:30) Adelaide"})
+            << QStringList({ "--template", "TEMPLATE_C", "--no-humidity", "--zone", "(UTC+09:30) Adelaide" })
             << "advanced-celsius-chinese.hex";
-        QTest::newRow("F template, trip ID and description replaced")
-            << QStringList({"--template", "TEMPLATE_F", "--trip-id", "CHINA001", "--desc", QString::fromUtf8("冷链运输"),
-                            "--zone", "(UTC+09:30) Adelaide"})
-            << "";
+        QTest::newRow("F template, trip ID and description replaced") << QStringList(
+            { "--template", "TEMPLATE_F", "--trip-id", "CHINA001", "--desc", QString::fromUtf8("冷链运输"),
+                "--zone", "(UTC+09:30) Adelaide" }) << "";
     }
 
     void cliConfigure()
@@ -647,7 +607,7 @@ private slots:
         args.replaceInStrings("TEMPLATE_C", work.filePath("c.ini"));
 
         QProcess cli;
-        cli.start(VESMIRA_CLI, QStringList({"configure", drive, "--now", "2026-03-07 14:05:09"}) + args);
+        cli.start(VESMIRA_CLI, QStringList({ "configure", drive, "--now", "2026-03-07 14:05:09" }) + args);
         QVERIFY(cli.waitForFinished(-1));
         const QString out = QString::fromUtf8(cli.readAllStandardOutput());
         const QString err = QString::fromUtf8(cli.readAllStandardError());
@@ -662,10 +622,12 @@ private slots:
             return;
         }
         QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(out, QString("Configuration written successfully, please disconnect logger to make configuration "
-                              "effective.\n"));
+        QCOMPARE(out,
+            QString("Configuration written successfully, please disconnect logger to make configuration "
+                    "effective.\n"));
         QCOMPARE(err, QString());
-        QCOMPARE(firstDifference(readAll(drive + "/setting.ini"), this->referenceFrame(reference)), QString());
+        QCOMPARE(
+            firstDifference(readAll(drive + "/setting.ini"), this->referenceFrame(reference)), QString());
     }
 
     void cliRefusals()
@@ -674,12 +636,13 @@ private slots:
         const QString drive = work.path();
         writeFile(drive + "/setting.ini", "old");
         const QVector<QPair<QStringList, QString>> cases = {
-            {{"--trip-id", "ABC1234"}, "Trip ID should be 8 characters\n"},
-            {{"--desc", QString(33, 'x')}, "Trip description no longer than 32 characters (or 16 Chinese characters)\n"},
+            { { "--trip-id", "ABC1234" }, "Trip ID should be 8 characters\n" },
+            { { "--desc", QString(33, 'x') },
+                "Trip description no longer than 32 characters (or 16 Chinese characters)\n" },
         };
         for (const auto &c : cases) {
             QProcess cli;
-            cli.start(VESMIRA_CLI, QStringList({"configure", drive}) + c.first);
+            cli.start(VESMIRA_CLI, QStringList({ "configure", drive }) + c.first);
             QVERIFY(cli.waitForFinished(-1));
             QCOMPARE(cli.exitCode(), 2);
             QCOMPARE(QString::fromUtf8(cli.readAllStandardError()), c.second);
@@ -690,21 +653,22 @@ private slots:
         writeTemplateF(tpl);
         QSettings(tpl, QSettings::IniFormat).setValue("alarm/humidityLowSpinBox", 90.0);
         QProcess cli;
-        cli.start(VESMIRA_CLI, {"configure", drive, "--template", tpl, "--humidity"});
+        cli.start(VESMIRA_CLI, { "configure", drive, "--template", tpl, "--humidity" });
         QVERIFY(cli.waitForFinished(-1));
         QCOMPARE(cli.exitCode(), 2);
         QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
-                 QString("The upper limit of humidity cannot be less than the lower limit of humidity\n"));
+            QString("The upper limit of humidity cannot be less than the lower limit of humidity\n"));
         QCOMPARE(readAll(drive + "/setting.ini"), QByteArray("old"));
 
-        cli.start(VESMIRA_CLI, {"configure", work.filePath("no-such-drive")});
+        cli.start(VESMIRA_CLI, { "configure", work.filePath("no-such-drive") });
         QVERIFY(cli.waitForFinished(-1));
         QCOMPARE(cli.exitCode(), 2);
         QCOMPARE(QString::fromUtf8(cli.readAllStandardError()), QString("Logger device unavailable\n"));
 
-        for (const QStringList &bad : {QStringList({"configure"}), QStringList({"configure", drive, "--now", "07.03.2026"}),
-                                       QStringList({"configure", drive, "--trip-id", "AB-12345"}),
-                                       QStringList({"configure", drive, "--bogus"})}) {
+        for (const QStringList &bad :
+            { QStringList({ "configure" }), QStringList({ "configure", drive, "--now", "07.03.2026" }),
+                QStringList({ "configure", drive, "--trip-id", "AB-12345" }),
+                QStringList({ "configure", drive, "--bogus" }) }) {
             cli.start(VESMIRA_CLI, bad);
             QVERIFY(cli.waitForFinished(-1));
             QCOMPARE(cli.exitCode(), 2);
@@ -721,7 +685,7 @@ private slots:
         QVERIFY(QFile::copy(report, drive.filePath("report.csv")));
         writeFile(drive.filePath("setting.ini"), "a larger file that is never taken for the report....");
         QProcess cli;
-        cli.start(VESMIRA_CLI, {"configure", drive.path(), "--now", "2026-03-07 14:05:09"});
+        cli.start(VESMIRA_CLI, { "configure", drive.path(), "--now", "2026-03-07 14:05:09" });
         QVERIFY(cli.waitForFinished(-1));
         QCOMPARE(cli.exitCode(), 0);
         QByteArray frame = readAll(drive.filePath("setting.ini"));
@@ -732,7 +696,7 @@ private slots:
         QByteArray text = readAll(report);
         QVERIFY(text.contains("TL-30-83WQ"));
         writeFile(drive.filePath("report.csv"), text.replace("TL-30-83WQ", "RZ-83K-83WQ"));
-        cli.start(VESMIRA_CLI, {"configure", drive.path(), "--no-humidity"});
+        cli.start(VESMIRA_CLI, { "configure", drive.path(), "--no-humidity" });
         QVERIFY(cli.waitForFinished(-1));
         QCOMPARE(cli.exitCode(), 0);
         frame = readAll(drive.filePath("setting.ini"));

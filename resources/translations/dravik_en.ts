@@ -720,6 +720,22 @@
         <source>dang qian pei zhi wen jian xin xi bao cun cheng gong</source>
         <translation>current template file save success</translation>
     </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>wen du xian zhi he xiu zheng zhi bi xu zai -127.9 ℃ dao 127.9 ℃ zhi jian</source>
+        <translation>Temperature limits and calibration must lie between -127.9 ℃ and 127.9 ℃</translation>
+    </message>
+    <message>
+        <source>pei zhi xin xi xie ru shi bai ,qing jian cha ji lu yi shi fou reng ran lian jie bing you ke yong kong jian</source>
+        <translation>Writing the configuration to the logger failed. Please check that the logger is still connected and has free space.</translation>
+    </message>
+    <message>
+        <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
+        <translation>The template name must not be empty or contain &quot;/&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>
@@ -1349,6 +1365,10 @@
     <message>
         <source> de wen jian ma ?</source>
         <translation> de wen jian ma ?</translation>
+    </message>
+    <message>
+        <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
+        <translation>The template name must not be empty or contain &quot;/&quot;.</translation>
     </message>
 </context>
 <context>

@@ -720,6 +720,22 @@
         <source>dang qian pei zhi wen jian xin xi bao cun cheng gong</source>
         <translation>当前配置文件信息保存成功</translation>
     </message>
+    <message>
+        <source>恢复默认</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>wen du xian zhi he xiu zheng zhi bi xu zai -127.9 ℃ dao 127.9 ℃ zhi jian</source>
+        <translation>温度上下限和修正值必须在-127.9 ℃到127.9 ℃之间</translation>
+    </message>
+    <message>
+        <source>pei zhi xin xi xie ru shi bai ,qing jian cha ji lu yi shi fou reng ran lian jie bing you ke yong kong jian</source>
+        <translation>配置信息写入失败，请检查记录仪是否仍然连接并有可用空间。</translation>
+    </message>
+    <message>
+        <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
+        <translation>模板名称不能为空，也不能包含“/”。</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>
@@ -1349,6 +1365,10 @@
     <message>
         <source> de wen jian ma ?</source>
         <translation>的文件吗？</translation>
+    </message>
+    <message>
+        <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
+        <translation>模板名称不能为空，也不能包含“/”。</translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,11 @@ inline QByteArray readFrameFile(const QString &path, QString *error)
             continue;
         const QStringList tokens = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (tokens.first().toInt() != frame.size()) {
-            *error = QString("%1:%2: offset %3, expected %4").arg(path).arg(lineNo).arg(tokens.first()).arg(frame.size());
+            *error = QString("%1:%2: offset %3, expected %4")
+                         .arg(path)
+                         .arg(lineNo)
+                         .arg(tokens.first())
+                         .arg(frame.size());
             return QByteArray();
         }
         for (int i = 1; i < tokens.size(); ++i)
