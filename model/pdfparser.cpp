@@ -427,7 +427,10 @@ const LabelFinder &markerFinder()
 
 // One sample of a sample line such as "08:00:00 23.5°C 45.0%": split at
 // blanks, the first part with a unit mark is the temperature, the first one
-// with ":" the time and the first one with "%" the humidity.
+// with ":" the time and the first one with "%" the humidity; without a time
+// or humidity part the first part stands in (a humidity part without "%" is
+// taken whole). No sample without two parts or a temperature. An English
+// time that does not convert is kept as "date time".
 // time: a buffer reused from sample to sample.
 TempDataItem *pdfSample(const QString &item, const QString &date, bool english, bool humidity, QString &time)
 {
