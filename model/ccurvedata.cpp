@@ -1,6 +1,6 @@
 #include "model/ccurvedata.h"
 
-#include "model/csampleclock.h"
+#include "model/crecordtime.h"
 
 CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHumidity)
 {
@@ -11,10 +11,13 @@ CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHu
     if (withHumidity)
         curve.humidities.reserve(n);
 
-    CSampleClock clock;
+    // A time that does not parse stands at the invalid date and time: the
+    // largest unsigned 32-bit number of seconds.
     QVector<qint64> times(n);
-    for (int i = 0; i < n; ++i)
-        times[i] = clock.toSecsSinceEpoch(samples.at(i)->recordTime);
+    for (int i = 0; i < n; ++i) {
+        const CRecordTime time = CRecordTime::fromText(samples.at(i)->recordTime);
+        times[i] = time.isValid() ? time.toSecsSinceEpoch() : InvalidTime;
+    }
 
     qint64 interval = n > 2 ? times[1] - times[0] : 0;
     bool tempSeen = false;

@@ -21,6 +21,8 @@ struct CCurveData
     double tempMin = 0, tempMax = 0;         // over every sample but the missing ones
     double humidityMin = 0, humidityMax = 0; // over every sample
 
+    static constexpr qint64 InvalidTime = 4294967295LL;
+
     static CCurveData compute(const QList<TempDataItem *> &samples, bool withHumidity);
 };
 

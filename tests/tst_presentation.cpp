@@ -2,7 +2,6 @@
 // and the curve points.
 #include "app/appglobals.h"
 #include "model/ccurvedata.h"
-#include "model/csampleclock.h"
 #include "model/csummarydisplay.h"
 #include "model/csummeryparam.h"
 #include "model/ctempdatamodel.h"
@@ -238,36 +237,19 @@ private slots:
         QCOMPARE(curve.humidityMin, 40.0);
         QCOMPARE(curve.humidityMax, 55.0);
 
+        // A time that does not parse stands at the invalid time, far beyond
+        // its neighbour: a stop, closed up at the regular interval.
+        data.clear();
+        data.dataList << sample(text(at(0)), "5") << sample(text(at(1)), "5") << sample("not a time", "6");
+        curve = CCurveData::compute(data.dataList, false);
+        QCOMPARE(curve.keys.last(), double(at(2).toSecsSinceEpoch()));
+
         // No samples at all.
         data.clear();
         curve = CCurveData::compute(data.dataList, true);
         QVERIFY(curve.keys.isEmpty());
         QCOMPARE(curve.tempMin, 0.0);
         QCOMPARE(curve.tempMax, 0.0);
-    }
-
-    void sampleClock()
-    {
-        CSampleClock clock;
-        qputenv("TZ", "Asia/Shanghai");
-        tzset();
-        QCOMPARE(clock.toSecsSinceEpoch("2021/05/06 08:00:00"),
-                 QDateTime(QDate(2021, 5, 6), QTime(0, 0), Qt::UTC).toSecsSinceEpoch());
-        QCOMPARE(clock.toSecsSinceEpoch("2021/5/6 8:00:00"),
-                 QDateTime(QDate(2021, 5, 6), QTime(0, 0), Qt::UTC).toSecsSinceEpoch());
-        CSampleClock berlin;
-        qputenv("TZ", "Europe/Berlin");
-        tzset();
-        // Summer and winter time in one record.
-        QCOMPARE(berlin.toSecsSinceEpoch("2021/07/01 12:00:00"),
-                 QDateTime(QDate(2021, 7, 1), QTime(10, 0), Qt::UTC).toSecsSinceEpoch());
-        QCOMPARE(berlin.toSecsSinceEpoch("2021/12/01 12:00:00"),
-                 QDateTime(QDate(2021, 12, 1), QTime(11, 0), Qt::UTC).toSecsSinceEpoch());
-        for (const char *bad : {"", "2021/05/06", "2021/13/06 08:00:00", "2021-05-06 08:00:00",
-                                "2021/05/06 08:00:00 ", "２０２１/05/06 08:00:00", "2021/02/30 08:00:00"})
-            QCOMPARE(berlin.toSecsSinceEpoch(QString::fromUtf8(bad)), CSampleClock::Invalid);
-        qputenv("TZ", "UTC");
-        tzset();
     }
 };
 
