@@ -116,8 +116,8 @@ int hexDigit(QChar c)
 bool quickHexText(QStringView digits, QString &out)
 {
     const int n = digits.size();
-    QString text(n / 2, Qt::Uninitialized);
-    QChar *p = text.data();
+    out.resize(n / 2); // keeps the buffer of the previous item
+    QChar *p = out.data();
     int len = 0;
     for (int i = 0; i + 1 < n; i += 2) {
         const int hi = hexDigit(digits[i]);
@@ -137,9 +137,29 @@ bool quickHexText(QStringView digits, QString &out)
         p[len++] = QLatin1Char(digits[i + 3] == QLatin1Char('3') ? 'C' : 'F');
         i += 2;
     }
-    text.resize(len);
-    out = text;
+    out.resize(len);
     return true;
+}
+
+// The text item of a line into item, reusing item's buffer (the passes read
+// tens of thousands of items).
+void textItem(const QString &line, QString &item)
+{
+    const int tj = indexOfTj(line);
+    const QStringView rest = tj < 0 ? QStringView(line) : QStringView(line).left(tj);
+    const int open = rest.indexOf(QLatin1Char('<'));
+    if (open >= 0) {
+        // decodeHexText reads from the first "<" to the first ">" after it;
+        // when both stand before "Tj" the whole line gives the same digits.
+        const int close = rest.indexOf(QLatin1Char('>'), open + 1);
+        const QStringView digits = rest.mid(open + 1, (close < 0 ? rest.size() : close) - open - 1);
+        if (!quickHexText(digits, item))
+            item = GbkCodeUtils::instance()->decodeHexText(close >= 0 ? line : rest.toString());
+    } else {
+        item.resize(0);
+    }
+    if (rest.contains(QLatin1Char('(')))
+        item = parenText(rest);
 }
 
 } // namespace
@@ -151,21 +171,9 @@ QString ExtractPdfParenText(const QString &line)
 
 QString PdfTextItem(const QString &line)
 {
-    const int tj = indexOfTj(line);
-    const QStringView rest = tj < 0 ? QStringView(line) : QStringView(line).left(tj);
-    QString item("");
-    const int open = rest.indexOf(QLatin1Char('<'));
-    if (open >= 0) {
-        // decodeHexText reads from the first "<" to the first ">" after it;
-        // when both stand before "Tj" the whole line gives the same digits.
-        const int close = rest.indexOf(QLatin1Char('>'), open + 1);
-        const QStringView digits = rest.mid(open + 1, (close < 0 ? rest.size() : close) - open - 1);
-        if (!quickHexText(digits, item))
-            item = GbkCodeUtils::instance()->decodeHexText(close >= 0 ? line : rest.toString());
-    }
-    if (rest.contains(QLatin1Char('(')))
-        item = parenText(rest);
-    return item;
+    QString item;
+    textItem(line, item);
+    return ReportParser::filled(item);
 }
 
 QString ReadNextPdfText(QTextStream &in)
@@ -523,11 +531,12 @@ void pdfHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
 {
     const QVector<PdfLabel> &table = pdfLabels();
     std::vector<bool> found;
+    QString item;
     QString line;
     while (in.readLineInto(&line)) {
         if (!hasTj(line))
             continue;
-        const QString item = PdfTextItem(line);
+        textItem(line, item);
         if (!pdfLabelFinder().find(item, found))
             continue;
         for (int k = 0; k < table.size(); ++k) {
@@ -552,11 +561,12 @@ void pdfSamples(QTextStream &in, CTempData &data, bool humidity)
     QString date("");
     std::vector<bool> marker;
     QString time;
+    QString item;
     QString line;
     while (in.readLineInto(&line)) {
         if (!hasTj(line))
             continue;
-        const QString item = PdfTextItem(line);
+        textItem(line, item);
         markerFinder().find(item, marker);
         if (marker[ChineseCreated]) {
             lang = Lang::Chinese;
@@ -567,7 +577,7 @@ void pdfSamples(QTextStream &in, CTempData &data, bool humidity)
         } else if (marker[TripLine]) {
             date = ReadNextPdfText(in);
         } else if (item.contains(QLatin1Char('/')) && (!humidity || !item.contains(QLatin1Char(':')))) {
-            date = item;
+            date = ReportParser::filled(item);
         } else if (TempDataItem *sample = pdfSample(item, date, lang == Lang::English, humidity, time)) {
             data.dataList.append(sample);
         }
