@@ -7,8 +7,8 @@
 //   parse     parseReportFile: reset, summary, flag copy, samples
 //   read+GBK  QTextStream::readLineInto over the file, GBK codec, text mode
 //
-// Each figure is the median of several runs into fresh records (deleting
-// them is not timed), as wall time and as the thread's CPU time; the CPU time
+// Each figure is the median of several runs, each into a fresh record
+// (creating and deleting it is not timed), as wall time and as the thread's CPU time; the CPU time
 // is the steadier figure on a busy machine.
 //
 //   bench_parse [DIR]   DIR holds large-th.csv/.txt/.pdf; without it they are
@@ -55,7 +55,8 @@ double threadCpuMs()
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
-Timing median(const std::function<void()> &work)
+// after runs untimed after each run (it deletes the run's record).
+Timing median(const std::function<void()> &work, const std::function<void()> &after = {})
 {
     std::vector<double> wall;
     std::vector<double> cpu;
@@ -66,6 +67,8 @@ Timing median(const std::function<void()> &work)
         work();
         wall.push_back(timer.nsecsElapsed() / 1e6);
         cpu.push_back(threadCpuMs() - cpuStart);
+        if (after)
+            after();
     }
     std::sort(wall.begin(), wall.end());
     std::sort(cpu.begin(), cpu.end());
@@ -128,23 +131,32 @@ int main(int argc, char *argv[])
     bool ok = true;
     for (const Form &form : forms) {
         const QString path = dir + "/large-th." + form.name;
-        std::vector<std::unique_ptr<Record>> done;
-        const auto fresh = [&done] {
-            done.push_back(std::make_unique<Record>());
-            return done.back().get();
+        std::unique_ptr<Record> record;
+        const auto fresh = [&record] {
+            record = std::make_unique<Record>();
+            return record.get();
         };
-        const Timing head = median([&] {
-            Record *r = fresh();
-            (r->summary.*form.head)(path, r->info);
-        });
-        const Timing samples = median([&] { (fresh()->data.*form.samples)(path); });
-        const Timing parse = median([&] {
-            Record *r = fresh();
-            parseReportFile(path, r->summary, r->info, r->data);
-        });
-        const int count = done.back()->data.dataList.size();
-        ok = ok && count == 48640 && done.back()->info.containHumidity == 1;
-        done.clear();
+        int count = 0;
+        bool humidity = false;
+        const auto drop = [&] {
+            count = record->data.dataList.size();
+            humidity = humidity || record->info.containHumidity == 1;
+            record.reset();
+        };
+        const Timing head = median(
+            [&] {
+                Record *r = fresh();
+                (r->summary.*form.head)(path, r->info);
+            },
+            drop);
+        const Timing samples = median([&] { (fresh()->data.*form.samples)(path); }, drop);
+        const Timing parse = median(
+            [&] {
+                Record *r = fresh();
+                parseReportFile(path, r->summary, r->info, r->data);
+            },
+            drop);
+        ok = ok && count == 48640 && humidity;
         int lines = 0;
         const Timing read = median([&] { lines = readAndDecode(path); });
         ok = ok && lines > 48640;
