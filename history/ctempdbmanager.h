@@ -1,0 +1,79 @@
+#ifndef CTEMPDBMANAGER_H
+#define CTEMPDBMANAGER_H
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVector>
+
+class CSummeryParam;
+class CTempData;
+
+// One line of the history list: what the list page shows of a record.
+struct CHistoryRow {
+    int id = 0;
+    QString dataName;
+    QString wayDesc;
+};
+
+// The history database (db/dravik.db): the single owner of the connection and
+// of every SQL statement of the application.
+//
+// Three tables: t_record (one row per record read), t_record_summery (the
+// record's summary, one row) and t_record_data (one row per sample). The child
+// tables link to t_record.id through the column t_reocrd_id; that spelling is
+// part of the file format, as is the column order (rows are read back by
+// position). Texts are stored as '' when empty, never as NULL.
+//
+// Every operation runs on the caller's thread and reports failures to the
+// debug output only.
+class CTempDbManager : public QObject {
+    Q_OBJECT
+public:
+    // Opens (or creates) the database at dbPath on Qt's default connection. An
+    // existing default connection is taken over as it is.
+    explicit CTempDbManager(const QString &dbPath, QObject *parent = nullptr);
+    ~CTempDbManager() override;
+
+    // The database path below an application directory: appDir + "/db/dravik.db".
+    // Creates the "db" directory when it is missing.
+    static QString databasePath(const QString &appDir);
+
+    void CreateConnection();
+
+    // Stores the record header (t_record, with pdfPath) and its summary.
+    // Returns the new record id, 0 when the header could not be stored.
+    int InsertRecordParam(const CSummeryParam *summary, const QString &dataName);
+    void InsertRecordSummery(const CSummeryParam *summary, int recordId);
+    // Stores every sample in list order, in one transaction. hasHumidity is 1
+    // for a temperature/humidity record; otherwise the humidity is stored as "0".
+    void InsertRecordData(const CTempData *data, int recordId, int hasHumidity);
+
+    // Reloads a stored record into summary and data (the samples replace the
+    // list's content). The alarm limits are parsed back from the summary's
+    // tempHigh / tempLow texts, which also give tempUnit; a limit that is not
+    // found keeps the value it had (the humidity limits of a
+    // temperature-only record are set to 0).
+    void ReadAllDataByRecordId(double &humidityHigh, double &humidityLow, double &tempHigh, double &tempLow,
+        QString &deviceModel, QString &deviceNo, CSummeryParam *summary, CTempData *data, int recordId);
+
+    // All records, newest first (the history list; the page fills its table
+    // through LoadAllRecords(CTempDbManager *, QTableWidget *)).
+    QVector<CHistoryRow> LoadAllRecords();
+
+    // The report file stored with a record; empty when the record does not exist.
+    QString GetPdfPathById(int id);
+    void UpdateRecordName(const QString &name, int id);
+    // Deletes the record, its summary and its samples.
+    void DeleteRecordById(int id);
+
+    // The report-file path stored with the next InsertRecordParam; the caller
+    // sets it before each insert. Never reset here.
+    QString pdfPath;
+
+private:
+    QString dbPath;
+    QSqlDatabase database;
+};
+
+#endif // CTEMPDBMANAGER_H
