@@ -1,0 +1,307 @@
+// Drive discovery on Linux against fake mount tables and a fake sysfs tree
+// (tests/data/drives), logger recognition, `vesmira-cli drives`, and the
+// mount watcher on a file and on the real mount table.
+#include "device/cdriveprobe_linux.h"
+#include "device/cloggerfinder.h"
+#include "device/cmounttable_linux.h"
+#include "device/cmountwatcher_linux.h"
+
+#include <QProcess>
+#include <QSaveFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sched.h>
+#include <sys/mount.h>
+
+namespace {
+
+const QString kData = QStringLiteral(VESMIRA_TEST_DATA "/drives");
+const QString kSysfs = kData + "/sysfs";
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return QString::fromUtf8(file.readAll());
+}
+
+bool writeAtomically(const QString &path, const QByteArray &text)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+}
+
+QByteArray mountLine(int id, const QString &mountPoint, const char *device = "8:32",
+    const char *options = "rw,nosuid,nodev,relatime")
+{
+    return QByteArray::number(id) + " 25 " + device + " / " + mountPoint.toUtf8().replace(' ', "\\040") + ' '
+        + options + " shared:" + QByteArray::number(id) + " - vfat /dev/sdc rw\n";
+}
+
+} // namespace
+
+class TestDrives : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+
+    // A mount table of tests/data/drives with its mount points under m_root.
+    QString materialise(const QString &name)
+    {
+        const QString path = m_root.filePath(name + ".mountinfo");
+        const QString text = readText(kData + '/' + name + ".mountinfo").replace("@ROOT@", m_root.path());
+        if (!writeAtomically(path, text.toUtf8()))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    QString expected(const QString &name)
+    {
+        return readText(kData + '/' + name + ".expected").replace("@ROOT@", m_root.path());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        qunsetenv("VESMIRA_MOUNTINFO");
+        qunsetenv("VESMIRA_SYSFS");
+        // Every mount point exists except the card reader's empty slot.
+        for (const char *dir : { "media/user/STICK", "media/user/LOGGER", "media/user/NO NAME", "mnt/nfs",
+                 "mnt/share", "mnt/ssh", "media/user/DVD", "media/user/IMAGE", "media/user/LOWER",
+                 "media/user/NOVENDOR", "srv/data", "mnt/vdb" })
+            QVERIFY(QDir(m_root.path()).mkpath(dir));
+    }
+
+    void mountTableParsing()
+    {
+        const QVector<CMountEntry> entries
+            = CMountTable::parse("36 35 98:0 /mnt1 /mnt/a\\040b\\011c\\134d rw,noatime master:1 shared:7 - "
+                                 "ext3 /dev/r\\040oot rw\n"
+                                 "\n"
+                                 "garbage line without separator\n"
+                                 "37 35 8:1 / /x\\04y rw - vfat /dev/sda1 rw\n"
+                                 "38 35 0:3 / /mnt/\xe5\x8d\xa1 rw - tmpfs none rw");
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries.at(0).mountId, QString("36"));
+        QCOMPARE(entries.at(0).device, QString("98:0"));
+        QCOMPARE(entries.at(0).mountPoint, QString("/mnt/a b\tc\\d"));
+        QCOMPARE(entries.at(0).fsType, QString("ext3"));
+        QCOMPARE(entries.at(0).source, QString("/dev/r oot"));
+        QCOMPARE(entries.at(1).mountPoint, QString("/x\\04y")); // not an escape: kept
+        QCOMPARE(entries.at(2).mountPoint, QString::fromUtf8("/mnt/卡"));
+        QCOMPARE(CMountTable::unescape("NO\\040NAME"), QString("NO NAME"));
+
+        // The same mount with other options is no change; a new id at the same place is.
+        QStringList arrived;
+        QStringList removed;
+        const QVector<CMountEntry> before = CMountTable::parse(mountLine(1, "/a") + mountLine(2, "/b"));
+        CMountTable::compare(before,
+            CMountTable::parse(mountLine(2, "/b", "8:32", "ro") + mountLine(1, "/a")), arrived, removed);
+        QVERIFY(arrived.isEmpty() && removed.isEmpty());
+        CMountTable::compare(before,
+            CMountTable::parse(mountLine(3, "/a") + mountLine(4, "/c") + mountLine(2, "/b")), arrived,
+            removed);
+        QCOMPARE(arrived, QStringList({ "/a", "/c" }));
+        QCOMPARE(removed, QStringList({ "/a" }));
+    }
+
+    // The drive list of each fake system, as the probe lists it and as the
+    // command-line tool prints it.
+    void drives_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("logger");
+        QTest::newRow("stick listed before the logger") << "stick-logger"
+                                                        << "media/user/LOGGER";
+        QTest::newRow("logger listed before the stick") << "logger-stick"
+                                                        << "media/user/LOGGER";
+        QTest::newRow("two loggers, octal-escaped name") << "two-loggers"
+                                                         << "media/user/NO NAME";
+        QTest::newRow("network, optical, lower case, no card, fixed, virtio") << "mixed"
+                                                                              << "";
+    }
+
+    void drives()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(QString, logger);
+        const QString mountInfo = materialise(scenario);
+        const QString loggerRoot = logger.isEmpty() ? QString() : m_root.filePath(logger);
+
+        CDriveProbeLinux probe(mountInfo, kSysfs);
+        QStringList drives;
+        QStringList vendors { "left over" };
+        QVector<CDriveProbe::DriveType> types;
+        const int count = probe.enumerateDrives(drives, vendors, types);
+        QCOMPARE(drives.size(), count);
+        QCOMPARE(vendors.size(), count);
+        QCOMPARE(types.size(), count);
+        const int index = CLoggerFinder::recognise(drives, vendors);
+        QString listed;
+        for (int i = 0; i < count; ++i) {
+            listed += drives.at(i) + '\t' + CDriveProbe::typeName(types.at(i)) + "\t\"" + vendors.at(i) + '"'
+                + (i == index ? "\tlogger\n" : "\n");
+        }
+        QCOMPARE(listed, expected(scenario));
+        QCOMPARE(CLoggerFinder(probe).findLogger(), loggerRoot);
+
+        // The same through vesmira-cli, configured by the environment alone.
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VESMIRA_MOUNTINFO", mountInfo);
+        env.insert("VESMIRA_SYSFS", kSysfs);
+        cli.setProcessEnvironment(env);
+        cli.start(VESMIRA_CLI, { "drives" });
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()), expected(scenario));
+        QCOMPARE(cli.exitCode(), logger.isEmpty() ? 1 : 0);
+    }
+
+    void vendorQuery()
+    {
+        CDriveProbeLinux probe(materialise("mixed"), kSysfs);
+        QStringList vendors;
+        // The root file system sits on a virtio disk: its vendor file holds a
+        // PCI id and is not a SCSI vendor.
+        probe.queryVendorId("/", vendors);
+        probe.queryVendorId("/home", vendors); // SATA disk partition
+        probe.queryVendorId(m_root.filePath("srv/data"), vendors); // fixed disk, still has a vendor
+        probe.queryVendorId(m_root.filePath("mnt/nfs"), vendors); // no device
+        probe.queryVendorId(m_root.filePath("media/user/NOVENDOR"), vendors);
+        probe.queryVendorId("/not/mounted", vendors);
+        QCOMPARE(
+            vendors, QStringList({ QString(), "ATA     ", "STMFIXED", QString(), QString(), QString() }));
+        QVERIFY(vendors.at(0).isNull());
+
+        // A partition: the vendor of its disk, trailing blanks kept.
+        CDriveProbeLinux partitioned(materialise("two-loggers"), kSysfs);
+        vendors.clear();
+        partitioned.queryVendorId(m_root.filePath("media/user/NO NAME"), vendors);
+        QCOMPARE(vendors, QStringList({ "STM     " }));
+
+        // Recognition: "STM" anywhere, case-sensitive; the root must exist;
+        // the first match wins; a drive without vendor is never a logger.
+        const QString here = m_root.path();
+        const QString gone = m_root.filePath("gone");
+        QCOMPARE(CLoggerFinder::recognise({ here, here }, { "xxSTMyy ", "STM" }), 0);
+        QCOMPARE(CLoggerFinder::recognise({ here, here }, { "StM", "stm" }), -1);
+        QCOMPARE(CLoggerFinder::recognise({ gone, here }, { "STM", "STM" }), 1);
+        QCOMPARE(CLoggerFinder::recognise({ here, here }, { QString(), "ST M" }), -1);
+        QCOMPARE(CLoggerFinder::recognise({ here }, {}), -1);
+        QCOMPARE(CLoggerFinder::recognise({}, {}), -1);
+    }
+
+    void environmentAndHiding()
+    {
+        const QString mountInfo = materialise("stick-logger");
+        qputenv("VESMIRA_MOUNTINFO", mountInfo.toUtf8());
+        qputenv("VESMIRA_SYSFS", kSysfs.toUtf8());
+        CDriveProbeLinux probe("/nonexistent/mountinfo", "/nonexistent/sys");
+        QCOMPARE(probe.mountInfoPath(), mountInfo);
+        QCOMPARE(probe.sysfsRoot(), kSysfs);
+        QCOMPARE(CLoggerFinder(probe).findLogger(), m_root.filePath("media/user/LOGGER"));
+        const auto platform = CDriveProbe::create();
+        QCOMPARE(CLoggerFinder(*platform).findLogger(), m_root.filePath("media/user/LOGGER"));
+        qunsetenv("VESMIRA_MOUNTINFO");
+        qunsetenv("VESMIRA_SYSFS");
+        QCOMPARE(CDriveProbeLinux().mountInfoPath(), QString("/proc/self/mountinfo"));
+        QCOMPARE(CDriveProbeLinux().sysfsRoot(), QString("/sys"));
+
+        // Nothing to hide on Linux, and nothing changes.
+        const QString file = m_root.filePath("setting.ini");
+        QVERIFY(writeAtomically(file, QByteArray(102, '\x5a')));
+        QVERIFY(probe.hideFile(file));
+        QCOMPARE(QFileInfo(file).size(), 102);
+        QCOMPARE(QFileInfo(file).fileName(), QString("setting.ini"));
+    }
+
+    // A mount table given as a regular file: changes written in place or
+    // by atomic replacement, or by deleting and writing it again.
+    void watcherOnFile()
+    {
+        const QString path = m_root.filePath("watched.mountinfo");
+        const QByteArray base = mountLine(21, "/", "254:1") + mountLine(26, "/home", "8:1");
+        QVERIFY(writeAtomically(path, base));
+        CMountWatcher watcher(path);
+        QVERIFY(watcher.isWatching());
+        QSignalSpy arrived(&watcher, &CMountWatcher::mountArrived);
+        QSignalSpy removed(&watcher, &CMountWatcher::mountRemoved);
+
+        const QString logger = m_root.filePath("media/user/NO NAME");
+        QVERIFY(writeAtomically(path, base + mountLine(310, logger)));
+        QVERIFY(arrived.wait(5000));
+        QCOMPARE(arrived.takeFirst().at(0).toString(), logger);
+
+        // Replaced again: the watch survived the first replacement.
+        const QString stick = m_root.filePath("media/user/STICK");
+        const QString dvd = m_root.filePath("media/user/DVD");
+        QVERIFY(writeAtomically(
+            path, base + mountLine(310, logger) + mountLine(311, stick) + mountLine(312, dvd)));
+        QVERIFY(arrived.wait(5000));
+        QTRY_COMPARE(arrived.size(), 2);
+        QCOMPARE(arrived.at(0).at(0).toString(), stick);
+        QCOMPARE(arrived.at(1).at(0).toString(), dvd);
+        QVERIFY(removed.isEmpty());
+        arrived.clear();
+        // Whatever the replacement still has queued is delivered now, so that
+        // only the file's own watch can report the next change.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+
+        // Written in place: one removed, one remounted read-only (no change).
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(base + mountLine(310, logger, "8:32", "ro") + mountLine(312, dvd));
+        }
+        QVERIFY(removed.wait(5000));
+        QCOMPARE(removed.takeFirst().at(0).toString(), stick);
+
+        // Deleted and written anew: still watched through its directory; the
+        // moment without a file is no change.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(writeAtomically(path, base + mountLine(400, logger)));
+        QVERIFY(arrived.wait(5000));
+        QCOMPARE(arrived.size(), 1);
+        QCOMPARE(arrived.at(0).at(0).toString(), logger);
+        QCOMPARE(removed.size(), 2);
+        QCOMPARE(removed.at(0).at(0).toString(), logger);
+        QCOMPARE(removed.at(1).at(0).toString(), dvd);
+    }
+
+    // The real mount table: a mount in a private mount namespace wakes the
+    // watcher, without any timer. Needs the right to create the namespace.
+    // Last, because the process stays in that namespace.
+    void watcherOnProcMountTable()
+    {
+        if (::unshare(CLONE_NEWNS) != 0)
+            QSKIP("cannot create a mount namespace here");
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            QSKIP("cannot make the mounts private");
+        QTemporaryDir dir;
+        const QString point = QFileInfo(dir.path()).canonicalFilePath();
+        CMountWatcher watcher;
+        QVERIFY(watcher.isWatching());
+        QSignalSpy arrived(&watcher, &CMountWatcher::mountArrived);
+        QSignalSpy removed(&watcher, &CMountWatcher::mountRemoved);
+        QCoreApplication::processEvents();
+        QVERIFY(arrived.isEmpty() && removed.isEmpty());
+
+        QCOMPARE(::mount("vesmira", QFile::encodeName(point).constData(), "tmpfs", 0, "size=64k"), 0);
+        QVERIFY(arrived.wait(5000));
+        QCOMPARE(arrived.size(), 1);
+        QCOMPARE(arrived.at(0).at(0).toString(), point);
+        QVERIFY(removed.isEmpty());
+
+        QCOMPARE(::umount(QFile::encodeName(point).constData()), 0);
+        QVERIFY(removed.wait(5000));
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.at(0).at(0).toString(), point);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDrives)
+#include "tst_drives.moc"
