@@ -16,10 +16,13 @@ struct SqliteApi {
     decltype(&sqlite3_step) step = nullptr;
     decltype(&sqlite3_reset) reset = nullptr;
     decltype(&sqlite3_finalize) finalize = nullptr;
+    decltype(&sqlite3_column_text) columnText = nullptr;
+    decltype(&sqlite3_column_bytes) columnBytes = nullptr;
 
     bool complete() const
     {
-        return prepare && parameterIndex && bindText && bindInt && step && reset && finalize;
+        return prepare && parameterIndex && bindText && bindInt && step && reset && finalize && columnText
+            && columnBytes;
     }
 };
 
@@ -46,6 +49,8 @@ SqliteApi lookUp(const QSqlDriver *driver)
     resolve(library, "sqlite3_step", api.step);
     resolve(library, "sqlite3_reset", api.reset);
     resolve(library, "sqlite3_finalize", api.finalize);
+    resolve(library, "sqlite3_column_text", api.columnText);
+    resolve(library, "sqlite3_column_bytes", api.columnBytes);
     // The plugin stays loaded as long as Qt keeps it; this handle only adds
     // a reference, so dropping it changes nothing.
     ::dlclose(library);
@@ -114,4 +119,25 @@ bool CSqliteStatement::exec()
     const int result = sqlite.step(m_stmt);
     sqlite.reset(m_stmt);
     return result == SQLITE_DONE;
+}
+
+bool CSqliteStatement::next()
+{
+    if (!m_stmt)
+        return false;
+    const SqliteApi &sqlite = api(nullptr);
+    if (sqlite.step(m_stmt) == SQLITE_ROW)
+        return true;
+    sqlite.reset(m_stmt);
+    return false;
+}
+
+QString CSqliteStatement::text(int column) const
+{
+    if (!m_stmt)
+        return QString();
+    const SqliteApi &sqlite = api(nullptr);
+    // Text first, then its length: the order SQLite asks for.
+    const auto *utf8 = reinterpret_cast<const char *>(sqlite.columnText(m_stmt, column));
+    return QString::fromUtf8(utf8, sqlite.columnBytes(m_stmt, column));
 }

@@ -2,15 +2,16 @@
 #define CSQLITESTATEMENT_H
 
 #include <QByteArray>
+#include <QString>
 
 class QSqlDatabase;
 struct sqlite3_stmt;
 
 // A prepared statement run directly on the SQLite library behind a QSQLITE
-// connection, for a statement executed tens of thousands of times in a row
-// (the samples of a record): per execution QSqlQuery costs more than SQLite
-// itself (QVariant bindings, UTF-16 texts that SQLite converts back, error
-// objects). Same statement, same named placeholders, same rows.
+// connection, for the samples of a record, inserted or read by the ten
+// thousand: per row QSqlQuery costs more than SQLite itself (QVariant
+// bindings and values, texts converted to UTF-16 and back, error objects).
+// Same statement, same named placeholders, same rows.
 //
 // The SQLite functions are looked up in the scope of the Qt driver plugin, so
 // they belong to the very library that owns the connection handle. Where
@@ -35,6 +36,12 @@ public:
     // Runs the statement once with the current bindings and makes it ready
     // for the next run; false on failure.
     bool exec();
+
+    // For a query: steps to the next result row; false after the last one
+    // (or on failure), and the statement is then ready to run again.
+    bool next();
+    // A column of the current row as text; NULL gives a null QString.
+    QString text(int column) const;
 
 private:
     sqlite3_stmt *m_stmt = nullptr;

@@ -309,9 +309,19 @@ void CTempDbManager::ReadAllDataByRecordId(double &humidityHigh, double &humidit
         }
     }
 
+    const char *const sql = "select * from t_record_data where t_reocrd_id = :t_reocrd_id ; ";
+    CSqliteStatement select(database, sql);
+    if (select.isValid()) {
+        // Columns: id, temp, shidu, recordTime, t_reocrd_id.
+        select.bindInt(select.parameterIndex(":t_reocrd_id"), recordId);
+        data->clear();
+        while (select.next())
+            data->dataList.append(new TempDataItem { select.text(1), select.text(2), select.text(3) });
+        return;
+    }
     QSqlQuery samples(database);
     samples.setForwardOnly(true);
-    samples.prepare("select * from t_record_data where t_reocrd_id = :t_reocrd_id ; ");
+    samples.prepare(sql);
     samples.bindValue(":t_reocrd_id", recordId);
     if (!samples.exec()) {
         qDebug() << samples.lastError();
