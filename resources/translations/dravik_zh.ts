@@ -822,6 +822,10 @@
 <context>
     <name>CHistoryRecord</name>
     <message>
+        <source>bao gao wen jian yi bu cun zai</source>
+        <translation>该记录的报告文件已不存在</translation>
+    </message>
+    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;记录仪历史数据&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;记录仪历史数据&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -900,6 +904,10 @@
 </context>
 <context>
     <name>CHistoryRecordContent</name>
+    <message>
+        <source>bao gao wen jian yi bu cun zai</source>
+        <translation>该记录的报告文件已不存在</translation>
+    </message>
     <message>
         <source>ID000000_2020630112217841</source>
         <translation>ID000000_2020630112217841</translation>

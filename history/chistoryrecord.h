@@ -1,0 +1,46 @@
+#ifndef CHISTORYRECORD_H
+#define CHISTORYRECORD_H
+
+#include <QWidget>
+
+class CDravik;
+class CTempDbManager;
+class QMenu;
+class QTableWidget;
+
+// The history list: every stored record, newest first, with delete, rename,
+// save-as of the report file and open. It issues no SQL itself.
+class CHistoryRecord : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CHistoryRecord(QWidget *parent = nullptr);
+
+    void setMainWindow(CDravik *window) { m_mainWindow = window; }
+    void setDatabase(CTempDbManager *db) { m_db = db; }
+    QTableWidget *table() const { return m_table; }
+
+    // Loads the rows from the database again.
+    void reload();
+    // The context menu, made anew for each right click.
+    QMenu *buildContextMenu();
+
+public slots:
+    void OnHistoryTableMenuSlot(QPoint pos);
+    void onDelHistoryAction();
+    void onRefreshAction();
+    void onInfoAction();
+    void onFileSaveAsAction();
+    void OnHistoryCellDoubleClick(int row, int column);
+
+private:
+    // Id and name of the current row; false when there is none.
+    bool currentRecord(int *id, QString *name) const;
+    void openRow(int row);
+
+    CDravik *m_mainWindow = nullptr;
+    CTempDbManager *m_db = nullptr;
+    QTableWidget *m_table = nullptr;
+};
+
+#endif // CHISTORYRECORD_H

@@ -1,0 +1,229 @@
+// The main window reading loggers end to end, on a fake mount table and sysfs
+// tree: plugging in and out, the pages shown, the records stored.
+#include "app/appglobals.h"
+#include "app/cdeviceconnect.h"
+#include "app/cdravik.h"
+#include "app/cmessagebox.h"
+#include "configuration/cdevicesetting.h"
+#include "helpers/fakedrives.h"
+#include "history/ctempdbmanager.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdatamodel.h"
+#include "view/cdevicedatainfo.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QtTest>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir appDir;
+    FakeDrives drives;
+    QStringList messages;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    QTranslator english;
+
+    static QString report(const char *name) { return QStringLiteral(VESMIRA_TEST_DATA "/reports/") + name; }
+
+    // A logger drive holding its configuration file and one report.
+    QString loggerWith(const QString &name, const QString &reportFile, const QString &as = QString())
+    {
+        const QString root = drives.addDrive(name, "STM");
+        FakeDrives::write(root + "/setting.ini", QByteArray(102, '\0'));
+        if (!reportFile.isEmpty())
+            QFile::copy(reportFile, root + "/" + (as.isEmpty() ? QFileInfo(reportFile).fileName() : as));
+        return root;
+    }
+
+    static int storedRecords(CDravik &window) { return window.database()->LoadAllRecords().size(); }
+
+    static bool readAndShown(CDravik &window)
+    {
+        return window.loggerRead() && window.leftStack()->currentWidget() == (QWidget *)window.connectPage()
+            && window.rightStack()->currentWidget() == (QWidget *)window.dataPage();
+    }
+
+    static bool searching(CDravik &window)
+    {
+        return !window.loggerRead() && window.leftStack()->currentWidget() == (QWidget *)window.searchPage()
+            && window.rightStack()->currentWidget() == (QWidget *)window.emptyPage();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        applicationDir = appDir.path();
+        languageCode = "en";
+        QVERIFY(english.load(":/CDravik/dravik_en.qm"));
+        QCoreApplication::installTranslator(&english);
+        drives.exportEnvironment();
+        CMessageBox::setHandler([this](const CMessageBox::Request &request) {
+            messages << request.text;
+            return answer;
+        });
+    }
+
+    void init()
+    {
+        messages.clear();
+        answer = QMessageBox::Ok;
+    }
+
+    void loggerPluggedBeforeStart()
+    {
+        const QString root = loggerWith("LOGGER1", report("en-th.csv"));
+        drives.plug(root);
+        CDravik window;
+        const int before = storedRecords(window);
+        QVERIFY(searching(window));
+        QVERIFY(!window.settingPage()->controlsEnabled());
+        // Read about a second after the start.
+        QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 5000);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(window.currentDrivePath(), root);
+        QCOMPARE(storedRecords(window), before + 1);
+        QVERIFY(window.settingPage()->controlsEnabled());
+        QCOMPARE(window.containHumidity(), 1);
+
+        // The local copy: base name, 17 digits of the copy time, suffix.
+        QVERIFY(QRegularExpression("/data_files/en-th-\\d{17}\\.csv$").match(window.localReportPath()).hasMatch());
+        QVERIFY(QFile::exists(window.localReportPath()));
+        // The record name: serial number and 17 digits of the time of storing.
+        const QString title = window.dataPage()->titleLabel()->text();
+        QVERIFY2(QRegularExpression("^" + QRegularExpression::escape(window.summary()->deviceNo) + "_\\d{17}$")
+                     .match(title)
+                     .hasMatch(),
+                 qPrintable(title));
+        // Temperature/humidity form: the humidity column is shown.
+        QCOMPARE(window.dataPage()->listModel()->rowCount(), window.tempData()->dataList.size());
+        QVERIFY(window.dataPage()->listModel()->rowCount() > 0);
+        QVERIFY(!window.dataPage()->listView()->isColumnHidden(3));
+        double limits[4];
+        window.alarmLimits(limits);
+        QVERIFY(limits[2] != 0 || limits[3] != 0);
+
+        // Unplugged: back to searching, the configuration page disabled.
+        drives.unplug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+        QVERIFY(!window.settingPage()->controlsEnabled());
+        // The record read last stays in memory.
+        QVERIFY(!window.tempData()->dataList.isEmpty());
+    }
+
+    void otherStickNextToLogger()
+    {
+        CDravik window;
+        const QString root = loggerWith("LOGGER2", report("zh-temp.pdf"));
+        drives.plug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 5000);
+        QCOMPARE(window.containHumidity(), 0);
+        QVERIFY(window.dataPage()->listView()->isColumnHidden(3));
+        const int stored = storedRecords(window);
+
+        // Another USB stick arrives: the logger keeps its drive, nothing is read.
+        const QString stick = drives.addDrive("STICK", "SanDisk");
+        drives.plug(stick);
+        QTest::qWait(300);
+        QCOMPARE(window.currentDrivePath(), root);
+        QCOMPARE(storedRecords(window), stored);
+        // ...and its removal changes nothing.
+        drives.unplug(stick);
+        QTest::qWait(300);
+        QVERIFY(readAndShown(window));
+        QVERIFY(window.settingPage()->controlsEnabled());
+
+        drives.unplug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+    }
+
+    void noReportOnTheDrive()
+    {
+        CDravik window;
+        const QString root = loggerWith("LOGGER3", QString());
+        drives.plug(root);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 5000);
+        QCOMPARE(messages.first(), QString("Error occurs when reading device data, please check if device fails."));
+        QVERIFY(window.loggerRead());
+        QVERIFY(window.leftStack()->currentWidget() == (QWidget *)window.connectPage());
+
+        // A further arrival does not read again...
+        const QString stick = drives.addDrive("STICK2", "Kingston");
+        drives.plug(stick);
+        QTest::qWait(300);
+        QCOMPARE(messages.size(), 1);
+        // ...the download button does.
+        window.connectPage()->downloadButton()->click();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(window.connectPage()->downloadButton()->isEnabled());
+
+        drives.unplug(stick);
+        drives.unplug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+    }
+
+    void downloadButtonStoresASecondRecord()
+    {
+        CDravik window;
+        const QString root = loggerWith("LOGGER4", report("zh-th.txt"));
+        drives.plug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 5000);
+        const int stored = storedRecords(window);
+        const QString firstCopy = window.localReportPath();
+        const QString firstName = window.dataPage()->titleLabel()->text();
+        QTest::qWait(5); // another millisecond for the names
+        window.connectPage()->downloadButton()->click();
+        QCOMPARE(storedRecords(window), stored + 1);
+        QVERIFY(window.localReportPath() != firstCopy);
+        QVERIFY(QFile::exists(firstCopy));
+        QVERIFY(window.dataPage()->titleLabel()->text() != firstName);
+        drives.unplug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+    }
+
+    void upperCaseSuffixIsCopiedNotRead()
+    {
+        CDravik window;
+        const QString root = loggerWith("LOGGER5", report("en-temp.txt"), "DATA.TXT");
+        drives.plug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(window.loggerRead() && !window.localReportPath().isEmpty(), 5000);
+        const int stored = storedRecords(window);
+        QVERIFY(window.localReportPath().endsWith(".TXT"));
+        QVERIFY(QFile::exists(window.localReportPath()));
+        QTRY_VERIFY_WITH_TIMEOUT(window.rightStack()->currentWidget() == (QWidget *)window.dataPage(), 5000);
+        QCOMPARE(storedRecords(window), stored);
+        QVERIFY(messages.isEmpty());
+        drives.unplug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+    }
+
+    void actionsAndClosePrompt()
+    {
+        CDravik window;
+        window.show();
+        // The configuration page without a logger: humidity off, left side searching.
+        window.TestDeviceSettingAction(false);
+        QVERIFY(window.rightStack()->currentWidget() == (QWidget *)window.settingPage());
+        QVERIFY(window.leftStack()->currentWidget() == (QWidget *)window.searchPage());
+        QVERIFY(!window.settingPage()->humidityApplies());
+        // History and back.
+        window.HistoryRecordAction(false);
+        QCOMPARE(window.topStack()->currentIndex(), 1);
+        window.TestRearchDeviceAction(false);
+        QCOMPARE(window.topStack()->currentIndex(), 0);
+        QVERIFY(searching(window));
+
+        answer = QMessageBox::Cancel;
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QCOMPARE(messages.last(), QString("Are you sure you want to exit the software?"));
+        answer = QMessageBox::Ok;
+        QVERIFY(window.close());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,26 @@
+#ifndef CDATALIST_H
+#define CDATALIST_H
+
+#include <QCoreApplication>
+
+class CTempData;
+class CTempDataModel;
+class QTableView;
+
+// The data list of a record (number, time, temperature, humidity), shared by
+// the data view and the history detail page. Texts are the data view's.
+class CDataList
+{
+    Q_DECLARE_TR_FUNCTIONS(CDeviceDataInfo)
+public:
+    // Sets the view up over the model: four columns sized after the page
+    // width, the humidity column hidden, whole rows selected, no editing.
+    static void setup(QTableView *view, CTempDataModel *model, int pageWidth);
+
+    // Shows the samples; limits are temp high, temp low, humidity high,
+    // humidity low. With humidity the fourth column is shown.
+    static void fill(QTableView *view, CTempDataModel *model, const CTempData &data, const double limits[4],
+                     bool withHumidity, int pageWidth);
+};
+
+#endif // CDATALIST_H
