@@ -8,6 +8,7 @@
 #include "app/csearchdevice.h"
 #include "configuration/cdevicesetting.h"
 #include "configuration/csettingfilemanager.h"
+#include "device/cdriveprobe.h"
 #include "device/cloggerreader.h"
 #include "device/cudisk.h"
 #include "history/chistoryrecord.h"
@@ -278,7 +279,7 @@ bool CDravik::CheckDravikIsOn()
         return false;
     // The logger whose record is shown keeps its drive while it is plugged
     // in; otherwise the drive recognition chose is the logger's.
-    if (!m_loggerRead || m_currentDrivePath.isEmpty() || !QDir(m_currentDrivePath).exists())
+    if (!m_loggerRead || !m_udisk->probe().isDrivePresent(m_currentDrivePath))
         m_currentDrivePath = root;
     readLoggerData();
     return true;
@@ -295,7 +296,7 @@ void CDravik::OnUDiskCome(const QString &root)
 void CDravik::OnUDiskRemove()
 {
     qDebug() << " usb is removed ";
-    if (m_currentDrivePath.isEmpty() || QDir(m_currentDrivePath).exists())
+    if (m_currentDrivePath.isEmpty() || m_udisk->probe().isDrivePresent(m_currentDrivePath))
         return;
     qDebug() << " usb is removed ---------------------------------------------";
     m_loggerRead = false;

@@ -7,6 +7,7 @@
 // One function per vesmira-cli command: arguments after the command name,
 // the UTF-8 streams for output and errors; returns the exit code.
 int runParse(const QStringList &args, QTextStream &out, QTextStream &err);
+int runRead(const QStringList &args, QTextStream &out, QTextStream &err);
 int runDrives(const QStringList &args, QTextStream &out, QTextStream &err);
 int runExport(const QStringList &args, QTextStream &out, QTextStream &err);
 int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err);

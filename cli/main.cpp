@@ -17,6 +17,7 @@ int usage(QTextStream &err)
            "\n"
            "commands:\n"
            "  parse REPORT      print the record of a logger report as JSON\n"
+           "  read [DRIVE_ROOT] read the plugged-in logger (or DRIVE_ROOT) into the history\n"
            "  drives            list the candidate drives and the recognised logger\n"
            "  export REPORT OUT.pdf [--from TIME] [--to TIME]\n"
            "                    write the PDF data report of a logger report\n"
@@ -52,6 +53,8 @@ int main(int argc, char *argv[])
     const QStringList rest = args.mid(1);
     if (command == QLatin1String("parse"))
         return runParse(rest, out, err);
+    if (command == QLatin1String("read"))
+        return runRead(rest, out, err);
     if (command == QLatin1String("drives"))
         return runDrives(rest, out, err);
     if (command == QLatin1String("export"))

@@ -33,6 +33,12 @@ public:
     // network mount must not block the caller.
     virtual void queryVendorId(const QString &root, QStringList &vendorList) = 0;
 
+    // Whether a drive root is still there: on Linux, still a mount point. An
+    // unmounted mount point may stay behind as an empty directory, and its
+    // directory may go only after the table changed, so the directory is no
+    // test.
+    virtual bool isDrivePresent(const QString &root) = 0;
+
     // Marks a file on a drive as hidden; true on success.
     virtual bool hideFile(const QString &path) = 0;
 

@@ -92,6 +92,17 @@ void CDriveProbeLinux::queryVendorId(const QString &root, QStringList &vendorLis
     vendorList.append(QString());
 }
 
+bool CDriveProbeLinux::isDrivePresent(const QString &root)
+{
+    if (root.isEmpty())
+        return false;
+    for (const CMountEntry &mount : CMountTable::read(m_mountInfoPath)) {
+        if (mount.mountPoint == root)
+            return QFileInfo(root).isDir();
+    }
+    return false;
+}
+
 bool CDriveProbeLinux::hideFile(const QString &path)
 {
     Q_UNUSED(path)

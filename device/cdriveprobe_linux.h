@@ -30,6 +30,7 @@ public:
     void queryVendorId(const QString &root, QStringList &vendorList) override;
     // Linux has no hidden attribute on a file the way Windows has: nothing
     // to do, and callers may rely on success.
+    bool isDrivePresent(const QString &root) override;
     bool hideFile(const QString &path) override;
 
     QString mountInfoPath() const { return m_mountInfoPath; }

@@ -106,8 +106,9 @@ private slots:
         window.alarmLimits(limits);
         QVERIFY(limits[2] != 0 || limits[3] != 0);
 
-        // Unplugged: back to searching, the configuration page disabled.
-        drives.unplug(root);
+        // Unplugged: back to searching, the configuration page disabled, also
+        // when the emptied mount point stays behind.
+        drives.unplug(root, false);
         QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
         QVERIFY(!window.settingPage()->controlsEnabled());
         // The record read last stays in memory.

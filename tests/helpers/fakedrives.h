@@ -55,6 +55,8 @@ public:
             m_plugged.append(root);
         writeMountInfo();
     }
+    // As on a real system the mount point may stay behind as an empty
+    // directory (removeRoot false): only the mount table tells.
     void unplug(const QString &root, bool removeRoot = true)
     {
         m_plugged.removeAll(root);

@@ -1,0 +1,66 @@
+// vesmira-cli read [DRIVE_ROOT]: reads a logger as the main window does, without
+// widgets: recognise it (or take DRIVE_ROOT), copy its report into data_files,
+// parse it, store it in the history database.
+#include "app/appglobals.h"
+#include "cli/commands.h"
+#include "device/cdriveprobe.h"
+#include "device/cloggerfinder.h"
+#include "device/cloggerreader.h"
+#include "history/ctempdbmanager.h"
+#include "model/cdevicesettinginfo.h"
+#include "model/csummarydisplay.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+#include "model/reportparse.h"
+
+#include <QDateTime>
+#include <QDir>
+
+int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (args.size() > 1) {
+        err << "usage: vesmira-cli read [DRIVE_ROOT]\n";
+        return 2;
+    }
+    QString root;
+    if (args.isEmpty()) {
+        std::unique_ptr<CDriveProbe> probe = CDriveProbe::create();
+        root = CLoggerFinder(*probe).findLogger();
+        if (root.isEmpty()) {
+            err << "vesmira-cli: no logger is plugged in\n";
+            return 1;
+        }
+    } else {
+        root = args.first();
+    }
+
+    const QString copy =
+        CLoggerReader::copyReportFile(root, applicationDir + "/data_files", QDateTime::currentDateTime());
+    if (copy.isEmpty()) {
+        err << "Error occurs when reading device data, please check if device fails.\n";
+        return 1;
+    }
+
+    CSummeryParam summary;
+    CDeviceSettingInfo info;
+    CTempData data;
+    if (parseReportFile(copy, summary, info, data) == ReportKind::None) {
+        // As in the main window: a report of another kind is copied, not read.
+        err << "vesmira-cli: " << QDir::toNativeSeparators(copy)
+            << " is not a PDF, CSV or TXT report (the suffix decides, in lower case); nothing stored\n";
+        return 2;
+    }
+    CSummaryDisplay::applyStoredConversions(summary);
+
+    const QString dbDir = applicationDir + "/db";
+    QDir().mkpath(dbDir);
+    CTempDbManager db(dbDir + "/dravik.db");
+    QString name;
+    const int id = CLoggerReader::storeRecord(db, summary, data, copy, QDateTime::currentDateTime(), &name);
+    if (id == 0) {
+        err << "vesmira-cli: the history database refused the record\n";
+        return 1;
+    }
+    out << id << '\t' << name << '\n';
+    return 0;
+}
