@@ -161,6 +161,7 @@ void CDravik::buildForm()
     splitter->addWidget(m_secondPageLeft);
     splitter->addWidget(m_secondPageRight);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({460, 1000});
     scroll->setWidget(splitter);
     secondLayout->addWidget(scroll);
 
@@ -208,6 +209,13 @@ void CDravik::buildForm()
     toolBar->addAction(m_deviceSettingAction);
     toolBar->addAction(m_recordHistoryAction);
     addToolBar(Qt::TopToolBarArea, toolBar);
+    // White icons on the blue bar: a hovered or pressed button darkens the
+    // blue instead of turning white.
+    for (QAction *action : {m_searchDeviceAction, m_deviceSettingAction, m_recordHistoryAction})
+        toolBar->widgetForAction(action)->setStyleSheet(
+            "QToolButton{border: none; padding: 4px;}"
+            "QToolButton:hover{background-color: rgb(0, 95, 145);}"
+            "QToolButton:pressed{background-color: rgb(0, 75, 115);}");
 }
 
 void CDravik::buildPages()

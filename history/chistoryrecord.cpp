@@ -21,6 +21,7 @@ CHistoryRecord::CHistoryRecord(QWidget *parent)
 {
     setObjectName("CHistoryRecord");
     resize(400, 600);
+    setMinimumWidth(360);
     auto *title = new QLabel(tr("<html><head/><body><p>记录仪历史数据</p></body></html>"), this);
     title->setObjectName("historyRecordTitleLab");
     title->setStyleSheet("font-size: 14pt; font-weight: bold; color: rgb(0, 117, 175); padding: 8px;");

@@ -26,6 +26,7 @@ void CDataList::setup(QTableView *view, CTempDataModel *model, int pageWidth)
     view->setAlternatingRowColors(true);
     view->verticalHeader()->setVisible(false);
     view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setStretchLastSection(true);
     // Rows of one height: the view need not measure 48,640 rows.
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(26);

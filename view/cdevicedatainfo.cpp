@@ -76,7 +76,7 @@ CDeviceDataInfo::CDeviceDataInfo(QWidget *parent)
     m_battery->setRange(0, 100);
     m_battery->setValue(0);
     m_battery->setMaximumWidth(200);
-    device->addWidget(m_battery, row, 1);
+    device->addWidget(m_battery, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
 
     QGridLayout *config = addGroup(groups, tr("配  置  信  息"), "configInfoGroup");
     row = 0;
@@ -181,15 +181,14 @@ QLabel *CDeviceDataInfo::addLine(QGridLayout *grid, int row, const QString &fiel
     QWidget *box = grid->parentWidget();
     const QFont font(QStringLiteral("微软雅黑"));
     auto *captionLabel = new QLabel(caption, box);
-    captionLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     captionLabel->setObjectName(field + "CaptionLab");
     captionLabel->setFont(font);
     auto *value = new QLabel(box);
     value->setObjectName(field + "ValueLab");
     value->setFont(font);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(captionLabel, row, 0);
-    grid->addWidget(value, row, 1);
+    grid->addWidget(captionLabel, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(value, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
     return value;
 }
 
