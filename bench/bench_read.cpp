@@ -16,11 +16,13 @@
 #include "model/csummeryparam.h"
 #include "model/ctempdata.h"
 #include "model/reportparse.h"
+#include "history/chistoryrecord.h"
 #include "view/cdevicedatainfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSqlDatabase>
 #include <cstdio>
 
 namespace {
@@ -80,7 +82,8 @@ int main(int argc, char *argv[])
     std::printf("samples: %d\n", data.dataList.size());
     t.restart();
     QString name;
-    CLoggerReader::storeRecord(*window.database(), summary, data, copy, QDateTime::currentDateTime(), &name);
+    const int id =
+        CLoggerReader::storeRecord(*window.database(), summary, data, copy, QDateTime::currentDateTime(), &name);
     print("store", t.nsecsElapsed());
     t.restart();
     window.dataPage()->fillTempHumidityList(data);
@@ -89,11 +92,31 @@ int main(int argc, char *argv[])
     window.dataPage()->drawTempHumidityCurve(data);
     print("draw curve", t.nsecsElapsed());
 
+    // Opening the stored record on the history page: load, summary, list, curve.
+    t.restart();
+    window.openStoredRecord(id, name);
+    print("open stored record", t.nsecsElapsed());
+
     // The whole read, from the drive's arrival to the data view shown.
     drives.plug(root);
     t.restart();
     window.OnUDiskCome(root);
     QCoreApplication::processEvents();
     print("whole read (arrival to data view)", t.nsecsElapsed());
+
+    // The history list with 5,000 records.
+    CSummeryParam small;
+    small.clear();
+    small.deviceNo = "EH00000001";
+    small.wayDesc = "cold room";
+    CTempData none;
+    window.database()->InsertRecordParam(&small, "warm-up");
+    QSqlDatabase::database().transaction();
+    for (int i = 0; i < 5000; ++i)
+        window.database()->InsertRecordParam(&small, QString("EH00000001_%1").arg(i));
+    QSqlDatabase::database().commit();
+    t.restart();
+    window.historyList()->reload();
+    print("history list, 5,000 records", t.nsecsElapsed());
     return window.loggerRead() && window.tempData()->dataList.size() == data.dataList.size() ? 0 : 1;
 }

@@ -12,6 +12,7 @@
 #include "view/cdevicedatainfo.h"
 
 #include <QLabel>
+#include <qcustomplot.h>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
@@ -199,6 +200,54 @@ private slots:
         QVERIFY(messages.isEmpty());
         drives.unplug(root);
         QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+    }
+
+    void dataViewSummaryAndCurve()
+    {
+        CDeviceDataInfo view;
+        CSummeryParam summary;
+        summary.clear();
+        summary.language = "EN";
+        summary.fileFormat = "CSV";
+        summary.alarmCount = "0";
+        summary.tempUnit = "°F";
+        view.showSummary(&summary);
+        QVERIFY(view.captionLabel("mkt")->isHidden());
+        QCOMPARE(view.valueLabel("alarmCount")->styleSheet(), QString("color:green"));
+        QCOMPARE(view.captionLabel("alarmType")->styleSheet(), QString("color:green"));
+        QCOMPARE(view.plot()->yAxis->label(), QString("Temperature(℉)"));
+        summary.mkt = "77.1°F";
+        summary.alarmCount = "3条";
+        summary.containHumidity = 1;
+        view.showSummary(&summary);
+        QVERIFY(!view.captionLabel("mkt")->isHidden());
+        QCOMPARE(view.valueLabel("alarmCount")->text(), QString("3"));
+        QCOMPARE(view.valueLabel("alarmTimeLen")->styleSheet(), QString("color:red"));
+        QCOMPARE(view.captionLabel("tempHigh")->text(), QString("Upper Limit:"));
+        QVERIFY(view.captionLabel("tempAdj")->text().isEmpty());
+
+        // A right click puts the ranges back after a zoom.
+        CTempData data;
+        for (int i = 0; i < 10; ++i)
+            data.dataList << new TempDataItem{QString::number(20 + i), QString::number(50 + i),
+                                              QString("2021/05/06 08:%1:00").arg(i, 2, 10, QChar('0'))};
+        QVERIFY(view.plot()->isHidden());
+        view.drawTempHumidityCurve(data);
+        QVERIFY(!view.plot()->isHidden());
+        QCOMPARE(view.plot()->graphCount(), 2);
+        const QCPRange time = view.plot()->xAxis->range();
+        const QCPRange temp = view.plot()->yAxis->range();
+        QCOMPARE(temp.lower, 18.0);
+        QCOMPARE(temp.upper, 31.0);
+        view.plot()->xAxis->scaleRange(0.2);
+        view.plot()->yAxis->moveRange(5);
+        QMouseEvent left(QEvent::MouseButtonPress, QPointF(10, 10), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        view.mousePress(&left);
+        QVERIFY(view.plot()->yAxis->range() != temp);
+        QMouseEvent right(QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        view.mousePress(&right);
+        QCOMPARE(view.plot()->xAxis->range(), time);
+        QCOMPARE(view.plot()->yAxis->range(), temp);
     }
 
     void actionsAndClosePrompt()
