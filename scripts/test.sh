@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
+# Every tr() text of the code has its English and Chinese translation.
+bash scripts/update-translations.sh --check
+
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
