@@ -471,6 +471,20 @@ void txtLine(const QString &line, const std::vector<bool> &found, HeaderStore &h
             labelEnd = labelPos + 3;
         }
         const bool english = label.lang == Lang::English;
+        if (english) {
+            // An English label is followed by its colon; the same words
+            // inside a value are no label ("Alarm Type: [Temp Exceed Upper
+            // Limit]" must not overwrite the upper limit).
+            const auto colonAt = [&line](int pos) {
+                return pos < line.size() && (line.at(pos) == QLatin1Char(':') || line.at(pos) == QChar(0xFF1A));
+            };
+            while (labelPos >= 0 && !colonAt(labelEnd)) {
+                labelPos = line.indexOf(label.text, labelPos + 1);
+                labelEnd = labelPos + label.text.size();
+            }
+            if (labelPos < 0)
+                continue;
+        }
         const bool humidityLine = isHumidityLabel(label) || (english && line.contains(QLatin1Char('%')));
         const QString value = txtValue(label, line, labelEnd, humidityLine, header.s);
         if (value.isEmpty())
