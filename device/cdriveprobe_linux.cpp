@@ -1,5 +1,7 @@
 #include "device/cdriveprobe_linux.h"
 
+#include "configuration/chiddenfile.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -105,8 +107,9 @@ bool CDriveProbeLinux::isDrivePresent(const QString &root)
 
 bool CDriveProbeLinux::hideFile(const QString &path)
 {
-    Q_UNUSED(path)
-    return true;
+    // The FAT attribute, where the file system has one.
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && CHiddenFile::hide(file);
 }
 
 bool CDriveProbeLinux::classify(const CMountEntry &mount, DriveType &type) const

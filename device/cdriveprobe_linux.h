@@ -28,9 +28,8 @@ public:
     int enumerateDrives(
         QStringList &driveList, QStringList &vendorList, QVector<DriveType> &typeList) override;
     void queryVendorId(const QString &root, QStringList &vendorList) override;
-    // Linux has no hidden attribute on a file the way Windows has: nothing
-    // to do, and callers may rely on success.
     bool isDrivePresent(const QString &root) override;
+    // The FAT hidden attribute (see CHiddenFile); false on other file systems.
     bool hideFile(const QString &path) override;
 
     QString mountInfoPath() const { return m_mountInfoPath; }

@@ -210,10 +210,12 @@ private slots:
         QCOMPARE(CDriveProbeLinux().mountInfoPath(), QString("/proc/self/mountinfo"));
         QCOMPARE(CDriveProbeLinux().sysfsRoot(), QString("/sys"));
 
-        // Nothing to hide on Linux, and nothing changes.
+        // Only a FAT file system has a hidden attribute: elsewhere hiding
+        // fails and changes nothing.
         const QString file = m_root.filePath("setting.ini");
         QVERIFY(writeAtomically(file, QByteArray(102, '\x5a')));
-        QVERIFY(probe.hideFile(file));
+        QVERIFY(!probe.hideFile(file));
+        QVERIFY(!probe.hideFile(m_root.filePath("missing.ini")));
         QCOMPARE(QFileInfo(file).size(), 102);
         QCOMPARE(QFileInfo(file).fileName(), QString("setting.ini"));
     }
