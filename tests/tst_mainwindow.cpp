@@ -2,6 +2,7 @@
 // tree: plugging in and out, the pages shown, the records stored.
 #include "app/appglobals.h"
 #include "app/cdeviceconnect.h"
+#include "app/cdialogs.h"
 #include "app/cdravik.h"
 #include "app/cmessagebox.h"
 #include "configuration/cdevicesetting.h"
@@ -182,6 +183,42 @@ private slots:
         QVERIFY(window.localReportPath() != firstCopy);
         QVERIFY(QFile::exists(firstCopy));
         QVERIFY(window.dataPage()->titleLabel()->text() != firstName);
+        drives.unplug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+    }
+
+    void dataViewButtons()
+    {
+        CDravik window;
+        // Nothing read yet: both buttons say so.
+        window.dataPage()->OnExportPdfBtnClick();
+        window.dataPage()->OnSaveAsPdfPathBtnClick();
+        QCOMPARE(messages, (QStringList{"Failed to export file, no corresponding data loaded.",
+                                        "Save as file failed, no corresponding historical data was loaded."}));
+
+        const QString root = loggerWith("LOGGER6", report("en-temp.csv"));
+        drives.plug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 5000);
+        messages.clear();
+        QString offered;
+        const QString target = appDir.path() + "/copy-of-report.csv";
+        CDialogs::TestHandlers handlers;
+        handlers.saveFile = [&](const QString &caption, const QString &start, const QString &filter) {
+            offered = caption + "|" + start + "|" + filter;
+            return target;
+        };
+        CDialogs::setTestHandlers(handlers);
+        window.dataPage()->OnSaveAsPdfPathBtnClick();
+        QCOMPARE(offered, "File save as|" + QFileInfo(window.localReportPath()).fileName() + "|CSV Files (*.csv)");
+        QCOMPARE(messages, QStringList{"File saved successfully"});
+        QFile copy(target);
+        QFile original(window.localReportPath());
+        QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), original.readAll());
+        // The copy never overwrites: no second success.
+        window.dataPage()->OnSaveAsPdfPathBtnClick();
+        QCOMPARE(messages.size(), 1);
+        CDialogs::setTestHandlers({});
         drives.unplug(root);
         QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
     }
