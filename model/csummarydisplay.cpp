@@ -3,6 +3,7 @@
 #include "app/appglobals.h"
 #include "model/csummeryparam.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 bool CSummaryDisplay::chineseReportInEnglish(const CSummeryParam &summary)
@@ -68,7 +69,8 @@ QString CSummaryDisplay::englishDuration(const QString &value, bool withDays)
     // ends in seconds; anything else is shown as printed.
     if (s < 0 || (m >= 0 && m > s) || (h >= 0 && (h > s || (m >= 0 && h > m))) || (d >= 0 && d > s))
         return value;
-    const auto part = [&](int from, int to) { return value.mid(from, to - from); };
+    // Reports that put blanks between numbers and units show as "1h 0min".
+    const auto part = [&](int from, int to) { return value.mid(from, to - from).trimmed(); };
     if (d >= 0) {
         if (h < 0 || m < 0 || h < d)
             return value;
@@ -143,8 +145,15 @@ CSummaryDisplay::Values CSummaryDisplay::values(const CSummeryParam &s)
     if (inEnglish && s.recordStartModel.contains(QStringLiteral("按键延时开启"))) {
         const int from = s.delayStart.indexOf(QStringLiteral("时"));
         const int to = s.delayStart.indexOf(QStringLiteral("分"), from + 1);
-        const QString minutes = s.delayStart.mid(from + 1, to < 0 ? -1 : to - from - 1);
-        v.delayStart = QString("Manual+Delay %1 min ").arg(minutes.simplified());
+        QString minutes = s.delayStart.mid(from + 1, to < 0 ? -1 : to - from - 1).simplified();
+        // A value that names the mode before its minutes ("延时开启 30分钟")
+        // leaves words before the number: keep the number the logger printed
+        // last.
+        static const QRegularExpression lastNumber(QStringLiteral("(\\d+)\\s*$"));
+        const QRegularExpressionMatch number = lastNumber.match(minutes);
+        if (number.hasMatch())
+            minutes = number.captured(1);
+        v.delayStart = QString("Manual+Delay %1 min ").arg(minutes);
     }
     v.startAt = s.startAt;
     v.normalRecordSpace = inEnglish ? englishDuration(s.normalRecordSpace, false) : s.normalRecordSpace;

@@ -103,6 +103,11 @@ private slots:
         QVERIFY(!quiet.alarmed);
         QVERIFY(quiet.mktShown);
 
+        // Blanks between numbers and units; the mode named before the delay.
+        QCOMPARE(CSummaryDisplay::englishDuration("1 小时 0 分 0 秒", false), QString("1h 0min 0sec"));
+        s.delayStart = "延时开启 30分钟";
+        QCOMPARE(CSummaryDisplay::values(s).delayStart, QString("Manual+Delay 30 min "));
+
         // Units out of order are shown as printed.
         QCOMPARE(CSummaryDisplay::englishDuration("30分", false), QString("30分"));
         QCOMPARE(CSummaryDisplay::englishDuration("15秒", false), QString("15sec"));
