@@ -228,29 +228,10 @@ public:
             info.alarmDelay
                 = filled(textBefore(value, english ? QStringLiteral("min") : QStringLiteral("分")));
             break;
-        case Field::LcdMode:
-            s.lcd_mode = info.lcdMode = value;
-            break;
-        case Field::Recycle:
-            s.isRecycleRecord = info.isRecycleRecord = value;
-            break;
-        case Field::LongPressed:
-            s.isLongPressed = info.isLongPressed = value;
-            break;
-        case Field::Restart:
-            s.isRestart = info.isRestart = value;
-            break;
-        case Field::SettingClear:
-            s.isSettingClearRecord = info.isSettingClearRecord = value;
-            break;
-        case Field::WayId:
-            s.wayId = info.wayId = value;
-            break;
-        case Field::WayDesc:
-            s.wayDesc = info.wayDesc = value;
-            break;
         default:
             s.*summaryMember(field) = value;
+            if (QString CDeviceSettingInfo::*setting = copiedSetting(field))
+                info.*setting = value;
             break;
         }
     }

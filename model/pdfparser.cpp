@@ -393,32 +393,13 @@ void storePdfValue(Field field, const QString &read, bool english, CSummeryParam
         s.alarmDelay = value;
         info.alarmDelay = textBefore(value, QStringLiteral(" "));
         break;
-    case Field::LcdMode:
-        s.lcd_mode = info.lcdMode = value;
-        break;
-    case Field::Recycle:
-        s.isRecycleRecord = info.isRecycleRecord = value;
-        break;
-    case Field::LongPressed:
-        s.isLongPressed = info.isLongPressed = value;
-        break;
-    case Field::Restart:
-        s.isRestart = info.isRestart = value;
-        break;
-    case Field::SettingClear:
-        s.isSettingClearRecord = info.isSettingClearRecord = value;
-        break;
-    case Field::WayId:
-        s.wayId = info.wayId = value;
-        break;
-    case Field::WayDesc:
-        s.wayDesc = info.wayDesc = value;
-        break;
     case Field::Mkt:
         s.mkt = info.mkt = value;
         break;
     default:
         s.*summaryMember(field) = value;
+        if (QString CDeviceSettingInfo::*setting = copiedSetting(field))
+            info.*setting = value;
         break;
     }
 }

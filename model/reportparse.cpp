@@ -34,6 +34,28 @@ QString CSummeryParam::*summaryMember(Field field)
     return members[int(field)];
 }
 
+QString CDeviceSettingInfo::*copiedSetting(Field field)
+{
+    switch (field) {
+    case Field::LcdMode:
+        return &CDeviceSettingInfo::lcdMode;
+    case Field::Recycle:
+        return &CDeviceSettingInfo::isRecycleRecord;
+    case Field::LongPressed:
+        return &CDeviceSettingInfo::isLongPressed;
+    case Field::Restart:
+        return &CDeviceSettingInfo::isRestart;
+    case Field::SettingClear:
+        return &CDeviceSettingInfo::isSettingClearRecord;
+    case Field::WayId:
+        return &CDeviceSettingInfo::wayId;
+    case Field::WayDesc:
+        return &CDeviceSettingInfo::wayDesc;
+    default:
+        return nullptr;
+    }
+}
+
 void setGbk(QTextStream &in)
 {
     in.setCodec(GbkCodeUtils::codec());

@@ -64,6 +64,10 @@ enum class Field {
 // The CSummeryParam member that holds a field.
 QString CSummeryParam::*summaryMember(Field field);
 
+// The CDeviceSettingInfo member that receives a field's value unchanged (the
+// options, the trip ID and description), or null.
+QString CDeviceSettingInfo::*copiedSetting(Field field);
+
 // A stored value is never a null string (the database binds null as NULL).
 inline QString filled(const QString &value)
 {
