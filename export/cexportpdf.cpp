@@ -162,6 +162,16 @@ private:
         PdfLineTo(w, page, quint16(x2), quint16(y2));
         PdfStroke(w, page);
     }
+    // A closed outline from the top-left corner, drawn clockwise.
+    void box(int left, int top, int right, int bottom)
+    {
+        PdfMoveTo(w, page, quint16(left), quint16(top));
+        PdfLineTo(w, page, quint16(right), quint16(top));
+        PdfLineTo(w, page, quint16(right), quint16(bottom));
+        PdfLineTo(w, page, quint16(left), quint16(bottom));
+        PdfLineTo(w, page, quint16(left), quint16(top));
+        PdfStroke(w, page);
+    }
 
     void topRule();
     void bottomRule(int y);
@@ -301,12 +311,7 @@ int Composer::writeDataPages()
         PdfStrokeRgb(w, page, 0, 0, 0);
         PdfLineWidth(w, page, 1);
         PdfDash(w, page, 0);
-        PdfMoveTo(w, page, 48, 770);
-        PdfLineTo(w, page, 548, 770);
-        PdfLineTo(w, page, 548, 69);
-        PdfLineTo(w, page, 48, 69);
-        PdfLineTo(w, page, 48, 770);
-        PdfStroke(w, page);
+        box(48, 770, 548, 69);
         PdfStrokeRgbF(w, page, 0.3f, 0.3f, 0.3f);
         PdfLineWidth(w, page, 0.5f);
         PdfDash(w, page, 2);
@@ -385,12 +390,7 @@ void Composer::chartFrame()
     PdfStrokeRgb(w, page, 0, 0, 0);
     PdfLineWidth(w, page, 1.2f);
     PdfDash(w, page, 0);
-    PdfMoveTo(w, page, 55, 355);
-    PdfLineTo(w, page, 535, 355);
-    PdfLineTo(w, page, 535, 115);
-    PdfLineTo(w, page, 55, 115);
-    PdfLineTo(w, page, 55, 355);
-    PdfStroke(w, page);
+    box(55, 355, 535, 115);
 
     PdfLineWidth(w, page, 0.1f);
     PdfDash(w, page, 6);
