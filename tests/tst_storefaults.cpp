@@ -1,7 +1,9 @@
 // The history store under real faults: the application's db folder on a tiny
-// tmpfs that fills up. Reading a logger and deleting either change the
-// history completely or, reported, not at all.
+// tmpfs that fills up or is mounted read-only. Reading a logger, renaming and
+// deleting either change the history completely or, reported to the user,
+// not at all.
 #include "app/appglobals.h"
+#include "app/cdialogs.h"
 #include "app/cdravik.h"
 #include "app/cmessagebox.h"
 #include "device/cloggerreader.h"
@@ -28,6 +30,7 @@ class TestStoreFaults : public QObject {
     QTranslator english;
     QStringList messages;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
+    QString textAnswer;
 
     // An application directory whose db folder is the small disk.
     static bool useDiskForHistory(const QTemporaryDir &app, const SmallTmpfs &disk)
@@ -60,6 +63,12 @@ class TestStoreFaults : public QObject {
         return db.InsertRecord(&summary, summary.deviceNo, &data, 0);
     }
 
+    static void selectRecord(CHistoryRecord *list, int row)
+    {
+        list->reload();
+        list->table()->setCurrentCell(row, 0);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -71,6 +80,12 @@ private slots:
             messages << request.text;
             return answer;
         });
+        CDialogs::TestHandlers handlers;
+        handlers.text = [this](const QString &, const QString &, const QString &, bool *ok) {
+            *ok = true;
+            return textAnswer;
+        };
+        CDialogs::setTestHandlers(handlers);
     }
 
     void init()
@@ -113,6 +128,54 @@ private slots:
         window.historyList()->reload();
         QCOMPARE(window.historyList()->table()->rowCount(), 1);
         drives.unplug(root);
+    }
+
+    // Rename and delete on a read-only mount: each reported, nothing changed;
+    // writable again, both go through without a word.
+    void renameAndDeleteOnReadOnlyDatabase()
+    {
+        SmallTmpfs disk(1024 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        QTemporaryDir app;
+        QVERIFY(useDiskForHistory(app, disk));
+        CDravik window;
+        QVERIFY(store(*window.database(), "en-temp.csv") > 0);
+        QVERIFY(store(*window.database(), "zh-th.csv") > 0);
+        const QString dbPath = app.path() + "/db/dravik.db";
+        const QStringList before = historyRows(dbPath);
+        CHistoryRecord *list = window.historyList();
+        selectRecord(list, 0);
+        const QString name = list->table()->item(0, 1)->text();
+
+        // No file of the disk may be open for writing while it is remounted.
+        QSqlDatabase::database().close();
+        QVERIFY(disk.setReadOnly(true));
+        QVERIFY(QSqlDatabase::database().isOpen());
+        textAnswer = "renamed";
+        list->onRefreshAction();
+        QCOMPARE(messages, QStringList { "Rename failed; the data record is unchanged." });
+        QCOMPARE(list->table()->item(0, 1)->text(), name);
+        selectRecord(list, 0);
+        list->onDelHistoryAction();
+        QCOMPARE(messages,
+            QStringList(
+                { "Rename failed; the data record is unchanged.", "Are you sure to delete this data record?",
+                    "Delete failed; the data record is unchanged." }));
+        QCOMPARE(list->table()->rowCount(), 2);
+        QCOMPARE(historyRows(dbPath), before);
+
+        QSqlDatabase::database().close();
+        QVERIFY(disk.setReadOnly(false));
+        QVERIFY(QSqlDatabase::database().isOpen());
+        messages.clear();
+        selectRecord(list, 0);
+        list->onRefreshAction();
+        QCOMPARE(list->table()->item(0, 1)->text(), QString("renamed"));
+        selectRecord(list, 0);
+        list->onDelHistoryAction();
+        QCOMPARE(messages, QStringList { "Are you sure to delete this data record?" });
+        QCOMPARE(list->table()->rowCount(), 1);
     }
 
     // The disk fills up while the samples of a record are deleted, after its

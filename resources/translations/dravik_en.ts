@@ -905,6 +905,14 @@
         <source>xin xi</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>shan chu shi bai ,shu ju ji lu mei you gai bian </source>
+        <translation>Delete failed; the data record is unchanged.</translation>
+    </message>
+    <message>
+        <source>chong ming ming shi bai ,shu ju ji lu mei you gai bian </source>
+        <translation>Rename failed; the data record is unchanged.</translation>
+    </message>
 </context>
 <context>
     <name>CHistoryRecordContent</name>

@@ -905,6 +905,14 @@
         <source>xin xi</source>
         <translation>信息</translation>
     </message>
+    <message>
+        <source>shan chu shi bai ,shu ju ji lu mei you gai bian </source>
+        <translation>删除失败，数据记录没有改变。</translation>
+    </message>
+    <message>
+        <source>chong ming ming shi bai ,shu ju ji lu mei you gai bian </source>
+        <translation>重命名失败，数据记录没有改变。</translation>
+    </message>
 </context>
 <context>
     <name>CHistoryRecordContent</name>
