@@ -391,8 +391,16 @@ void CDravik::storeAndShowRecord(QProgressDialog *progress)
     const int id = CLoggerReader::storeRecord(*m_db, *m_summary, *m_data, m_localReportPath,
                                               QDateTime::currentDateTime(), &name);
     m_dataPage->showRecordName(name);
-    if (id == 0)
+    if (id == 0) {
+        // Nothing of the record reached the history (a full disk, a read-only
+        // db folder): the user must know it is not kept.
+        step(9);
+        QApplication::restoreOverrideCursor();
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                          tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian "),
+                          tr("que ding"));
         return;
+    }
     step(7);
     const bool humidity = m_containHumidity == 1;
     if (humidity)

@@ -62,11 +62,9 @@ int CLoggerReader::storeRecord(CTempDbManager &db, CSummeryParam &summary, const
 {
     db.pdfPath = reportCopy;
     *name = recordName(summary.deviceNo, now);
-    const int id = db.InsertRecordParam(&summary, *name);
-    if (id == 0) {
+    // Header, summary and samples in one transaction: a failure stores nothing.
+    const int id = db.InsertRecord(&summary, *name, &data, summary.containHumidity);
+    if (id == 0)
         qDebug() << " read the data is error, check the data .";
-        return 0;
-    }
-    db.InsertRecordData(&data, id, summary.containHumidity);
     return id;
 }

@@ -31,8 +31,9 @@ public:
     // humidity low. Humidity limits stay 0 without humidity.
     static void alarmLimits(const CDeviceSettingInfo &info, int containHumidity, double limits[4]);
 
-    // Stores the record under a new name; returns the record id, 0 when the
-    // database refused it (the samples are then not stored).
+    // Stores the record under a new name: header, summary and samples
+    // together. Returns the record id; 0 when any of it failed, and then
+    // nothing of the record is in the history.
     static int storeRecord(CTempDbManager &db, CSummeryParam &summary, const CTempData &data,
                            const QString &reportCopy, const QDateTime &now, QString *name);
 };

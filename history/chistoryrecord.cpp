@@ -105,8 +105,11 @@ void CHistoryRecord::onDelHistoryAction()
     if (!currentRecord(&id, nullptr) || !m_db)
         return;
     // The detail page keeps what it shows, even the deleted record.
-    m_db->DeleteRecordById(id);
+    const bool deleted = m_db->DeleteRecordById(id);
     reload();
+    if (!deleted)
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                          tr("shan chu shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));
 }
 
 void CHistoryRecord::onRefreshAction()
@@ -121,8 +124,11 @@ void CHistoryRecord::onRefreshAction()
                                               tr("qu xiao"), &ok);
     if (!ok)
         return;
-    m_db->UpdateRecordName(newName, id);
+    const bool renamed = m_db->UpdateRecordName(newName, id);
     reload();
+    if (!renamed)
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                          tr("chong ming ming shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));
 }
 
 void CHistoryRecord::onInfoAction()

@@ -18,11 +18,12 @@ struct SqliteApi {
     decltype(&sqlite3_finalize) finalize = nullptr;
     decltype(&sqlite3_column_text) columnText = nullptr;
     decltype(&sqlite3_column_bytes) columnBytes = nullptr;
+    decltype(&sqlite3_errmsg) errorMessage = nullptr;
 
     bool complete() const
     {
         return prepare && parameterIndex && bindText && bindInt && step && reset && finalize && columnText
-            && columnBytes;
+            && columnBytes && errorMessage;
     }
 };
 
@@ -51,6 +52,7 @@ SqliteApi lookUp(const QSqlDriver *driver)
     resolve(library, "sqlite3_finalize", api.finalize);
     resolve(library, "sqlite3_column_text", api.columnText);
     resolve(library, "sqlite3_column_bytes", api.columnBytes);
+    resolve(library, "sqlite3_errmsg", api.errorMessage);
     // The plugin stays loaded as long as Qt keeps it; this handle only adds
     // a reference, so dropping it changes nothing.
     ::dlclose(library);
@@ -82,7 +84,9 @@ CSqliteStatement::CSqliteStatement(const QSqlDatabase &database, const char *sql
     if (sqlite.prepare(connection, sql, -1, &m_stmt, nullptr) != SQLITE_OK) {
         sqlite.finalize(m_stmt);
         m_stmt = nullptr;
+        return;
     }
+    m_connection = connection;
 }
 
 CSqliteStatement::~CSqliteStatement()
@@ -119,6 +123,13 @@ bool CSqliteStatement::exec()
     const int result = sqlite.step(m_stmt);
     sqlite.reset(m_stmt);
     return result == SQLITE_DONE;
+}
+
+QString CSqliteStatement::lastError() const
+{
+    if (!m_stmt)
+        return QStringLiteral("no prepared statement");
+    return QString::fromUtf8(api(nullptr).errorMessage(m_connection));
 }
 
 bool CSqliteStatement::next()

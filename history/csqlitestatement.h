@@ -5,6 +5,7 @@
 #include <QString>
 
 class QSqlDatabase;
+struct sqlite3;
 struct sqlite3_stmt;
 
 // A prepared statement run directly on the SQLite library behind a QSQLITE
@@ -36,6 +37,9 @@ public:
     // Runs the statement once with the current bindings and makes it ready
     // for the next run; false on failure.
     bool exec();
+    // SQLite's message for the last failure on the connection ("database or
+    // disk is full").
+    QString lastError() const;
 
     // For a query: steps to the next result row; false after the last one
     // (or on failure), and the statement is then ready to run again.
@@ -44,6 +48,7 @@ public:
     QString text(int column) const;
 
 private:
+    sqlite3 *m_connection = nullptr;
     sqlite3_stmt *m_stmt = nullptr;
 };
 

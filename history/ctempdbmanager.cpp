@@ -102,6 +102,19 @@ void parseTemperatureLimit(const QString &text, double &temp, QString &tempUnit)
     }
 }
 
+// One of the deletes of a record: the statement binds the id to its only placeholder.
+bool deleteRows(const QSqlDatabase &database, const char *sql, const char *placeholder, int id)
+{
+    QSqlQuery query(database);
+    query.prepare(sql);
+    query.bindValue(placeholder, id);
+    if (!query.exec()) {
+        qDebug() << query.lastError();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 CTempDbManager::CTempDbManager(const QString &dbPath, QObject *parent)
@@ -171,11 +184,58 @@ void CTempDbManager::CreateConnection()
         qDebug() << "Error: Fail to create table t_record_summery." << query.lastError();
 }
 
+int CTempDbManager::InsertRecord(
+    const CSummeryParam *summaryParam, const QString &dataName, const CTempData *data, int hasHumidity)
+{
+    if (!summaryParam || !data)
+        return 0;
+    // A record is either in the history with every sample or not at all: a
+    // process killed or a disk full in the middle leaves no half record.
+    if (!beginRecordInsert())
+        return 0;
+    const int id = insertHeader(*summaryParam, dataName);
+    const bool stored = id != 0 && insertSummary(*summaryParam, id) && insertSamples(*data, id, hasHumidity);
+    return finishTransaction(stored, "InsertRecord") ? id : 0;
+}
+
 int CTempDbManager::InsertRecordParam(const CSummeryParam *summaryParam, const QString &dataName)
 {
-    if (!summaryParam)
+    if (!summaryParam || !beginRecordInsert())
         return 0;
-    const CSummeryParam &summary = *summaryParam;
+    const int id = insertHeader(*summaryParam, dataName);
+    const bool stored = id != 0 && insertSummary(*summaryParam, id);
+    return finishTransaction(stored, "InsertRecordParam") ? id : 0;
+}
+
+bool CTempDbManager::InsertRecordSummery(const CSummeryParam *summaryParam, int recordId)
+{
+    // A single statement is a transaction of its own.
+    return summaryParam && insertSummary(*summaryParam, recordId);
+}
+
+bool CTempDbManager::InsertRecordData(const CTempData *data, int recordId, int hasHumidity)
+{
+    if (!data)
+        return false;
+    if (!database.transaction()) {
+        qDebug() << "insert t_record_data error " << database.lastError();
+        return false;
+    }
+    return finishTransaction(insertSamples(*data, recordId, hasHumidity), "InsertRecordData");
+}
+
+bool CTempDbManager::beginRecordInsert()
+{
+    if (database.transaction())
+        return true;
+    // No transaction, no header: logged as the header insert failing.
+    qDebug().noquote() << "InsertrRecordParam  insert error " << database.lastError() << "  pdfPath is "
+                       << pdfPath;
+    return false;
+}
+
+int CTempDbManager::insertHeader(const CSummeryParam &summary, const QString &dataName)
+{
     const int count = summary.recordCount.toInt(nullptr, 10);
     QSqlQuery query(database);
     query.prepare(kInsertRecordSql);
@@ -200,18 +260,15 @@ int CTempDbManager::InsertRecordParam(const CSummeryParam *summaryParam, const Q
 
     // One row per record comes back; only the first is read.
     query.setForwardOnly(true);
-    int id = 0;
-    if (query.exec("select last_insert_rowid() from t_record ") && query.next())
-        id = query.value(0).toInt();
-    InsertRecordSummery(summaryParam, id);
-    return id;
+    if (!query.exec("select last_insert_rowid() from t_record ") || !query.next()) {
+        qDebug() << "InsertrRecordParam  no id " << query.lastError();
+        return 0;
+    }
+    return query.value(0).toInt();
 }
 
-void CTempDbManager::InsertRecordSummery(const CSummeryParam *summaryParam, int recordId)
+bool CTempDbManager::insertSummary(const CSummeryParam &summary, int recordId)
 {
-    if (!summaryParam)
-        return;
-    const CSummeryParam &summary = *summaryParam;
     QSqlQuery query(database);
     query.prepare(insertSummarySql());
     const auto fields = summaryTextFields(summary);
@@ -222,24 +279,23 @@ void CTempDbManager::InsertRecordSummery(const CSummeryParam *summaryParam, int 
     query.bindValue(":containHumidity", summary.containHumidity);
     query.bindValue(":mkt", stored(summary.mkt));
     query.bindValue(":lcd_mode", stored(summary.lcd_mode));
-    if (query.exec())
-        qDebug() << "inserted tRecordSummery OK!";
-    else
+    if (!query.exec()) {
         qDebug() << "insert tRecordSummery error " << query.lastError();
+        return false;
+    }
+    qDebug() << "inserted tRecordSummery OK!";
+    return true;
 }
 
-void CTempDbManager::InsertRecordData(const CTempData *data, int recordId, int hasHumidity)
+bool CTempDbManager::insertSamples(const CTempData &data, int recordId, int hasHumidity)
 {
-    if (!data)
-        return;
-    const QList<TempDataItem *> samples = data->dataList;
+    const QList<TempDataItem *> samples = data.dataList;
     const char *const sql
         = "insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) values                 "
           "(:temp,:shidu,:recordTime,:t_reocrd_id);";
 
-    database.transaction();
-    // Prepared once, re-bound per sample; the result of each sample is not
-    // looked at, a failed one does not stop the others.
+    // Prepared once, re-bound per sample; the first sample that fails stops
+    // the insert (a full disk fails every one after it anyway).
     CSqliteStatement insert(database, sql);
     if (insert.isValid()) {
         const int temp = insert.parameterIndex(":temp");
@@ -247,7 +303,8 @@ void CTempDbManager::InsertRecordData(const CTempData *data, int recordId, int h
         const int recordTime = insert.parameterIndex(":recordTime");
         const int link = insert.parameterIndex(":t_reocrd_id");
         const QByteArray noHumidity("0");
-        for (const TempDataItem *sample : samples) {
+        for (int i = 0; i < samples.size(); ++i) {
+            const TempDataItem *sample = samples.at(i);
             const QByteArray tempText = sample->temp.toUtf8();
             const QByteArray shiduText = hasHumidity == 1 ? sample->shidu.toUtf8() : noHumidity;
             const QByteArray timeText = sample->recordTime.toUtf8();
@@ -255,22 +312,51 @@ void CTempDbManager::InsertRecordData(const CTempData *data, int recordId, int h
             insert.bindText(shidu, shiduText);
             insert.bindText(recordTime, timeText);
             insert.bindInt(link, recordId);
-            insert.exec();
+            if (!insert.exec()) {
+                qDebug().noquote() << "insert t_record_data error at sample" << i + 1 << "of"
+                                   << samples.size() << ':' << insert.lastError();
+                return false;
+            }
         }
-    } else {
-        QSqlQuery query(database);
-        query.prepare(sql);
-        const QVariant id(recordId);
-        const QVariant noHumidity(QString("0"));
-        for (const TempDataItem *sample : samples) {
-            query.bindValue(":temp", stored(sample->temp));
-            query.bindValue(":shidu", hasHumidity == 1 ? QVariant(stored(sample->shidu)) : noHumidity);
-            query.bindValue(":recordTime", stored(sample->recordTime));
-            query.bindValue(":t_reocrd_id", id);
-            query.exec();
+        return true;
+    }
+    QSqlQuery query(database);
+    query.prepare(sql);
+    const QVariant id(recordId);
+    const QVariant noHumidity(QString("0"));
+    for (int i = 0; i < samples.size(); ++i) {
+        const TempDataItem *sample = samples.at(i);
+        query.bindValue(":temp", stored(sample->temp));
+        query.bindValue(":shidu", hasHumidity == 1 ? QVariant(stored(sample->shidu)) : noHumidity);
+        query.bindValue(":recordTime", stored(sample->recordTime));
+        query.bindValue(":t_reocrd_id", id);
+        if (!query.exec()) {
+            qDebug() << "insert t_record_data error at sample" << i + 1 << "of" << samples.size() << ':'
+                     << query.lastError();
+            return false;
         }
     }
-    database.commit();
+    return true;
+}
+
+bool CTempDbManager::finishTransaction(bool ok, const char *operation)
+{
+    if (ok && database.commit())
+        return true;
+    if (ok)
+        qDebug() << operation << "commit error" << database.lastError();
+    // After some errors (a full disk, an I/O error) SQLite has rolled back
+    // on its own; the rollback then only finds no transaction to end.
+    if (!database.rollback())
+        qDebug() << operation << "rollback:" << database.lastError();
+    // After a failed write SQLite may leave the restoring of the file to its
+    // next reader (the journal stays behind, the file keeps the pages written
+    // so far). Read once, so that the file is as it was now, not only when
+    // the next statement comes, and the space it took is free again.
+    QSqlQuery restore(database);
+    if (!restore.exec("select count(*) from sqlite_master"))
+        qDebug() << operation << "restore:" << restore.lastError();
+    return false;
 }
 
 void CTempDbManager::ReadAllDataByRecordId(double &humidityHigh, double &humidityLow, double &tempHigh,
@@ -364,34 +450,37 @@ QString CTempDbManager::GetPdfPathById(int id)
     return QString("");
 }
 
-void CTempDbManager::UpdateRecordName(const QString &name, int id)
+bool CTempDbManager::UpdateRecordName(const QString &name, int id)
 {
+    // One statement, but in a transaction of ours so that a failure also
+    // restores the file at once (finishTransaction).
+    if (!database.transaction()) {
+        qDebug() << database.lastError();
+        return false;
+    }
     QSqlQuery query(database);
     query.prepare("update t_record set data_name = :name where id=:id");
     query.bindValue(":name", stored(name));
     query.bindValue(":id", id);
-    if (!query.exec())
+    const bool renamed = query.exec();
+    if (!renamed)
         qDebug() << query.lastError();
+    query.finish();
+    return finishTransaction(renamed, "UpdateRecordName");
 }
 
-void CTempDbManager::DeleteRecordById(int id)
+bool CTempDbManager::DeleteRecordById(int id)
 {
-    // Three statements, no transaction: each runs even when the one before failed.
-    QSqlQuery record(database);
-    record.prepare("delete from t_record where id= :id ");
-    record.bindValue(":id", id);
-    if (!record.exec())
-        qDebug() << record.lastError();
-
-    QSqlQuery summary(database);
-    summary.prepare("delete from t_record_summery where t_reocrd_id= :t_record_id");
-    summary.bindValue(":t_record_id", id);
-    if (!summary.exec())
-        qDebug() << summary.lastError();
-
-    QSqlQuery samples(database);
-    samples.prepare("delete from t_record_data where t_reocrd_id = :t_record_id ");
-    samples.bindValue(":t_record_id", id);
-    if (!samples.exec())
-        qDebug() << samples.lastError();
+    // Record, summary and samples go together: a failure half-way leaves
+    // all three tables as they were.
+    if (!database.transaction()) {
+        qDebug() << database.lastError();
+        return false;
+    }
+    const bool deleted = deleteRows(database, "delete from t_record where id= :id ", ":id", id)
+        && deleteRows(
+            database, "delete from t_record_summery where t_reocrd_id= :t_record_id", ":t_record_id", id)
+        && deleteRows(
+            database, "delete from t_record_data where t_reocrd_id = :t_record_id ", ":t_record_id", id);
+    return finishTransaction(deleted, "DeleteRecordById");
 }

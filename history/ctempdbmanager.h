@@ -25,8 +25,10 @@ struct CHistoryRow {
 // part of the file format, as is the column order (rows are read back by
 // position). Texts are stored as '' when empty, never as NULL.
 //
-// Every operation runs on the caller's thread and reports failures to the
-// debug output only.
+// Every operation runs on the caller's thread. Whatever changes the history
+// does so in one transaction, all of it or nothing: a failed statement or
+// commit rolls back, is written to the debug output and is reported by the
+// return value (id 0 or false), so that the caller can tell the user.
 class CTempDbManager : public QObject {
     Q_OBJECT
 public:
@@ -41,13 +43,22 @@ public:
 
     void CreateConnection();
 
-    // Stores the record header (t_record, with pdfPath) and its summary.
-    // Returns the new record id, 0 when the header could not be stored.
+    // Stores a whole record as the reading flow needs it: the header
+    // (t_record, with pdfPath), its summary and every sample, in one
+    // transaction. Returns the new record id; 0 when any insert or the commit
+    // failed, and the history is then exactly as it was before.
+    int InsertRecord(
+        const CSummeryParam *summary, const QString &dataName, const CTempData *data, int hasHumidity);
+
+    // Stores the record header (t_record, with pdfPath) and its summary,
+    // together or not at all. Returns the new record id, 0 on failure.
     int InsertRecordParam(const CSummeryParam *summary, const QString &dataName);
-    void InsertRecordSummery(const CSummeryParam *summary, int recordId);
-    // Stores every sample in list order, in one transaction. hasHumidity is 1
-    // for a temperature/humidity record; otherwise the humidity is stored as "0".
-    void InsertRecordData(const CTempData *data, int recordId, int hasHumidity);
+    // One summary row; false when it was not stored.
+    bool InsertRecordSummery(const CSummeryParam *summary, int recordId);
+    // Stores every sample in list order, in one transaction: all of them or,
+    // returning false, none. hasHumidity is 1 for a temperature/humidity
+    // record; otherwise the humidity is stored as "0".
+    bool InsertRecordData(const CTempData *data, int recordId, int hasHumidity);
 
     // Reloads a stored record into summary and data (the samples replace the
     // list's content). The alarm limits are parsed back from the summary's
@@ -63,15 +74,30 @@ public:
 
     // The report file stored with a record; empty when the record does not exist.
     QString GetPdfPathById(int id);
-    void UpdateRecordName(const QString &name, int id);
-    // Deletes the record, its summary and its samples.
-    void DeleteRecordById(int id);
+    // false when the update or its commit failed (the name is then
+    // unchanged). A missing id is no failure.
+    bool UpdateRecordName(const QString &name, int id);
+    // Deletes the record, its summary and its samples in one transaction;
+    // false when a statement or the commit failed, and then nothing is
+    // deleted. A missing id is no failure.
+    bool DeleteRecordById(int id);
 
-    // The report-file path stored with the next InsertRecordParam; the caller
-    // sets it before each insert. Never reset here.
+    // The report-file path stored with the next InsertRecord or
+    // InsertRecordParam; the caller sets it before each insert. Never reset here.
     QString pdfPath;
 
 private:
+    // Begins the transaction of InsertRecord or InsertRecordParam.
+    bool beginRecordInsert();
+    // The statements of the operations above, inside a transaction that the
+    // caller opened; each returns false (id 0) at the first failure.
+    int insertHeader(const CSummeryParam &summary, const QString &dataName);
+    bool insertSummary(const CSummeryParam &summary, int recordId);
+    bool insertSamples(const CTempData &data, int recordId, int hasHumidity);
+    // Commits when ok, otherwise (or when the commit fails) rolls back and
+    // has the file restored at once; true when the transaction was committed.
+    bool finishTransaction(bool ok, const char *operation);
+
     QString dbPath;
     QSqlDatabase database;
 };

@@ -2,6 +2,8 @@
 // private copy of the application directory, so its database and report
 // copies land in a temporary folder.
 #include "helpers/fakedrives.h"
+#include "helpers/faultfs.h"
+#include "helpers/historyfaults.h"
 #include "history/ctempdbmanager.h"
 #include "model/csummeryparam.h"
 #include "model/ctempdata.h"
@@ -23,27 +25,32 @@ class TestCliRead : public QObject
         QString err;
     };
 
-    Result run(const QStringList &args)
+    // A private copy of the command and the GBK table in dir, as an
+    // installed application directory holds them.
+    static bool install(const QString &dir)
+    {
+        if (!QFile::copy(VESMIRA_CLI, dir + "/vesmira-cli"))
+            return false;
+        QFile::setPermissions(dir + "/vesmira-cli", QFile::ReadOwner | QFile::ExeOwner);
+        QDir().mkpath(dir + "/config");
+        return QFile::copy(VESMIRA_APP_DIR "/config/gbk_code.txt", dir + "/config/gbk_code.txt");
+    }
+
+    Result run(const QStringList &args, const QString &dir = QString())
     {
         QProcess cli;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("VESMIRA_MOUNTINFO", drives.mountInfoPath());
         env.insert("VESMIRA_SYSFS", drives.sysfsRoot());
         cli.setProcessEnvironment(env);
-        cli.start(appDir.path() + "/vesmira-cli", QStringList{"read"} + args);
+        cli.start((dir.isEmpty() ? appDir.path() : dir) + "/vesmira-cli", QStringList{"read"} + args);
         cli.waitForFinished(60000);
         return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
                 QString::fromUtf8(cli.readAllStandardError())};
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QFile::copy(VESMIRA_CLI, appDir.path() + "/vesmira-cli"));
-        QFile::setPermissions(appDir.path() + "/vesmira-cli", QFile::ReadOwner | QFile::ExeOwner);
-        QDir().mkpath(appDir.path() + "/config");
-        QVERIFY(QFile::copy(VESMIRA_APP_DIR "/config/gbk_code.txt", appDir.path() + "/config/gbk_code.txt"));
-    }
+    void initTestCase() { QVERIFY(install(appDir.path())); }
 
     void readsAndStores()
     {
@@ -100,6 +107,43 @@ private slots:
         r = run({empty});
         QCOMPARE(r.code, 2);
         QCOMPARE(QDir(appDir.path() + "/data_files").entryList(QDir::Files).size(), 2);
+    }
+
+    // The db folder on a 2 MB disk, a report of 200,000 samples: the store
+    // fails part-way, the command says so and exits 1, and the history holds
+    // exactly what it held before.
+    void fullDiskStoresNothing()
+    {
+        SmallTmpfs disk(2 * 1024 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        QTemporaryDir app;
+        QVERIFY(install(app.path()));
+        QVERIFY(QFile::link(disk.path(), app.path() + "/db"));
+        const QString dbPath = app.path() + "/db/dravik.db";
+
+        QTemporaryDir logger;
+        QVERIFY(QFile::copy(VESMIRA_TEST_DATA "/reports/en-th.csv", logger.filePath("REPORT.csv")));
+        Result r = run({logger.path()}, app.path());
+        QCOMPARE(r.code, 0);
+        const QByteArray file = fileContent(dbPath);
+        const QStringList before = historyRows(dbPath);
+        QCOMPARE(before.value(0), QString("integrity ok"));
+        QVERIFY(before.size() > 3);
+
+        QVERIFY(QFile::remove(logger.filePath("REPORT.csv")));
+        const QByteArray report = longCsvReport(200000);
+        QVERIFY(report.size() > 4 * 1024 * 1024);
+        FakeDrives::write(logger.filePath("LONG.csv"), report);
+        r = run({logger.path()}, app.path());
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.endsWith("vesmira-cli: the history database refused the record\n"),
+                 qPrintable(r.err.right(300)));
+        // Restored by the command itself, not left to the next reader.
+        QVERIFY(!QFile::exists(dbPath + "-journal"));
+        QVERIFY(fileContent(dbPath) == file);
+        QCOMPARE(historyRows(dbPath), before);
     }
 };
 

@@ -201,6 +201,24 @@ private slots:
             QList<QVariantList>({ { "25.1", "55.0", "2021/5/6 08:00:00", id, "integer" },
                 { "-3.0", "", "2021/5/6 08:05:00", id, "integer" } }));
 
+        // The whole record in one transaction writes the very rows of the steps above.
+        const int whole = db.InsertRecord(&humid, "A0001_20210506080910123", &samples, 1);
+        QCOMPARE(whole, id + 1);
+        QStringList summaryColumns;
+        for (const auto &field : textFields(humid).mid(0, 35))
+            summaryColumns << field.first;
+        summaryColumns << "containTemp"
+                       << "containHumidity"
+                       << "typeof(t_reocrd_id)";
+        for (const QString &sql :
+            { QString(
+                  "select data_name, startTime, wayId, capacity, currentRecord, tempMax, tempMin, shiduMax, "
+                  "shiduMin, alarmStatus, pdfPath, wayDesc, typeof(capacity) from t_record where id = %1"),
+                "select " + summaryColumns.join(',') + " from t_record_summery where t_reocrd_id = %1",
+                QString("select temp, shidu, recordTime, typeof(t_reocrd_id) from t_record_data "
+                        "where t_reocrd_id = %1 order by id") })
+            QCOMPARE(rows(sql.arg(whole)), rows(sql.arg(id)));
+
         // Temperature only, every field empty: '' everywhere, "0" for humidity.
         CSummeryParam bare;
         bare.recordCount = "n/a";
@@ -346,33 +364,39 @@ private slots:
         QCOMPARE(db.InsertRecordParam(&s, "N4"), 4);
     }
 
-    // Killed (SIGKILL) while storing 48,640 samples: the database stays sound,
-    // that record has none of its samples, every record stored before has all.
+    // A writer that stores like the reading flow, killed (SIGKILL) in the
+    // middle of a 200,000-sample record: the database stays sound, and every
+    // record in it has its summary and all its samples; the interrupted one
+    // is absent (or complete, when the kill came after its commit).
     void killedWriterLeavesConsistentDatabase()
     {
         const QString path = CTempDbManager::databasePath(m_dir.filePath("killed"));
-        const int samples = 48640;
-        QSet<int> completed;
-        int interrupted = 0;
+        const int samples = 200000;
+        QMap<int, QString> completed; // id -> device number
+        QSet<QString> interrupted; // the record each run was killed in
         bool insideTransaction = false;
         for (int attempt = 0; attempt < 8 && !insideTransaction; ++attempt) {
             QProcess writer;
             writer.setStandardErrorFile(QProcess::nullDevice());
             writer.start(DBINSERTER, { path, QString::number(samples) });
-            // After one record of this run is complete, wait for the next to begin.
+            // After one record of this run is stored, wait for the next to begin.
             bool runCompleted = false;
-            for (interrupted = 0; interrupted == 0;) {
-                QVERIFY2(writer.waitForReadyRead(30000), "the writer stopped");
+            for (QString device; device.isEmpty();) {
+                QVERIFY2(writer.waitForReadyRead(60000), "the writer stopped");
                 while (writer.canReadLine()) {
-                    const QList<QByteArray> words = writer.readLine().trimmed().split(' ');
-                    if (words.value(0) == "end")
-                        completed.insert(words.value(1).toInt());
-                    runCompleted = runCompleted || words.value(0) == "end";
-                    if (words.value(0) == "begin" && runCompleted)
-                        interrupted = words.value(1).toInt();
+                    const QStringList words = QString::fromUtf8(writer.readLine().trimmed()).split(' ');
+                    if (words.value(0) == "end") {
+                        QVERIFY(words.value(1).toInt() > 0);
+                        completed.insert(words.value(1).toInt(), words.value(2));
+                        runCompleted = true;
+                    } else if (words.value(0) == "begin" && runCompleted) {
+                        device = words.value(1);
+                        interrupted.insert(device);
+                    }
                 }
             }
-            QTest::qSleep(5 + 15 * (attempt % 4));
+            // Into the sample insert, at a different point each time.
+            QTest::qSleep(40 + 120 * (attempt % 4));
             ::kill(pid_t(writer.processId()), SIGKILL);
             QVERIFY(writer.waitForFinished(10000));
             // A rollback journal with content: killed after pages had changed.
@@ -385,22 +409,28 @@ private slots:
         QVERIFY(check.open());
         QCOMPARE(rows("pragma integrity_check", "check"), QList<QVariantList>({ { "ok" } }));
         const QList<QVariantList> records
-            = rows("select id, (select count(*) from t_record_data where t_reocrd_id = t_record.id), "
-                   "(select temp || shidu || recordTime from t_record_data where t_reocrd_id = t_record.id "
+            = rows("select id, (select count(*) from t_record_summery where t_reocrd_id = t_record.id), "
+                   "(select deviceNo from t_record_summery where t_reocrd_id = t_record.id), "
+                   "(select count(*) from t_record_data where t_reocrd_id = t_record.id), "
+                   "(select recordTime from t_record_data where t_reocrd_id = t_record.id "
                    "order by id desc limit 1) from t_record",
                 "check");
         for (const QVariantList &record : records) {
             const int id = record.at(0).toInt();
-            if (completed.remove(id)) {
-                QCOMPARE(record.at(1).toInt(), samples);
-                QCOMPARE(record.at(2).toString(), QString::number(id) + ".948639t48639");
-            } else {
-                QVERIFY(record.at(1).toInt() == 0 || record.at(1).toInt() == samples); // never a part
-            }
-            if (id == interrupted)
-                QCOMPARE(record.at(1).toInt(), 0);
+            const QString device = record.at(2).toString();
+            QCOMPARE(record.at(1).toInt(), 1);
+            QCOMPARE(record.at(3).toInt(), samples); // never none, never a part
+            QCOMPARE(record.at(4).toString(), device + 't' + QString::number(samples - 1));
+            if (completed.contains(id))
+                QCOMPARE(completed.take(id), device);
+            else
+                QVERIFY(interrupted.contains(device)); // stored, but killed before it said so
         }
         QVERIFY(completed.isEmpty());
+        QCOMPARE(
+            scalar("select count(*) from t_record_data where t_reocrd_id not in (select id from t_record)",
+                "check"),
+            0);
         check = QSqlDatabase();
         QSqlDatabase::removeDatabase("check");
     }

@@ -779,6 +779,10 @@
         <source>du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti </source>
         <translation>Error occurs when reading device data, please check if device fails.</translation>
     </message>
+    <message>
+        <source>ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian </source>
+        <translation>The record could not be stored in the history database; the history is unchanged. Please check the free disk space.</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -900,6 +904,14 @@
     <message>
         <source>xin xi</source>
         <translation>Information</translation>
+    </message>
+    <message>
+        <source>shan chu shi bai ,shu ju ji lu mei you gai bian </source>
+        <translation>Delete failed; the data record is unchanged.</translation>
+    </message>
+    <message>
+        <source>chong ming ming shi bai ,shu ju ji lu mei you gai bian </source>
+        <translation>Rename failed; the data record is unchanged.</translation>
     </message>
 </context>
 <context>

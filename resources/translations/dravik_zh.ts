@@ -779,6 +779,10 @@
         <source>du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti </source>
         <translation>读取设备中的数据出错，请检查设备是否有问题</translation>
     </message>
+    <message>
+        <source>ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian </source>
+        <translation>记录保存失败，历史记录没有改变，请检查磁盘空间。</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -900,6 +904,14 @@
     <message>
         <source>xin xi</source>
         <translation>信息</translation>
+    </message>
+    <message>
+        <source>shan chu shi bai ,shu ju ji lu mei you gai bian </source>
+        <translation>删除失败，数据记录没有改变。</translation>
+    </message>
+    <message>
+        <source>chong ming ming shi bai ,shu ju ji lu mei you gai bian </source>
+        <translation>重命名失败，数据记录没有改变。</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,15 @@
-// Stores long records into a history database, one after another, until it
-// is killed. Before the samples of a record it prints "begin ID", after them
-// "end ID". Sample i of record ID holds "ID.d" (d the last digit of i), "i"
-// and "ti", so that a test can check every row that was reported stored.
+// Stores long records into a history database as the reading flow does, one
+// after another, until it is killed. Before a record it prints "begin DEVICE",
+// after it "end ID DEVICE" (ID 0: not stored). DEVICE, the record's device
+// number, is unique to the run and the record; sample i of it holds the time
+// text "DEVICEti", so that a test can check every row of every record.
+#include "device/cloggerreader.h"
 #include "history/ctempdbmanager.h"
 #include "model/csummeryparam.h"
 #include "model/ctempdata.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -20,18 +23,21 @@ int main(int argc, char *argv[])
     CTempDbManager db(QString::fromLocal8Bit(argv[1]));
     for (int record = 1;; ++record) {
         CSummeryParam summary;
-        summary.deviceNo = QStringLiteral("D%1").arg(record);
+        summary.deviceNo = QStringLiteral("D%1-%2").arg(QCoreApplication::applicationPid()).arg(record);
         summary.recordCount = QString::number(samples);
-        db.pdfPath = QStringLiteral("report%1.pdf").arg(record);
-        const int id = db.InsertRecordParam(&summary, summary.deviceNo);
+        summary.containTemp = 1;
+        summary.containHumidity = 1;
         CTempData data;
         for (int i = 0; i < samples; ++i)
-            data.dataList.append(new TempDataItem { QStringLiteral("%1.%2").arg(id).arg(i % 10),
-                QString::number(i), QStringLiteral("t%1").arg(i) });
-        std::printf("begin %d\n", id);
+            data.dataList.append(new TempDataItem { QString::number(i % 10), QString::number(i),
+                summary.deviceNo + QStringLiteral("t%1").arg(i) });
+        const QByteArray device = summary.deviceNo.toUtf8();
+        std::printf("begin %s\n", device.constData());
         std::fflush(stdout);
-        db.InsertRecordData(&data, id, 1);
-        std::printf("end %d\n", id);
+        QString name;
+        const int id = CLoggerReader::storeRecord(db, summary, data,
+            QStringLiteral("report%1.pdf").arg(record), QDateTime::currentDateTime(), &name);
+        std::printf("end %d %s\n", id, device.constData());
         std::fflush(stdout);
     }
 }

@@ -1,0 +1,213 @@
+// The history store under real faults: the application's db folder on a tiny
+// tmpfs that fills up or is mounted read-only. Reading a logger, renaming and
+// deleting either change the history completely or, reported to the user,
+// not at all.
+#include "app/appglobals.h"
+#include "app/cdialogs.h"
+#include "app/cdravik.h"
+#include "app/cmessagebox.h"
+#include "device/cloggerreader.h"
+#include "helpers/fakedrives.h"
+#include "helpers/faultfs.h"
+#include "helpers/historyfaults.h"
+#include "history/chistoryrecord.h"
+#include "history/ctempdbmanager.h"
+#include "model/cdevicesettinginfo.h"
+#include "model/csummarydisplay.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+#include "model/reportparse.h"
+#include "view/cdevicedatainfo.h"
+
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+class TestStoreFaults : public QObject {
+    Q_OBJECT
+
+    FakeDrives drives;
+    QTranslator english;
+    QStringList messages;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    QString textAnswer;
+
+    // An application directory whose db folder is the small disk.
+    static bool useDiskForHistory(const QTemporaryDir &app, const SmallTmpfs &disk)
+    {
+        applicationDir = app.path();
+        return QFile::link(disk.path(), app.path() + "/db");
+    }
+
+    // Parses a test report and stores it as the reading flow does.
+    static int store(CTempDbManager &db, const char *report)
+    {
+        const QString copy = QStringLiteral(VESMIRA_TEST_DATA "/reports/") + report;
+        CSummeryParam summary;
+        CDeviceSettingInfo info;
+        CTempData data;
+        parseReportFile(copy, summary, info, data);
+        CSummaryDisplay::applyStoredConversions(summary);
+        QString name;
+        return CLoggerReader::storeRecord(db, summary, data, copy, QDateTime::currentDateTime(), &name);
+    }
+
+    // A record of count samples stored directly, for a delete that needs room.
+    static int storeSamples(CTempDbManager &db, int count)
+    {
+        CSummeryParam summary;
+        summary.deviceNo = QString::number(count);
+        CTempData data;
+        for (int i = 0; i < count; ++i)
+            data.dataList.append(new TempDataItem { "21.5", "0", QStringLiteral("2021/5/6 %1").arg(i) });
+        return db.InsertRecord(&summary, summary.deviceNo, &data, 0);
+    }
+
+    static void selectRecord(CHistoryRecord *list, int row)
+    {
+        list->reload();
+        list->table()->setCurrentCell(row, 0);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        languageCode = "en";
+        QVERIFY(english.load(":/CDravik/dravik_en.qm"));
+        QCoreApplication::installTranslator(&english);
+        drives.exportEnvironment();
+        CMessageBox::setHandler([this](const CMessageBox::Request &request) {
+            messages << request.text;
+            return answer;
+        });
+        CDialogs::TestHandlers handlers;
+        handlers.text = [this](const QString &, const QString &, const QString &, bool *ok) {
+            *ok = true;
+            return textAnswer;
+        };
+        CDialogs::setTestHandlers(handlers);
+    }
+
+    void init()
+    {
+        messages.clear();
+        answer = QMessageBox::Ok;
+    }
+
+    // Each test opens the history of its own disk.
+    void cleanup() { QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection); }
+
+    // A logger whose report does not fit on the disk: the error box, no
+    // list or curve, and the history exactly as before the read.
+    void readWithFailingStore()
+    {
+        SmallTmpfs disk(256 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        QTemporaryDir app;
+        QVERIFY(useDiskForHistory(app, disk));
+        CDravik window;
+        QVERIFY(store(*window.database(), "en-th.csv") > 0);
+        const QString dbPath = app.path() + "/db/dravik.db";
+        const QByteArray file = fileContent(dbPath);
+        const QStringList before = historyRows(dbPath);
+        QCOMPARE(before.value(0), QString("integrity ok"));
+
+        const QString root = drives.addDrive("LONGLOGGER", "STM");
+        FakeDrives::write(root + "/setting.ini", QByteArray(102, '\0'));
+        FakeDrives::write(root + "/LONG.csv", longCsvReport(20000));
+        drives.plug(root);
+        // The read ends with the data view shown.
+        QTRY_VERIFY_WITH_TIMEOUT(window.rightStack()->currentWidget() == (QWidget *)window.dataPage(), 30000);
+        QCOMPARE(messages,
+            QStringList { "The record could not be stored in the history database; the history is unchanged. "
+                          "Please check the free disk space." });
+        QCOMPARE(window.tempData()->dataList.size(), 20000); // read, but not stored
+        QVERIFY(fileContent(dbPath) == file);
+        QCOMPARE(historyRows(dbPath), before);
+        window.historyList()->reload();
+        QCOMPARE(window.historyList()->table()->rowCount(), 1);
+        drives.unplug(root);
+    }
+
+    // Rename and delete on a read-only mount: each reported, nothing changed;
+    // writable again, both go through without a word.
+    void renameAndDeleteOnReadOnlyDatabase()
+    {
+        SmallTmpfs disk(1024 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        QTemporaryDir app;
+        QVERIFY(useDiskForHistory(app, disk));
+        CDravik window;
+        QVERIFY(store(*window.database(), "en-temp.csv") > 0);
+        QVERIFY(store(*window.database(), "zh-th.csv") > 0);
+        const QString dbPath = app.path() + "/db/dravik.db";
+        const QStringList before = historyRows(dbPath);
+        CHistoryRecord *list = window.historyList();
+        selectRecord(list, 0);
+        const QString name = list->table()->item(0, 1)->text();
+
+        // No file of the disk may be open for writing while it is remounted.
+        QSqlDatabase::database().close();
+        QVERIFY(disk.setReadOnly(true));
+        QVERIFY(QSqlDatabase::database().isOpen());
+        textAnswer = "renamed";
+        list->onRefreshAction();
+        QCOMPARE(messages, QStringList { "Rename failed; the data record is unchanged." });
+        QCOMPARE(list->table()->item(0, 1)->text(), name);
+        selectRecord(list, 0);
+        list->onDelHistoryAction();
+        QCOMPARE(messages,
+            QStringList(
+                { "Rename failed; the data record is unchanged.", "Are you sure to delete this data record?",
+                    "Delete failed; the data record is unchanged." }));
+        QCOMPARE(list->table()->rowCount(), 2);
+        QCOMPARE(historyRows(dbPath), before);
+
+        QSqlDatabase::database().close();
+        QVERIFY(disk.setReadOnly(false));
+        QVERIFY(QSqlDatabase::database().isOpen());
+        messages.clear();
+        selectRecord(list, 0);
+        list->onRefreshAction();
+        QCOMPARE(list->table()->item(0, 1)->text(), QString("renamed"));
+        selectRecord(list, 0);
+        list->onDelHistoryAction();
+        QCOMPARE(messages, QStringList { "Are you sure to delete this data record?" });
+        QCOMPARE(list->table()->rowCount(), 1);
+    }
+
+    // The disk fills up while the samples of a record are deleted, after its
+    // header and summary: all three tables stay as they were.
+    void deleteFailingHalfWay()
+    {
+        SmallTmpfs disk(4 * 1024 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        const QString dbPath = disk.filePath("dravik.db");
+        CTempDbManager db(dbPath);
+        QVERIFY(storeSamples(db, 10) > 0);
+        const int large = storeSamples(db, 20000);
+        QVERIFY(large > 0);
+        QVERIFY(storeSamples(db, 10) > 0);
+        const QByteArray file = fileContent(dbPath);
+        const QStringList before = historyRows(dbPath);
+
+        // Room for the journal of a few pages, not for that of every page of the samples.
+        QVERIFY(disk.fill());
+        QFile filler(disk.filePath("filler"));
+        QVERIFY(filler.resize(filler.size() - 64 * 1024));
+        const bool deleted = db.DeleteRecordById(large);
+        QVERIFY(fileContent(dbPath) == file);
+        QCOMPARE(historyRows(dbPath), before);
+        QVERIFY(!deleted);
+
+        QVERIFY(filler.remove());
+        QVERIFY(db.DeleteRecordById(large));
+        QCOMPARE(historyRows(dbPath).size(), before.size() - 2 - 20000);
+    }
+};
+
+QTEST_MAIN(TestStoreFaults)
+#include "tst_storefaults.moc"
