@@ -1280,6 +1280,18 @@
         <source>wen jian ling cun wei cao zuo cheng gong</source>
         <translation>File save success</translation>
     </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>The report %1 is not a regular file (a folder, pipe, device or socket); it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>The report %1 is too large for a logger report; it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 wu fa du qu</source>
+        <translation>The report %1 cannot be read.</translation>
+    </message>
 </context>
 <context>
     <name>CSearchDevice</name>

@@ -1280,6 +1280,18 @@
         <source>wen jian ling cun wei cao zuo cheng gong</source>
         <translation>文件另存为操作成功</translation>
     </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>报告文件 %1 不是普通文件（文件夹、管道、设备或套接字），未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>报告文件 %1 过大，不是记录仪报告，未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 wu fa du qu</source>
+        <translation>无法读取报告文件 %1。</translation>
+    </message>
 </context>
 <context>
     <name>CSearchDevice</name>
