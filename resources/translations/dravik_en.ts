@@ -779,6 +779,18 @@
         <source>du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti </source>
         <translation>Error occurs when reading device data, please check if device fails.</translation>
     </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>The report %1 is not a regular file (a folder, pipe, device or socket); it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>The report %1 is too large for a logger report; it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun</source>
+        <translation>The report %1 holds neither a device number nor any sample; nothing was stored.</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>

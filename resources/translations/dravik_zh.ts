@@ -779,6 +779,18 @@
         <source>du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti </source>
         <translation>读取设备中的数据出错，请检查设备是否有问题</translation>
     </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>报告文件 %1 不是普通文件（文件夹、管道、设备或套接字），未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>报告文件 %1 过大，不是记录仪报告，未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun</source>
+        <translation>报告文件 %1 中既没有设备编号也没有任何数据，未保存记录。</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
