@@ -25,6 +25,7 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QProgressDialog>
@@ -339,19 +340,38 @@ void CDravik::readLoggerData()
         return !progress.wasCanceled();
     };
 
-    const QString copy = copyReportFile();
-    if (copy.isEmpty()) {
+    // A failed read ends here: the error box, and the logger stays marked as
+    // read until it is plugged in again or the download button is pressed.
+    const auto fail = [this, &step, &progress](const QString &text) {
         step(9);
         QApplication::restoreOverrideCursor();
-        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-                          tr("du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti "),
-                          tr("que ding"));
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), text, tr("que ding"));
         progress.close();
+    };
+    CLoggerReader::Refusal refused;
+    const QString copy = CLoggerReader::copyReportFile(m_currentDrivePath, applicationDir + "/data_files",
+                                                       QDateTime::currentDateTime(), &refused);
+    if (copy.isEmpty()) {
+        const QString name = QFileInfo(refused.path).fileName();
+        if (refused.problem == ReportFileProblem::NotRegular)
+            fail(tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name));
+        else if (refused.problem == ReportFileProblem::TooLarge)
+            fail(tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name));
+        else
+            fail(tr("du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti "));
         return;
     }
     if (step(1)) {
         m_localReportPath = copy;
         const ReportKind kind = parseReportFile(copy, *m_summary, *m_info, *m_data, step);
+        if (kind != ReportKind::None && !holdsRecord(*m_summary, *m_data)) {
+            // Empty, garbage or cut off before its summary: no record to
+            // keep, and none to export from the data view either.
+            m_localReportPath.clear();
+            fail(tr("bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun")
+                     .arg(QFileInfo(copy).fileName()));
+            return;
+        }
         if (kind != ReportKind::None) {
             m_containTemp = m_summary->containTemp;
             m_containHumidity = m_summary->containHumidity;

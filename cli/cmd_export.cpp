@@ -70,12 +70,11 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
 
     const QString report = positional.at(0);
     const QFileInfo reportInfo(report);
-    QFile file(report);
-    if (!reportInfo.isFile() || !file.open(QIODevice::ReadOnly)) {
-        err << "vesmira-cli: " << report << ": cannot read the file\n";
+    QString why;
+    if (checkReportFile(report, &why) != ReportFileProblem::None) {
+        err << "vesmira-cli: " << report << ": cannot read the file: " << why << "\n";
         return 1;
     }
-    file.close();
     CSummeryParam summary;
     CDeviceSettingInfo info;
     CTempData data;

@@ -1,9 +1,10 @@
 // vesmira-cli parse REPORT: the record of a logger report as JSON on stdout,
 // read exactly as the application reads the local copy of a logger's report
 // (fresh record, reset, dispatch by the case-sensitive suffix, flag copy,
-// sample parser). Exit 0; 1 when REPORT is missing or unreadable; 2 when its
-// suffix names no report kind (or on a usage error). Nothing is written to
-// stdout unless the exit code is 0.
+// sample parser). Exit 0; 1 when REPORT is missing, unreadable, no regular
+// file (a directory, FIFO or device, also behind a link) or too large for a
+// report; 2 when its suffix names no report kind (or on a usage error).
+// Nothing is written to stdout unless the exit code is 0.
 #include "cli/commands.h"
 #include "model/cdevicesettinginfo.h"
 #include "model/csummeryparam.h"
@@ -11,7 +12,6 @@
 #include "model/recordjson.h"
 #include "model/reportparse.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 int runParse(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -22,19 +22,11 @@ int runParse(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     const QString path = args.first();
     const QFileInfo info(path);
-    if (!info.exists()) {
-        err << "vesmira-cli: " << path << ": no such file\n";
+    QString why;
+    if (checkReportFile(path, &why) != ReportFileProblem::None) {
+        err << "vesmira-cli: " << path << ": " << why << "\n";
         return 1;
     }
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        err << "vesmira-cli: " << path << ": cannot read the file"
-            << (info.isDir() ? QStringLiteral(" (a directory)")
-                             : QStringLiteral(" (") + file.errorString() + ")")
-            << "\n";
-        return 1;
-    }
-    file.close();
 
     CSummeryParam summary;
     CDeviceSettingInfo settings;

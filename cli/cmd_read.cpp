@@ -1,6 +1,9 @@
 // vesmira-cli read [DRIVE_ROOT]: reads a logger as the main window does, without
 // widgets: recognise it (or take DRIVE_ROOT), copy its report into data_files,
-// parse it, store it in the history database.
+// parse it, store it in the history database. Exit 0 when stored; 1 when no
+// report could be copied, or the report holds neither a device number nor a
+// sample; 2 on a usage error (an empty DRIVE_ROOT too) or a report suffix the
+// parsers do not take.
 #include "app/appglobals.h"
 #include "cli/commands.h"
 #include "device/cdriveprobe.h"
@@ -32,11 +35,20 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
         }
     } else {
         root = args.first();
+        // An empty path would read the current directory as a drive.
+        if (root.isEmpty()) {
+            err << "vesmira-cli: DRIVE_ROOT is empty\nusage: vesmira-cli read [DRIVE_ROOT]\n";
+            return 2;
+        }
     }
 
-    const QString copy =
-        CLoggerReader::copyReportFile(root, applicationDir + "/data_files", QDateTime::currentDateTime());
+    CLoggerReader::Refusal refused;
+    const QString copy = CLoggerReader::copyReportFile(root, applicationDir + "/data_files",
+                                                       QDateTime::currentDateTime(), &refused);
     if (copy.isEmpty()) {
+        if (refused.problem != ReportFileProblem::None)
+            err << "vesmira-cli: " << QDir::toNativeSeparators(refused.path) << ": " << refused.why
+                << "; not copied\n";
         err << "Error occurs when reading device data, please check if device fails.\n";
         return 1;
     }
@@ -49,6 +61,11 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "vesmira-cli: " << QDir::toNativeSeparators(copy)
             << " is not a PDF, CSV or TXT report (the suffix decides, in lower case); nothing stored\n";
         return 2;
+    }
+    if (!holdsRecord(summary, data)) {
+        err << "vesmira-cli: " << QDir::toNativeSeparators(copy)
+            << ": neither a device number nor a sample: not a logger report; nothing stored\n";
+        return 1;
     }
     CSummaryDisplay::applyStoredConversions(summary);
 

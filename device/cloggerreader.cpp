@@ -15,22 +15,67 @@ QString stamp(const QDateTime &now)
 {
     return now.toString(QStringLiteral("yyyyMMddhhmmsszzz"));
 }
+
+// The longest file name, in bytes of its encoded form, that the file systems
+// of data_files take (ext4, XFS, Btrfs, tmpfs; NTFS and FAT count 255 UTF-16
+// units, which is never fewer).
+const int MaxNameBytes = 255;
+
+// A logger writes its report under a name with one of these suffixes; the
+// case varies with the logger's firmware.
+bool isReportCandidate(const QFileInfo &entry)
+{
+    if (entry.fileName().startsWith(QLatin1Char('.')))
+        return false; // .DS_Store, ._REPORT.pdf, .Trashes, ...
+    const QString suffix = entry.suffix();
+    return suffix.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
+        || suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0
+        || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+}
 } // namespace
 
-QString CLoggerReader::copyReportFile(const QString &driveRoot, const QString &dataDir, const QDateTime &now)
+QString CLoggerReader::localCopyName(const QString &fileName, const QDateTime &now)
 {
+    const QFileInfo info(fileName);
+    QString base = info.baseName();
+    const QString rest = QString("-%1.%2").arg(stamp(now), info.suffix());
+    while (!base.isEmpty() && QFile::encodeName(base + rest).size() > MaxNameBytes) {
+        base.chop(1);
+        if (!base.isEmpty() && base.at(base.size() - 1).isHighSurrogate())
+            base.chop(1); // never half a character
+    }
+    return base + rest;
+}
+
+QString CLoggerReader::copyReportFile(const QString &driveRoot, const QString &dataDir, const QDateTime &now,
+                                      Refusal *refused)
+{
+    if (refused)
+        *refused = Refusal();
     QDir root(driveRoot);
     // Smallest first; QDir's size order is largest first, so reverse it (ties
-    // then come by name in reverse).
+    // then come by name in reverse). FIFOs, devices and links are listed too,
+    // so that a report that is none of them can be refused by name; a link is
+    // never followed off the drive.
     const QFileInfoList entries = root.entryInfoList(
-        QDir::Files | QDir::Hidden | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot,
+        QDir::Files | QDir::Hidden | QDir::System | QDir::AllDirs | QDir::NoDotAndDotDot,
         QDir::Size | QDir::Reversed);
     for (const QFileInfo &entry : entries) {
-        if (entry.suffix().contains(QLatin1String("ini")))
+        if (!isReportCandidate(entry) || entry.isDir())
             continue;
-        if (!entry.isFile())
+        QString why;
+        ReportFileProblem problem = ReportFileProblem::NotRegular;
+        if (entry.isSymLink())
+            why = QStringLiteral("a symbolic link, not a regular file");
+        else
+            problem = checkReportFile(entry.absoluteFilePath(), &why);
+        if (problem != ReportFileProblem::None) {
+            qDebug().noquote() << "not copied:" << entry.absoluteFilePath() << why;
+            if (refused && refused->problem == ReportFileProblem::None)
+                *refused = Refusal{entry.absoluteFilePath(), problem, why};
             continue;
-        const QString local = QString("%1/%2-%3.%4").arg(dataDir, entry.baseName(), stamp(now), entry.suffix());
+        }
+        const QString local = dataDir + "/" + localCopyName(entry.fileName(), now);
         QDir().mkpath(dataDir);
         if (QFile::exists(local))
             QFile::remove(local);

@@ -1,6 +1,8 @@
 #ifndef CLOGGERREADER_H
 #define CLOGGERREADER_H
 
+#include "model/reportparse.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -15,12 +17,35 @@ class CTempDbManager;
 class CLoggerReader
 {
 public:
-    // Copies the smallest file in the drive's root whose suffix does not hold
-    // "ini" (the logger's configuration file) into dataDir, named
-    // "<base>-<yyyyMMddhhmmsszzz>.<suffix>" after the local time now. Entries
-    // that cannot be copied (directories, files in use) are passed over.
-    // Returns the local path, or an empty string when nothing was copied.
-    static QString copyReportFile(const QString &driveRoot, const QString &dataDir, const QDateTime &now);
+    // A report candidate that copyReportFile passed over because it cannot be
+    // read as a report (checkReportFile).
+    struct Refusal
+    {
+        QString path;
+        ReportFileProblem problem = ReportFileProblem::None;
+        QString why; // plain English
+    };
+
+    // Copies the report off the drive: the smallest file in the drive's root
+    // whose suffix is "pdf", "csv" or "txt" in any case. Dot-files (macOS
+    // leaves .DS_Store and AppleDouble "._" files on every stick it sees) and
+    // other suffixes (the logger's setting.ini) are no candidates. The copy
+    // in dataDir is named "<base>-<yyyyMMddhhmmsszzz>.<suffix>" after the
+    // local time now, the base shortened as far as the file system's name
+    // limit needs. Candidates that checkReportFile refuses (FIFOs, devices,
+    // files too large for a report) and symbolic links
+    // (never followed off the drive) are not copied; the first one is told in
+    // refused. Entries that cannot be copied (directories, files in use) are
+    // passed over. Returns the local path, or an empty string when nothing
+    // was copied.
+    static QString copyReportFile(const QString &driveRoot, const QString &dataDir, const QDateTime &now,
+                                  Refusal *refused = nullptr);
+
+    // The name of the local copy of fileName made at now:
+    // "<base>-<yyyyMMddhhmmsszzz>.<suffix>", base the name up to its first
+    // dot and suffix the part after its last dot. The base loses characters
+    // from its end until the encoded name fits in 255 bytes.
+    static QString localCopyName(const QString &fileName, const QDateTime &now);
 
     // "<deviceNo>_<yyyyMMddhhmmsszzz>".
     static QString recordName(const QString &deviceNo, const QDateTime &now);

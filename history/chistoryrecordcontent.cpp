@@ -195,13 +195,32 @@ void CHistoryRecordContent::OnExportPdfBtnClick()
                           tr("mei you xuan zhong xiang ying ji lu wu fa dao chu "), tr("que ding"));
         return;
     }
-    if (!QFileInfo(m_reportPath).isFile()) {
+    // The export works on the report itself, read again; only a file that
+    // can be read as a report is (a FIFO would block the read, a huge file
+    // would not fit in memory).
+    const QString name = QFileInfo(m_reportPath).fileName();
+    QString problem;
+    switch (checkReportFile(m_reportPath)) {
+    case ReportFileProblem::None:
+        break;
+    case ReportFileProblem::Missing:
         // The stored copy has gone from data_files: an export would be empty.
-        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), tr("bao gao wen jian yi bu cun zai"),
-                          tr("que ding"));
+        problem = tr("bao gao wen jian yi bu cun zai");
+        break;
+    case ReportFileProblem::NotRegular:
+        problem = tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name);
+        break;
+    case ReportFileProblem::TooLarge:
+        problem = tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name);
+        break;
+    case ReportFileProblem::Unreadable:
+        problem = tr("bao gao wen jian %1 wu fa du qu").arg(name);
+        break;
+    }
+    if (!problem.isEmpty()) {
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), problem, tr("que ding"));
         return;
     }
-    // The export works on the report itself, read again.
     CSummeryParam summary;
     CTempData data;
     CDeviceSettingInfo settings;

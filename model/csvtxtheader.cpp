@@ -481,7 +481,7 @@ void csvHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
     HeaderStore header(summary, info);
     std::vector<bool> found;
     QString line;
-    while (in.readLineInto(&line)) {
+    while (readLine(in, line)) {
         if (labelFinder().find(line, found))
             csvLine(line, found, header);
         // The sample table's header ends the summary block.
@@ -496,7 +496,7 @@ void txtHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
     HeaderStore header(summary, info);
     std::vector<bool> found;
     QString raw;
-    while (in.readLineInto(&raw)) {
+    while (readLine(in, raw)) {
         const QString line = raw.simplified();
         if (labelFinder().find(line, found))
             txtLine(line, found, header);
@@ -524,7 +524,7 @@ namespace {
 
 bool openReport(QFile &file, QTextStream &in)
 {
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!ReportParser::openReport(file, QIODevice::ReadOnly | QIODevice::Text))
         return false;
     in.setDevice(&file);
     ReportParser::setGbk(in);

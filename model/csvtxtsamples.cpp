@@ -68,7 +68,7 @@ void csvSamples(QTextStream &in, CTempData &data, bool humidity)
     QStringView fields[7];
     Table table = Table::NotFound;
     QString line;
-    while (in.readLineInto(&line)) {
+    while (readLine(in, line)) {
         if (line.indexOf(QLatin1Char(',')) < 0)
             continue; // fewer than two fields
         if (table == Table::NotFound) {
@@ -97,7 +97,7 @@ void txtSamples(QTextStream &in, CTempData &data, bool humidity)
     Table table = Table::NotFound;
     QString line;
     QString time;
-    while (in.readLineInto(&line)) {
+    while (readLine(in, line)) {
         if (line.indexOf(QLatin1Char('\t')) < 0)
             continue; // fewer than two fields
         if (table == Table::NotFound) {
@@ -128,7 +128,7 @@ namespace {
 
 bool openReport(QFile &file, QTextStream &in, const char *kind)
 {
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!ReportParser::openReport(file, QIODevice::ReadOnly | QIODevice::Text))
         return false;
     qDebug().noquote() << QStringLiteral(" %1  parse .................").arg(QLatin1String(kind));
     in.setDevice(&file);

@@ -179,7 +179,7 @@ QString PdfTextItem(const QString &line)
 QString ReadNextPdfText(QTextStream &in)
 {
     QString line;
-    while (in.readLineInto(&line)) {
+    while (ReportParser::readLine(in, line)) {
         if (hasTj(line))
             return PdfTextItem(line);
     }
@@ -514,7 +514,7 @@ void pdfHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
     std::vector<bool> found;
     QString item;
     QString line;
-    while (in.readLineInto(&line)) {
+    while (ReportParser::readLine(in, line)) {
         if (!hasTj(line))
             continue;
         textItem(line, item);
@@ -544,7 +544,7 @@ void pdfSamples(QTextStream &in, CTempData &data, bool humidity)
     QString time;
     QString item;
     QString line;
-    while (in.readLineInto(&line)) {
+    while (ReportParser::readLine(in, line)) {
         if (!hasTj(line))
             continue;
         textItem(line, item);
@@ -571,7 +571,7 @@ void CSummeryParam::ProcessPdf(const QString &path, CDeviceSettingInfo &info)
 {
     info.fileType = QStringLiteral("pdf");
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!ReportParser::openReport(file, QIODevice::ReadOnly)) {
         qDebug().noquote() << "ProcessPdf open failed:" << file.errorString();
         qDebug().noquote() << "filePath = " << path;
         return;
@@ -588,7 +588,7 @@ void CTempData::ParseTempPdfFile(const QString &path)
     if (!dataList.isEmpty())
         clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!ReportParser::openReport(file, QIODevice::ReadOnly))
         return;
     QTextStream in(&file);
     ReportParser::setUtf8(in);
@@ -600,7 +600,7 @@ void CTempData::ParseTempHumidityPdfFile(const QString &path)
     if (!dataList.isEmpty())
         clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!ReportParser::openReport(file, QIODevice::ReadOnly)) {
         qDebug() << "ParseTempHumidityPdfFile open failed";
         return;
     }

@@ -6,8 +6,11 @@
 #include "model/ctempdata.h"
 #include "model/reportparser_p.h"
 
+#include <QDebug>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <cstring>
 
 namespace ReportParser {
 
@@ -66,7 +69,91 @@ void setUtf8(QTextStream &in)
     in.setCodec("UTF-8");
 }
 
+bool openReport(QFile &file, QIODevice::OpenMode mode)
+{
+    if (!QFileInfo(file.fileName()).isFile()) {
+        qDebug().noquote() << "not a regular file:" << file.fileName();
+        return false;
+    }
+    return file.open(mode);
+}
+
+bool readLine(QTextStream &in, QString &line)
+{
+    while (in.readLineInto(&line, MaxReportLine)) {
+        if (line.size() < MaxReportLine)
+            return true;
+        // Cut at the limit: read on to the end of this line and drop it.
+        while (in.readLineInto(&line, MaxReportLine) && line.size() == MaxReportLine) { }
+    }
+    return false;
+}
+
 } // namespace ReportParser
+
+ReportFileProblem checkReportFile(const QString &path, QString *why)
+{
+    const auto problem = [why](ReportFileProblem found, const QString &text) {
+        if (why)
+            *why = text;
+        return found;
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return problem(ReportFileProblem::Missing, QStringLiteral("no such file"));
+    if (info.isDir())
+        return problem(ReportFileProblem::NotRegular, QStringLiteral("a directory, not a regular file"));
+    if (!info.isFile())
+        return problem(
+            ReportFileProblem::NotRegular, QStringLiteral("not a regular file (a FIFO, device or socket)"));
+    const QString tooLarge = QStringLiteral("too large for a logger report: ");
+    if (info.size() > MaxReportBytes)
+        return problem(ReportFileProblem::TooLarge,
+            tooLarge + QStringLiteral("%1 bytes, at most %2").arg(info.size()).arg(MaxReportBytes));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return problem(
+            ReportFileProblem::Unreadable, QStringLiteral("cannot be opened (%1)").arg(file.errorString()));
+    // Read it through once: it must end, and no line may come near the limit
+    // (the passes decode at most one character per byte).
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    qint64 total = 0;
+    qint64 line = 0;
+    for (;;) {
+        const qint64 n = file.read(block.data(), block.size());
+        if (n < 0)
+            return problem(
+                ReportFileProblem::Unreadable, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        if (n == 0)
+            break;
+        total += n;
+        if (total > MaxReportBytes)
+            return problem(ReportFileProblem::TooLarge,
+                tooLarge + QStringLiteral("more than %1 bytes").arg(MaxReportBytes));
+        const char *p = block.constData();
+        const char *const end = p + n;
+        while (p < end) {
+            const char *newline = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+            line += (newline ? newline : end) - p;
+            if (line >= MaxReportLine)
+                return problem(ReportFileProblem::TooLarge,
+                    tooLarge + QStringLiteral("a line of %1 bytes or more").arg(MaxReportLine));
+            if (!newline)
+                break;
+            line = 0;
+            p = newline + 1;
+        }
+    }
+    if (why)
+        why->clear();
+    return ReportFileProblem::None;
+}
+
+bool holdsRecord(const CSummeryParam &summary, const CTempData &data)
+{
+    return !summary.deviceNo.trimmed().isEmpty() || !data.dataList.isEmpty();
+}
 
 ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
     CTempData &data, const std::function<bool(int step)> &progress)

@@ -2,11 +2,41 @@
 #define REPORTPARSE_H
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 
 class CSummeryParam;
 class CDeviceSettingInfo;
 class CTempData;
+
+// The largest file read as a report, and the length at which a line is too
+// long to be one of its lines. A logger's report of 48,640 samples is a few
+// MB and ten million samples still fit; a longer line is binary data or no
+// report at all, and held whole in memory it could not be read.
+const qint64 MaxReportBytes = qint64(1) << 30; // 1 GiB
+const int MaxReportLine = 1 << 24; // 16 Mi bytes in the file, characters in a pass
+
+// Why a file cannot be read as a report.
+enum class ReportFileProblem {
+    None, // a regular file that can be read to its end
+    Missing, // nothing there (or a link that leads nowhere)
+    NotRegular, // a directory, FIFO, device or socket, also behind a link
+    TooLarge, // more than MaxReportBytes, or a line of MaxReportLine bytes or more
+    Unreadable, // cannot be opened or read
+};
+
+// Checks a file before it is read or copied as a report: a regular file (a
+// link is followed) of at most MaxReportBytes whose lines stay below
+// MaxReportLine and that reads to its end. It never opens anything but a
+// regular file, so a FIFO does not block it and a device is not read. why,
+// when given, receives the problem in plain English for the command line and
+// the debug output ("not a regular file (a FIFO, device or socket)").
+ReportFileProblem checkReportFile(const QString &path, QString *why = nullptr);
+
+// Whether a parsed report holds a record worth keeping: a device number or
+// at least one sample. An empty file, binary garbage or a report cut off
+// before its summary hold neither; a summary without samples is a record.
+bool holdsRecord(const CSummeryParam &summary, const CTempData &data);
 
 // The kind of report a file was read as.
 enum class ReportKind { None, Pdf, Csv, Txt };
@@ -29,8 +59,9 @@ enum class ReportKind { None, Pdf, Csv, Txt };
 //
 // Returns the kind parsed last, or None when the suffix holds none of the
 // three (an upper-case "PDF" for instance) or every kind was cancelled. A file
-// that cannot be opened is still "parsed": the record then holds only the
-// reset, the file type and the flags.
+// that cannot be opened, or that is no regular file, is still "parsed": the
+// record then holds only the reset, the file type and the flags. Callers
+// check the file with checkReportFile() first, to say why it is not read.
 ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
     CTempData &data, const std::function<bool(int step)> &progress = {});
 

@@ -8,8 +8,10 @@
 
 #include "model/csummeryparam.h"
 
+#include <QIODevice>
 #include <QString>
 
+class QFile;
 class QTextStream;
 class CDeviceSettingInfo;
 class CTempData;
@@ -78,6 +80,17 @@ inline QString filled(const QString &value)
 // passes read UTF-8 (only ASCII operators, hex digits and literals matter).
 void setGbk(QTextStream &in);
 void setUtf8(QTextStream &in);
+
+// Opens a report file for reading. Anything but a regular file is refused
+// before it is opened: opening a FIFO blocks until a writer comes, and a
+// device such as /dev/zero never ends.
+bool openReport(QFile &file, QIODevice::OpenMode mode);
+
+// The next line of a pass, as QTextStream::readLineInto reads it; false at
+// the end. A line of MaxReportLine characters or more is no line of a
+// report: it is passed over whole, so that no pass holds more than that in
+// memory however the file looks.
+bool readLine(QTextStream &in, QString &line);
 
 void csvHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info);
 void txtHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info);

@@ -49,6 +49,34 @@ class TestCliRead : public QObject
                 QString::fromUtf8(cli.readAllStandardError())};
     }
 
+    // The records of the history database: id and report copy.
+    QMap<int, QString> records()
+    {
+        QMap<int, QString> out;
+        {
+            CTempDbManager db(appDir.path() + "/db/dravik.db");
+            for (const CHistoryRow &row : db.LoadAllRecords())
+                out.insert(row.id, db.GetPdfPathById(row.id));
+        }
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        return out;
+    }
+
+    static QByteArray fixture(const char *name)
+    {
+        QFile file(QStringLiteral(VESMIRA_TEST_DATA "/reports/") + name);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+
+    // A logger drive of its own: setting.ini and the files given.
+    static void fillDrive(const QTemporaryDir &drive, const QMap<QString, QByteArray> &files)
+    {
+        FakeDrives::write(drive.filePath("setting.ini"), QByteArray(102, '\0'));
+        for (auto it = files.begin(); it != files.end(); ++it)
+            FakeDrives::write(drive.filePath(it.key()), it.value());
+    }
+
 private slots:
     void initTestCase() { QVERIFY(install(appDir.path())); }
 
@@ -144,6 +172,88 @@ private slots:
         QVERIFY(!QFile::exists(dbPath + "-journal"));
         QVERIFY(fileContent(dbPath) == file);
         QCOMPARE(historyRows(dbPath), before);
+    }
+
+    // A stick used on a Mac holds dot-files smaller than the report.
+    void macLitterIsNoReport()
+    {
+        QTemporaryDir drive;
+        fillDrive(drive, {{"REPORT.csv", fixture("zh-th.csv")},
+                          {".DS_Store", QByteArray("\0\0\0\1Bud1", 8) + QByteArray(1012, '\0')},
+                          {"._REPORT.pdf", QByteArray("\0\x05\x16\x07\0\x02\0\0", 8) + QByteArray(504, '\0')},
+                          {".hidden.txt", QByteArray()}});
+        QVERIFY(QDir(drive.path()).mkdir("x.csv"));
+        // A link is never followed off the drive, however small its target.
+        QTemporaryDir outside;
+        FakeDrives::write(outside.filePath("small.csv"), fixture("en-temp.csv").left(2000));
+        QVERIFY(QFile::link(outside.filePath("small.csv"), drive.filePath("A.csv")));
+        const Result r = run({drive.path()});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains("\tEH21050012_"));
+        QVERIFY(QFileInfo(records().value(r.out.section('\t', 0, 0).toInt())).fileName().startsWith("REPORT-"));
+    }
+
+    void noRecordIsStored_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("stored");
+        QByteArray garbage(4096, '\0');
+        quint32 x = 2024;
+        for (char &c : garbage) {
+            x = x * 1103515245u + 12345u;
+            c = char(x >> 24);
+        }
+        const QByteArray csv = fixture("en-th.csv");
+        const QByteArray pdf = fixture("en-temp.pdf");
+        QTest::newRow("empty") << "REPORT.csv" << QByteArray() << false;
+        QTest::newRow("binary garbage") << "REPORT.pdf" << garbage << false;
+        QTest::newRow("CSV cut off before its summary") << "REPORT.csv" << csv.left(csv.indexOf("Serial Number"))
+                                                        << false;
+        QTest::newRow("PDF cut off before its text") << "REPORT.pdf" << pdf.left(pdf.indexOf("stream")) << false;
+        // A summary without samples is a record.
+        QTest::newRow("summary only") << "REPORT.csv" << csv.left(csv.indexOf("No.,")) << true;
+    }
+
+    // A report without a device number and without a single sample is not
+    // kept: exit 1, nothing enters the history.
+    void noRecordIsStored()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, stored);
+        QTemporaryDir drive;
+        fillDrive(drive, {{name, bytes}});
+        const int before = records().size();
+        const Result r = run({drive.path()});
+        QCOMPARE(r.code, stored ? 0 : 1);
+        QCOMPARE(records().size(), before + (stored ? 1 : 0));
+        if (!stored)
+            QVERIFY2(r.err.contains("neither a device number nor a sample") && r.out.isEmpty(), qPrintable(r.err));
+    }
+
+    // A report name of 78 Chinese characters is 238 bytes; with the time
+    // stamp the copy's name would pass the 255 bytes a file name may have.
+    void longReportName()
+    {
+        const QString name = QString(78, QChar(0x62A5)) + ".txt";
+        QTemporaryDir drive;
+        fillDrive(drive, {{name, fixture("en-temp.txt")}});
+        const Result r = run({drive.path()});
+        QCOMPARE(r.code, 0);
+        const QString copy = QFileInfo(records().value(r.out.section('\t', 0, 0).toInt())).fileName();
+        QVERIFY2(QRegularExpression("^" + QString(77, QChar(0x62A5)) + "-\\d{17}\\.txt$").match(copy).hasMatch(),
+                 qPrintable(copy));
+        QVERIFY(QFile::encodeName(copy).size() <= 255);
+        QVERIFY(QFile::exists(appDir.path() + "/data_files/" + copy));
+    }
+
+    // An empty DRIVE_ROOT is no drive (it would read the current directory).
+    void emptyDriveRoot()
+    {
+        const Result r = run({""});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.err.contains("usage:"));
     }
 };
 

@@ -19,6 +19,8 @@
 #include <QTableView>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -235,6 +237,52 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(window.rightStack()->currentWidget() == (QWidget *)window.dataPage(), 5000);
         QCOMPARE(storedRecords(window), stored);
         QVERIFY(messages.isEmpty());
+        drives.unplug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+    }
+
+    void reportsThatAreNoRecord_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << "REPORT.csv"
+                               << "holds neither a device number nor any sample";
+        QTest::newRow("FIFO") << "REPORT.csv"
+                              << "is not a regular file";
+        QTest::newRow("2 GB sparse file") << "REPORT.pdf"
+                                          << "is too large";
+    }
+
+    // The error box names the report; nothing is stored, nothing kept to
+    // export, and a file that is no report is not even copied.
+    void reportsThatAreNoRecord()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        static int drive = 0;
+        const QString root = loggerWith(QString("NOREPORT%1").arg(++drive), QString());
+        const QString path = root + "/" + name;
+        const QString kind = QTest::currentDataTag();
+        if (kind == "FIFO") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (kind == "2 GB sparse file")
+                QVERIFY(file.resize(qint64(2) << 30)); // costs no disk
+        }
+        const QDir dataFiles(appDir.path() + "/data_files");
+        const int copies = dataFiles.entryList(QDir::Files).size();
+        CDravik window;
+        const int stored = storedRecords(window);
+        drives.plug(root);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 5000);
+        QVERIFY2(messages.first().contains("REPORT") && messages.first().contains(message),
+                 qPrintable(messages.first()));
+        QCOMPARE(storedRecords(window), stored);
+        QVERIFY(window.localReportPath().isEmpty());
+        if (kind != "empty")
+            QCOMPARE(dataFiles.entryList(QDir::Files).size(), copies);
         drives.unplug(root);
         QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
     }

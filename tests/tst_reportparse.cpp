@@ -178,6 +178,24 @@ private slots:
             << "pdf" << QByteArray("(Log Interval:) Tj\n(99999999999 h 2147483647 h) Tj\n") << 0;
     }
 
+    // Only regular files are opened, and no pass holds a line beyond the
+    // limit: a link to /dev/zero gives the reset record at once, and a line
+    // too long for a report is passed over while the rows after it count.
+    void boundedReading()
+    {
+        Record zero;
+        QVERIFY(QFile::link("/dev/zero", files.path("zero.csv")));
+        QCOMPARE(zero.parse(files.path("zero.csv")), ReportKind::Csv);
+        QCOMPARE(zero.info.fileType, QString("csv"));
+        QVERIFY(zero.data.dataList.isEmpty());
+
+        const QByteArray longRow = "1,05/06/2021 08:00:00,,," + QByteArray(MaxReportLine, '9') + ",\r\n";
+        Record record;
+        record.parse(files.write("long.csv",
+            gbkReport("No.,T,,,T,ALARM\n") + longRow + gbkReport("2,05/06/2021 08:15:00,,,1.5,\n")));
+        QCOMPARE(record.samples(), QStringList { "1.5||2021/05/06 08:15:00" });
+    }
+
     // No crash, no hang: a record comes back, with no more samples than rows.
     void badInput()
     {

@@ -783,6 +783,18 @@
         <source>ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian </source>
         <translation>The record could not be stored in the history database; the history is unchanged. Please check the free disk space.</translation>
     </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>The report %1 is not a regular file (a folder, pipe, device or socket); it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>The report %1 is too large for a logger report; it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun</source>
+        <translation>The report %1 holds neither a device number nor any sample; nothing was stored.</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -1291,6 +1303,18 @@
     <message>
         <source>wen jian ling cun wei cao zuo cheng gong</source>
         <translation>File save success</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>The report %1 is not a regular file (a folder, pipe, device or socket); it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>The report %1 is too large for a logger report; it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 wu fa du qu</source>
+        <translation>The report %1 cannot be read.</translation>
     </message>
 </context>
 <context>

@@ -783,6 +783,18 @@
         <source>ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian </source>
         <translation>记录保存失败，历史记录没有改变，请检查磁盘空间。</translation>
     </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>报告文件 %1 不是普通文件（文件夹、管道、设备或套接字），未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>报告文件 %1 过大，不是记录仪报告，未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun</source>
+        <translation>报告文件 %1 中既没有设备编号也没有任何数据，未保存记录。</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -1291,6 +1303,18 @@
     <message>
         <source>wen jian ling cun wei cao zuo cheng gong</source>
         <translation>文件另存为操作成功</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>报告文件 %1 不是普通文件（文件夹、管道、设备或套接字），未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>报告文件 %1 过大，不是记录仪报告，未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 wu fa du qu</source>
+        <translation>无法读取报告文件 %1。</translation>
     </message>
 </context>
 <context>
