@@ -98,6 +98,12 @@ void CHistoryRecordContent::setAlarmLimits(const double limits[4])
         m_limits[i] = limits[i];
 }
 
+void CHistoryRecordContent::alarmLimits(double limits[4]) const
+{
+    for (int i = 0; i < 4; ++i)
+        limits[i] = m_limits[i];
+}
+
 void CHistoryRecordContent::setDevice(const QString &model, const QString &number)
 {
     m_deviceModel = model;
@@ -167,6 +173,12 @@ void CHistoryRecordContent::fillSummary()
     line(18, tr("bao jing zhong shi chang"), v.alarmTimeLen, tr("ji lu tiao shu"), v.recordCount);
     line(19, tr("bao jing tiao shu"), v.alarmCount, tr("xing cheng xu lie hao"), v.wayId);
     line(20, tr("bao jing lei xing"), v.alarmType, tr("xing cheng miao shu"), v.wayDesc);
+    // The alarm lines in the colours of the data view.
+    const QColor alarmColour(v.alarmed ? QStringLiteral("red") : QStringLiteral("green"));
+    for (int row = 18; row <= 20; ++row) {
+        m_summaryTable->item(row, 0)->setForeground(alarmColour);
+        m_summaryTable->item(row, 1)->setForeground(alarmColour);
+    }
 
     m_model->setHeaderData(2, Qt::Horizontal, CSummaryDisplay::temperatureHeader(m_summary->tempUnit));
     m_plot->yAxis->setLabel(CSummaryDisplay::temperatureAxisLabel(m_summary->tempUnit));

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 bool CSummaryDisplay::chineseReportInEnglish(const CSummeryParam &summary)
 {
     return summary.language != QLatin1String("EN") && languageCode == QLatin1String("en");
@@ -90,6 +92,12 @@ QString CSummaryDisplay::englishDuration(const QString &value, bool withDays)
 
 QString CSummaryDisplay::englishAlarmType(const QString &value)
 {
+    // An alarm type without Chinese text is an English report's own: the
+    // history does not keep the report language, so a stored English record
+    // comes here too and must not lose its "[No Alarm]".
+    const bool chinese = std::any_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() >= 0x2E80; });
+    if (!chinese)
+        return value;
     QStringList shown;
     for (const QString &part : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         for (const char *known : alarmTypes) {
@@ -188,7 +196,9 @@ CSummaryDisplay::Values CSummaryDisplay::values(const CSummeryParam &s)
     v.recordCount = s.recordCount;
     v.wayDesc = s.wayDesc;
     v.mkt = s.mkt;
-    v.alarmed = s.alarmCount != QLatin1String("0");
+    // A Chinese PDF report prints the count and its unit apart ("0 条"): the
+    // blank stays when the unit goes.
+    v.alarmed = s.alarmCount.trimmed() != QLatin1String("0");
     v.mktShown = !s.mkt.isEmpty();
     return v;
 }

@@ -24,7 +24,7 @@ public:
         QString lcdMode, isLongPressed, isSettingClearRecord;
         QString tempMax, tempMin, tempAvg, alarmTimeLen, alarmCount, alarmType, wayId;
         QString recordStartAt, recordStopAt, recordTimes, recordTimeLen, recordCount, wayDesc, mkt;
-        bool alarmed = false; // the alarm count is not "0": alarm lines in red
+        bool alarmed = false; // the alarm count is not "0" (blanks aside): alarm lines in red
         bool mktShown = false;
     };
 
