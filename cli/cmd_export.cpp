@@ -1,15 +1,18 @@
 // vesmira-cli export REPORT OUT.pdf [--from TIME] [--to TIME]
 //
-// Parses a logger report as `vesmira-cli parse` does and writes the PDF data
-// report of the range, exactly as the export dialog's save button does. The
-// range defaults to the first and last sample time. Exit 0 when written; 1
-// when REPORT cannot be read or OUT cannot be written; 2 on a usage error, a
-// suffix that names no report kind, or an end not later than the start.
+// Reads a logger report as the application reads a logger (the parse of
+// `vesmira-cli parse`, then the conversions the record is stored with) and
+// writes the PDF data report of the range, exactly as the export dialog's save
+// button does. The range defaults to the first and last sample time. Exit 0
+// when written; 1 when REPORT cannot be read or OUT cannot be written; 2 on a
+// usage error, a suffix that names no report kind, or an end not later than
+// the start.
 #include "cli/commands.h"
 #include "export/cexportpdf.h"
 #include "export/cexportrange.h"
 #include "model/cdevicesettinginfo.h"
 #include "model/crecordtime.h"
+#include "model/csummarydisplay.h"
 #include "model/csummeryparam.h"
 #include "model/ctempdata.h"
 #include "model/reportparse.h"
@@ -79,7 +82,7 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
     CSummeryParam summary;
     CDeviceSettingInfo info;
     CTempData data;
-    if (parseReportFile(report, summary, info, data) == ReportKind::None) {
+    if (CSummaryDisplay::readReport(report, summary, info, data) == ReportKind::None) {
         err << "vesmira-cli: " << report << ": not a logger report: the suffix \"" << reportInfo.suffix()
             << "\" holds none of pdf, csv, txt (case-sensitive)\n";
         return 2;

@@ -9,7 +9,6 @@
 #include "model/csummeryparam.h"
 #include "model/ctempdata.h"
 #include "model/ctempdatamodel.h"
-#include "model/reportparse.h"
 #include "view/cdatacurve.h"
 #include "view/cdatalist.h"
 #include "view/saxydatatracker.h"
@@ -217,8 +216,7 @@ void CHistoryRecordContent::OnExportPdfBtnClick()
     CSummeryParam summary;
     CTempData data;
     CDeviceSettingInfo settings;
-    parseReportFile(m_reportPath, summary, settings, data);
-    CSummaryDisplay::applyStoredConversions(summary);
+    CSummaryDisplay::readReport(m_reportPath, summary, settings, data);
     if (ExportOption::run(this, summary, data, settings))
         CMessageBox::show(this, QMessageBox::Information, tr("xin xi"), tr("wen jian dao chu cheng gong"),
                           tr("que ding"));
