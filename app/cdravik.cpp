@@ -15,6 +15,7 @@
 #include "history/chistoryrecordcontent.h"
 #include "history/ctempdbmanager.h"
 #include "model/cdevicesettinginfo.h"
+#include "model/csummarydisplay.h"
 #include "model/csummeryparam.h"
 #include "model/ctempdata.h"
 #include "model/reportparse.h"
@@ -363,7 +364,7 @@ void CDravik::readLoggerData()
     }
     if (step(1)) {
         m_localReportPath = copy;
-        const ReportKind kind = parseReportFile(copy, *m_summary, *m_info, *m_data, step);
+        const ReportKind kind = CSummaryDisplay::readReport(copy, *m_summary, *m_info, *m_data, step);
         if (kind != ReportKind::None && !holdsRecord(*m_summary, *m_data)) {
             // Empty, garbage or cut off before its summary: no record to
             // keep, and none to export from the data view either.

@@ -1,15 +1,19 @@
 // vesmira-cli export REPORT OUT.pdf [--from TIME] [--to TIME]
 //
-// Parses a logger report as `vesmira-cli parse` does and writes the PDF data
-// report of the range, exactly as the export dialog's save button does. The
-// range defaults to the first and last sample time. Exit 0 when written; 1
-// when REPORT cannot be read or OUT cannot be written; 2 on a usage error, a
-// suffix that names no report kind, or an end not later than the start.
+// Reads a logger report as the application reads a logger (the parse of
+// `vesmira-cli parse`, then the conversions the record is stored with) and
+// writes the PDF data report of the range, exactly as the export dialog's save
+// button does. The range defaults to the first and last sample time, as the
+// dialog presets it: a report of one sample or none exports its whole
+// content. Exit 0 when written; 1 when REPORT cannot be read or OUT cannot be
+// written; 2 on a usage error, a suffix that names no report kind, or an end
+// not later than the start.
 #include "cli/commands.h"
 #include "export/cexportpdf.h"
 #include "export/cexportrange.h"
 #include "model/cdevicesettinginfo.h"
 #include "model/crecordtime.h"
+#include "model/csummarydisplay.h"
 #include "model/csummeryparam.h"
 #include "model/ctempdata.h"
 #include "model/reportparse.h"
@@ -26,8 +30,8 @@ int usage(QTextStream &err)
     return 2;
 }
 
-// The time of a sample as the dialog presets it; 0 when there is none (the
-// range check then refuses the export, as the dialog does).
+// The time of a sample as the dialog presets it; 0 when there is none (a
+// report without samples then exports its empty report, as the dialog does).
 qint64 sampleSecs(const CTempData &data, bool first)
 {
     if (data.dataList.isEmpty())
@@ -78,7 +82,7 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
     CSummeryParam summary;
     CDeviceSettingInfo info;
     CTempData data;
-    if (parseReportFile(report, summary, info, data) == ReportKind::None) {
+    if (CSummaryDisplay::readReport(report, summary, info, data) == ReportKind::None) {
         err << "vesmira-cli: " << report << ": not a logger report: the suffix \"" << reportInfo.suffix()
             << "\" holds none of pdf, csv, txt (case-sensitive)\n";
         return 2;
@@ -86,8 +90,10 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
 
     const qint64 start = from.isValid() ? from.toSecsSinceEpoch() : sampleSecs(data, true);
     const qint64 end = to.isValid() ? to.toSecsSinceEpoch() : sampleSecs(data, false);
+    const CExportRange::RangeKind kind
+        = from.isValid() || to.isValid() ? CExportRange::ChosenRange : CExportRange::PresetRange;
     CExportPdf pdf;
-    switch (CExportRange::exportRecord(summary, data, info, start, end, positional.at(1), pdf)) {
+    switch (CExportRange::exportRecord(summary, data, info, start, end, positional.at(1), pdf, kind)) {
     case CExportRange::Written:
         return 0;
     case CExportRange::InvalidRange:

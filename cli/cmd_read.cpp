@@ -56,7 +56,7 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
     CSummeryParam summary;
     CDeviceSettingInfo info;
     CTempData data;
-    if (parseReportFile(copy, summary, info, data) == ReportKind::None) {
+    if (CSummaryDisplay::readReport(copy, summary, info, data) == ReportKind::None) {
         // As in the main window: a report of another kind is copied, not read.
         err << "vesmira-cli: " << QDir::toNativeSeparators(copy)
             << " is not a PDF, CSV or TXT report (the suffix decides, in lower case); nothing stored\n";
@@ -67,7 +67,6 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
             << ": neither a device number nor a sample: not a logger report; nothing stored\n";
         return 1;
     }
-    CSummaryDisplay::applyStoredConversions(summary);
 
     const QString dbDir = applicationDir + "/db";
     QDir().mkpath(dbDir);

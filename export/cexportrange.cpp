@@ -229,11 +229,25 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
     return false;
 }
 
+bool CExportRange::isAcceptedRange(const CTempData &data, qint64 startSecs, qint64 endSecs, RangeKind kind)
+{
+    if (isValidRange(startSecs, endSecs))
+        return true;
+    if (kind != PresetRange || endSecs != startSecs)
+        return false;
+    for (const TempDataItem *item : data.dataList) {
+        if (CRecordTime::fromText(item->recordTime).toSecsSinceEpoch() != startSecs)
+            return false;
+    }
+    return true;
+}
+
 CExportRange::Status CExportRange::exportRecord(const CSummeryParam &source, const CTempData &data,
                                                 const CDeviceSettingInfo &settings, qint64 startSecs,
-                                                qint64 endSecs, const QString &path, CExportPdf &pdf)
+                                                qint64 endSecs, const QString &path, CExportPdf &pdf,
+                                                RangeKind kind)
 {
-    if (!isValidRange(startSecs, endSecs))
+    if (!isAcceptedRange(data, startSecs, endSecs, kind))
         return InvalidRange;
     CSummeryParam summary;
     CTempData selected;

@@ -29,12 +29,22 @@ public:
         WriteFailed    // the file could not be created or written
     };
 
+    // Where the range comes from: chosen by the user, or the one the export
+    // presets from the record itself (its first and last sample time).
+    enum RangeKind { ChosenRange, PresetRange };
+
     static Status exportRecord(const CSummeryParam &source, const CTempData &data,
                                const CDeviceSettingInfo &settings, qint64 startSecs, qint64 endSecs,
-                               const QString &path, CExportPdf &pdf);
+                               const QString &path, CExportPdf &pdf, RangeKind kind = ChosenRange);
 
     // The end must be strictly later than the start (whole seconds).
     static bool isValidRange(qint64 startSecs, qint64 endSecs) { return endSecs > startSecs; }
+
+    // A chosen range must be valid. The preset range is taken as well when it
+    // is one instant that holds every sample: a record of one sample (start
+    // and end are its time) or of none (no sample to leave out) exports its
+    // whole content.
+    static bool isAcceptedRange(const CTempData &data, qint64 startSecs, qint64 endSecs, RangeKind kind);
 
     // Fills summary (a copy of source, cut to the range) and selected (copies
     // of the samples in the range, in their order) unless every sample lies

@@ -47,6 +47,9 @@ void ExportOption::setSource(const CSummeryParam *summary, const CTempData *data
         if (last.isValid())
             ui->endDateTimeEdit->setDateTime(last);
     }
+    // A record without samples keeps the edits' own 2000/01/01 00:00:00.
+    presetStart = ui->startDateTimeEdit->dateTime();
+    presetEnd = ui->endDateTimeEdit->dateTime();
     ui->pathEdit->setText(CExportRange::defaultTargetPath(QDateTime::currentDateTime()));
 }
 
@@ -65,10 +68,14 @@ void ExportOption::OnSureBtnClick()
         reject();
         return;
     }
-    const qint64 start = ui->startDateTimeEdit->dateTime().toSecsSinceEpoch();
-    const qint64 end = ui->endDateTimeEdit->dateTime().toSecsSinceEpoch();
-    const CExportRange::Status status = CExportRange::exportRecord(
-        *sourceSummary, *sourceData, *sourceSettings, start, end, ui->pathEdit->text(), exportPdf);
+    const QDateTime startTime = ui->startDateTimeEdit->dateTime();
+    const QDateTime endTime = ui->endDateTimeEdit->dateTime();
+    const CExportRange::RangeKind kind = startTime == presetStart && endTime == presetEnd
+        ? CExportRange::PresetRange
+        : CExportRange::ChosenRange;
+    const CExportRange::Status status
+        = CExportRange::exportRecord(*sourceSummary, *sourceData, *sourceSettings, startTime.toSecsSinceEpoch(),
+                                     endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exportPdf, kind);
     if (status == CExportRange::InvalidRange) {
         QMessageBox box(QMessageBox::Critical, tr("cuo wu"), tr("jie su shi jian bu neng zao yu kai shi shi jian  "),
                         QMessageBox::Ok, this);

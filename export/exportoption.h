@@ -18,8 +18,10 @@ class ExportOption;
 // and the save button that writes the PDF data report of the range.
 //
 // Save: an end not later than the start shows an error and keeps the dialog
-// open; otherwise the report is written and the dialog ends with Accepted, or
-// with Rejected when the file could not be written (no message then).
+// open, unless the range is still the preset one of a record of one sample
+// or none (its whole content is written); otherwise the report is written and
+// the dialog ends with Accepted, or with Rejected when the file could not be
+// written (no message then).
 //
 // Callers (data view, history detail page) use run():
 //
@@ -54,6 +56,9 @@ private:
     const CTempData *sourceData = nullptr;
     const CDeviceSettingInfo *sourceSettings = nullptr;
     CExportPdf exportPdf;
+    // The range as setSource preset it.
+    QDateTime presetStart;
+    QDateTime presetEnd;
 };
 
 #endif // EXPORTOPTION_H

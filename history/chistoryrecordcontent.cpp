@@ -9,7 +9,6 @@
 #include "model/csummeryparam.h"
 #include "model/ctempdata.h"
 #include "model/ctempdatamodel.h"
-#include "model/reportparse.h"
 #include "view/cdatacurve.h"
 #include "view/cdatalist.h"
 #include "view/saxydatatracker.h"
@@ -98,6 +97,12 @@ void CHistoryRecordContent::setAlarmLimits(const double limits[4])
         m_limits[i] = limits[i];
 }
 
+void CHistoryRecordContent::alarmLimits(double limits[4]) const
+{
+    for (int i = 0; i < 4; ++i)
+        limits[i] = m_limits[i];
+}
+
 void CHistoryRecordContent::setDevice(const QString &model, const QString &number)
 {
     m_deviceModel = model;
@@ -167,6 +172,12 @@ void CHistoryRecordContent::fillSummary()
     line(18, tr("bao jing zhong shi chang"), v.alarmTimeLen, tr("ji lu tiao shu"), v.recordCount);
     line(19, tr("bao jing tiao shu"), v.alarmCount, tr("xing cheng xu lie hao"), v.wayId);
     line(20, tr("bao jing lei xing"), v.alarmType, tr("xing cheng miao shu"), v.wayDesc);
+    // The alarm lines in the colours of the data view.
+    const QColor alarmColour(v.alarmed ? QStringLiteral("red") : QStringLiteral("green"));
+    for (int row = 18; row <= 20; ++row) {
+        m_summaryTable->item(row, 0)->setForeground(alarmColour);
+        m_summaryTable->item(row, 1)->setForeground(alarmColour);
+    }
 
     m_model->setHeaderData(2, Qt::Horizontal, CSummaryDisplay::temperatureHeader(m_summary->tempUnit));
     m_plot->yAxis->setLabel(CSummaryDisplay::temperatureAxisLabel(m_summary->tempUnit));
@@ -224,8 +235,7 @@ void CHistoryRecordContent::OnExportPdfBtnClick()
     CSummeryParam summary;
     CTempData data;
     CDeviceSettingInfo settings;
-    parseReportFile(m_reportPath, summary, settings, data);
-    CSummaryDisplay::applyStoredConversions(summary);
+    CSummaryDisplay::readReport(m_reportPath, summary, settings, data);
     if (ExportOption::run(this, summary, data, settings))
         CMessageBox::show(this, QMessageBox::Information, tr("xin xi"), tr("wen jian dao chu cheng gong"),
                           tr("que ding"));

@@ -34,6 +34,7 @@ public:
     QString reportPath() const { return m_reportPath; }
     // temp high, temp low, humidity high, humidity low
     void setAlarmLimits(const double limits[4]);
+    void alarmLimits(double limits[4]) const;
     void setDevice(const QString &model, const QString &number);
 
     void setTitle(const QString &name);

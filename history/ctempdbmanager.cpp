@@ -69,14 +69,25 @@ double toNumber(const QString &text)
 const QString kUnits[] = { QStringLiteral("\u00B0C"), QStringLiteral("\u2103"), QStringLiteral("\u00B0F"),
     QStringLiteral("\u2109") };
 
-// A temperature/humidity limit such as "40.0°C,90.0%RH" (or with two blanks
-// instead of the comma): temperature from the first part, humidity from the
-// second.
+// A temperature/humidity limit such as "40.0°C,90.0%RH", or with two blanks
+// (CSV reports) or one (English PDF reports) instead of the comma:
+// temperature from the first part, humidity from the second.
 void parseCombinedLimit(const QString &text, double &temp, double &humidity, QString &tempUnit)
 {
     QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() == 1)
         parts = text.split(QStringLiteral("  "));
+    if (parts.size() == 1) {
+        // One blank: the humidity part follows the unit mark.
+        for (const QString &unit : kUnits) {
+            const int pos = text.indexOf(unit);
+            const int end = pos + unit.size();
+            if (pos > 0 && !text.mid(end).trimmed().isEmpty()) {
+                parts = QStringList { text.left(end), text.mid(end) };
+                break;
+            }
+        }
+    }
     const QString &first = parts.at(0);
     for (const QString &unit : kUnits) {
         const int pos = first.indexOf(unit);

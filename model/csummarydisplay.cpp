@@ -2,9 +2,13 @@
 
 #include "app/appglobals.h"
 #include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+#include "model/reportrules.h"
 
 #include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 bool CSummaryDisplay::chineseReportInEnglish(const CSummeryParam &summary)
 {
@@ -28,6 +32,30 @@ void CSummaryDisplay::applyStoredConversions(CSummeryParam &summary)
     summary.alarmCount.remove(QStringLiteral("条"));
     summary.recordTimes.remove(QStringLiteral("次"));
     summary.recordCount.remove(QStringLiteral("条"));
+}
+
+void CSummaryDisplay::applyStoredConversions(CSummeryParam &summary, CTempData &data)
+{
+    applyStoredConversions(summary);
+    if (!chineseTextReport(summary))
+        return;
+    // The curve, the list and the export read "yyyy/MM/dd hh:mm:ss"; the
+    // conversion is the one of the summary's dates (and of a Chinese CSV
+    // report's sample times).
+    for (TempDataItem *item : qAsConst(data.dataList)) {
+        if (item->recordTime.contains(QStringLiteral("年")) || item->recordTime.contains(QStringLiteral("月"))
+            || item->recordTime.contains(QStringLiteral("日")))
+            item->recordTime = ReportRules::chineseDate(item->recordTime);
+    }
+}
+
+ReportKind CSummaryDisplay::readReport(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
+                                       CTempData &data, const std::function<bool(int step)> &progress)
+{
+    const ReportKind kind = parseReportFile(path, summary, info, data, progress);
+    if (kind != ReportKind::None)
+        applyStoredConversions(summary, data);
+    return kind;
 }
 
 namespace {
@@ -90,6 +118,12 @@ QString CSummaryDisplay::englishDuration(const QString &value, bool withDays)
 
 QString CSummaryDisplay::englishAlarmType(const QString &value)
 {
+    // An alarm type without Chinese text is an English report's own: the
+    // history does not keep the report language, so a stored English record
+    // comes here too and must not lose its "[No Alarm]".
+    const bool chinese = std::any_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() >= 0x2E80; });
+    if (!chinese)
+        return value;
     QStringList shown;
     for (const QString &part : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         for (const char *known : alarmTypes) {
@@ -188,7 +222,9 @@ CSummaryDisplay::Values CSummaryDisplay::values(const CSummeryParam &s)
     v.recordCount = s.recordCount;
     v.wayDesc = s.wayDesc;
     v.mkt = s.mkt;
-    v.alarmed = s.alarmCount != QLatin1String("0");
+    // A Chinese PDF report prints the count and its unit apart ("0 条"): the
+    // blank stays when the unit goes.
+    v.alarmed = s.alarmCount.trimmed() != QLatin1String("0");
     v.mktShown = !s.mkt.isEmpty();
     return v;
 }

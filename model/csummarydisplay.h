@@ -1,10 +1,14 @@
 #ifndef CSUMMARYDISPLAY_H
 #define CSUMMARYDISPLAY_H
 
+#include "model/reportparse.h"
+
 #include <QCoreApplication>
 #include <QString>
 
+class CDeviceSettingInfo;
 class CSummeryParam;
+class CTempData;
 
 // How a summary is shown: the data view, the history detail page and the
 // command line all form the values here, so every path stores and shows the
@@ -24,7 +28,7 @@ public:
         QString lcdMode, isLongPressed, isSettingClearRecord;
         QString tempMax, tempMin, tempAvg, alarmTimeLen, alarmCount, alarmType, wayId;
         QString recordStartAt, recordStopAt, recordTimes, recordTimeLen, recordCount, wayDesc, mkt;
-        bool alarmed = false; // the alarm count is not "0": alarm lines in red
+        bool alarmed = false; // the alarm count is not "0" (blanks aside): alarm lines in red
         bool mktShown = false;
     };
 
@@ -37,6 +41,17 @@ public:
     // the dates of a Chinese text report lose their date characters, and the
     // counts lose their unit character. Running it again changes nothing.
     static void applyStoredConversions(CSummeryParam &summary);
+    // The same, and the sample times of a Chinese text report that the
+    // logger printed with year, month and day characters (a Chinese TXT
+    // report may) become "yyyy/MM/dd hh:mm:ss" like every other sample time.
+    static void applyStoredConversions(CSummeryParam &summary, CTempData &data);
+
+    // A logger's report read into the record the application keeps:
+    // parseReportFile(), then applyStoredConversions() on the summary and the
+    // samples. Reading a logger, the history page's export and vesmira-cli all
+    // read reports through here, so they store, show and export one record.
+    static ReportKind readReport(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
+                                 CTempData &data, const std::function<bool(int step)> &progress = {});
 
     // The shown values (after applyStoredConversions).
     static Values values(const CSummeryParam &summary);

@@ -153,6 +153,65 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
+    // A record of one sample, or of none: the preset range (start = end)
+    // writes its whole content; an equal range the user sets is refused.
+    void presetRangeOfOneSampleOrNone_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QByteArray>("points");
+        QTest::newRow("one sample") << 1 << 2 << QByteArray("1");
+        QTest::newRow("no sample") << 0 << 1 << QByteArray("0");
+    }
+    void presetRangeOfOneSampleOrNone()
+    {
+        QFETCH(int, count);
+        QFETCH(int, pages);
+        QFETCH(QByteArray, points);
+        CTempData tiny;
+        samples(tiny, count, "2024/03/05 08:00:00", 60, wavyTemp);
+        CSummeryParam one;
+        englishSummary(one, false);
+        one.recordCount = QString::number(count);
+        ExportOption dialog;
+        dialog.setSource(&one, &tiny, &settings);
+        auto *start = child<QDateTimeEdit>(dialog, "startDateTimeEdit");
+        auto *end = child<QDateTimeEdit>(dialog, "endDateTimeEdit");
+        QCOMPARE(start->dateTime(), end->dateTime());
+        const QString path = tmp.filePath(QString("tiny-%1.pdf").arg(count));
+        child<QLineEdit>(dialog, "pathEdit")->setText(path);
+        // Every message box is answered and noted.
+        QStringList boxes;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&boxes] {
+            if (auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                boxes << m->text();
+                m->buttons().value(0)->click();
+            }
+        });
+        answer.start(5);
+        dialog.show();
+        child<QPushButton>(dialog, "sureBtn")->click();
+        QCOMPARE(boxes, QStringList());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        PdfReader r;
+        QVERIFY2(r.load(path), qPrintable(r.error));
+        QCOMPARE(r.count, pages);
+        QCOMPARE(r.pages.at(0).textsAt(147, 425).value(0).bytes, points);
+
+        // The same instant chosen by hand: still refused.
+        QFile::remove(path);
+        dialog.setSource(&one, &tiny, &settings);
+        dialog.show();
+        start->setDateTime(QDateTime(QDate(2024, 3, 5), QTime(9, 0, 0)));
+        end->setDateTime(start->dateTime());
+        child<QPushButton>(dialog, "sureBtn")->click();
+        QCOMPARE(boxes, QStringList{"stop time could not be early than start time, please reset."});
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!QFile::exists(path));
+        dialog.reject();
+    }
+
     void chooseButtonAndRun()
     {
         ExportOption dialog;

@@ -327,6 +327,47 @@ private slots:
         QVERIFY(!cli.readAllStandardError().isEmpty());
         QCOMPARE(run({tmp.filePath("missing.csv"), out}), 1);
     }
+
+    // vesmira-cli export of a report with one sample or none: without
+    // --from/--to its whole content; the same instant given is refused.
+    void cliPresetRangeOfOneSampleOrNone()
+    {
+        QFile fixture(VESMIRA_TEST_DATA "/reports/en-th.csv");
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = fixture.readAll().split('\n');
+        int header = 0;
+        while (header < lines.size() && !lines.at(header).startsWith("No.,"))
+            ++header;
+        QVERIFY(header + 1 < lines.size());
+        const QString time = QString::fromLatin1(lines.at(header + 1).split(',').value(1)).simplified();
+        for (int count : {1, 0}) {
+            const QString report = tmp.filePath(QString("tiny-%1.csv").arg(count));
+            QFile f(report);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            for (int i = 0; i <= header + count; ++i)
+                f.write(lines.at(i) + '\n');
+            f.close();
+            QProcess cli;
+            auto run = [&](const QStringList &args) {
+                cli.start(VESMIRA_CLI, QStringList{"export", report} + args);
+                return cli.waitForFinished(-1) && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+            };
+            const QString out = tmp.filePath(QString("tiny-%1.pdf").arg(count));
+            QCOMPARE(run({out}), 0);
+            PdfReader r;
+            QVERIFY2(r.load(out), qPrintable(r.error));
+            QCOMPARE(r.count, count + 1);
+            QFile::remove(out);
+            if (count == 1) {
+                // 5/31/2021 22:00:00 as the parser writes it.
+                const QString at = CRecordTime::fromDateTime(
+                                       QDateTime::fromString(time, "M/d/yyyy H:mm:ss"))
+                                       .toText();
+                QCOMPARE(run({out, "--from", at, "--to", at}), 2);
+                QVERIFY(!QFile::exists(out));
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestExportRange)

@@ -14,7 +14,6 @@
 #include "model/csummeryparam.h"
 #include "model/ctempdata.h"
 #include "model/ctempdatamodel.h"
-#include "model/reportparse.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -46,8 +45,7 @@ class TestHistoryPages : public QObject
         CSummeryParam summary;
         CDeviceSettingInfo info;
         CTempData data;
-        parseReportFile(copy, summary, info, data);
-        CSummaryDisplay::applyStoredConversions(summary);
+        CSummaryDisplay::readReport(copy, summary, info, data);
         QString name;
         return CLoggerReader::storeRecord(*window.database(), summary, data, keepPath ? copy : QString(),
                                           QDateTime::currentDateTime(), &name);
