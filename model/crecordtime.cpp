@@ -79,6 +79,13 @@ int hourOffset(const CRecordTime &t)
 CRecordTime CRecordTime::fromText(QStringView text)
 {
     CRecordTime t;
+    // A Chinese text report may print its sample dates as "2021年08月02日":
+    // the record keeps them as printed, their time is the same.
+    if (text.size() == 20 && text[4] == QChar(0x5E74) && text[7] == QChar(0x6708) && text[10] == QChar(0x65E5)) {
+        const QString plain = text.left(4).toString() + QLatin1Char('/') + text.mid(5, 2).toString()
+            + QLatin1Char('/') + text.mid(8, 2).toString() + text.mid(11).toString();
+        return fromText(plain);
+    }
     if (text.size() != 19 || text[4] != QLatin1Char('/') || text[7] != QLatin1Char('/')
         || text[10] != QLatin1Char(' ') || text[13] != QLatin1Char(':') || text[16] != QLatin1Char(':'))
         return t;

@@ -26,8 +26,9 @@ public:
     int minute = -1;
     int second = -1;
 
-    // Exactly 19 characters "yyyy/MM/dd hh:mm:ss" with a real calendar date and
-    // a time of day; anything else gives an invalid time.
+    // Exactly 19 characters "yyyy/MM/dd hh:mm:ss" (or the Chinese date form
+    // "yyyy年MM月dd日 hh:mm:ss") with a real calendar date and a time of day;
+    // anything else gives an invalid time.
     static CRecordTime fromText(QStringView text);
     static CRecordTime fromDateTime(const QDateTime &dateTime);
 

@@ -34,27 +34,12 @@ void CSummaryDisplay::applyStoredConversions(CSummeryParam &summary)
     summary.recordCount.remove(QStringLiteral("条"));
 }
 
-void CSummaryDisplay::applyStoredConversions(CSummeryParam &summary, CTempData &data)
-{
-    applyStoredConversions(summary);
-    if (!chineseTextReport(summary))
-        return;
-    // The curve, the list and the export read "yyyy/MM/dd hh:mm:ss"; the
-    // conversion is the one of the summary's dates (and of a Chinese CSV
-    // report's sample times).
-    for (TempDataItem *item : qAsConst(data.dataList)) {
-        if (item->recordTime.contains(QStringLiteral("年")) || item->recordTime.contains(QStringLiteral("月"))
-            || item->recordTime.contains(QStringLiteral("日")))
-            item->recordTime = ReportRules::chineseDate(item->recordTime);
-    }
-}
-
 ReportKind CSummaryDisplay::readReport(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
                                        CTempData &data, const std::function<bool(int step)> &progress)
 {
     const ReportKind kind = parseReportFile(path, summary, info, data, progress);
     if (kind != ReportKind::None)
-        applyStoredConversions(summary, data);
+        applyStoredConversions(summary);
     return kind;
 }
 

@@ -41,15 +41,12 @@ public:
     // the dates of a Chinese text report lose their date characters, and the
     // counts lose their unit character. Running it again changes nothing.
     static void applyStoredConversions(CSummeryParam &summary);
-    // The same, and the sample times of a Chinese text report that the
-    // logger printed with year, month and day characters (a Chinese TXT
-    // report may) become "yyyy/MM/dd hh:mm:ss" like every other sample time.
-    static void applyStoredConversions(CSummeryParam &summary, CTempData &data);
 
     // A logger's report read into the record the application keeps:
-    // parseReportFile(), then applyStoredConversions() on the summary and the
-    // samples. Reading a logger, the history page's export and vesmira-cli all
-    // read reports through here, so they store, show and export one record.
+    // parseReportFile(), then applyStoredConversions(). The samples keep the
+    // times as printed (CRecordTime reads the Chinese date form too).
+    // Reading a logger, the history page's export and vesmira-cli all read
+    // reports through here, so they store, show and export one record.
     static ReportKind readReport(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
                                  CTempData &data, const std::function<bool(int step)> &progress = {});
 

@@ -74,9 +74,12 @@ private slots:
         const CRecordTime t = CRecordTime::fromText(u"2024/02/29 23:59:58");
         QVERIFY(t.isValid());
         QCOMPARE(t.toText(), QString("2024/02/29 23:59:58"));
+        // The Chinese date form of a Chinese text report is the same time.
+        QCOMPARE(CRecordTime::fromText(QString::fromUtf8("2024年02月29日 23:59:58")).toText(), t.toText());
         for (const char *bad : {"2023/02/29 00:00:00", "2024/3/05 08:00:00", "2024/03/05 24:00:00",
                                 "2024/03/05 08:00:00 ", "2024-03-05 08:00:00", "", "2024/13/01 00:00:00",
-                                "2024/03/05 08:60:00", "0000/01/01 00:00:00", "２024/03/05 08:00:00"}) {
+                                "2024/03/05 08:60:00", "0000/01/01 00:00:00", "２024/03/05 08:00:00",
+                                "2023年02月29日 00:00:00", "2024年03月05 08:00:00"}) {
             const CRecordTime b = CRecordTime::fromText(QString::fromUtf8(bad));
             QVERIFY2(!b.isValid(), bad);
             QCOMPARE(b.year, 0);

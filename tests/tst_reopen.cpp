@@ -239,8 +239,9 @@ private slots:
         const bool english = !window.summary()->language.contains("中");
         CDeviceDataInfo *view = window.dataPage();
 
-        // The data view shows every sample time in the one form, and plots
-        // every sample after the first.
+        // Every sample time reads as a time (the Chinese date form of a
+        // Chinese text report is kept as printed), and every sample after
+        // the first is plotted.
         for (const TempDataItem *item : samples.dataList)
             QVERIFY2(CRecordTime::fromText(item->recordTime).isValid(), qPrintable(item->recordTime));
         QCOMPARE(view->plot()->graph(0)->dataCount(), samples.dataList.size() - 1);
