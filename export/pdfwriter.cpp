@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
+#include <locale.h>
 
 namespace {
 
@@ -37,6 +38,30 @@ void emitText(PdfWriter &w, const char *text)
     emitBytes(w, text, int(std::strlen(text)));
 }
 
+// Numbers in a PDF are read by programs: they are formatted in the C locale
+// whatever LC_NUMERIC the process runs with (QCoreApplication adopts the
+// user's, and a German one would print "2,0 w"). uselocale switches the
+// calling thread only, and printf keeps its exact rounding.
+class CNumericLocale
+{
+public:
+    CNumericLocale()
+    {
+        static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+        previous = c ? uselocale(c) : locale_t(nullptr);
+    }
+    ~CNumericLocale()
+    {
+        if (previous)
+            uselocale(previous);
+    }
+    CNumericLocale(const CNumericLocale &) = delete;
+    CNumericLocale &operator=(const CNumericLocale &) = delete;
+
+private:
+    locale_t previous = locale_t(nullptr);
+};
+
 // printf-style output without a fixed limit: short items use the stack,
 // longer ones are formatted again into a buffer of their size.
 #if defined(__GNUC__)
@@ -44,6 +69,7 @@ __attribute__((format(printf, 2, 3)))
 #endif
 void emitf(PdfWriter &w, const char *format, ...)
 {
+    const CNumericLocale numbers;
     char small[128];
     va_list args;
     va_start(args, format);

@@ -27,7 +27,8 @@
 // The objects are recorded in a fixed table of 264 entries (entry k is
 // object k+1), which allows 86 pages; PdfBeginPage refuses a page that would
 // not fit. The cross-reference table lists the entries in object order with
-// the exact byte offsets of their "N 0 obj" lines.
+// the exact byte offsets of their "N 0 obj" lines. Numbers are formatted in
+// the C locale, whatever locale the process runs in.
 //
 // Usage: PdfOpen, then for every page PdfBeginPage, operators, PdfEndPage,
 // and finally PdfClose. All operators return 0, or -1 when the page handle

@@ -1,13 +1,16 @@
 #include "export/cexportpdf.h"
 #include "export/gbkcodeutils.h"
+#include "helpers/commalocale.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <clocale>
 #include <tuple>
 
 using namespace ExportRecords;
@@ -361,6 +364,66 @@ private slots:
         QVERIFY(write(s, data, r));
         QCOMPARE(at(r.pages.at(0), 392, 410).bytes, s.wayDesc.toLatin1());
         QCOMPARE(at(r.pages.at(0), 392, 745).bytes, GbkCodeUtils::toGbk(s.deviceSensor));
+    }
+
+    // A locale with a decimal comma changes not a byte of the file, and
+    // poppler renders and reads page 1 without a complaint.
+    void commaLocale()
+    {
+        CommaLocale locale;
+        if (!locale.isValid())
+            QSKIP(qPrintable(locale.skipReason()));
+        CSummeryParam s;
+        englishSummary(s, true);
+        CTempData data;
+        samples(data, 1000, "2024/03/05 08:00:00", 60, wavyTemp, wavyHumidity);
+        PdfReader c;
+        QVERIFY(write(s, data, c));
+
+        const QByteArray saved = std::setlocale(LC_ALL, nullptr);
+        const bool applied = locale.apply();
+        PdfReader r;
+        QString path;
+        const bool written = write(s, data, r, &path);
+        std::setlocale(LC_ALL, saved.constData());
+        QVERIFY2(applied, "glibc does not write a decimal comma in de_DE.UTF-8");
+        QVERIFY(written);
+
+        const QRegularExpression number("^-?[0-9]+(\\.[0-9]+)?$");
+        const QStringList known = {"BT", "ET", "Tf", "Td", "Tj", "m", "l", "S", "re", "B", "w", "d", "rg", "RG"};
+        for (const PdfPageContent &page : r.pages) {
+            for (const PdfOp &op : page.ops) {
+                QVERIFY2(known.contains(op.op), qPrintable("operator " + op.op));
+                for (const QString &operand : op.operands) {
+                    if (operand.at(0).isDigit() || operand.startsWith('-') || operand.startsWith('.'))
+                        QVERIFY2(number.match(operand).hasMatch(), qPrintable(operand + " " + op.op));
+                }
+            }
+        }
+        QCOMPARE(r.bytes, c.bytes);
+
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftoppm.isEmpty() || pdftotext.isEmpty())
+            QSKIP("poppler-utils are needed (scripts/install-deps.sh)");
+        QProcess p;
+        p.start(pdftoppm, {"-f", "1", "-l", "1", "-r", "36", "-gray", "-png", "-singlefile", path, path});
+        QVERIFY(p.waitForFinished(-1));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+        const QImage image(path + ".png");
+        QVERIFY(!image.isNull());
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 128;
+        QVERIFY2(dark > image.width() * image.height() / 50, qPrintable(QString::number(dark)));
+        p.start(pdftotext, {"-f", "1", "-l", "1", path, "-"});
+        QVERIFY(p.waitForFinished(-1));
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        for (const char *expected : {"DATA REPORT", "Logging Summary", "Trip Description:", "2024/03/05"})
+            QVERIFY2(text.contains(expected), expected);
     }
 
     // Every kind of report passes qpdf's check; poppler agrees on the pages

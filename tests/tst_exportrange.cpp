@@ -2,6 +2,7 @@
 #include "export/cexportpdf.h"
 #include "export/cexportrange.h"
 #include "export/creportsaveas.h"
+#include "helpers/commalocale.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
 #include "model/crecordtime.h"
@@ -296,6 +297,25 @@ private slots:
                 QVERIFY(check.waitForFinished(-1));
                 QVERIFY2(check.exitCode() == 0, qPrintable(name + check.readAllStandardOutput()));
             }
+        }
+
+        // Under a locale with a decimal comma (QCoreApplication adopts it) the
+        // file is the one written under C, but for the creation time.
+        CommaLocale locale;
+        if (locale.isValid()) {
+            const QString report = VESMIRA_TEST_DATA "/reports/en-th.csv";
+            QCOMPARE(run({report, tmp.filePath("c.pdf")}), 0);
+            cli.setProcessEnvironment(locale.environment());
+            QCOMPARE(run({report, tmp.filePath("comma.pdf")}), 0);
+            cli.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+            PdfReader c, comma;
+            QVERIFY2(c.load(tmp.filePath("c.pdf")), qPrintable(c.error));
+            QVERIFY2(comma.load(tmp.filePath("comma.pdf")), qPrintable(comma.error));
+            const QRegularExpression stamp("\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d\\) Tj");
+            QCOMPARE(QString::fromLatin1(comma.bytes).replace(stamp, "(time) Tj"),
+                     QString::fromLatin1(c.bytes).replace(stamp, "(time) Tj"));
+        } else {
+            qWarning("%s", qPrintable(locale.skipReason()));
         }
 
         // A partial range: the count printed is the number of samples the
