@@ -26,7 +26,8 @@ public:
     enum Status {
         Written,       // the report was written
         InvalidRange,  // the end is not later than the start: nothing written
-        WriteFailed    // the file could not be created or written
+        WriteFailed    // the file could not be created or written; a file at the
+                       // target is left as it was
     };
 
     static Status exportRecord(const CSummeryParam &source, const CTempData &data,
