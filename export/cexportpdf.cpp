@@ -35,9 +35,21 @@ int tenths(double value)
     return int(value * 10 + (value >= 0 ? 1e-6 : -1e-6));
 }
 
+// A value that the chart leaves out: the missing-reading marks ("--", the
+// value 255) and values that are not finite (NaN, infinity, a number beyond
+// the range of a double).
 bool isMissingMark(const QString &text, double value, bool ok)
 {
-    return text.contains(QLatin1String("--")) || (ok && value == 255.0);
+    return text.contains(QLatin1String("--")) || (ok && value == 255.0) || !std::isfinite(value);
+}
+
+// The chart's scale ends at this value either way: beyond it a reading draws
+// at the edge, and every tenth of the scale is a small integer.
+constexpr double chartLimit = 9999.9;
+
+double onChart(double value)
+{
+    return qBound(-chartLimit, value, chartLimit);
 }
 
 // One sample prepared for the report.
@@ -48,7 +60,7 @@ struct Sample
     double temp = 0;
     double humidity = 0;
     bool dashed = false;      // temperature text holds "--": printed as dashes
-    bool tempValid = false;   // a reading: not "--", not the mark 255
+    bool tempValid = false;   // a reading: not "--", not the mark 255, finite
     bool humidityValid = false;
 };
 
@@ -64,6 +76,8 @@ struct Scale
     {
         if (!any)
             minimum = maximum = 0;
+        minimum = onChart(minimum);
+        maximum = onChart(maximum);
         Scale s;
         s.top = tenths(maximum + 2);
         const int span = std::abs(tenths((maximum + 2) - (minimum - 2)));
@@ -75,7 +89,7 @@ struct Scale
         }
         return s;
     }
-    double y(double value) const { return 115 + 240.0 * (tenths(value) - bottom()) / (top - bottom()); }
+    double y(double value) const { return 115 + 240.0 * (tenths(onChart(value)) - bottom()) / (top - bottom()); }
 };
 
 // "%d.0" of the whole part of a value in tenths, the sign written apart.

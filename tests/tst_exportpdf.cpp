@@ -352,6 +352,59 @@ private slots:
         QCOMPARE(at(p, 273, 100).bytes, QByteArray("2024/03/05"));
     }
 
+    // NaN and infinite readings are left out like the missing-reading mark;
+    // huge finite ones draw at the edge of a scale that still labels sanely.
+    void hostileValues()
+    {
+        CSummeryParam s;
+        englishSummary(s, true);
+        const QStringList temps = {"20.0", "nan", "inf", "21.0", "-inf", "3e8", "22.0", "-3e8", "1e308", "1e999"};
+        CTempData data;
+        samples(data, temps.size(), "2024/03/05 08:00:00", 60, [&](int i) { return temps.at(i); },
+                [&](int i) { return temps.at(temps.size() - 1 - i); });
+        PdfReader r;
+        QVERIFY(write(s, data, r));
+        const PdfPageContent &p = r.pages.at(0);
+        QVERIFY(!p.stream.contains("nan") && !p.stream.contains("inf"));
+        const QRegularExpression oneDecimal("^-?[0-9]+\\.[0-9]$");
+        for (const int x : {31, 540}) {
+            QVector<double> values;
+            for (const int y : {350, 292, 232, 172, 117}) {
+                const QByteArray label = at(p, x, y).bytes;
+                QVERIFY2(oneDecimal.match(QString::fromLatin1(label)).hasMatch(), label.constData());
+                values << label.toDouble();
+            }
+            // Evenly spaced from the top down, over the finite readings.
+            const double step = values[0] - values[1];
+            QVERIFY(step > 0);
+            for (int k = 1; k < 4; ++k)
+                QVERIFY(qAbs(values[k] - values[k + 1] - step) < 2.0);
+            QVERIFY(values[0] >= 22.0 && values[4] <= 20.0);
+            QVERIFY(qAbs(values[0]) < 1e6 && qAbs(values[4]) < 1e6);
+        }
+        const QVector<QVector<QPointF>> c = curves(p);
+        QCOMPARE(c.size(), 2);
+        for (const QVector<QPointF> &points : c) {
+            QCOMPARE(points.size(), 6); // 20, 21, 3e8, 22, -3e8, 1e308
+            for (const QPointF &point : points)
+                QVERIFY(point.y() >= 115 && point.y() <= 355);
+        }
+        // 3e8 and 1e308 at the top, -3e8 at the bottom, the others between.
+        QCOMPARE(c[0][5].y(), c[0][2].y());
+        for (int i : {0, 1, 3})
+            QVERIFY(c[0][4].y() < c[0][i].y() && c[0][i].y() < c[0][2].y());
+        // The data list prints the texts as they are.
+        QCOMPARE(body(r.pages.at(1)).at(3).bytes, QByteArray("  08:01:00      nan\xB0" "C   1e308%"));
+
+        // Nothing but NaN: no curve, the scale of an empty record.
+        samples(data, 5, "2024/03/05 08:00:00", 60, [](int) { return QString("nan"); },
+                [](int) { return QString("NaN"); });
+        QVERIFY(write(s, data, r = PdfReader()));
+        QVERIFY(curves(r.pages.at(0)).isEmpty());
+        QCOMPARE(at(r.pages.at(0), 31, 350).bytes, QByteArray("2.0"));
+        QCOMPARE(at(r.pages.at(0), 540, 117).bytes, QByteArray("-2.0"));
+    }
+
     // Long values and descriptions are written whole.
     void longValues()
     {
