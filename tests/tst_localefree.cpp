@@ -1,37 +1,14 @@
-// What is written for programs keeps ASCII digits and a decimal point under a
-// user locale whose digits are not ASCII: the process runs with the
+// Names made from the time are read by programs and keep ASCII digits under
+// a user locale whose digits are not ASCII: the process runs with the
 // environment of an Egyptian Arabic user (Qt then writes dates with the
-// digits ٠ to ٩). Names made from the time, the JSON of a record, the
-// statistics of a partial range and the exported PDF are checked.
+// digits ٠ to ٩).
 #include "app/appglobals.h"
 #include "device/cloggerreader.h"
-#include "export/cexportpdf.h"
 #include "export/cexportrange.h"
-#include "helpers/exportrecords.h"
-#include "helpers/pdfreader.h"
-#include "model/crecordtime.h"
-#include "model/recordjson.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <QtTest>
-
-using namespace ExportRecords;
-
-namespace {
-
-// Every character is 7-bit ASCII.
-bool isAscii(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 class TestLocaleFree : public QObject {
     Q_OBJECT
@@ -59,40 +36,6 @@ private slots:
         applicationDir = tmp.filePath("app");
         QCOMPARE(
             QFileInfo(CExportRange::defaultTargetPath(now)).fileName(), QString("record-20240305090703.pdf"));
-    }
-
-    void recordTexts()
-    {
-        CSummeryParam source;
-        englishSummary(source, true);
-        CTempData data;
-        samples(data, 30, "2024/03/05 08:00:00", 60, wavyTemp, wavyHumidity);
-        CDeviceSettingInfo settings;
-
-        QString json;
-        QTextStream out(&json);
-        writeRecordJson(out, source, settings, data);
-        out.flush();
-        QVERIFY(json.contains("\"containHumidity\": 1") || json.contains("\"containHumidity\":1"));
-        QVERIFY(isAscii(json.remove(QString::fromUtf8("°"))));
-
-        const qint64 first = CRecordTime::fromText(data.dataList.at(2)->recordTime).toSecsSinceEpoch();
-        CSummeryParam s;
-        CTempData kept;
-        CExportRange::cutToRange(source, data, first, first + 600, s, kept);
-        for (const QString &text :
-            { s.tempMax, s.tempMin, s.tempAvg, s.mkt, s.recordCount, s.recordTimeLen }) {
-            QVERIFY2(isAscii(QString(text).remove(QString::fromUtf8("°"))), qPrintable(text));
-            QVERIFY2(text.contains(QRegularExpression("[0-9]")), qPrintable(text));
-        }
-
-        const QString path = tmp.filePath("report.pdf");
-        CExportPdf pdf;
-        QCOMPARE(CExportRange::exportRecord(source, data, settings, first, first + 600, path, pdf),
-            CExportRange::Written);
-        PdfReader r;
-        QVERIFY2(r.load(path), qPrintable(r.error));
-        QCOMPARE(r.pages.at(0).textsAt(147, 425).value(0).bytes, QByteArray("11"));
     }
 };
 
