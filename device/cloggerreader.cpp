@@ -9,11 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
+// ASCII digits whatever the user's locale (Qt would write an Arabic user's
+// with the digits of the locale).
 QString stamp(const QDateTime &now)
 {
-    return now.toString(QStringLiteral("yyyyMMddhhmmsszzz"));
+    return QLocale::c().toString(now, QStringLiteral("yyyyMMddhhmmsszzz"));
 }
 
 // The longest file name, in bytes of its encoded form, that the file systems

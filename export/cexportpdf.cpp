@@ -35,9 +35,21 @@ int tenths(double value)
     return int(value * 10 + (value >= 0 ? 1e-6 : -1e-6));
 }
 
+// A value that the chart leaves out: the missing-reading marks ("--", the
+// value 255) and values that are not finite (NaN, infinity, a number beyond
+// the range of a double).
 bool isMissingMark(const QString &text, double value, bool ok)
 {
-    return text.contains(QLatin1String("--")) || (ok && value == 255.0);
+    return text.contains(QLatin1String("--")) || (ok && value == 255.0) || !std::isfinite(value);
+}
+
+// The chart's scale ends at this value either way: beyond it a reading draws
+// at the edge, and every tenth of the scale is a small integer.
+constexpr double chartLimit = 9999.9;
+
+double onChart(double value)
+{
+    return qBound(-chartLimit, value, chartLimit);
 }
 
 // One sample prepared for the report.
@@ -48,7 +60,7 @@ struct Sample
     double temp = 0;
     double humidity = 0;
     bool dashed = false;      // temperature text holds "--": printed as dashes
-    bool tempValid = false;   // a reading: not "--", not the mark 255
+    bool tempValid = false;   // a reading: not "--", not the mark 255, finite
     bool humidityValid = false;
 };
 
@@ -64,6 +76,8 @@ struct Scale
     {
         if (!any)
             minimum = maximum = 0;
+        minimum = onChart(minimum);
+        maximum = onChart(maximum);
         Scale s;
         s.top = tenths(maximum + 2);
         const int span = std::abs(tenths((maximum + 2) - (minimum - 2)));
@@ -75,16 +89,68 @@ struct Scale
         }
         return s;
     }
-    double y(double value) const { return 115 + 240.0 * (tenths(value) - bottom()) / (top - bottom()); }
+    double y(double value) const { return 115 + 240.0 * (tenths(onChart(value)) - bottom()) / (top - bottom()); }
 };
 
-// "%d.0" of the whole part of a value in tenths, the sign written apart.
+// A value in tenths with its one decimal: 106 gives "10.6", -5 gives "-0.5".
 QByteArray axisLabel(int value)
 {
-    if (value < 0)
-        return QByteArray("-") + QByteArray::number(-value / 10) + ".0";
-    return QByteArray::number(value / 10) + ".0";
+    const int magnitude = std::abs(value);
+    return QByteArray(value < 0 ? "-" : "") + QByteArray::number(magnitude / 10) + '.'
+        + QByteArray::number(magnitude % 10);
 }
+
+// Advance widths of font 1 in thousandths of the size, by WinAnsi code: those
+// of Helvetica-Bold, which Arial Bold shares. Codes without a glyph count as
+// a full em, so that a text never ends later than measured.
+// clang-format off
+const short latinWidths[256] = {
+    1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
+    1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
+    278, 333, 474, 556, 556, 889, 722, 238, 333, 333, 389, 584, 278, 333, 278, 278,
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 333, 333, 584, 584, 584, 611,
+    975, 722, 722, 722, 722, 667, 611, 778, 722, 278, 556, 722, 611, 833, 722, 778,
+    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 333, 278, 333, 584, 556,
+    333, 556, 611, 556, 611, 556, 333, 611, 611, 278, 278, 556, 278, 889, 611, 611,
+    611, 611, 389, 556, 333, 611, 556, 778, 556, 556, 500, 389, 280, 389, 584, 1000,
+    556, 1000, 278, 556, 500, 1000, 556, 556, 333, 1000, 667, 333, 1000, 1000, 611, 1000,
+    1000, 278, 278, 500, 500, 350, 556, 1000, 333, 1000, 556, 333, 944, 1000, 500, 667,
+    278, 333, 556, 556, 556, 556, 280, 556, 333, 737, 370, 556, 584, 333, 737, 333,
+    400, 584, 333, 333, 333, 611, 556, 278, 333, 333, 365, 556, 834, 834, 834, 611,
+    722, 722, 722, 722, 722, 722, 1000, 722, 667, 667, 667, 667, 278, 278, 278, 278,
+    722, 722, 778, 778, 778, 778, 778, 584, 778, 722, 722, 722, 722, 667, 667, 611,
+    556, 556, 556, 556, 556, 556, 889, 556, 556, 556, 556, 556, 278, 278, 278, 278,
+    611, 611, 611, 611, 611, 611, 611, 584, 611, 611, 611, 611, 611, 556, 611, 556,
+};
+// clang-format on
+
+// Width in points of bytes drawn in a font at a size. Font 2 reads them
+// through GB-EUC-H: a code of two bytes from 0xA1 is one full-width glyph; a
+// single byte is a half-width form, 500 wide up to "b" (0x62) and a full em
+// beyond, as the font's width array says; any other byte counts a full em.
+double textWidth(int font, const QByteArray &bytes, double size)
+{
+    long units = 0;
+    for (int i = 0; i < bytes.size(); ++i) {
+        const uchar c = uchar(bytes.at(i));
+        if (font == 1) {
+            units += latinWidths[c];
+        } else if (c >= 0xA1 && i + 1 < bytes.size() && uchar(bytes.at(i + 1)) >= 0xA1) {
+            units += 1000;
+            ++i;
+        } else {
+            units += c >= 0x20 && c <= 0x62 ? 500 : 1000;
+        }
+    }
+    return units * size / 1000.0;
+}
+
+// Values shrink to fit their column down to this size, and are cut below it.
+constexpr float minValueSize = 6.0f;
+// The first page's two columns: a left value ends a little before the right
+// column's labels, a right value at the end of the rules.
+constexpr int leftColumnEnd = 284;
+constexpr int rightColumnEnd = 558;
 
 QString withDegreeSign(QString text)
 {
@@ -148,13 +214,38 @@ private:
             text(1, size, x, y, english);
     }
     // A value as the record holds it: font 2 when it needs more than Latin-1.
-    void value(float size, int x, int y, const QString &raw)
+    // It stays left of right: a long value is drawn smaller, down to
+    // minValueSize, and below that cut with "...".
+    void value(float size, int x, int y, const QString &raw, int right)
     {
-        const QString v = withDegreeSign(raw);
-        if (needsChineseFont(v))
-            text(2, size, x, y, GbkCodeUtils::toGbk(v));
-        else
-            text(1, size, x, y, latin(v));
+        QString v = withDegreeSign(raw);
+        const int font = needsChineseFont(v) ? 2 : 1;
+        auto encode = [font](const QString &t) { return font == 2 ? GbkCodeUtils::toGbk(t) : latin(t); };
+        QByteArray bytes = encode(v);
+        const double room = right - x;
+        const double width = textWidth(font, bytes, size);
+        if (width > room) {
+            // Rounded down to the one decimal the size is written with.
+            const float fitting = float(std::floor(size * room / width * 10) / 10);
+            if (fitting >= minValueSize) {
+                size = fitting;
+            } else {
+                size = minValueSize;
+                const QString dots = QStringLiteral("...");
+                int lo = 0, hi = v.size();
+                while (lo < hi) {
+                    const int mid = (lo + hi + 1) / 2;
+                    if (textWidth(font, encode(v.left(mid) + dots), size) <= room)
+                        lo = mid;
+                    else
+                        hi = mid - 1;
+                }
+                if (lo > 0 && v.at(lo - 1).isHighSurrogate())
+                    --lo;
+                bytes = encode(v.left(lo) + dots);
+            }
+        }
+        text(font, size, x, y, bytes);
     }
     void line(int x1, int y1, int x2, int y2)
     {
@@ -184,7 +275,9 @@ private:
     void chartFrame();
     void chart();
     void curve(bool forHumidity, const Scale &scale);
-    void timeLabel(const Sample &sample, int dateX, int timeX);
+    void axisLabels(int x, const Scale &scale);
+    void timeLabels();
+    void timeLabel(const CRecordTime &t, int dateX, int timeX);
 
     QByteArray dateLine(const CRecordTime &t) const;
     QByteArray sampleLine(const Sample &sample) const;
@@ -442,11 +535,11 @@ void Composer::deviceAndConfiguration()
     const int rightValue = chinese ? 382 : 392;
     auto row = [&](int y, const char *en, const char *cn, const QString &v) {
         label(9, 42, y, en, cn);
-        value(9, leftValue, y, v);
+        value(9, leftValue, y, v, leftColumnEnd);
     };
     auto right = [&](int y, const char *en, const char *cn, const QString &v) {
         label(9, 287, y, en, cn);
-        value(9, rightValue, y, v);
+        value(9, rightValue, y, v, rightColumnEnd);
     };
     PdfFillRgb(w, page, 0, 0, 0);
     row(745, "Product Model:", "产品型号：", s.deviceModel);
@@ -460,7 +553,7 @@ void Composer::deviceAndConfiguration()
     right(700, "Language:", "语    言：", chinese ? QStringLiteral("中文") : QStringLiteral("EN"));
     row(685, "Device Time:", "设备时间：", s.deviceTime);
     label(9, 287, 685, "Battery:", "电池电量：");
-    value(8, chinese ? 422 : 432, 685, s.battery + QLatin1Char('%'));
+    value(8, chinese ? 422 : 432, 685, s.battery + QLatin1Char('%'), rightColumnEnd);
 
     row(645, "Start Mode:", "记录开启模式：", s.recordStartModel);
     right(645, "Stop Mode:", "记录关闭模式：", s.recordStopModel);
@@ -481,7 +574,8 @@ void Composer::deviceAndConfiguration()
     if (chinese)
         right(540, "", "下发配置时重置记录：", s.isSettingClearRecord);
     else
-        value(9, 287, 540, QStringLiteral("Reset record after configuration:") + s.isSettingClearRecord);
+        value(9, 287, 540, QStringLiteral("Reset record after configuration:") + s.isSettingClearRecord,
+              rightColumnEnd);
 }
 
 void Composer::loggingSummary()
@@ -492,6 +586,7 @@ void Composer::loggingSummary()
     const bool noAlarm = s.alarmType == QLatin1String("[No Alarm]") || s.alarmType == QStringLiteral("无报警");
     enum Kind { Plain, Alarm };
     auto pair = [&](int x, int valueX, int y, Kind kind, const char *en, const char *cn, const QString &v) {
+        const int end = x < 287 ? leftColumnEnd : rightColumnEnd;
         if (kind == Alarm) {
             if (noAlarm)
                 PdfFillRgb(w, page, 0, 1, 0);
@@ -501,7 +596,7 @@ void Composer::loggingSummary()
         label(9, x, y, en, cn);
         if (kind == Alarm)
             PdfFillRgb(w, page, 0, 0, 0);
-        value(9, valueX, y, v);
+        value(9, valueX, y, v, end);
     };
     auto left = [&](int y, Kind kind, const char *en, const char *cn, const QString &v) {
         pair(42, leftValue, y, kind, en, cn, v);
@@ -578,15 +673,11 @@ void Composer::chart()
     const Scale tScale = Scale::from(anyT, minT, maxT);
     const Scale hScale = Scale::from(anyH, minH, maxH);
 
-    // Axis labels at the top, the bottom and the three darker grid lines.
-    static const int labelY[] = {350, 292, 232, 172, 117};
     PdfFillRgb(w, page, 0, 0, 0);
-    for (int k = 0; k < 5; ++k)
-        text(1, 9, fahrenheit ? 28 : 31, labelY[k], axisLabel(tScale.top - (k == 4 ? 40 : 10 * k) * tScale.step));
+    axisLabels(fahrenheit ? 28 : 31, tScale);
     if (humidity) {
         PdfFillRgbF(w, page, hr, hg, hb);
-        for (int k = 0; k < 5; ++k)
-            text(1, 9, 540, labelY[k], axisLabel(hScale.top - (k == 4 ? 40 : 10 * k) * hScale.step));
+        axisLabels(540, hScale);
     }
 
     PdfLineWidth(w, page, 0.6f);
@@ -598,22 +689,60 @@ void Composer::chart()
         curve(true, hScale);
     }
 
-    // Time labels: the first and last sample, and samples that fall on the
-    // darker vertical grid lines, centred under them.
     PdfFillRgb(w, page, 0, 0, 0);
+    timeLabels();
+}
+
+// The value at the top, the bottom and the three darker grid lines, each
+// the value at its own height. The left labels end before the chart frame.
+void Composer::axisLabels(int x, const Scale &scale)
+{
+    static const int labelY[] = {350, 292, 232, 172, 117};
+    for (int k = 0; k < 5; ++k) {
+        const QByteArray label = axisLabel(scale.top - (k == 4 ? 40 : 10 * k) * scale.step);
+        int labelX = x;
+        if (x < 55)
+            labelX = std::max(0, std::min(x, int(std::floor(54 - textWidth(1, label, 9)))));
+        text(1, 9, labelX, labelY[k], label);
+    }
+}
+
+// The first and the last sample's time under the ends of the time axis, and
+// under every darker vertical grid line the time at its place: the curve
+// spaces the samples evenly, so the time runs from the first to the last
+// sample's in proportion to x.
+void Composer::timeLabels()
+{
     const int n = samples.size();
     if (n == 1) {
-        timeLabel(samples.first(), 295 - 22, 295 - 18);
-    } else if (n > 1) {
-        timeLabel(samples.first(), 37, 32);
-        timeLabel(samples.last(), 522, 517);
-        for (int g = 120; g <= 480; g += 60) {
-            // The first sample whose x lies in [g - 1, g + 3].
-            const int i = int(std::ceil((g - 1 - 55) * double(n - 1) / 480 - 1e-9));
-            const double x = 55 + 480.0 * i / (n - 1);
-            if (i > 0 && i < n - 1 && x <= g + 3)
-                timeLabel(samples.at(i), g - 22, g - 18);
-        }
+        timeLabel(samples.first().time, 295 - 22, 295 - 18);
+        return;
+    }
+    if (n == 0)
+        return;
+    const CRecordTime &first = samples.first().time;
+    const CRecordTime &last = samples.last().time;
+    timeLabel(first, 37, 32);
+    timeLabel(last, 522, 517);
+    if (!first.isValid() || !last.isValid())
+        return;
+    // Wall-clock arithmetic: the labels read as the samples' own times, and
+    // the machine's time zone plays no part.
+    auto wallClock = [](const CRecordTime &t) {
+        return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second), Qt::UTC);
+    };
+    const QDateTime from = wallClock(first);
+    const qint64 span = from.secsTo(wallClock(last));
+    for (int g = 120; g <= 480; g += 60) {
+        const QDateTime at = from.addSecs(std::llround(span * (g - 55) / 480.0));
+        CRecordTime t;
+        t.year = at.date().year();
+        t.month = at.date().month();
+        t.day = at.date().day();
+        t.hour = at.time().hour();
+        t.minute = at.time().minute();
+        t.second = at.time().second();
+        timeLabel(t, g - 22, g - 18);
     }
 }
 
@@ -649,9 +778,8 @@ void Composer::curve(bool forHumidity, const Scale &scale)
         PdfStroke(w, page);
 }
 
-void Composer::timeLabel(const Sample &sample, int dateX, int timeX)
+void Composer::timeLabel(const CRecordTime &t, int dateX, int timeX)
 {
-    const CRecordTime &t = sample.time;
     text(1, 9, dateX, 100, format("%04d/%02d/%02d", t.year, t.month, t.day));
     text(1, 9, timeX, 90, format("%02d:%02d:%02d", t.hour, t.minute, t.second));
 }

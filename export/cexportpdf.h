@@ -19,7 +19,11 @@ class CTempData;
 // The report is Chinese when the summary's language holds "中", Fahrenheit
 // when its unit holds "℉" or "°F", and has humidity when containHumidity is 1.
 // Latin text goes out in font 1 (WinAnsi); every label, title or value that
-// holds a character beyond Latin-1 goes out in font 2 as GBK bytes.
+// holds a character beyond Latin-1 goes out in font 2 as GBK bytes. A value
+// of the first page too wide for its column is drawn smaller, down to 6
+// points, and cut with "..." below that. The chart leaves out missing
+// readings ("--", 255) and values that are not finite; its scale ends at
+// +-9999.9, where larger readings are drawn.
 class CExportPdf : public QObject
 {
     Q_OBJECT

@@ -36,9 +36,33 @@ const std::array<double, mktEntries> &mktTable()
     return table;
 }
 
-bool isReading(const QString &text, double value, bool ok)
+// The reading of a temperature or humidity text. The missing-reading marks
+// ("--", the value 255) and values that are not finite (NaN, infinity, a
+// number beyond the range of a double) are no reading; text that is not a
+// number reads as 0.
+bool reading(const QString &text, double *value)
 {
-    return !text.contains(QLatin1String("--")) && !(ok && value == 255.0);
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (text.contains(QLatin1String("--")) || (ok && v == 255.0) || !std::isfinite(v))
+        return false;
+    *value = ok ? v : 0;
+    return true;
+}
+
+// The mean of finite values. Readings near the largest double make the plain
+// sum infinite; the sum of the shares stays finite.
+double mean(const QVector<double> &values)
+{
+    double sum = 0;
+    for (double v : values)
+        sum += v;
+    if (std::isfinite(sum))
+        return sum / values.size();
+    double share = 0;
+    for (double v : values)
+        share += v / values.size();
+    return share;
 }
 
 QString statistic(double value, const QString &unit)
@@ -51,17 +75,23 @@ QString statistic(double value, const QString &unit)
 double CExportRange::meanKineticTemperature(const QVector<double> &temperatures)
 {
     const auto &table = mktTable();
-    if (temperatures.isEmpty())
-        return 0;
     double sum = 0;
+    int count = 0;
     for (double t : temperatures) {
-        const long long tenth = std::llround(t * 10);
-        const long long index = tenth - mktFirstTenth;
+        if (!std::isfinite(t))
+            continue;
+        // Rounded in double: a huge reading has no integer tenth (its
+        // exp(-10000 / (t + 273.1)) is 1 or 0, and each term stays below 1).
+        const double tenth = std::round(t * 10);
+        const double index = tenth - mktFirstTenth;
         sum += index >= 0 && index < mktEntries ? table[size_t(index)] : kineticValue(tenth / 10.0);
+        ++count;
     }
+    if (count == 0)
+        return 0;
     // The sum of n equal values divided by n may miss the value by an ulp;
     // a constant 25.0 must still find the entry of 25.0.
-    const double mean = sum / temperatures.size() * (1 + 1e-12);
+    const double mean = sum / count * (1 + 1e-12);
     if (mean > table.back() * (1 + 2e-12))
         return 160.0;
     // The largest entry not above the mean; below the table, its first entry.
@@ -171,27 +201,15 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
 
     const bool humidity = source.containHumidity == 1;
     QVector<double> temps;
+    QVector<double> humidities;
     temps.reserve(kept.size());
-    double hMin = 0, hMax = 0, hSum = 0;
-    int hCount = 0;
     for (const TempDataItem *item : kept) {
         selected.dataList.append(new TempDataItem(*item));
-        bool ok = false;
-        const double t = item->temp.toDouble(&ok);
-        // Text that is not a number counts as 0; the missing-reading marks
-        // count not at all.
-        const bool tempReading = isReading(item->temp, t, ok);
-        if (tempReading)
-            temps.append(t);
-        if (humidity && !item->temp.contains(QLatin1String("--"))) {
-            const double h = item->shidu.toDouble(&ok);
-            if (isReading(item->shidu, h, ok)) {
-                hMin = hCount ? std::min(hMin, h) : h;
-                hMax = hCount ? std::max(hMax, h) : h;
-                hSum += h;
-                ++hCount;
-            }
-        }
+        double value = 0;
+        if (reading(item->temp, &value))
+            temps.append(value);
+        if (humidity && !item->temp.contains(QLatin1String("--")) && reading(item->shidu, &value))
+            humidities.append(value);
     }
 
     const QString none = QStringLiteral("-----");
@@ -199,22 +217,22 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
         summary.tempMax = summary.tempMin = summary.tempAvg = none;
     } else {
         const auto [lo, hi] = std::minmax_element(temps.cbegin(), temps.cend());
-        double sum = 0;
-        for (double t : temps)
-            sum += t;
         summary.tempMax = statistic(*hi, source.tempUnit);
         summary.tempMin = statistic(*lo, source.tempUnit);
-        summary.tempAvg = statistic(sum / temps.size(), source.tempUnit);
+        summary.tempAvg = statistic(mean(temps), source.tempUnit);
     }
-    if (humidity) {
-        auto part = [&](double v) {
-            return hCount ? QStringLiteral("  ") + QString::number(v, 'f', 1) + QLatin1Char('%')
-                          : QStringLiteral("  ") + none;
-        };
-        if (!temps.isEmpty()) {
-            summary.tempMax += part(hMax);
-            summary.tempMin += part(hMin);
-            summary.tempAvg += part(hCount ? hSum / hCount : 0);
+    if (humidity && !temps.isEmpty()) {
+        if (humidities.isEmpty()) {
+            const QString dashes = QStringLiteral("  ") + none;
+            summary.tempMax += dashes;
+            summary.tempMin += dashes;
+            summary.tempAvg += dashes;
+        } else {
+            auto part = [](double v) { return QStringLiteral("  ") + QString::number(v, 'f', 1) + QLatin1Char('%'); };
+            const auto [lo, hi] = std::minmax_element(humidities.cbegin(), humidities.cend());
+            summary.tempMax += part(*hi);
+            summary.tempMin += part(*lo);
+            summary.tempAvg += part(mean(humidities));
         }
     }
     if (!source.mkt.isEmpty()) {

@@ -18,7 +18,8 @@ class CTempData;
 // logger's own statistics; a partial range recomputes highest, lowest and
 // average value (and humidity), MKT, start and stop time, total elapsed time
 // and count from the samples kept, leaving out missing readings (the mark
-// 255 and "--"); a range holding no sample prints "-----" and no data pages.
+// 255 and "--") and values that are not finite (NaN, infinity); a range
+// holding no sample prints "-----" and no data pages.
 // The alarm fields and the trip count always keep the whole record's values.
 class CExportRange
 {
@@ -26,7 +27,8 @@ public:
     enum Status {
         Written,       // the report was written
         InvalidRange,  // the end is not later than the start: nothing written
-        WriteFailed    // the file could not be created or written
+        WriteFailed    // the file could not be created or written; a file at the
+                       // target is left as it was
     };
 
     // Where the range comes from: chosen by the user, or the one the export

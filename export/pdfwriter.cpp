@@ -1,10 +1,15 @@
 #include "export/pdfwriter.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
+#include <fcntl.h>
+#include <locale.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +42,30 @@ void emitText(PdfWriter &w, const char *text)
     emitBytes(w, text, int(std::strlen(text)));
 }
 
+// Numbers in a PDF are read by programs: they are formatted in the C locale
+// whatever LC_NUMERIC the process runs with (QCoreApplication adopts the
+// user's, and a German one would print "2,0 w"). uselocale switches the
+// calling thread only, and printf keeps its exact rounding.
+class CNumericLocale
+{
+public:
+    CNumericLocale()
+    {
+        static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+        previous = c ? uselocale(c) : locale_t(nullptr);
+    }
+    ~CNumericLocale()
+    {
+        if (previous)
+            uselocale(previous);
+    }
+    CNumericLocale(const CNumericLocale &) = delete;
+    CNumericLocale &operator=(const CNumericLocale &) = delete;
+
+private:
+    locale_t previous = locale_t(nullptr);
+};
+
 // printf-style output without a fixed limit: short items use the stack,
 // longer ones are formatted again into a buffer of their size.
 #if defined(__GNUC__)
@@ -44,6 +73,7 @@ __attribute__((format(printf, 2, 3)))
 #endif
 void emitf(PdfWriter &w, const char *format, ...)
 {
+    const CNumericLocale numbers;
     char small[128];
     va_list args;
     va_start(args, format);
@@ -104,27 +134,68 @@ void emitWidthArray(PdfWriter &w)
     emitBytes(w, array.constData(), array.size());
 }
 
-} // namespace
-
-PdfWriter::~PdfWriter()
-{
-    // A writer dropped without PdfClose still releases its file.
-    if (file)
-        std::fclose(file);
-}
-
-bool PdfOpen(PdfWriter &w, const QString &path)
+// Closes the file of an unfinished document and removes it.
+void discard(PdfWriter &w)
 {
     if (w.file) {
         std::fclose(w.file);
         w.file = nullptr;
     }
-    const QByteArray name = QFile::encodeName(path);
-    std::remove(name.constData());
+    if (!w.tempName.isEmpty())
+        ::unlink(w.tempName.constData());
+    w.tempName.clear();
+}
+
+// Creates a new file ".NAME.XXXXXX" in the directory of target, with the
+// permissions a plain fopen would give it (0666 less the umask). Returns the
+// descriptor, or -1 with errno set.
+int createTemporary(const QByteArray &target, QByteArray &tempName)
+{
+    const QFileInfo info(QFile::decodeName(target));
+    const QByteArray prefix = QFile::encodeName(info.path()) + "/." + QFile::encodeName(info.fileName()) + '.';
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray name = prefix;
+        for (int i = 0; i < 6; ++i)
+            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            tempName = name;
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+} // namespace
+
+PdfWriter::~PdfWriter()
+{
+    // A writer dropped without PdfClose leaves no file behind.
+    discard(*this);
+}
+
+bool PdfOpen(PdfWriter &w, const QString &path)
+{
+    discard(w);
+    w.targetName = QFile::encodeName(path);
+    int fd = -1;
+    if (path.isEmpty())
+        errno = ENOENT; // as fopen("") fails
+    else
+        fd = createTemporary(w.targetName, w.tempName);
     // "b": every byte counted is one byte in the file.
-    w.file = std::fopen(name.constData(), "wb");
+    w.file = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
     if (!w.file) {
-        std::printf("open fail errno = %d  \n", errno);
+        const int error = errno;
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(w.tempName.constData());
+        }
+        w.tempName.clear();
+        std::printf("open fail errno = %d  \n", error);
         std::fflush(stdout);
         return false;
     }
@@ -226,11 +297,18 @@ int PdfClose(PdfWriter &w)
     emitText(w, "%%EOF");
 
     flushPending(w);
-    if (std::fflush(w.file) != 0)
+    // The data reaches the disk before the name does: a crash after the
+    // rename cannot leave a truncated report under the target's name.
+    if (std::fflush(w.file) != 0 || ::fsync(fileno(w.file)) != 0)
         w.writeFailed = true;
     if (std::fclose(w.file) != 0)
         w.writeFailed = true;
     w.file = nullptr;
+    if (!w.writeFailed && ::rename(w.tempName.constData(), w.targetName.constData()) != 0)
+        w.writeFailed = true;
+    if (w.writeFailed)
+        ::unlink(w.tempName.constData());
+    w.tempName.clear();
     return w.writeFailed ? -1 : 0;
 }
 

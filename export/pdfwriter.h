@@ -29,6 +29,12 @@
 // not fit. The cross-reference table lists the entries in object order with
 // the exact byte offsets of their "N 0 obj" lines.
 //
+// The document is written to a temporary file beside the target, which
+// PdfClose renames over the target only when every byte reached the disk: a
+// failed write (full disk, file size limit) leaves the file that was there
+// before untouched and removes the temporary file. Numbers are formatted in
+// the C locale, whatever locale the process runs in.
+//
 // Usage: PdfOpen, then for every page PdfBeginPage, operators, PdfEndPage,
 // and finally PdfClose. All operators return 0, or -1 when the page handle
 // is not the page being written (nothing is written then).
@@ -53,8 +59,11 @@ struct PdfWriter
     std::uint16_t nextIndex = 0;
 
     // Output state: the file, bytes not yet handed to it, and whether a write
-    // failed since PdfOpen.
+    // failed since PdfOpen. The file is written under tempName and renamed
+    // to targetName by PdfClose (both as the file system spells them).
     std::FILE *file = nullptr;
+    QByteArray targetName;
+    QByteArray tempName;
     QByteArray pending;
     bool inPage = false;
     bool writeFailed = false;
@@ -72,7 +81,8 @@ struct PdfPage
     bool isValid() const { return index >= 0; }
 };
 
-// Deletes any file at path and writes the header and objects 1 to 5. When the
+// Creates the temporary file beside path and writes the header and objects 1
+// to 5; a file at path stays as it is until PdfClose replaces it. When the
 // file cannot be created, prints "open fail errno = N" to the standard output
 // and returns false.
 bool PdfOpen(PdfWriter &writer, const QString &path);
@@ -80,8 +90,10 @@ bool PdfOpen(PdfWriter &writer, const QString &path);
 // page is still open, the writer is not open, or the object table is full.
 PdfPage PdfBeginPage(PdfWriter &writer);
 int PdfEndPage(PdfWriter &writer, PdfPage page);
-// Writes the page tree, cross-reference table and trailer and closes the file.
-// Returns 0, or -1 when the file was not open or a write failed.
+// Writes the page tree, cross-reference table and trailer, closes the file
+// and renames it over the target. Returns 0, or -1 when the file was not
+// open or a write, the flush to disk or the rename failed; the target then
+// keeps its previous content (or stays absent) and the temporary file is gone.
 int PdfClose(PdfWriter &writer);
 
 int PdfBeginText(PdfWriter &writer, PdfPage page);

@@ -26,9 +26,15 @@ seed fuzz_pdf "$reports"/*.pdf
 # The text operations of the PDF reports, one line per seed.
 mkdir -p "$work/fuzz_hextext"
 grep -ah 'Tj' "$reports"/*.pdf | sort -u | head -300 | split -l 1 - "$work/fuzz_hextext/line-"
+# The export: every report, and some whose readings are NaN, infinite or huge.
+seed fuzz_export "$reports"/*.csv "$reports"/*.txt "$reports"/*.pdf
+for v in nan inf -inf 3e8 -3e8; do
+  LC_ALL=C sed "s/,,,-\?[0-9]*\.[0-4],,/,,,$v,,/" "$reports/en-th.csv" > "$work/fuzz_export/$v-en-th.csv"
+  LC_ALL=C sed "s/\t\t-\?[0-9]*\.[0-4]\t/\t\t$v\t/" "$reports/zh-temp.txt" > "$work/fuzz_export/$v-zh-temp.txt"
+done
 
 status=0
-for target in fuzz_csv fuzz_txt fuzz_pdf fuzz_hextext; do
+for target in fuzz_csv fuzz_txt fuzz_pdf fuzz_hextext fuzz_export; do
   echo "== $target: ${seconds}s"
   if ! "$build/fuzz/$target" "$work/$target" -dict=fuzz/report.dict -max_total_time="$seconds" \
       -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/$target-" \

@@ -1,13 +1,16 @@
 #include "export/cexportpdf.h"
 #include "export/gbkcodeutils.h"
+#include "helpers/commalocale.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <clocale>
 #include <tuple>
 
 using namespace ExportRecords;
@@ -287,7 +290,7 @@ private slots:
         QCOMPARE(at(p, 392, 730).bytes, QByteArray("\xB0" "F"));
         QCOMPARE(at(p, 54, 362).bytes, QByteArray("[ \xB0" "F ]"));
         QCOMPARE(at(p, 392, 615).bytes, QByteArray("86.0\xB0" "F"));
-        QCOMPARE(at(p, 28, 350).bytes, QByteArray("23.0")); // left axis at x 28 for Fahrenheit
+        QCOMPARE(at(p, 28, 350).bytes, QByteArray("23.5")); // left axis at x 28 for Fahrenheit
     }
 
     // Scale, axis labels, curve points, thinning, time labels.
@@ -349,18 +352,263 @@ private slots:
         QCOMPARE(at(p, 273, 100).bytes, QByteArray("2024/03/05"));
     }
 
-    // Long values and descriptions are written whole.
-    void longValues()
+    // NaN and infinite readings are left out like the missing-reading mark;
+    // huge finite ones draw at the edge of a scale that still labels sanely.
+    void hostileValues()
     {
         CSummeryParam s;
-        englishSummary(s, false);
-        s.wayDesc = "a(b)c\\d" + QString(2000, 'x');
-        s.deviceSensor = QString(300, QChar(0x6E29)); // 300 Chinese characters
+        englishSummary(s, true);
+        const QStringList temps = {"20.0", "nan", "inf", "21.0", "-inf", "3e8", "22.0", "-3e8", "1e308", "1e999"};
         CTempData data;
+        samples(data, temps.size(), "2024/03/05 08:00:00", 60, [&](int i) { return temps.at(i); },
+                [&](int i) { return temps.at(temps.size() - 1 - i); });
         PdfReader r;
         QVERIFY(write(s, data, r));
-        QCOMPARE(at(r.pages.at(0), 392, 410).bytes, s.wayDesc.toLatin1());
-        QCOMPARE(at(r.pages.at(0), 392, 745).bytes, GbkCodeUtils::toGbk(s.deviceSensor));
+        const PdfPageContent &p = r.pages.at(0);
+        QVERIFY(!p.stream.contains("nan") && !p.stream.contains("inf"));
+        const QRegularExpression oneDecimal("^-?[0-9]+\\.[0-9]$");
+        for (const bool left : {true, false}) {
+            QVector<double> values;
+            for (const int y : {350, 292, 232, 172, 117}) {
+                // Wide labels move left to end before the frame.
+                QByteArray label;
+                for (const PdfTextRun &t : p.texts)
+                    if (t.y == y && t.size == 9 && (left ? t.x <= 31 : t.x == 540))
+                        label = t.bytes;
+                QVERIFY2(oneDecimal.match(QString::fromLatin1(label)).hasMatch(), label.constData());
+                values << label.toDouble();
+            }
+            // Evenly spaced from the top down, over the finite readings.
+            const double step = values[0] - values[1];
+            QVERIFY(step > 0);
+            for (int k = 1; k < 4; ++k)
+                QVERIFY(qAbs(values[k] - values[k + 1] - step) < 0.05);
+            QVERIFY(values[0] >= 22.0 && values[4] <= 20.0);
+            QVERIFY(qAbs(values[0]) < 1e6 && qAbs(values[4]) < 1e6);
+        }
+        const QVector<QVector<QPointF>> c = curves(p);
+        QCOMPARE(c.size(), 2);
+        for (const QVector<QPointF> &points : c) {
+            QCOMPARE(points.size(), 6); // 20, 21, 3e8, 22, -3e8, 1e308
+            for (const QPointF &point : points)
+                QVERIFY(point.y() >= 115 && point.y() <= 355);
+        }
+        // 3e8 and 1e308 at the top, -3e8 at the bottom, the others between.
+        QCOMPARE(c[0][5].y(), c[0][2].y());
+        for (int i : {0, 1, 3})
+            QVERIFY(c[0][4].y() < c[0][i].y() && c[0][i].y() < c[0][2].y());
+        // The data list prints the texts as they are.
+        QCOMPARE(body(r.pages.at(1)).at(3).bytes, QByteArray("  08:01:00      nan\xB0" "C   1e308%"));
+
+        // Nothing but NaN: no curve, the scale of an empty record.
+        samples(data, 5, "2024/03/05 08:00:00", 60, [](int) { return QString("nan"); },
+                [](int) { return QString("NaN"); });
+        QVERIFY(write(s, data, r = PdfReader()));
+        QVERIFY(curves(r.pages.at(0)).isEmpty());
+        QCOMPARE(at(r.pages.at(0), 31, 350).bytes, QByteArray("2.0"));
+        QCOMPARE(at(r.pages.at(0), 540, 117).bytes, QByteArray("-2.0"));
+    }
+
+    // Each axis label is the value at its own height, with its decimal; every
+    // darker vertical grid line carries the time at its place.
+    void axisAndTimeLabels()
+    {
+        CSummeryParam s;
+        englishSummary(s, true);
+        // 8.0 .. 10.6 and 55.3 .. 60.1 over a trip of 30 samples across midnight.
+        CTempData data;
+        samples(data, 30, "2021/05/31 22:00:00", 900,
+                [](int i) { return i == 7 ? QString("10.6") : QString("8.0"); },
+                [](int i) { return i == 3 ? QString("55.3") : QString("60.1"); });
+        PdfReader r;
+        QVERIFY(write(s, data, r));
+        const PdfPageContent &p = r.pages.at(0);
+        const QVector<QVector<QPointF>> c = curves(p);
+        QCOMPARE(c.size(), 2);
+        struct Axis
+        {
+            int x;
+            QVector<QPointF> points;
+            double low, high; // the values of the points at index 0 and at the odd one
+            int odd;
+        };
+        for (const Axis &axis : {Axis{31, c[0], 8.0, 10.6, 7}, Axis{540, c[1], 60.1, 55.3, 3}}) {
+            // The value at a height, from where the curve drew two known values.
+            const double y0 = axis.points.at(0).y();
+            const double y1 = axis.points.at(axis.odd).y();
+            auto valueAt = [&](double y) { return axis.low + (y - y0) * (axis.high - axis.low) / (y1 - y0); };
+            const QList<QPair<int, int>> rows = {{350, 355}, {292, 295}, {232, 235}, {172, 175}, {117, 115}};
+            for (const auto &row : rows) {
+                const QByteArray label = at(p, axis.x, row.first).bytes;
+                QCOMPARE(label, QByteArray::number(valueAt(row.second), 'f', 1));
+            }
+        }
+        QCOMPARE(at(p, 31, 292).bytes, QByteArray("10.6"));
+
+        // Times: the first and last sample at the ends, and between them the
+        // time at each grid line, the whole trip spread over 480 points.
+        const QDateTime first(QDate(2021, 5, 31), QTime(22, 0), Qt::UTC);
+        const qint64 span = 29 * 900;
+        QCOMPARE(at(p, 37, 100).bytes, QByteArray("2021/05/31"));
+        QCOMPARE(at(p, 32, 90).bytes, QByteArray("22:00:00"));
+        QCOMPARE(at(p, 522, 100).bytes, QByteArray("2021/06/01"));
+        QCOMPARE(at(p, 517, 90).bytes, QByteArray("05:15:00"));
+        for (int g = 120; g <= 480; g += 60) {
+            const QDateTime t = first.addSecs(qRound64(span * (g - 55) / 480.0));
+            QCOMPARE(at(p, g - 22, 100).bytes, t.toString("yyyy/MM/dd").toLatin1());
+            QCOMPARE(at(p, g - 18, 90).bytes, t.toString("hh:mm:ss").toLatin1());
+        }
+        QCOMPARE(at(p, 120 - 18, 90).bytes, QByteArray("22:58:54"));
+        QCOMPARE(at(p, 480 - 18, 90).bytes, QByteArray("04:25:09"));
+
+        // Below zero the sign stays with the tenths: -0.1, not -0.0.
+        samples(data, 4, "2024/03/05 08:00:00", 60,
+                [](int i) { return QString::number(-0.1 * (i + 1), 'f', 1); });
+        QVERIFY(write(s, data, r = PdfReader()));
+        const QList<QPair<int, QByteArray>> labels = {
+            {350, "1.9"}, {292, "-0.1"}, {232, "-2.1"}, {172, "-4.1"}, {117, "-6.1"}};
+        for (const auto &l : labels)
+            QCOMPARE(at(r.pages.at(0), 31, l.first).bytes, l.second);
+    }
+
+    // Every value of the first page stays inside its column: long ones are
+    // drawn smaller or cut with "...". Checked on poppler's word boxes.
+    void valuesStayInTheirColumns_data()
+    {
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("English") << false;
+        QTest::newRow("Chinese") << true;
+    }
+    void valuesStayInTheirColumns()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("poppler-utils are needed (scripts/install-deps.sh)");
+        QFETCH(bool, chinese);
+        CSummeryParam s;
+        chinese ? chineseSummary(s, true) : englishSummary(s, true);
+        const QString longText = chinese
+            ? QString::fromUtf8("冷链运输（测试）Route 66 温湿度记录仪外置探头编号 12345")
+            : QString("Cold chain (test) \\ route 66 with a probe of WWW-MMM 12345");
+        for (QString *field :
+             {&s.deviceModel, &s.deviceSensor, &s.deviceNo, &s.firmwareVersion, &s.fileFormat, &s.deviceTime,
+              &s.battery, &s.recordStartModel, &s.recordStopModel, &s.stopAt, &s.startAt, &s.tempHigh,
+              &s.normalRecordSpace, &s.tempLow, &s.alarmSpace, &s.alarmDelay, &s.lcd_mode, &s.isRecycleRecord,
+              &s.isLongPressed, &s.isRestart, &s.isSettingClearRecord, &s.tempMax, &s.recordStartAt,
+              &s.tempMin, &s.recordStopAt, &s.tempAvg, &s.alarmTimeLen, &s.mkt, &s.alarmCount,
+              &s.recordTimeLen, &s.alarmType, &s.recordCount, &s.wayId, &s.recordTimes})
+            *field = longText;
+        s.deviceZone = "(UTC-05:00) Eastern Time (US & Canada)";
+        s.delayStart += " " + longText;
+        s.wayDesc = "a(b)c\\d" + QString(2000, 'x');
+        CTempData data;
+        samples(data, 30, "2024/03/05 08:00:00", 60, wavyTemp, wavyHumidity);
+        PdfReader r;
+        QString path;
+        QVERIFY(write(s, data, r, &path));
+        const PdfPageContent &p = r.pages.at(0);
+        const PdfTextRun desc = at(p, chinese ? 382 : 392, 410);
+        QCOMPARE(desc.size, 6.0);
+        QVERIFY(desc.bytes.startsWith("a(b)c\\dxxx") && desc.bytes.endsWith("x..."));
+        QVERIFY(at(p, chinese ? 137 : 147, 700).size < 9); // the time zone, smaller
+
+        QProcess tool;
+        tool.start(pdftotext, {"-f", "1", "-l", "1", "-bbox", path, "-"});
+        QVERIFY(tool.waitForFinished(-1));
+        const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+        struct Word
+        {
+            double xMin, yMin, xMax, yMax;
+            QString text;
+        };
+        QVector<Word> words;
+        const QRegularExpression wordRe("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                                        "yMax=\"([0-9.]+)\">([^<]*)</word>");
+        for (auto it = wordRe.globalMatch(html); it.hasNext();) {
+            const auto m = it.next();
+            words << Word{m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                          m.captured(4).toDouble(), m.captured(5)};
+        }
+        const int rows[] = {745, 730, 715, 700, 685, 645, 630, 615, 600, 585,
+                            570, 555, 540, 500, 485, 470, 455, 440, 425, 410};
+        for (int y : rows) {
+            QVector<Word> row;
+            for (const Word &w : words)
+                if (w.yMin < 842 - y && 842 - y < w.yMax)
+                    row << w;
+            std::sort(row.begin(), row.end(), [](const Word &a, const Word &b) { return a.xMin < b.xMin; });
+            QVERIFY2(row.size() >= 2, qPrintable(QString::number(y)));
+            for (int i = 0; i < row.size(); ++i) {
+                const Word &w = row.at(i);
+                const QString where =
+                    QString("row %1: \"%2\" %3..%4").arg(y).arg(w.text).arg(w.xMin).arg(w.xMax);
+                QVERIFY2(w.xMin >= 286.5 || w.xMax <= 287.0, qPrintable(where + " reaches the right column"));
+                QVERIFY2(w.xMax <= 558.5, qPrintable(where + " leaves the page"));
+                if (i > 0)
+                    QVERIFY2(row.at(i - 1).xMax <= w.xMin + 0.01,
+                             qPrintable(where + " overprints " + row.at(i - 1).text));
+            }
+        }
+    }
+
+    // A locale with a decimal comma changes not a byte of the file, and
+    // poppler renders and reads page 1 without a complaint.
+    void commaLocale()
+    {
+        CommaLocale locale;
+        if (!locale.isValid())
+            QSKIP(qPrintable(locale.skipReason()));
+        CSummeryParam s;
+        englishSummary(s, true);
+        CTempData data;
+        samples(data, 1000, "2024/03/05 08:00:00", 60, wavyTemp, wavyHumidity);
+        PdfReader c;
+        QVERIFY(write(s, data, c));
+
+        const QByteArray saved = std::setlocale(LC_ALL, nullptr);
+        const bool applied = locale.apply();
+        PdfReader r;
+        QString path;
+        const bool written = write(s, data, r, &path);
+        std::setlocale(LC_ALL, saved.constData());
+        QVERIFY2(applied, "glibc does not write a decimal comma in de_DE.UTF-8");
+        QVERIFY(written);
+
+        const QRegularExpression number("^-?[0-9]+(\\.[0-9]+)?$");
+        const QStringList known = {"BT", "ET", "Tf", "Td", "Tj", "m", "l", "S", "re", "B", "w", "d", "rg", "RG"};
+        for (const PdfPageContent &page : r.pages) {
+            for (const PdfOp &op : page.ops) {
+                QVERIFY2(known.contains(op.op), qPrintable("operator " + op.op));
+                for (const QString &operand : op.operands) {
+                    if (operand.at(0).isDigit() || operand.startsWith('-') || operand.startsWith('.'))
+                        QVERIFY2(number.match(operand).hasMatch(), qPrintable(operand + " " + op.op));
+                }
+            }
+        }
+        QCOMPARE(r.bytes, c.bytes);
+
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftoppm.isEmpty() || pdftotext.isEmpty())
+            QSKIP("poppler-utils are needed (scripts/install-deps.sh)");
+        QProcess p;
+        p.start(pdftoppm, {"-f", "1", "-l", "1", "-r", "36", "-gray", "-png", "-singlefile", path, path});
+        QVERIFY(p.waitForFinished(-1));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+        const QImage image(path + ".png");
+        QVERIFY(!image.isNull());
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 128;
+        QVERIFY2(dark > image.width() * image.height() / 50, qPrintable(QString::number(dark)));
+        p.start(pdftotext, {"-f", "1", "-l", "1", path, "-"});
+        QVERIFY(p.waitForFinished(-1));
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        for (const char *expected : {"DATA REPORT", "Logging Summary", "Trip Description:", "2024/03/05"})
+            QVERIFY2(text.contains(expected), expected);
     }
 
     // Every kind of report passes qpdf's check; poppler agrees on the pages

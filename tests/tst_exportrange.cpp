@@ -2,6 +2,7 @@
 #include "export/cexportpdf.h"
 #include "export/cexportrange.h"
 #include "export/creportsaveas.h"
+#include "helpers/commalocale.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
 #include "model/crecordtime.h"
@@ -183,6 +184,47 @@ private slots:
         QCOMPARE(s.recordTimeLen, QString("2min "));
     }
 
+    // NaN and infinite readings count as missing; huge finite ones count,
+    // without overflowing the sum or leaving the MKT table.
+    void nonFiniteAndHugeValues()
+    {
+        CSummeryParam source;
+        englishSummary(source, true);
+        const QStringList temps = {"99.0", "20.0", "nan", "inf", "-inf", "3e8", "22.0", "1e999", "-3e8", "99.0"};
+        CTempData data;
+        samples(data, temps.size(), "2024/03/05 08:00:00", 60, [&](int i) { return temps.at(i); },
+                [&](int i) { return i == 2 ? QString("50.0") : i == 3 ? QString("nan") : QString("inf"); });
+        CSummeryParam s;
+        CTempData kept;
+        QVERIFY(!CExportRange::cutToRange(source, data, secs("2024/03/05 08:01:00"), secs("2024/03/05 08:08:00"),
+                                          s, kept));
+        QCOMPARE(kept.dataList.size(), 8);
+        const QString unit = QString::fromUtf8("°C");
+        QCOMPARE(s.tempMax, "300000000.0 " + unit + "  50.0%");
+        QCOMPARE(s.tempMin, "-300000000.0 " + unit + "  50.0%");
+        QCOMPARE(s.tempAvg, "10.5 " + unit + "  50.0%"); // (20 + 3e8 + 22 - 3e8) / 4
+        QCOMPARE(s.mkt, "160 " + unit);                 // 3e8 lies above the table
+
+        // Readings whose sum leaves the range of a double.
+        const QStringList big = {"20.0", "1.5e308", "1.5e308", "20.0"};
+        samples(data, big.size(), "2024/03/05 08:00:00", 60, [&](int i) { return big.at(i); });
+        englishSummary(source, false);
+        CExportRange::cutToRange(source, data, secs("2024/03/05 08:01:00"), secs("2024/03/05 08:02:00"), s, kept);
+        QCOMPARE(s.tempAvg, s.tempMax);
+        QVERIFY(s.tempAvg.startsWith("15") && s.tempAvg.endsWith(".0 " + unit));
+
+        // Only NaN: no statistics.
+        samples(data, 4, "2024/03/05 08:00:00", 60, [](int) { return QString("nan"); });
+        CExportRange::cutToRange(source, data, secs("2024/03/05 08:01:00"), secs("2024/03/05 08:02:00"), s, kept);
+        QCOMPARE(s.tempMax, QString("-----"));
+        QCOMPARE(s.mkt, QString("-----"));
+        QCOMPARE(s.recordCount, QString("2"));
+
+        QCOMPARE(CExportRange::meanKineticTemperature({25.0, qQNaN(), qInf(), -qInf()}), 25.0);
+        QCOMPARE(CExportRange::meanKineticTemperature({25.0, 1e300}), 160.0);
+        QCOMPARE(CExportRange::meanKineticTemperature({25.0, -1e300}), 18.9);
+    }
+
     // The whole range, no sample, an invalid range, a file that cannot be made.
     void exportRecord()
     {
@@ -299,6 +341,25 @@ private slots:
                 QVERIFY(check.waitForFinished(-1));
                 QVERIFY2(check.exitCode() == 0, qPrintable(name + check.readAllStandardOutput()));
             }
+        }
+
+        // Under a locale with a decimal comma (QCoreApplication adopts it) the
+        // file is the one written under C, but for the creation time.
+        CommaLocale locale;
+        if (locale.isValid()) {
+            const QString report = VESMIRA_TEST_DATA "/reports/en-th.csv";
+            QCOMPARE(run({report, tmp.filePath("c.pdf")}), 0);
+            cli.setProcessEnvironment(locale.environment());
+            QCOMPARE(run({report, tmp.filePath("comma.pdf")}), 0);
+            cli.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+            PdfReader c, comma;
+            QVERIFY2(c.load(tmp.filePath("c.pdf")), qPrintable(c.error));
+            QVERIFY2(comma.load(tmp.filePath("comma.pdf")), qPrintable(comma.error));
+            const QRegularExpression stamp("\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d\\) Tj");
+            QCOMPARE(QString::fromLatin1(comma.bytes).replace(stamp, "(time) Tj"),
+                     QString::fromLatin1(c.bytes).replace(stamp, "(time) Tj"));
+        } else {
+            qWarning("%s", qPrintable(locale.skipReason()));
         }
 
         // A partial range: the count printed is the number of samples the

@@ -185,10 +185,22 @@ private slots:
         old.write(QByteArray(100000, 'z'));
         old.close();
         QVERIFY(PdfOpen(u, path("old.pdf")));
+        QCOMPARE(QFileInfo(path("old.pdf")).size(), qint64(100000)); // until the close
         QCOMPARE(PdfClose(u), 0);
         PdfReader replaced;
         QVERIFY2(replaced.load(path("old.pdf")), qPrintable(replaced.error));
         QCOMPARE(replaced.count, 0);
+
+        // A document never closed leaves the old file and nothing else.
+        const QStringList before = QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden);
+        {
+            PdfWriter dropped;
+            QVERIFY(PdfOpen(dropped, path("old.pdf")));
+            PdfBeginPage(dropped);
+            QVERIFY(PdfOpen(dropped, path("old.pdf"))); // a second open drops the first
+        }
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), before);
+        QVERIFY2(replaced.load(path("old.pdf")), qPrintable(replaced.error));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "model/ctempdata.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 #include <cmath>
@@ -86,12 +87,13 @@ inline void chineseSummary(CSummeryParam &s, bool humidity)
     s.mkt = QString::fromUtf8("24.5℃");
 }
 
-// Time text of start + seconds, by calendar arithmetic (no time zone).
+// Time text of start + seconds, by calendar arithmetic (no time zone), in
+// ASCII digits whatever the locale.
 inline QString timeText(const QString &start, qint64 seconds)
 {
     QDateTime t = QDateTime::fromString(start, "yyyy/MM/dd hh:mm:ss");
     t.setTimeSpec(Qt::UTC);
-    return t.addSecs(seconds).toString("yyyy/MM/dd hh:mm:ss");
+    return QLocale::c().toString(t.addSecs(seconds), "yyyy/MM/dd hh:mm:ss");
 }
 
 // count samples from start, every interval seconds; temperature and
@@ -105,7 +107,7 @@ inline void samples(CTempData &data, int count, const QString &start, int interv
     t.setTimeSpec(Qt::UTC);
     for (int i = 0; i < count; ++i) {
         auto *item = new TempDataItem;
-        item->recordTime = t.addSecs(qint64(i) * interval).toString("yyyy/MM/dd hh:mm:ss");
+        item->recordTime = QLocale::c().toString(t.addSecs(qint64(i) * interval), "yyyy/MM/dd hh:mm:ss");
         item->temp = temp(i);
         item->shidu = humidity ? humidity(i) : QString();
         data.dataList.append(item);

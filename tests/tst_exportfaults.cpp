@@ -1,0 +1,122 @@
+// The PDF export under real faults: a full disk and a file size limit. A
+// failed export must be reported and must leave the report that was at the
+// target byte for byte as it was, with no temporary file beside it.
+#include "export/cexportpdf.h"
+#include "export/cexportrange.h"
+#include "helpers/exportrecords.h"
+#include "helpers/faultfs.h"
+#include "helpers/pdfreader.h"
+#include "model/crecordtime.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ExportRecords;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every entry of a directory, hidden ones included.
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+class TestExportFaults : public QObject {
+    Q_OBJECT
+
+    CSummeryParam summary;
+    CTempData small;
+    CTempData large;
+    CDeviceSettingInfo settings;
+
+    CExportRange::Status exportTo(const CTempData &data, const QString &path)
+    {
+        CExportPdf pdf;
+        const qint64 first = CRecordTime::fromText(data.dataList.first()->recordTime).toSecsSinceEpoch();
+        const qint64 last = CRecordTime::fromText(data.dataList.last()->recordTime).toSecsSinceEpoch();
+        return CExportRange::exportRecord(summary, data, settings, first, last, path, pdf);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        englishSummary(summary, true);
+        samples(small, 20, "2024/03/05 08:00:00", 60, wavyTemp, wavyHumidity);
+        // About 34 data pages: well over a megabyte.
+        samples(large, 20000, "2024/03/05 08:00:00", 60, wavyTemp, wavyHumidity);
+    }
+
+    // A full disk and a read-only one: the export fails, the old report
+    // stays, nothing else is left on the disk.
+    void fullAndReadOnlyDisk()
+    {
+        SmallTmpfs fs(256 * 1024);
+        if (!fs.isMounted())
+            QSKIP(qPrintable(fs.skipReason()));
+        const QString target = fs.filePath("report.pdf");
+        QCOMPARE(exportTo(small, target), CExportRange::Written);
+        const QByteArray before = readAll(target);
+        PdfReader r;
+        QVERIFY2(r.load(target), qPrintable(r.error));
+
+        QVERIFY(fs.fill());
+        QCOMPARE(exportTo(large, target), CExportRange::WriteFailed);
+        QCOMPARE(readAll(target), before);
+        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.pdf" }));
+
+        // A new file on the full disk: nothing appears.
+        QCOMPARE(exportTo(large, fs.filePath("new.pdf")), CExportRange::WriteFailed);
+        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.pdf" }));
+
+        // Read-only: not even the temporary file can be made.
+        QVERIFY(QFile::remove(fs.filePath("filler")));
+        QVERIFY(fs.setReadOnly(true));
+        QCOMPARE(exportTo(small, target), CExportRange::WriteFailed);
+        QCOMPARE(readAll(target), before);
+        QVERIFY(fs.setReadOnly(false));
+
+        // With room again the export replaces the old report.
+        CTempData more;
+        samples(more, 1000, "2024/03/05 08:00:00", 60, wavyTemp, wavyHumidity);
+        QCOMPARE(exportTo(more, target), CExportRange::Written);
+        QVERIFY2(r.load(target), qPrintable(r.error));
+        QCOMPARE(r.count, 3);
+        QCOMPARE(entries(fs.path()), QStringList({ "report.pdf" }));
+    }
+
+    // vesmira-cli export under `ulimit -f`: exit 1, the old report intact.
+    void fileSizeLimit()
+    {
+        QTemporaryDir tmp;
+        const QString report = VESMIRA_TEST_DATA "/reports/zh-th.pdf";
+        const QString target = tmp.filePath("report.pdf");
+        QProcess cli;
+        cli.start(VESMIRA_CLI, { "export", report, target });
+        QVERIFY(cli.waitForFinished(-1));
+        QCOMPARE(cli.exitCode(), 0);
+        const QByteArray before = readAll(target);
+        QVERIFY(before.size() > 8192);
+
+        FileSizeLimitedProcess limited(before.size() / 2);
+        limited.start(VESMIRA_CLI, { "export", report, target });
+        QVERIFY(limited.waitForFinished(-1));
+        QCOMPARE(limited.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(limited.exitCode(), 1);
+        QVERIFY(limited.readAllStandardError().contains("cannot write"));
+        QCOMPARE(readAll(target), before);
+        QCOMPARE(entries(tmp.path()), QStringList({ "report.pdf" }));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportFaults)
+#include "tst_exportfaults.moc"
