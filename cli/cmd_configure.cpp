@@ -12,7 +12,8 @@
 //
 // Exit 0 with the success message on stdout; 2 with the message of the
 // failed check on stderr when the write is refused (the drive is untouched)
-// or on a usage error; 1 when the file could not be written.
+// or on a usage error; 1 when the file could not be written (the message,
+// then the file and the system's reason; setting.ini is as it was).
 #include "cli/commands.h"
 #include "configuration/cconfigtemplate.h"
 #include "configuration/cconfigvalues.h"
@@ -129,11 +130,17 @@ int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err)
     env.now = now;
     env.zoneComment = zone.isNull() ? CConfigWriter::systemZoneComment(now) : zone;
     env.humidity = humidity;
-    const CConfigWriter::Status status = CConfigWriter::write(values, CConfigWriter::Advanced, root, env);
+    QString reason;
+    const CConfigWriter::Status status
+        = CConfigWriter::write(values, CConfigWriter::Advanced, root, env, &reason);
     if (status == CConfigWriter::Written) {
         out << CConfigWriter::englishMessage(status) << '\n';
         return 0;
     }
     err << CConfigWriter::englishMessage(status) << '\n';
-    return status == CConfigWriter::OpenFailed || status == CConfigWriter::WriteFailed ? 1 : 2;
+    if (status == CConfigWriter::OpenFailed || status == CConfigWriter::WriteFailed) {
+        err << "vesmira-cli: " << reason << '\n';
+        return 1;
+    }
+    return 2;
 }

@@ -298,7 +298,9 @@ void CDeviceSetting::showWriteResult(int status)
             tr("que ding"));
         return;
     case CConfigWriter::OpenFailed:
-        return; // only the debug output tells
+        text = tr("wu fa zai ji lu yi shang chuang jian setting.ini ,qing jian cha ji lu yi ci pan shi fou "
+                  "ke xie");
+        break;
     case CConfigWriter::TempLimitsReversed:
     case CConfigWriter::HumidityLimitsReversed: {
         const CConfigWriter::Message m

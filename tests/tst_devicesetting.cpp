@@ -8,6 +8,7 @@
 #include "configuration/ctemplatenamedialog.h"
 #include "configuration/switchbutton.h"
 #include "helpers/configtemplates.h"
+#include "helpers/faultfs.h"
 #include "helpers/framefile.h"
 #include "model/cdevicesettinginfo.h"
 
@@ -421,14 +422,51 @@ private slots:
         QTest::mouseClick(write, Qt::LeftButton);
         QCOMPARE(lastText(), QString("Logger device unavailable"));
         QCOMPARE(readAll(file), old);
+    }
 
-        // A file that cannot be opened: no message at all.
+    void failedWritesAreShown()
+    {
+        const QString cannotCreate(
+            "Cannot create setting.ini on the logger. Please check that the logger drive is writable.");
+        CDeviceSetting page;
+        page.setControlsEnabled(true);
+        auto *write = child<QPushButton>(&page, "writeSettingBtn");
+        // One error box with text, then forgotten.
+        auto errorShown = [this](const QString &text) {
+            const bool shown = m_boxes.size() == 1 && m_boxes.last().icon == QMessageBox::Warning
+                && m_boxes.last().title == "Error" && m_boxes.last().okText == "OK" && lastText() == text;
+            m_boxes.clear();
+            return shown;
+        };
+
         QTemporaryDir blocked;
         QVERIFY(QDir(blocked.path()).mkdir("setting.ini"));
         page.setLoggerOverride(blocked.path(), "TL-30");
-        m_boxes.clear();
         QTest::mouseClick(write, Qt::LeftButton);
-        QVERIFY(m_boxes.isEmpty());
+        QVERIFY2(errorShown(cannotCreate), qPrintable(lastText()));
+
+        SmallTmpfs drive(64 * 1024);
+        if (!drive.isMounted())
+            QSKIP(qPrintable(drive.skipReason()));
+        const QByteArray old(102, 'o');
+        QFile file(drive.filePath("setting.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == 102);
+        file.close();
+        page.setLoggerOverride(drive.path(), "TL-30");
+        QVERIFY(drive.setReadOnly(true));
+        QTest::mouseClick(write, Qt::LeftButton);
+        QVERIFY2(errorShown(cannotCreate), qPrintable(lastText()));
+        QCOMPARE(readAll(file.fileName()), old);
+
+        QVERIFY(drive.setReadOnly(false));
+        QVERIFY(drive.fill());
+        QTest::mouseClick(write, Qt::LeftButton);
+        QVERIFY2(errorShown("Writing the configuration to the logger failed. Please check that the logger is "
+                            "still connected and has free space."),
+            qPrintable(lastText()));
+        QCOMPARE(readAll(file.fileName()), old);
+        QCOMPARE(QDir(drive.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({ "filler", "setting.ini" }));
     }
 
     void templatesOnThePage()

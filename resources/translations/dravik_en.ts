@@ -736,6 +736,10 @@
         <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
         <translation>The template name must not be empty or contain &quot;/&quot;.</translation>
     </message>
+    <message>
+        <source>wu fa zai ji lu yi shang chuang jian setting.ini ,qing jian cha ji lu yi ci pan shi fou ke xie</source>
+        <translation>Cannot create setting.ini on the logger. Please check that the logger drive is writable.</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>

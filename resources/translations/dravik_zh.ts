@@ -736,6 +736,10 @@
         <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
         <translation>模板名称不能为空，也不能包含“/”。</translation>
     </message>
+    <message>
+        <source>wu fa zai ji lu yi shang chuang jian setting.ini ,qing jian cha ji lu yi ci pan shi fou ke xie</source>
+        <translation>无法在记录仪上创建setting.ini，请检查记录仪磁盘是否可写。</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>
