@@ -119,8 +119,10 @@ int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err)
     // Enabling the page after the read applies the model rule.
     if (!report.isEmpty() && CConfigValues::txtOnlyModel(summary.deviceModel))
         values.fileType = 1;
-    if (!templatePath.isNull())
-        CConfigTemplate::load(templatePath, values, now);
+    if (!templatePath.isNull() && !CConfigTemplate::load(templatePath, values, now)) {
+        err << CConfigWriter::englishMessage(CConfigWriter::NotANumber) << '\n';
+        return 2;
+    }
     if (!tripId.isNull())
         values.tripId = tripId;
     if (!description.isNull())

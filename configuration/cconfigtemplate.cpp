@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <cmath>
 
 QString CConfigTemplate::directory()
 {
@@ -65,11 +66,15 @@ CConfigTemplate::Result CConfigTemplate::saveNamed(
     return save(path, values) ? Result::Done : Result::Failed;
 }
 
-void CConfigTemplate::load(const QString &path, CConfigValues &v, const QDateTime &now)
+bool CConfigTemplate::load(const QString &path, CConfigValues &v, const QDateTime &now)
 {
     using namespace CConfigRange;
     using V = CConfigValues;
     const QSettings ini(path, QSettings::IniFormat);
+    bool finite = true;
+    for (const char *key : { "alarm/tempHighSpinBox", "alarm/tempLowSpinBox", "alarm/adjustTempSpinBox",
+             "alarm/humidityHighSpinBox", "alarm/humidityLowSpinBox", "alarm/humidityAdjSpinBox" })
+        finite = finite && std::isfinite(ini.value(QLatin1String(key)).toDouble());
 
     v.fahrenheit = ini.value("base/temp-unit").toInt() == 2;
     v.tripId = V::tripIdText(ini.value("base/runwayIdTxt").toString());
@@ -114,6 +119,7 @@ void CConfigTemplate::load(const QString &path, CConfigValues &v, const QDateTim
     v.display = V::comboIndex(ini.value("option/lcdLightComboBox").toInt(), OptionEntries);
     v.longPressClear
         = V::comboIndex(ini.value("option/longPressedClearRecordComboBox").toInt(), OptionEntries);
+    return finite;
 }
 
 QStringList CConfigTemplate::pageList(const QString &dir)

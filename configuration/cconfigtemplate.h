@@ -40,7 +40,10 @@ Result saveNamed(const QString &dir, const QString &name, const CConfigValues &v
 // leaves it as it was. A start delay only counts for a key start after a
 // delay, a start time only for a timed start and a stop time only for a
 // timed stop: the others become 0 and now.
-void load(const QString &path, CConfigValues &values, const QDateTime &now);
+// False when a limit or calibration of the file is NaN or infinite ("nan",
+// "inf"): no control can hold it (a spin box would show its maximum), so
+// callers refuse such a template rather than write a value it never held.
+bool load(const QString &path, CConfigValues &values, const QDateTime &now);
 
 // The templates the configuration page offers: regular files (no links) of
 // dir sorted by name whose complete suffix is exactly "ini".

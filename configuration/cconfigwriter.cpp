@@ -34,6 +34,15 @@ bool representable(double celsius)
     return int(std::fabs(celsius)) <= 127;
 }
 
+bool finite(std::initializer_list<double> values)
+{
+    for (double value : values) {
+        if (!std::isfinite(value))
+            return false;
+    }
+    return true;
+}
+
 // A new file beside setting.ini for the frame. Its name ends in ".ini", so a
 // file left behind by a killed process is never taken for the logger's
 // report (the reading flow skips ".ini" files).
@@ -115,11 +124,20 @@ CConfigWriter::Status CConfigWriter::buildFrame(
     f.description = advanced ? v.description : v.basicDescription;
     if (CSettingFrame::descriptionBytes(f.description).size() > CSettingFrame::DescriptionSize)
         return DescriptionTooLong;
+    // Every time of the frame carries its year in one byte.
+    if (!CSettingFrame::yearFits(f.clock) || !CSettingFrame::yearFits(f.startTime)
+        || !CSettingFrame::yearFits(f.stopTime))
+        return YearOutOfRange;
 
     const double tempHigh = advanced ? v.tempHigh : v.basicTempHigh;
     const double tempLow = advanced ? v.tempLow : v.basicTempLow;
     const double humidityHigh = advanced ? v.humidityHigh : v.basicHumidityHigh;
     const double humidityLow = advanced ? v.humidityLow : v.basicHumidityLow;
+    // NaN passes every comparison below and has no integer part to encode.
+    if (!finite({ tempHigh, tempLow }) || (advanced && !finite({ v.tempAdjust }))
+        || (env.humidity && !finite({ humidityHigh, humidityLow }))
+        || (env.humidity && advanced && !finite({ v.humidityAdjust })))
+        return NotANumber;
     if (tempLow > tempHigh)
         return TempLimitsReversed;
     if (env.humidity && humidityLow > humidityHigh)
@@ -256,6 +274,11 @@ QString CConfigWriter::englishMessage(Status status)
         return QStringLiteral(
             "Writing the configuration to the logger failed. Please check that the logger is "
             "still connected and has free space.");
+    case NotANumber:
+        return QStringLiteral("Alarm limits and calibration values must be valid numbers");
+    case YearOutOfRange:
+        return QStringLiteral("The computer's date and the timing start and stop times must lie between the "
+                              "years 2000 and 2255");
     }
     return QString();
 }

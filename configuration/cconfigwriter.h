@@ -26,6 +26,8 @@ public:
         ValueOutOfRange, // a temperature beyond what the frame can carry
         OpenFailed, // the drive refused to create the file (read-only, no permission)
         WriteFailed, // the frame did not reach the drive in full, or could not replace setting.ini
+        NotANumber, // a limit or calibration is NaN or infinite (a damaged template)
+        YearOutOfRange, // the clock or a timed start or stop outside 2000..2255
     };
 
     // What the write takes from outside the page.

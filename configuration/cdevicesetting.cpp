@@ -325,6 +325,13 @@ void CDeviceSetting::showWriteResult(int status)
                   "ke yong "
                   "kong jian");
         break;
+    case CConfigWriter::NotANumber:
+        text = tr("bao jing xian zhi he xiu zheng zhi bi xu shi you xiao de shu zhi");
+        break;
+    case CConfigWriter::YearOutOfRange:
+        text = tr("dian nao ri qi he ding shi kai qi ,guan bi shi jian bi xu zai 2000 nian dao 2255 nian "
+                  "zhi jian");
+        break;
     }
     CMessageBox::show(this, QMessageBox::Warning, tr("cuo wu"), text, tr("que ding"));
 }
@@ -351,7 +358,11 @@ void CDeviceSetting::OnOpenSettingFileBtnClick()
     if (name.isEmpty() || !QFileInfo(path).isFile())
         return;
     CConfigValues v = values();
-    CConfigTemplate::load(path, v, now());
+    if (!CConfigTemplate::load(path, v, now())) {
+        // The page stays as it was: no field can hold what the template says.
+        showWriteResult(CConfigWriter::NotANumber);
+        return;
+    }
     applyAdvanced(v);
 }
 

@@ -17,6 +17,7 @@
 #include <QTimeZone>
 #include <QtTest>
 #include <csignal>
+#include <limits>
 #include <linux/msdos_fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
@@ -310,6 +311,69 @@ private slots:
         QCOMPARE(written.size(), 102);
         QCOMPARE(written.mid(36, 6), QByteArray(6, char(0xFF)));
         QCOMPARE(written.mid(30, 4).toHex(), QByteArray("46004600"));
+    }
+
+    void valuesTheFrameCannotCarryAreRefused()
+    {
+        QTemporaryDir drive;
+        const QString path = CConfigWriter::settingFilePath(drive.path());
+        const QByteArray old("the frame of an earlier write");
+        writeFile(path, old);
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        const QDateTime y1999(QDate(1999, 12, 31), QTime(23, 59, 59));
+        const QDateTime y2256(QDate(2256, 1, 1), QTime(0, 0));
+
+        struct Case {
+            const char *name;
+            std::function<void(CConfigValues &, CConfigWriter::Environment &)> edit;
+            CConfigWriter::Mode mode;
+            QString message;
+        };
+        using V = CConfigValues &;
+        using E = CConfigWriter::Environment &;
+        const auto A = CConfigWriter::Advanced;
+        const auto B = CConfigWriter::Basic;
+        const QString NaN("Alarm limits and calibration values must be valid numbers");
+        const QString Year("The computer's date and the timing start and stop times must lie between the "
+                           "years 2000 and 2255");
+        const QVector<Case> cases = {
+            { "NaN upper limit", [&](V v, E) { v.tempHigh = nan; }, A, NaN },
+            { "NaN lower limit", [&](V v, E) { v.tempLow = nan; }, A, NaN },
+            { "infinite calibration", [&](V v, E) { v.tempAdjust = -inf; }, A, NaN },
+            { "infinite humidity limit", [&](V v, E) { v.humidityHigh = inf; }, A, NaN },
+            { "NaN humidity calibration", [&](V v, E) { v.humidityAdjust = nan; }, A, NaN },
+            { "NaN basic limit", [&](V v, E) { v.basicTempLow = nan; }, B, NaN },
+            { "NaN basic humidity limit", [&](V v, E) { v.basicHumidityHigh = nan; }, B, NaN },
+            { "clock in 1900", [](V, E e) { e.now.setDate(QDate(1900, 1, 1)); }, A, Year },
+            { "clock in 9999", [](V, E e) { e.now.setDate(QDate(9999, 1, 1)); }, B, Year },
+            { "clock in 1999", [&](V, E e) { e.now = y1999; }, A, Year },
+            { "timed start in 2256", [&](V v, E) { v.startTime = y2256; }, A, Year },
+            { "timed stop in 1999", [&](V v, E) { v.stopTime = y1999; }, A, Year },
+        };
+        for (const Case &c : cases) {
+            CConfigValues values = CConfigValues::defaults(saturday);
+            CConfigWriter::Environment env = environment("", true);
+            c.edit(values, env);
+            const CConfigWriter::Status status = CConfigWriter::write(values, c.mode, drive.path(), env);
+            QVERIFY2(CConfigWriter::englishMessage(status) == c.message, c.name);
+            QVERIFY2(readAll(path) == old, c.name);
+        }
+
+        // What is not written is not refused: humidity without a sensor, the
+        // advanced page's times in a basic frame. The years at both ends fit.
+        QByteArray frame;
+        CConfigValues values = CConfigValues::defaults(QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
+        values.humidityLow = nan;
+        values.humidityAdjust = inf;
+        values.stopTime = QDateTime(QDate(2255, 12, 31), QTime(23, 59));
+        CConfigWriter::Environment env = environment("", false);
+        env.now = values.startTime;
+        QCOMPARE(CConfigWriter::buildFrame(values, A, drive.path(), env, &frame), CConfigWriter::Written);
+        QCOMPARE(frame.mid(14, 5).toHex(), QByteArray("0001010000"));
+        QCOMPARE(frame.mid(20, 5).toHex(), QByteArray("ff0c1f173b"));
+        values.startTime = y2256;
+        QCOMPARE(CConfigWriter::buildFrame(values, B, drive.path(), env, &frame), CConfigWriter::Written);
     }
 
     void writeFailuresAreReported()
@@ -635,10 +699,24 @@ private slots:
         QTemporaryDir work;
         const QString drive = work.path();
         writeFile(drive + "/setting.ini", "old");
+        const QString years(
+            "The computer's date and the timing start and stop times must lie between the years "
+            "2000 and 2255\n");
+        const QString numbers("Alarm limits and calibration values must be valid numbers\n");
+        auto damaged = [&work](const char *key, const char *value) {
+            const QString tpl = work.filePath(QString("%1-%2.ini").arg(key, value));
+            writeFile(tpl, QByteArray("[alarm]\n") + key + "=" + value + "\n");
+            return tpl;
+        };
         const QVector<QPair<QStringList, QString>> cases = {
             { { "--trip-id", "ABC1234" }, "Trip ID should be 8 characters\n" },
             { { "--desc", QString(33, 'x') },
                 "Trip description no longer than 32 characters (or 16 Chinese characters)\n" },
+            { { "--now", "1900-03-07 14:05:09" }, years },
+            { { "--now", "9999-03-07 14:05:09" }, years },
+            { { "--template", damaged("tempHighSpinBox", "nan") }, numbers },
+            { { "--template", damaged("adjustTempSpinBox", "inf") }, numbers },
+            { { "--no-humidity", "--template", damaged("humidityLowSpinBox", "-inf") }, numbers },
         };
         for (const auto &c : cases) {
             QProcess cli;

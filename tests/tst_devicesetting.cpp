@@ -469,6 +469,52 @@ private slots:
             QStringList({ "filler", "setting.ini" }));
     }
 
+    void valuesThatCannotBeWrittenAreRefused()
+    {
+        const QString dir = applicationDir + "/setting_file_dir";
+        QTemporaryDir drive;
+        CDeviceSetting page;
+        page.setLoggerOverride(drive.path(), "TL-30");
+        page.setControlsEnabled(true);
+        child<QRadioButton>(&page, "highConfigModelRb")->setChecked(true);
+        auto *write = child<QPushButton>(&page, "writeSettingBtn");
+        auto *tripId = child<QLineEdit>(&page, "runwayIdTxt");
+        tripId->setText("BEFORE01");
+
+        // A damaged template: no field can hold the number, nothing is loaded.
+        for (const char *key : { "tempHighSpinBox", "tempLowSpinBox", "adjustTempSpinBox",
+                 "humidityHighSpinBox", "humidityLowSpinBox", "humidityAdjSpinBox" }) {
+            for (const char *number : { "nan", "inf", "-inf" }) {
+                QFile ini(dir + "/damaged.ini");
+                QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                ini.write(QByteArray("[base]\nrunwayIdTxt=DAMAGED1\n[alarm]\n") + key + "=" + number + "\n");
+                ini.close();
+                page.reloadTemplates();
+                child<QComboBox>(&page, "settingFilePathCB")->setCurrentText("damaged.ini");
+                m_boxes.clear();
+                QTest::mouseClick(child<QPushButton>(&page, "openSettingPathBtn"), Qt::LeftButton);
+                QVERIFY2(lastText() == "Alarm limits and calibration values must be valid numbers", key);
+                QCOMPARE(m_boxes.last().title, QString("Error"));
+                QCOMPARE(tripId->text(), QString("BEFORE01"));
+            }
+        }
+        QFile::remove(dir + "/damaged.ini");
+
+        // Years the frame cannot carry: the computer's clock, a timed start.
+        const QString years("The computer's date and the timing start and stop times must lie between the "
+                            "years 2000 and 2255");
+        CDeviceSetting::setEnvironmentOverride(
+            [] { return QDateTime(QDate(1999, 12, 31), QTime(23, 59)); }, "(UTC+05:30) Chennai");
+        QTest::mouseClick(write, Qt::LeftButton);
+        CDeviceSetting::setEnvironmentOverride([] { return saturday; }, "(UTC+05:30) Chennai");
+        QCOMPARE(lastText(), years);
+        child<QDateTimeEdit>(&page, "startDateTimeEdit")
+            ->setDateTime(QDateTime(QDate(2300, 1, 1), QTime(0, 0)));
+        QTest::mouseClick(write, Qt::LeftButton);
+        QCOMPARE(lastText(), years);
+        QVERIFY(QDir(drive.path()).isEmpty());
+    }
+
     void templatesOnThePage()
     {
         const QString dir = applicationDir + "/setting_file_dir";
