@@ -7,10 +7,14 @@
 #include "configuration/csettingfilemanager.h"
 #include "configuration/ctemplatenamedialog.h"
 #include "configuration/switchbutton.h"
+#include "export/gbkcodeutils.h"
 #include "helpers/configtemplates.h"
 #include "helpers/faultfs.h"
 #include "helpers/framefile.h"
 #include "model/cdevicesettinginfo.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+#include "model/reportparse.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -44,6 +48,11 @@ QByteArray reference(const QString &name)
 {
     QString error;
     return readFrameFile(QString(VESMIRA_TEST_DATA "/frames/") + name, &error);
+}
+
+QVector<int> ints(int a, int b, int c)
+{
+    return { a, b, c };
 }
 
 template <typename T> T *child(QObject *parent, const char *name)
@@ -89,6 +98,7 @@ private slots:
             return m_name;
         });
         CDeviceSetting::setEnvironmentOverride([] { return saturday; }, "(UTC+05:30) Chennai");
+        GbkCodeUtils::instance()->load(VESMIRA_APP_DIR "/config/gbk_code.txt");
     }
 
     void init()
@@ -340,6 +350,90 @@ private slots:
         page.setReadState(&info, false);
         QVERIFY(!page.basicFahrenheit());
         QCOMPARE(child<QLabel>(&page, "tempHighUnitLb2")->text(), QString::fromUtf8("℃"));
+    }
+
+    // "Sync device parameters" after reading each report of tests/data/reports:
+    // every mode, time, interval, limit and option as that report printed it.
+    void syncFromEveryReport_data()
+    {
+        QTest::addColumn<QVector<int>>("modes"); // start mode, start delay, stop mode
+        QTest::addColumn<QString>("startAt"); // empty: not timed, stays now
+        QTest::addColumn<QString>("stopAt");
+        QTest::addColumn<QVector<int>>("intervals"); // normal, over limit (s), alarm delay (min)
+        QTest::addColumn<QVector<double>>("limits"); // temperature high, low[, humidity high, low]
+        // ℉, English report, file type, circular, clear saved records, multiple start, long-press clear,
+        // display always on
+        QTest::addColumn<QVector<int>>("options");
+        using I = QVector<int>;
+        using D = QVector<double>;
+        const QString none;
+        const QString may6("2021/05/06 22:00"), may7("2021/05/07 06:00");
+        const QString may31("2021/05/31 22:00"), jun1("2021/06/01 06:00");
+        QTest::newRow("zh-temp.csv") << I { 1, 30, 0 } << none << none << I { 900, 300, 10 } << D { 8, 2 }
+                                     << I { 0, 0, 2, 0, 1, 1, 0, 1 };
+        QTest::newRow("zh-temp.txt") << I { 2, 0, 1 } << may6 << may7 << I { 900, 300, 10 } << D { 8, 2 }
+                                     << I { 0, 0, 1, 0, 1, 1, 0, 0 };
+        QTest::newRow("zh-temp.pdf") << I { 1, 30, 0 } << none << none << I { 3600, 300, 10 } << D { 8, 2 }
+                                     << I { 0, 0, 0, 0, 1, 1, 0, 1 };
+        QTest::newRow("zh-th.csv") << I { 2, 0, 1 } << may6 << may7 << I { 900, 90, 0 } << D { 30, 2, 80, 20 }
+                                   << I { 0, 0, 2, 1, 0, 0, 1, 0 };
+        QTest::newRow("zh-th.txt") << I { 1, 30, 0 } << none << none << I { 900, 90, 0 }
+                                   << D { 30, 2, 80, 20 } << I { 0, 0, 1, 0, 1, 1, 0, 1 };
+        QTest::newRow("zh-th.pdf") << I { 2, 0, 1 } << may6 << may7 << I { 900, 90, 0 } << D { 30, 2, 80, 20 }
+                                   << I { 0, 0, 0, 0, 0, 0, 0, 0 };
+        QTest::newRow("en-temp.csv") << I { 2, 0, 0 } << may6 << none << I { 900, 300, 10 }
+                                     << D { 46.4, 35.6 } << I { 1, 1, 2, 0, 1, 1, 0, 1 };
+        QTest::newRow("en-temp.txt") << I { 3, 0, 1 } << none << may7 << I { 900, 300, 15 } << D { 8, 2 }
+                                     << I { 0, 1, 1, 1, 0, 0, 1, 1 };
+        QTest::newRow("en-temp.pdf") << I { 1, 30, 0 } << none << none << I { 900, 300, 10 }
+                                     << D { 46.4, 35.6 } << I { 1, 1, 0, 0, 1, 1, 0, 1 };
+        QTest::newRow("en-th.csv") << I { 1, 30, 1 } << none << jun1 << I { 900, 90, 0 }
+                                   << D { 30, 2, 80, 20 } << I { 0, 1, 2, 0, 1, 0, 0, 0 };
+        QTest::newRow("en-th.txt") << I { 2, 0, 0 } << may31 << none << I { 900, 90, 5 }
+                                   << D { 30, 2, 80, 20 } << I { 0, 1, 1, 0, 0, 1, 0, 0 };
+        QTest::newRow("en-th.pdf") << I { 2, 0, 1 } << may31 << jun1 << I { 900, 90, 0 }
+                                   << D { 30, 2, 80, 20 } << I { 0, 1, 0, 1, 0, 0, 0, 0 };
+        // A report added to the folder needs its row here.
+        QCOMPARE(QDir(VESMIRA_TEST_DATA "/reports").entryList({ "*.csv", "*.txt", "*.pdf" }).size(), 12);
+    }
+
+    void syncFromEveryReport()
+    {
+        QFETCH(QVector<int>, modes);
+        QFETCH(QString, startAt);
+        QFETCH(QString, stopAt);
+        QFETCH(QVector<int>, intervals);
+        QFETCH(QVector<double>, limits);
+        QFETCH(QVector<int>, options);
+        CSummeryParam summary;
+        CDeviceSettingInfo info;
+        CTempData samples;
+        QVERIFY(parseReportFile(
+                    QString(VESMIRA_TEST_DATA "/reports/") + QTest::currentDataTag(), summary, info, samples)
+            != ReportKind::None);
+        CDeviceSetting page;
+        page.setControlsEnabled(true);
+        page.fillFromDeviceInfo(&info);
+
+        auto time = [](const QString &text) {
+            return text.isEmpty() ? saturday : QDateTime::fromString(text, "yyyy/MM/dd hh:mm");
+        };
+        auto index = [&page](const char *name) { return child<QComboBox>(&page, name)->currentIndex(); };
+        auto spin = [&page](const char *name) { return child<QSpinBox>(&page, name)->value(); };
+        auto decimal = [&page](const char *name) { return child<QDoubleSpinBox>(&page, name)->value(); };
+        QCOMPARE(ints(index("startTypeCb"), spin("startDelayTime"), index("stopTypeCb")), modes);
+        QCOMPARE(child<QDateTimeEdit>(&page, "startDateTimeEdit")->dateTime(), time(startAt));
+        QCOMPARE(child<QDateTimeEdit>(&page, "stopDateTimeEdit")->dateTime(), time(stopAt));
+        QCOMPARE(ints(spin("normalRecordSpace"), spin("alarmRecordSpace"), spin("spinBox")), intervals);
+        QVector<double> shown { decimal("tempHighSpinBox"), decimal("tempLowSpinBox") };
+        if (limits.size() == 4)
+            shown << decimal("humidityHighSpinBox") << decimal("humidityLowSpinBox");
+        QCOMPARE(shown, limits);
+        const QVector<int> chosen { child<QRadioButton>(&page, "tempUnitFRb")->isChecked(),
+            child<QRadioButton>(&page, "reportEnRb")->isChecked(), index("exportFileTypeCb"),
+            index("repeatRecordComboBox"), index("clearRecordComboBox"), index("restartComboBox"),
+            index("longPressedClearRecordComboBox"), index("lcdLightComboBox") };
+        QCOMPARE(chosen, options);
     }
 
     void writeFromThePage()
