@@ -119,9 +119,17 @@ int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err)
     // Enabling the page after the read applies the model rule.
     if (!report.isEmpty() && CConfigValues::txtOnlyModel(summary.deviceModel))
         values.fileType = 1;
-    if (!templatePath.isNull() && !CConfigTemplate::load(templatePath, values, now)) {
-        err << CConfigWriter::englishMessage(CConfigWriter::NotANumber) << '\n';
-        return 2;
+    if (!templatePath.isNull()) {
+        switch (CConfigTemplate::load(templatePath, values, now)) {
+        case CConfigTemplate::LoadResult::Loaded:
+            break;
+        case CConfigTemplate::LoadResult::NotANumber:
+            err << CConfigWriter::englishMessage(CConfigWriter::NotANumber) << '\n';
+            return 2;
+        case CConfigTemplate::LoadResult::Damaged:
+            err << "vesmira-cli: " << templatePath << ": damaged template\n";
+            return 2;
+        }
     }
     if (!tripId.isNull())
         values.tripId = tripId;

@@ -358,12 +358,19 @@ void CDeviceSetting::OnOpenSettingFileBtnClick()
     if (name.isEmpty() || !QFileInfo(path).isFile())
         return;
     CConfigValues v = values();
-    if (!CConfigTemplate::load(path, v, now())) {
-        // The page stays as it was: no field can hold what the template says.
+    // A template that cannot be loaded leaves the page as it was.
+    switch (CConfigTemplate::load(path, v, now())) {
+    case CConfigTemplate::LoadResult::Loaded:
+        applyAdvanced(v);
+        break;
+    case CConfigTemplate::LoadResult::NotANumber:
         showWriteResult(CConfigWriter::NotANumber);
-        return;
+        break;
+    case CConfigTemplate::LoadResult::Damaged:
+        CMessageBox::show(this, QMessageBox::Warning, tr("cuo wu"),
+            tr("mo ban wen jian yi sun huai ,wei neng zai ru"), tr("que ding"));
+        break;
     }
-    applyAdvanced(v);
 }
 
 void CDeviceSetting::OnSaveSettingFileBtnClick()

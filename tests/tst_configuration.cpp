@@ -506,6 +506,32 @@ private slots:
         QVERIFY(!loaded.reportEnglish);
     }
 
+    // Whatever the page saves loads back: every time of a day and every day
+    // of a year (their bytes go into the file), texts with "@", "," and quotes.
+    void everySavedTemplateLoadsBack()
+    {
+        // In memory where possible: QSettings syncs every file it saves.
+        QTemporaryDir dir(QDir("/dev/shm").exists() ? "/dev/shm/tst_configuration-XXXXXX" : QString());
+        const QString path = dir.filePath("t.ini");
+        CConfigValues saved = CConfigValues::defaults(saturday);
+        saved.startType = 2;
+        saved.stopType = 1;
+        const QStringList descriptions = { "@home, a@b", "x,@y", "\"@q\"", "=@", QString::fromUtf8("冷@链") };
+        for (int i = 0; i < 1440 + 366; ++i) {
+            saved.startTime = QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(60 * qMin(i, 1439));
+            saved.stopTime = QDateTime(QDate(2028, 1, 1).addDays(qMax(0, i - 1440)), QTime(23, 59, 59));
+            saved.description = descriptions.at(i % descriptions.size());
+            QFile::remove(path);
+            QVERIFY(CConfigTemplate::save(path, saved));
+            CConfigValues loaded = CConfigValues::defaults(saturday);
+            const CConfigTemplate::LoadResult result = CConfigTemplate::load(path, loaded, saturday);
+            QVERIFY2(result == CConfigTemplate::LoadResult::Loaded, qPrintable(readAll(path)));
+            QCOMPARE(loaded.startTime, saved.startTime);
+            QCOMPARE(loaded.stopTime, saved.stopTime);
+            QCOMPARE(loaded.description, saved.description);
+        }
+    }
+
     void templateFiles()
     {
         QTemporaryDir dir;
@@ -752,6 +778,52 @@ private slots:
             QCOMPARE(cli.exitCode(), 2);
         }
         QCOMPARE(readAll(drive + "/setting.ini"), QByteArray("old"));
+    }
+
+    // A template is an INI file anyone can edit; QSettings decodes values
+    // written as "@DateTime(...)" or "@Variant(...)" as binary data of any
+    // type, and a count in it used to exhaust the memory (the command
+    // aborted). Damaged templates are refused; the times stay readable.
+    void cliSurvivesDamagedTemplates_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("damaged");
+        const QByteArray list = "@DateTime(\\0\\0\\0\\v\\0 eic)"; // a string list of 543,516,003 entries
+        QTest::newRow("list element") << "[alarm]\ntempHighSpinBox=1, " + list + "\n" << true;
+        QTest::newRow("quoted") << "[alarm]\ntempHighSpinBox=a,\"" + list + "\"\n" << true;
+        QTest::newRow("octal @") << "[base]\nrunwayDescTxt=\\100" + list.mid(1) + "\n" << true;
+        QTest::newRow("continued line") << "[option]\nrestartComboBox=\\\n" + list + "\n" << true;
+        QTest::newRow("after a carriage return") << "[base]\nspinBox=1\rspinBox=2, " + list + "\n" << true;
+        QTest::newRow("variant") << QByteArray(
+            "[alarm]\ntempHighSpinBox=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\n")
+                                 << true;
+        QTest::newRow("time of the page")
+            << "[base]\nrunwayIdTxt=ABCDEFGH\nstartTypeCb=2\nstartDateTimeEdit=" + list + "\n"
+            << false;
+    }
+
+    void cliSurvivesDamagedTemplates()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, damaged);
+        QTemporaryDir work;
+        writeFile(work.filePath("damaged.ini"), text);
+        QProcess cli;
+        cli.start(VESMIRA_CLI,
+            { "configure", work.path(), "--template", work.filePath("damaged.ini"), "--now",
+                "2026-03-07 14:05:09" });
+        QVERIFY(cli.waitForFinished(-1));
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        if (!damaged) {
+            // The time is not one: the field keeps its start value, now.
+            QCOMPARE(cli.exitCode(), 0);
+            QCOMPARE(readAll(work.filePath("setting.ini")).mid(12, 7).toHex(), QByteArray("03001a03070e05"));
+            return;
+        }
+        QCOMPARE(cli.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
+            QString("vesmira-cli: %1: damaged template\n").arg(work.filePath("damaged.ini")));
+        QVERIFY(!QFile::exists(work.filePath("setting.ini")));
     }
 
     void cliTakesHumidityAndModelFromTheReport()

@@ -592,6 +592,14 @@ private slots:
                 QCOMPARE(tripId->text(), QString("BEFORE01"));
             }
         }
+        // Binary data where QSettings would decode any type from it.
+        QFile ini(dir + "/damaged.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[base]\nrunwayIdTxt=DAMAGED1, @DateTime(\\0\\0\\0\\v\\0 eic)\n");
+        ini.close();
+        QTest::mouseClick(child<QPushButton>(&page, "openSettingPathBtn"), Qt::LeftButton);
+        QCOMPARE(lastText(), QString("The template file is damaged and was not loaded."));
+        QCOMPARE(tripId->text(), QString("BEFORE01"));
         QFile::remove(dir + "/damaged.ini");
 
         // Years the frame cannot carry: the computer's clock, a timed start.

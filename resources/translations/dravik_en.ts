@@ -748,6 +748,10 @@
         <source>dian nao ri qi he ding shi kai qi ,guan bi shi jian bi xu zai 2000 nian dao 2255 nian zhi jian</source>
         <translation>The computer&apos;s date and the timing start and stop times must lie between the years 2000 and 2255</translation>
     </message>
+    <message>
+        <source>mo ban wen jian yi sun huai ,wei neng zai ru</source>
+        <translation>The template file is damaged and was not loaded.</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>

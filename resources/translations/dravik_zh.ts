@@ -748,6 +748,10 @@
         <source>dian nao ri qi he ding shi kai qi ,guan bi shi jian bi xu zai 2000 nian dao 2255 nian zhi jian</source>
         <translation>电脑日期以及定时开启、定时关闭时间必须在2000年到2255年之间</translation>
     </message>
+    <message>
+        <source>mo ban wen jian yi sun huai ,wei neng zai ru</source>
+        <translation>模板文件已损坏，未能载入。</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>
