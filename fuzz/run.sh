@@ -26,9 +26,11 @@ seed fuzz_pdf "$reports"/*.pdf
 # The text operations of the PDF reports, one line per seed.
 mkdir -p "$work/fuzz_hextext"
 grep -ah 'Tj' "$reports"/*.pdf | sort -u | head -300 | split -l 1 - "$work/fuzz_hextext/line-"
+# Configuration templates as the page saves them, and damaged ones.
+seed fuzz_template tests/data/templates/*.ini
 
 status=0
-for target in fuzz_csv fuzz_txt fuzz_pdf fuzz_hextext; do
+for target in fuzz_csv fuzz_txt fuzz_pdf fuzz_hextext fuzz_template; do
   echo "== $target: ${seconds}s"
   if ! "$build/fuzz/$target" "$work/$target" -dict=fuzz/report.dict -max_total_time="$seconds" \
       -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/$target-" \
