@@ -12,7 +12,8 @@
 //
 // Exit 0 with the success message on stdout; 2 with the message of the
 // failed check on stderr when the write is refused (the drive is untouched)
-// or on a usage error; 1 when the file could not be written.
+// or on a usage error; 1 when the file could not be written (the message,
+// then the file and the system's reason; setting.ini is as it was).
 #include "cli/commands.h"
 #include "configuration/cconfigtemplate.h"
 #include "configuration/cconfigvalues.h"
@@ -118,8 +119,18 @@ int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err)
     // Enabling the page after the read applies the model rule.
     if (!report.isEmpty() && CConfigValues::txtOnlyModel(summary.deviceModel))
         values.fileType = 1;
-    if (!templatePath.isNull())
-        CConfigTemplate::load(templatePath, values, now);
+    if (!templatePath.isNull()) {
+        switch (CConfigTemplate::load(templatePath, values, now)) {
+        case CConfigTemplate::LoadResult::Loaded:
+            break;
+        case CConfigTemplate::LoadResult::NotANumber:
+            err << CConfigWriter::englishMessage(CConfigWriter::NotANumber) << '\n';
+            return 2;
+        case CConfigTemplate::LoadResult::Damaged:
+            err << "vesmira-cli: " << templatePath << ": damaged template\n";
+            return 2;
+        }
+    }
     if (!tripId.isNull())
         values.tripId = tripId;
     if (!description.isNull())
@@ -129,11 +140,17 @@ int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err)
     env.now = now;
     env.zoneComment = zone.isNull() ? CConfigWriter::systemZoneComment(now) : zone;
     env.humidity = humidity;
-    const CConfigWriter::Status status = CConfigWriter::write(values, CConfigWriter::Advanced, root, env);
+    QString reason;
+    const CConfigWriter::Status status
+        = CConfigWriter::write(values, CConfigWriter::Advanced, root, env, &reason);
     if (status == CConfigWriter::Written) {
         out << CConfigWriter::englishMessage(status) << '\n';
         return 0;
     }
     err << CConfigWriter::englishMessage(status) << '\n';
-    return status == CConfigWriter::OpenFailed || status == CConfigWriter::WriteFailed ? 1 : 2;
+    if (status == CConfigWriter::OpenFailed || status == CConfigWriter::WriteFailed) {
+        err << "vesmira-cli: " << reason << '\n';
+        return 1;
+    }
+    return 2;
 }

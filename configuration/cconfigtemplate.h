@@ -40,7 +40,29 @@ Result saveNamed(const QString &dir, const QString &name, const CConfigValues &v
 // leaves it as it was. A start delay only counts for a key start after a
 // delay, a start time only for a timed start and a stop time only for a
 // timed stop: the others become 0 and now.
-void load(const QString &path, CConfigValues &values, const QDateTime &now);
+// NotANumber when a limit or calibration of the file is NaN or infinite
+// ("nan", "inf"): no control can hold it (a spin box would show its
+// maximum), so callers refuse such a template rather than write a value it
+// never held. Damaged (values untouched) when the file holds what would make
+// QSettings decode binary data of any type (see safeIniText) or is larger
+// than any template.
+enum class LoadResult { Loaded, NotANumber, Damaged };
+LoadResult load(const QString &path, CConfigValues &values, const QDateTime &now);
+
+// QSettings decodes a value that reads "@Variant(...)" or "@DateTime(...)"
+// (after its escapes) as a binary QVariant of whatever type the bytes name,
+// trusting every count in them: a damaged file can exhaust the memory or
+// abort. Templates keep their two times as "@DateTime(...)"; in text such a
+// value at the start of a line's value is turned into "@ByteArray(...)" (read
+// as plain bytes and decoded by dateTimeFromBytes). False when anything else
+// could still read as "@Variant(" or "@DateTime(": an "@" (other than "@@") at
+// the start of a line, after "=", "," or a quote, or an escape that makes an
+// "@".
+bool safeIniText(QByteArray &text);
+// A QDateTime as "@DateTime(...)" holds it (a QVariant in QDataStream 5.6
+// form: type, null flag, Julian day, milliseconds, time spec, offset).
+// Invalid for anything else, a time zone spec included.
+QDateTime dateTimeFromBytes(const QByteArray &bytes);
 
 // The templates the configuration page offers: regular files (no links) of
 // dir sorted by name whose complete suffix is exactly "ini".

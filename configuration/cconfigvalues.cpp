@@ -2,6 +2,7 @@
 
 #include "configuration/csettingframe.h"
 #include "model/cdevicesettinginfo.h"
+#include "model/reportrules.h"
 
 #include <algorithm>
 
@@ -12,10 +13,16 @@ bool containsAny(const QString &text, const char *a, const char *b)
     return text.contains(QString::fromUtf8(a)) || text.contains(QString::fromUtf8(b));
 }
 
-// "yyyy/MM/dd hh:mm" as the logger's report prints a start or stop time.
+// A timed start or stop time: "yyyy/MM/dd hh:mm" as the CSV and TXT parsers
+// store it and a Chinese PDF report prints it, or "MM/dd/yyyy hh:mm" as an
+// English PDF report prints it (kept as printed; month first, as the other
+// English forms are read).
 void readReportTime(const QString &text, QDateTime &time)
 {
-    const QDateTime parsed = QDateTime::fromString(text.trimmed(), QStringLiteral("yyyy/MM/dd hh:mm"));
+    const QString format = QStringLiteral("yyyy/MM/dd hh:mm");
+    QDateTime parsed = QDateTime::fromString(text.trimmed(), format);
+    if (!parsed.isValid())
+        parsed = QDateTime::fromString(ReportRules::englishTimedTime(text.trimmed()), format);
     if (parsed.isValid())
         time = parsed;
 }
@@ -80,7 +87,8 @@ void CConfigValues::fillFromDeviceInfo(const CDeviceSettingInfo &info, const QDa
     clearRecords = containsAny(info.isSettingClearRecord, "否", "OFF") ? 0 : 1;
     multipleStart = containsAny(info.isRestart, "否", "OFF") ? 0 : 1;
     longPressClear = containsAny(info.isLongPressed, "否", "OFF") ? 0 : 1;
-    display = containsAny(info.lcdMode, "关闭", "Automatic OFF") ? 0 : 1;
+    // A TXT report keeps the first word of "Automatic OFF".
+    display = containsAny(info.lcdMode, "关闭", "Automatic") ? 0 : 1;
 }
 
 bool CConfigValues::txtOnlyModel(const QString &deviceModel)

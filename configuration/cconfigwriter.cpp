@@ -7,9 +7,15 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTimeZone>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +32,41 @@ std::optional<int> comboByte(int index, int offset)
 bool representable(double celsius)
 {
     return int(std::fabs(celsius)) <= 127;
+}
+
+bool finite(std::initializer_list<double> values)
+{
+    for (double value : values) {
+        if (!std::isfinite(value))
+            return false;
+    }
+    return true;
+}
+
+// A new file beside setting.ini for the frame. Its name ends in ".ini", so a
+// file left behind by a killed process is never taken for the logger's
+// report (the reading flow skips ".ini" files).
+QString temporaryPath(const QString &driveRoot)
+{
+    const quint32 random = QRandomGenerator::global()->generate();
+    return QDir(driveRoot).filePath(QStringLiteral("setting-%1.ini").arg(random, 8, 16, QLatin1Char('0')));
+}
+
+// A rename is durable once the directory holding it is synced too. Some file
+// systems refuse to sync a directory; the rename stands all the same.
+void syncDirectory(const QString &dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void setReason(QString *reason, const QString &path, const QString &error)
+{
+    if (reason)
+        *reason = QDir::toNativeSeparators(path) + QStringLiteral(": ") + error;
 }
 
 } // namespace
@@ -83,11 +124,20 @@ CConfigWriter::Status CConfigWriter::buildFrame(
     f.description = advanced ? v.description : v.basicDescription;
     if (CSettingFrame::descriptionBytes(f.description).size() > CSettingFrame::DescriptionSize)
         return DescriptionTooLong;
+    // Every time of the frame carries its year in one byte.
+    if (!CSettingFrame::yearFits(f.clock) || !CSettingFrame::yearFits(f.startTime)
+        || !CSettingFrame::yearFits(f.stopTime))
+        return YearOutOfRange;
 
     const double tempHigh = advanced ? v.tempHigh : v.basicTempHigh;
     const double tempLow = advanced ? v.tempLow : v.basicTempLow;
     const double humidityHigh = advanced ? v.humidityHigh : v.basicHumidityHigh;
     const double humidityLow = advanced ? v.humidityLow : v.basicHumidityLow;
+    // NaN passes every comparison below and has no integer part to encode.
+    if (!finite({ tempHigh, tempLow }) || (advanced && !finite({ v.tempAdjust }))
+        || (env.humidity && !finite({ humidityHigh, humidityLow }))
+        || (env.humidity && advanced && !finite({ v.humidityAdjust })))
+        return NotANumber;
     if (tempLow > tempHigh)
         return TempLimitsReversed;
     if (env.humidity && humidityLow > humidityHigh)
@@ -127,7 +177,7 @@ CConfigWriter::Status CConfigWriter::buildFrame(
 }
 
 CConfigWriter::Status CConfigWriter::write(
-    CConfigValues &values, Mode mode, const QString &driveRoot, const Environment &env)
+    CConfigValues &values, Mode mode, const QString &driveRoot, const Environment &env, QString *reason)
 {
     QByteArray frame;
     const Status status = buildFrame(values, mode, driveRoot, env, &frame);
@@ -135,22 +185,62 @@ CConfigWriter::Status CConfigWriter::write(
         return status;
 
     const QString path = settingFilePath(driveRoot);
-    if (QFile::exists(path)) {
-        QFile::remove(path);
-        qDebug() << " remove the setting.ini";
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    const QFileInfo old(path);
+    const bool replacing = old.exists() || old.isSymLink();
+    // A link is never followed (a dangling one would create its target
+    // wherever it points): the rename below replaces the link itself.
+    if (old.isSymLink()) {
+        qDebug() << "setting.ini is a symbolic link; the link is replaced, its target left alone";
+    } else if (old.isDir()) {
         qDebug() << "Can't open file for writing";
+        setReason(reason, path, qt_error_string(EISDIR));
         return OpenFailed;
     }
-    // A drive pulled out or full shows as a short write or a failed flush.
-    bool complete = file.write(frame) == CSettingFrame::FrameSize && file.flush();
+
+    // A new file (O_EXCL: never an existing file or link), so that setting.ini
+    // stays whole until the frame is safely on the drive.
+    QFile file;
+    for (int attempt = 0; attempt < 8 && !file.isOpen(); ++attempt) {
+        file.setFileName(temporaryPath(driveRoot));
+        file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+    }
+    if (!file.isOpen()) {
+        qDebug() << "Can't open file for writing";
+        setReason(reason, path, file.errorString());
+        return OpenFailed;
+    }
+    // A full drive or a file size limit shows as a short write, a pulled-out
+    // drive at the latest when the file is synced.
+    QString error;
+    if (file.write(frame) != CSettingFrame::FrameSize)
+        error = file.errorString();
     CHiddenFile::hide(file);
+    if (error.isEmpty() && ::fsync(file.handle()) != 0)
+        error = qt_error_string(errno);
+    const QByteArray from = QFile::encodeName(file.fileName());
+    if (error.isEmpty() && std::rename(from.constData(), QFile::encodeName(path).constData()) != 0)
+        error = qt_error_string(errno);
+    if (!error.isEmpty()) {
+        qDebug() << "Writing setting.ini failed:" << error;
+        file.close();
+        file.remove();
+        setReason(reason, path, error);
+        return WriteFailed;
+    }
+    if (replacing)
+        qDebug() << " remove the setting.ini";
+
+    // The new name on the drive: FAT writes a file's directory entry when the
+    // file is synced, other file systems when the directory is.
+    if (::fsync(file.handle()) != 0)
+        error = qt_error_string(errno);
+    syncDirectory(driveRoot);
     file.close();
-    complete = complete && file.error() == QFileDevice::NoError;
-    if (!complete) {
-        qDebug() << "Writing setting.ini failed:" << file.errorString();
+    if (!error.isEmpty()) {
+        // Past the rename the old frame is gone; the drive may or may not keep
+        // the new one.
+        qDebug() << "Writing setting.ini failed:" << error;
+        setReason(reason, path, error);
         return WriteFailed;
     }
     return Written;
@@ -184,6 +274,11 @@ QString CConfigWriter::englishMessage(Status status)
         return QStringLiteral(
             "Writing the configuration to the logger failed. Please check that the logger is "
             "still connected and has free space.");
+    case NotANumber:
+        return QStringLiteral("Alarm limits and calibration values must be valid numbers");
+    case YearOutOfRange:
+        return QStringLiteral("The computer's date and the timing start and stop times must lie between the "
+                              "years 2000 and 2255");
     }
     return QString();
 }

@@ -9,8 +9,9 @@ struct CConfigValues;
 
 // Writing a configuration to a logger: checks, builds the frame of
 // CSettingFrame and replaces setting.ini in the root of the logger drive.
-// Every check runs before the old file is touched. The caller shows the
-// message of the result.
+// Every check runs before the old file is touched, and the replacement is
+// atomic: after any failure the drive holds the setting.ini it had before
+// (or none, as before). The caller shows the message of the result.
 class CConfigWriter {
 public:
     enum Mode { Basic, Advanced };
@@ -23,8 +24,10 @@ public:
         TempLimitsReversed, // lower temperature limit above the upper one
         HumidityLimitsReversed,
         ValueOutOfRange, // a temperature beyond what the frame can carry
-        OpenFailed, // setting.ini could not be created (no message)
-        WriteFailed, // not all 102 bytes reached the file
+        OpenFailed, // the drive refused to create the file (read-only, no permission)
+        WriteFailed, // the frame did not reach the drive in full, or could not replace setting.ini
+        NotANumber, // a limit or calibration is NaN or infinite (a damaged template)
+        YearOutOfRange, // the clock or a timed start or stop outside 2000..2255
     };
 
     // What the write takes from outside the page.
@@ -46,8 +49,13 @@ public:
     // (CSettingFrame::correctInterval), as the page then shows them.
     static Status buildFrame(CConfigValues &values, Mode mode, const QString &driveRoot,
         const Environment &env, QByteArray *frame);
-    // buildFrame, then replaces driveRoot/setting.ini (hidden) with the frame.
-    static Status write(CConfigValues &values, Mode mode, const QString &driveRoot, const Environment &env);
+    // buildFrame, then replaces driveRoot/setting.ini (hidden) with the frame:
+    // the frame goes to a new file beside it, is synced, and is renamed over
+    // setting.ini. A setting.ini that is a symbolic link is replaced itself,
+    // never written through. On OpenFailed and WriteFailed, reason (when
+    // given) receives the path and the system's error text.
+    static Status write(CConfigValues &values, Mode mode, const QString &driveRoot, const Environment &env,
+        QString *reason = nullptr);
 
     static QString settingFilePath(const QString &driveRoot);
 

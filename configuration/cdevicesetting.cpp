@@ -298,7 +298,9 @@ void CDeviceSetting::showWriteResult(int status)
             tr("que ding"));
         return;
     case CConfigWriter::OpenFailed:
-        return; // only the debug output tells
+        text = tr("wu fa zai ji lu yi shang chuang jian setting.ini ,qing jian cha ji lu yi ci pan shi fou "
+                  "ke xie");
+        break;
     case CConfigWriter::TempLimitsReversed:
     case CConfigWriter::HumidityLimitsReversed: {
         const CConfigWriter::Message m
@@ -322,6 +324,13 @@ void CDeviceSetting::showWriteResult(int status)
         text = tr("pei zhi xin xi xie ru shi bai ,qing jian cha ji lu yi shi fou reng ran lian jie bing you "
                   "ke yong "
                   "kong jian");
+        break;
+    case CConfigWriter::NotANumber:
+        text = tr("bao jing xian zhi he xiu zheng zhi bi xu shi you xiao de shu zhi");
+        break;
+    case CConfigWriter::YearOutOfRange:
+        text = tr("dian nao ri qi he ding shi kai qi ,guan bi shi jian bi xu zai 2000 nian dao 2255 nian "
+                  "zhi jian");
         break;
     }
     CMessageBox::show(this, QMessageBox::Warning, tr("cuo wu"), text, tr("que ding"));
@@ -349,8 +358,19 @@ void CDeviceSetting::OnOpenSettingFileBtnClick()
     if (name.isEmpty() || !QFileInfo(path).isFile())
         return;
     CConfigValues v = values();
-    CConfigTemplate::load(path, v, now());
-    applyAdvanced(v);
+    // A template that cannot be loaded leaves the page as it was.
+    switch (CConfigTemplate::load(path, v, now())) {
+    case CConfigTemplate::LoadResult::Loaded:
+        applyAdvanced(v);
+        break;
+    case CConfigTemplate::LoadResult::NotANumber:
+        showWriteResult(CConfigWriter::NotANumber);
+        break;
+    case CConfigTemplate::LoadResult::Damaged:
+        CMessageBox::show(this, QMessageBox::Warning, tr("cuo wu"),
+            tr("mo ban wen jian yi sun huai ,wei neng zai ru"), tr("que ding"));
+        break;
+    }
 }
 
 void CDeviceSetting::OnSaveSettingFileBtnClick()

@@ -219,6 +219,14 @@ QByteArray CSettingFrame::timeBytes(const QDateTime &time)
     return bytes;
 }
 
+bool CSettingFrame::yearFits(const QDateTime &time)
+{
+    if (!time.isValid())
+        return true;
+    const int year = time.date().year();
+    return year >= MinYear && year <= MaxYear;
+}
+
 QByteArray CSettingFrame::clockBytes(const QDateTime &now)
 {
     QByteArray bytes = timeBytes(now);

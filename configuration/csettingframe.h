@@ -62,6 +62,9 @@ namespace CSettingFrame {
 constexpr int FrameSize = 102;
 constexpr int DescriptionSize = 32;
 constexpr int TripIdSize = 8;
+// A time of the frame carries its year as year - 2000 in one byte.
+constexpr int MinYear = 2000;
+constexpr int MaxYear = 2000 + 255;
 
 // The values of one frame in the logger's units (temperatures in ℃,
 // intervals in seconds). Unset fields are written as "unchanged".
@@ -127,6 +130,9 @@ QString zoneComment(const QTimeZone &zone, const QDateTime &at);
 // The five bytes of a timed start or stop: year - 2000, month, day, hour,
 // minute; 0xFF each for an invalid time.
 QByteArray timeBytes(const QDateTime &time);
+// False for a valid time whose year lies outside MinYear..MaxYear: its year
+// byte would wrap (1900 and 2156 would both be written as 0x9C).
+bool yearFits(const QDateTime &time);
 // The seven bytes of the clock: year - 2000, month, day, hour, minute,
 // second, then the day of week (1 Monday .. 7 Sunday).
 QByteArray clockBytes(const QDateTime &now);

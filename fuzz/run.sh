@@ -32,9 +32,11 @@ for v in nan inf -inf 3e8 -3e8; do
   LC_ALL=C sed "s/,,,-\?[0-9]*\.[0-4],,/,,,$v,,/" "$reports/en-th.csv" > "$work/fuzz_export/$v-en-th.csv"
   LC_ALL=C sed "s/\t\t-\?[0-9]*\.[0-4]\t/\t\t$v\t/" "$reports/zh-temp.txt" > "$work/fuzz_export/$v-zh-temp.txt"
 done
+# Configuration templates as the page saves them, and damaged ones.
+seed fuzz_template tests/data/templates/*.ini
 
 status=0
-for target in fuzz_csv fuzz_txt fuzz_pdf fuzz_hextext fuzz_export; do
+for target in fuzz_csv fuzz_txt fuzz_pdf fuzz_hextext fuzz_export fuzz_template; do
   echo "== $target: ${seconds}s"
   if ! "$build/fuzz/$target" "$work/$target" -dict=fuzz/report.dict -max_total_time="$seconds" \
       -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/$target-" \

@@ -471,6 +471,12 @@ void txtLine(const QString &line, const std::vector<bool> &found, HeaderStore &h
         if (value.isEmpty())
             continue;
         header.store(label.field, value, english, LimitForm { humidityLine, QStringLiteral(",") });
+        // The summary keeps the first word of a Chinese timed start, its date;
+        // the device information needs the time of day after it as well, as
+        // the other report forms give it, to configure the logger again.
+        if (label.field == Field::StartAt && !english
+            && header.s.recordStartModel.contains(QStringLiteral("定时开启")))
+            header.info.startAt = chineseDate(twoWords(line.mid(labelEnd + 2)));
     }
 }
 

@@ -638,10 +638,11 @@ EXPECT = {
                           isSettingClearRecord="ON", lcdMode="Automatic OFF")),
     # TXT: values end at the first blank unless their rule says otherwise.
     "zh-temp.txt": dict(
-        # A Chinese timed start keeps only its first word (the date).
+        # A Chinese timed start keeps only its first word (the date) in the
+        # summary; the settings keep its time of day too.
         summary=dict(battery="85", startAt="2021年05月06日"),
         settings=settings(mkt="5.1 ℃", wayId="TR2105060003", wayDesc="生鲜 配送 第3批", recordStartModel="定时开启",
-                          recordStopModel="定时关闭", stopAt="2021/05/07 06:00", startAt="2021/05/06",
+                          recordStopModel="定时关闭", stopAt="2021/05/07 06:00", startAt="2021/05/06 22:00",
                           fileType="txt", language="中文", tempUnit="℃", tempHigh="8.0", tempLow="2.0",
                           normalRecordSpace="900", alarmSpace="300", alarmDelay="10", isRecycleRecord="否",
                           isLongPressed="否", isRestart="是", isSettingClearRecord="是", lcdMode="关闭")),

@@ -17,6 +17,7 @@
 #include <QTimeZone>
 #include <QtTest>
 #include <csignal>
+#include <limits>
 #include <linux/msdos_fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
@@ -312,6 +313,69 @@ private slots:
         QCOMPARE(written.mid(30, 4).toHex(), QByteArray("46004600"));
     }
 
+    void valuesTheFrameCannotCarryAreRefused()
+    {
+        QTemporaryDir drive;
+        const QString path = CConfigWriter::settingFilePath(drive.path());
+        const QByteArray old("the frame of an earlier write");
+        writeFile(path, old);
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        const QDateTime y1999(QDate(1999, 12, 31), QTime(23, 59, 59));
+        const QDateTime y2256(QDate(2256, 1, 1), QTime(0, 0));
+
+        struct Case {
+            const char *name;
+            std::function<void(CConfigValues &, CConfigWriter::Environment &)> edit;
+            CConfigWriter::Mode mode;
+            QString message;
+        };
+        using V = CConfigValues &;
+        using E = CConfigWriter::Environment &;
+        const auto A = CConfigWriter::Advanced;
+        const auto B = CConfigWriter::Basic;
+        const QString NaN("Alarm limits and calibration values must be valid numbers");
+        const QString Year("The computer's date and the timing start and stop times must lie between the "
+                           "years 2000 and 2255");
+        const QVector<Case> cases = {
+            { "NaN upper limit", [&](V v, E) { v.tempHigh = nan; }, A, NaN },
+            { "NaN lower limit", [&](V v, E) { v.tempLow = nan; }, A, NaN },
+            { "infinite calibration", [&](V v, E) { v.tempAdjust = -inf; }, A, NaN },
+            { "infinite humidity limit", [&](V v, E) { v.humidityHigh = inf; }, A, NaN },
+            { "NaN humidity calibration", [&](V v, E) { v.humidityAdjust = nan; }, A, NaN },
+            { "NaN basic limit", [&](V v, E) { v.basicTempLow = nan; }, B, NaN },
+            { "NaN basic humidity limit", [&](V v, E) { v.basicHumidityHigh = nan; }, B, NaN },
+            { "clock in 1900", [](V, E e) { e.now.setDate(QDate(1900, 1, 1)); }, A, Year },
+            { "clock in 9999", [](V, E e) { e.now.setDate(QDate(9999, 1, 1)); }, B, Year },
+            { "clock in 1999", [&](V, E e) { e.now = y1999; }, A, Year },
+            { "timed start in 2256", [&](V v, E) { v.startTime = y2256; }, A, Year },
+            { "timed stop in 1999", [&](V v, E) { v.stopTime = y1999; }, A, Year },
+        };
+        for (const Case &c : cases) {
+            CConfigValues values = CConfigValues::defaults(saturday);
+            CConfigWriter::Environment env = environment("", true);
+            c.edit(values, env);
+            const CConfigWriter::Status status = CConfigWriter::write(values, c.mode, drive.path(), env);
+            QVERIFY2(CConfigWriter::englishMessage(status) == c.message, c.name);
+            QVERIFY2(readAll(path) == old, c.name);
+        }
+
+        // What is not written is not refused: humidity without a sensor, the
+        // advanced page's times in a basic frame. The years at both ends fit.
+        QByteArray frame;
+        CConfigValues values = CConfigValues::defaults(QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
+        values.humidityLow = nan;
+        values.humidityAdjust = inf;
+        values.stopTime = QDateTime(QDate(2255, 12, 31), QTime(23, 59));
+        CConfigWriter::Environment env = environment("", false);
+        env.now = values.startTime;
+        QCOMPARE(CConfigWriter::buildFrame(values, A, drive.path(), env, &frame), CConfigWriter::Written);
+        QCOMPARE(frame.mid(14, 5).toHex(), QByteArray("0001010000"));
+        QCOMPARE(frame.mid(20, 5).toHex(), QByteArray("ff0c1f173b"));
+        values.startTime = y2256;
+        QCOMPARE(CConfigWriter::buildFrame(values, B, drive.path(), env, &frame), CConfigWriter::Written);
+    }
+
     void writeFailuresAreReported()
     {
         // setting.ini that cannot be replaced: a directory of that name.
@@ -440,6 +504,32 @@ private slots:
         QCOMPARE(loaded.display, -1);
         QVERIFY(!loaded.fahrenheit);
         QVERIFY(!loaded.reportEnglish);
+    }
+
+    // Whatever the page saves loads back: every time of a day and every day
+    // of a year (their bytes go into the file), texts with "@", "," and quotes.
+    void everySavedTemplateLoadsBack()
+    {
+        // In memory where possible: QSettings syncs every file it saves.
+        QTemporaryDir dir(QDir("/dev/shm").exists() ? "/dev/shm/tst_configuration-XXXXXX" : QString());
+        const QString path = dir.filePath("t.ini");
+        CConfigValues saved = CConfigValues::defaults(saturday);
+        saved.startType = 2;
+        saved.stopType = 1;
+        const QStringList descriptions = { "@home, a@b", "x,@y", "\"@q\"", "=@", QString::fromUtf8("冷@链") };
+        for (int i = 0; i < 1440 + 366; ++i) {
+            saved.startTime = QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(60 * qMin(i, 1439));
+            saved.stopTime = QDateTime(QDate(2028, 1, 1).addDays(qMax(0, i - 1440)), QTime(23, 59, 59));
+            saved.description = descriptions.at(i % descriptions.size());
+            QFile::remove(path);
+            QVERIFY(CConfigTemplate::save(path, saved));
+            CConfigValues loaded = CConfigValues::defaults(saturday);
+            const CConfigTemplate::LoadResult result = CConfigTemplate::load(path, loaded, saturday);
+            QVERIFY2(result == CConfigTemplate::LoadResult::Loaded, qPrintable(readAll(path)));
+            QCOMPARE(loaded.startTime, saved.startTime);
+            QCOMPARE(loaded.stopTime, saved.stopTime);
+            QCOMPARE(loaded.description, saved.description);
+        }
     }
 
     void templateFiles()
@@ -635,10 +725,24 @@ private slots:
         QTemporaryDir work;
         const QString drive = work.path();
         writeFile(drive + "/setting.ini", "old");
+        const QString years(
+            "The computer's date and the timing start and stop times must lie between the years "
+            "2000 and 2255\n");
+        const QString numbers("Alarm limits and calibration values must be valid numbers\n");
+        auto damaged = [&work](const char *key, const char *value) {
+            const QString tpl = work.filePath(QString("%1-%2.ini").arg(key, value));
+            writeFile(tpl, QByteArray("[alarm]\n") + key + "=" + value + "\n");
+            return tpl;
+        };
         const QVector<QPair<QStringList, QString>> cases = {
             { { "--trip-id", "ABC1234" }, "Trip ID should be 8 characters\n" },
             { { "--desc", QString(33, 'x') },
                 "Trip description no longer than 32 characters (or 16 Chinese characters)\n" },
+            { { "--now", "1900-03-07 14:05:09" }, years },
+            { { "--now", "9999-03-07 14:05:09" }, years },
+            { { "--template", damaged("tempHighSpinBox", "nan") }, numbers },
+            { { "--template", damaged("adjustTempSpinBox", "inf") }, numbers },
+            { { "--no-humidity", "--template", damaged("humidityLowSpinBox", "-inf") }, numbers },
         };
         for (const auto &c : cases) {
             QProcess cli;
@@ -674,6 +778,52 @@ private slots:
             QCOMPARE(cli.exitCode(), 2);
         }
         QCOMPARE(readAll(drive + "/setting.ini"), QByteArray("old"));
+    }
+
+    // A template is an INI file anyone can edit; QSettings decodes values
+    // written as "@DateTime(...)" or "@Variant(...)" as binary data of any
+    // type, and a count in it used to exhaust the memory (the command
+    // aborted). Damaged templates are refused; the times stay readable.
+    void cliSurvivesDamagedTemplates_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("damaged");
+        const QByteArray list = "@DateTime(\\0\\0\\0\\v\\0 eic)"; // a string list of 543,516,003 entries
+        QTest::newRow("list element") << "[alarm]\ntempHighSpinBox=1, " + list + "\n" << true;
+        QTest::newRow("quoted") << "[alarm]\ntempHighSpinBox=a,\"" + list + "\"\n" << true;
+        QTest::newRow("octal @") << "[base]\nrunwayDescTxt=\\100" + list.mid(1) + "\n" << true;
+        QTest::newRow("continued line") << "[option]\nrestartComboBox=\\\n" + list + "\n" << true;
+        QTest::newRow("after a carriage return") << "[base]\nspinBox=1\rspinBox=2, " + list + "\n" << true;
+        QTest::newRow("variant") << QByteArray(
+            "[alarm]\ntempHighSpinBox=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\n")
+                                 << true;
+        QTest::newRow("time of the page")
+            << "[base]\nrunwayIdTxt=ABCDEFGH\nstartTypeCb=2\nstartDateTimeEdit=" + list + "\n"
+            << false;
+    }
+
+    void cliSurvivesDamagedTemplates()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, damaged);
+        QTemporaryDir work;
+        writeFile(work.filePath("damaged.ini"), text);
+        QProcess cli;
+        cli.start(VESMIRA_CLI,
+            { "configure", work.path(), "--template", work.filePath("damaged.ini"), "--now",
+                "2026-03-07 14:05:09" });
+        QVERIFY(cli.waitForFinished(-1));
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        if (!damaged) {
+            // The time is not one: the field keeps its start value, now.
+            QCOMPARE(cli.exitCode(), 0);
+            QCOMPARE(readAll(work.filePath("setting.ini")).mid(12, 7).toHex(), QByteArray("03001a03070e05"));
+            return;
+        }
+        QCOMPARE(cli.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
+            QString("vesmira-cli: %1: damaged template\n").arg(work.filePath("damaged.ini")));
+        QVERIFY(!QFile::exists(work.filePath("setting.ini")));
     }
 
     void cliTakesHumidityAndModelFromTheReport()

@@ -125,9 +125,9 @@ private slots:
             "start mode Right Now", "Start Mode: Right Now\n", { "summary.recordStartModel=Right Now" });
         addChecks("timed start of two words", "Start Mode: Timing\nON TIME: 05/06/2021 22:00\n",
             { "summary.startAt=05/06/2021 22:00", "settings.startAt=2021/05/06 22:00" });
-        addChecks("Chinese timed start keeps its date",
+        addChecks("Chinese timed start: the summary keeps its date, the settings its time too",
             "记录开启模式： 定时开启\n定时开启时间： 2021年05月06日 22:00\n",
-            { "summary.startAt=2021年05月06日", "settings.startAt=2021/05/06" });
+            { "summary.startAt=2021年05月06日", "settings.startAt=2021/05/06 22:00" });
         addChecks("timed start dashes", "Start Mode: Timing\nON TIME: -----\n",
             { "summary.startAt=-----", "settings.startAt=-----" });
         addChecks("timed stop unless manual", "Stop Mode: Manual\nOFF TIME: 05/07/2021 06:00\n",

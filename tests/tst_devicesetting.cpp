@@ -7,9 +7,14 @@
 #include "configuration/csettingfilemanager.h"
 #include "configuration/ctemplatenamedialog.h"
 #include "configuration/switchbutton.h"
+#include "export/gbkcodeutils.h"
 #include "helpers/configtemplates.h"
+#include "helpers/faultfs.h"
 #include "helpers/framefile.h"
 #include "model/cdevicesettinginfo.h"
+#include "model/csummeryparam.h"
+#include "model/ctempdata.h"
+#include "model/reportparse.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -43,6 +48,11 @@ QByteArray reference(const QString &name)
 {
     QString error;
     return readFrameFile(QString(VESMIRA_TEST_DATA "/frames/") + name, &error);
+}
+
+QVector<int> ints(int a, int b, int c)
+{
+    return { a, b, c };
 }
 
 template <typename T> T *child(QObject *parent, const char *name)
@@ -88,6 +98,7 @@ private slots:
             return m_name;
         });
         CDeviceSetting::setEnvironmentOverride([] { return saturday; }, "(UTC+05:30) Chennai");
+        GbkCodeUtils::instance()->load(VESMIRA_APP_DIR "/config/gbk_code.txt");
     }
 
     void init()
@@ -341,6 +352,90 @@ private slots:
         QCOMPARE(child<QLabel>(&page, "tempHighUnitLb2")->text(), QString::fromUtf8("℃"));
     }
 
+    // "Sync device parameters" after reading each report of tests/data/reports:
+    // every mode, time, interval, limit and option as that report printed it.
+    void syncFromEveryReport_data()
+    {
+        QTest::addColumn<QVector<int>>("modes"); // start mode, start delay, stop mode
+        QTest::addColumn<QString>("startAt"); // empty: not timed, stays now
+        QTest::addColumn<QString>("stopAt");
+        QTest::addColumn<QVector<int>>("intervals"); // normal, over limit (s), alarm delay (min)
+        QTest::addColumn<QVector<double>>("limits"); // temperature high, low[, humidity high, low]
+        // ℉, English report, file type, circular, clear saved records, multiple start, long-press clear,
+        // display always on
+        QTest::addColumn<QVector<int>>("options");
+        using I = QVector<int>;
+        using D = QVector<double>;
+        const QString none;
+        const QString may6("2021/05/06 22:00"), may7("2021/05/07 06:00");
+        const QString may31("2021/05/31 22:00"), jun1("2021/06/01 06:00");
+        QTest::newRow("zh-temp.csv") << I { 1, 30, 0 } << none << none << I { 900, 300, 10 } << D { 8, 2 }
+                                     << I { 0, 0, 2, 0, 1, 1, 0, 1 };
+        QTest::newRow("zh-temp.txt") << I { 2, 0, 1 } << may6 << may7 << I { 900, 300, 10 } << D { 8, 2 }
+                                     << I { 0, 0, 1, 0, 1, 1, 0, 0 };
+        QTest::newRow("zh-temp.pdf") << I { 1, 30, 0 } << none << none << I { 3600, 300, 10 } << D { 8, 2 }
+                                     << I { 0, 0, 0, 0, 1, 1, 0, 1 };
+        QTest::newRow("zh-th.csv") << I { 2, 0, 1 } << may6 << may7 << I { 900, 90, 0 } << D { 30, 2, 80, 20 }
+                                   << I { 0, 0, 2, 1, 0, 0, 1, 0 };
+        QTest::newRow("zh-th.txt") << I { 1, 30, 0 } << none << none << I { 900, 90, 0 }
+                                   << D { 30, 2, 80, 20 } << I { 0, 0, 1, 0, 1, 1, 0, 1 };
+        QTest::newRow("zh-th.pdf") << I { 2, 0, 1 } << may6 << may7 << I { 900, 90, 0 } << D { 30, 2, 80, 20 }
+                                   << I { 0, 0, 0, 0, 0, 0, 0, 0 };
+        QTest::newRow("en-temp.csv") << I { 2, 0, 0 } << may6 << none << I { 900, 300, 10 }
+                                     << D { 46.4, 35.6 } << I { 1, 1, 2, 0, 1, 1, 0, 1 };
+        QTest::newRow("en-temp.txt") << I { 3, 0, 1 } << none << may7 << I { 900, 300, 15 } << D { 8, 2 }
+                                     << I { 0, 1, 1, 1, 0, 0, 1, 1 };
+        QTest::newRow("en-temp.pdf") << I { 1, 30, 0 } << none << none << I { 900, 300, 10 }
+                                     << D { 46.4, 35.6 } << I { 1, 1, 0, 0, 1, 1, 0, 1 };
+        QTest::newRow("en-th.csv") << I { 1, 30, 1 } << none << jun1 << I { 900, 90, 0 }
+                                   << D { 30, 2, 80, 20 } << I { 0, 1, 2, 0, 1, 0, 0, 0 };
+        QTest::newRow("en-th.txt") << I { 2, 0, 0 } << may31 << none << I { 900, 90, 5 }
+                                   << D { 30, 2, 80, 20 } << I { 0, 1, 1, 0, 0, 1, 0, 0 };
+        QTest::newRow("en-th.pdf") << I { 2, 0, 1 } << may31 << jun1 << I { 900, 90, 0 }
+                                   << D { 30, 2, 80, 20 } << I { 0, 1, 0, 1, 0, 0, 0, 0 };
+        // A report added to the folder needs its row here.
+        QCOMPARE(QDir(VESMIRA_TEST_DATA "/reports").entryList({ "*.csv", "*.txt", "*.pdf" }).size(), 12);
+    }
+
+    void syncFromEveryReport()
+    {
+        QFETCH(QVector<int>, modes);
+        QFETCH(QString, startAt);
+        QFETCH(QString, stopAt);
+        QFETCH(QVector<int>, intervals);
+        QFETCH(QVector<double>, limits);
+        QFETCH(QVector<int>, options);
+        CSummeryParam summary;
+        CDeviceSettingInfo info;
+        CTempData samples;
+        QVERIFY(parseReportFile(
+                    QString(VESMIRA_TEST_DATA "/reports/") + QTest::currentDataTag(), summary, info, samples)
+            != ReportKind::None);
+        CDeviceSetting page;
+        page.setControlsEnabled(true);
+        page.fillFromDeviceInfo(&info);
+
+        auto time = [](const QString &text) {
+            return text.isEmpty() ? saturday : QDateTime::fromString(text, "yyyy/MM/dd hh:mm");
+        };
+        auto index = [&page](const char *name) { return child<QComboBox>(&page, name)->currentIndex(); };
+        auto spin = [&page](const char *name) { return child<QSpinBox>(&page, name)->value(); };
+        auto decimal = [&page](const char *name) { return child<QDoubleSpinBox>(&page, name)->value(); };
+        QCOMPARE(ints(index("startTypeCb"), spin("startDelayTime"), index("stopTypeCb")), modes);
+        QCOMPARE(child<QDateTimeEdit>(&page, "startDateTimeEdit")->dateTime(), time(startAt));
+        QCOMPARE(child<QDateTimeEdit>(&page, "stopDateTimeEdit")->dateTime(), time(stopAt));
+        QCOMPARE(ints(spin("normalRecordSpace"), spin("alarmRecordSpace"), spin("spinBox")), intervals);
+        QVector<double> shown { decimal("tempHighSpinBox"), decimal("tempLowSpinBox") };
+        if (limits.size() == 4)
+            shown << decimal("humidityHighSpinBox") << decimal("humidityLowSpinBox");
+        QCOMPARE(shown, limits);
+        const QVector<int> chosen { child<QRadioButton>(&page, "tempUnitFRb")->isChecked(),
+            child<QRadioButton>(&page, "reportEnRb")->isChecked(), index("exportFileTypeCb"),
+            index("repeatRecordComboBox"), index("clearRecordComboBox"), index("restartComboBox"),
+            index("longPressedClearRecordComboBox"), index("lcdLightComboBox") };
+        QCOMPARE(chosen, options);
+    }
+
     void writeFromThePage()
     {
         QTemporaryDir drive;
@@ -421,14 +516,105 @@ private slots:
         QTest::mouseClick(write, Qt::LeftButton);
         QCOMPARE(lastText(), QString("Logger device unavailable"));
         QCOMPARE(readAll(file), old);
+    }
 
-        // A file that cannot be opened: no message at all.
+    void failedWritesAreShown()
+    {
+        const QString cannotCreate(
+            "Cannot create setting.ini on the logger. Please check that the logger drive is writable.");
+        CDeviceSetting page;
+        page.setControlsEnabled(true);
+        auto *write = child<QPushButton>(&page, "writeSettingBtn");
+        // One error box with text, then forgotten.
+        auto errorShown = [this](const QString &text) {
+            const bool shown = m_boxes.size() == 1 && m_boxes.last().icon == QMessageBox::Warning
+                && m_boxes.last().title == "Error" && m_boxes.last().okText == "OK" && lastText() == text;
+            m_boxes.clear();
+            return shown;
+        };
+
         QTemporaryDir blocked;
         QVERIFY(QDir(blocked.path()).mkdir("setting.ini"));
         page.setLoggerOverride(blocked.path(), "TL-30");
-        m_boxes.clear();
         QTest::mouseClick(write, Qt::LeftButton);
-        QVERIFY(m_boxes.isEmpty());
+        QVERIFY2(errorShown(cannotCreate), qPrintable(lastText()));
+
+        SmallTmpfs drive(64 * 1024);
+        if (!drive.isMounted())
+            QSKIP(qPrintable(drive.skipReason()));
+        const QByteArray old(102, 'o');
+        QFile file(drive.filePath("setting.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == 102);
+        file.close();
+        page.setLoggerOverride(drive.path(), "TL-30");
+        QVERIFY(drive.setReadOnly(true));
+        QTest::mouseClick(write, Qt::LeftButton);
+        QVERIFY2(errorShown(cannotCreate), qPrintable(lastText()));
+        QCOMPARE(readAll(file.fileName()), old);
+
+        QVERIFY(drive.setReadOnly(false));
+        QVERIFY(drive.fill());
+        QTest::mouseClick(write, Qt::LeftButton);
+        QVERIFY2(errorShown("Writing the configuration to the logger failed. Please check that the logger is "
+                            "still connected and has free space."),
+            qPrintable(lastText()));
+        QCOMPARE(readAll(file.fileName()), old);
+        QCOMPARE(QDir(drive.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({ "filler", "setting.ini" }));
+    }
+
+    void valuesThatCannotBeWrittenAreRefused()
+    {
+        const QString dir = applicationDir + "/setting_file_dir";
+        QTemporaryDir drive;
+        CDeviceSetting page;
+        page.setLoggerOverride(drive.path(), "TL-30");
+        page.setControlsEnabled(true);
+        child<QRadioButton>(&page, "highConfigModelRb")->setChecked(true);
+        auto *write = child<QPushButton>(&page, "writeSettingBtn");
+        auto *tripId = child<QLineEdit>(&page, "runwayIdTxt");
+        tripId->setText("BEFORE01");
+
+        // A damaged template: no field can hold the number, nothing is loaded.
+        for (const char *key : { "tempHighSpinBox", "tempLowSpinBox", "adjustTempSpinBox",
+                 "humidityHighSpinBox", "humidityLowSpinBox", "humidityAdjSpinBox" }) {
+            for (const char *number : { "nan", "inf", "-inf" }) {
+                QFile ini(dir + "/damaged.ini");
+                QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                ini.write(QByteArray("[base]\nrunwayIdTxt=DAMAGED1\n[alarm]\n") + key + "=" + number + "\n");
+                ini.close();
+                page.reloadTemplates();
+                child<QComboBox>(&page, "settingFilePathCB")->setCurrentText("damaged.ini");
+                m_boxes.clear();
+                QTest::mouseClick(child<QPushButton>(&page, "openSettingPathBtn"), Qt::LeftButton);
+                QVERIFY2(lastText() == "Alarm limits and calibration values must be valid numbers", key);
+                QCOMPARE(m_boxes.last().title, QString("Error"));
+                QCOMPARE(tripId->text(), QString("BEFORE01"));
+            }
+        }
+        // Binary data where QSettings would decode any type from it.
+        QFile ini(dir + "/damaged.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[base]\nrunwayIdTxt=DAMAGED1, @DateTime(\\0\\0\\0\\v\\0 eic)\n");
+        ini.close();
+        QTest::mouseClick(child<QPushButton>(&page, "openSettingPathBtn"), Qt::LeftButton);
+        QCOMPARE(lastText(), QString("The template file is damaged and was not loaded."));
+        QCOMPARE(tripId->text(), QString("BEFORE01"));
+        QFile::remove(dir + "/damaged.ini");
+
+        // Years the frame cannot carry: the computer's clock, a timed start.
+        const QString years("The computer's date and the timing start and stop times must lie between the "
+                            "years 2000 and 2255");
+        CDeviceSetting::setEnvironmentOverride(
+            [] { return QDateTime(QDate(1999, 12, 31), QTime(23, 59)); }, "(UTC+05:30) Chennai");
+        QTest::mouseClick(write, Qt::LeftButton);
+        CDeviceSetting::setEnvironmentOverride([] { return saturday; }, "(UTC+05:30) Chennai");
+        QCOMPARE(lastText(), years);
+        child<QDateTimeEdit>(&page, "startDateTimeEdit")
+            ->setDateTime(QDateTime(QDate(2300, 1, 1), QTime(0, 0)));
+        QTest::mouseClick(write, Qt::LeftButton);
+        QCOMPARE(lastText(), years);
+        QVERIFY(QDir(drive.path()).isEmpty());
     }
 
     void templatesOnThePage()

@@ -736,6 +736,22 @@
         <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
         <translation>The template name must not be empty or contain &quot;/&quot;.</translation>
     </message>
+    <message>
+        <source>wu fa zai ji lu yi shang chuang jian setting.ini ,qing jian cha ji lu yi ci pan shi fou ke xie</source>
+        <translation>Cannot create setting.ini on the logger. Please check that the logger drive is writable.</translation>
+    </message>
+    <message>
+        <source>bao jing xian zhi he xiu zheng zhi bi xu shi you xiao de shu zhi</source>
+        <translation>Alarm limits and calibration values must be valid numbers</translation>
+    </message>
+    <message>
+        <source>dian nao ri qi he ding shi kai qi ,guan bi shi jian bi xu zai 2000 nian dao 2255 nian zhi jian</source>
+        <translation>The computer&apos;s date and the timing start and stop times must lie between the years 2000 and 2255</translation>
+    </message>
+    <message>
+        <source>mo ban wen jian yi sun huai ,wei neng zai ru</source>
+        <translation>The template file is damaged and was not loaded.</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>

@@ -736,6 +736,22 @@
         <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
         <translation>模板名称不能为空，也不能包含“/”。</translation>
     </message>
+    <message>
+        <source>wu fa zai ji lu yi shang chuang jian setting.ini ,qing jian cha ji lu yi ci pan shi fou ke xie</source>
+        <translation>无法在记录仪上创建setting.ini，请检查记录仪磁盘是否可写。</translation>
+    </message>
+    <message>
+        <source>bao jing xian zhi he xiu zheng zhi bi xu shi you xiao de shu zhi</source>
+        <translation>报警限值和修正值必须是有效的数值</translation>
+    </message>
+    <message>
+        <source>dian nao ri qi he ding shi kai qi ,guan bi shi jian bi xu zai 2000 nian dao 2255 nian zhi jian</source>
+        <translation>电脑日期以及定时开启、定时关闭时间必须在2000年到2255年之间</translation>
+    </message>
+    <message>
+        <source>mo ban wen jian yi sun huai ,wei neng zai ru</source>
+        <translation>模板文件已损坏，未能载入。</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>
