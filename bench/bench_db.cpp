@@ -1,9 +1,9 @@
 // History database throughput on a real file. Budgets: InsertRecordData of a
 // 48,640-sample record <= 150 ms, ReadAllDataByRecordId of it <= 100 ms,
 // LoadAllRecords over 5,000 records <= 200 ms.
-#include "history/ctempdbmanager.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
 
 #include <QSqlDatabase>
 #include <QTemporaryDir>

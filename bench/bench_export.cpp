@@ -1,9 +1,9 @@
 // Export of a full logger memory: 48,640 temperature/humidity samples, one a
 // minute over 34 days (82 data pages and the first page). Run it with TZ
 // unset and set: the sample times are local times.
-#include "export/cexportpdf.h"
-#include "export/cexportrange.h"
-#include "model/crecordtime.h"
+#include "core/export/cexportpdf.h"
+#include "core/export/cexportrange.h"
+#include "core/record/crecordtime.h"
 #include "tests/helpers/exportrecords.h"
 #include "tests/helpers/pdfreader.h"
 

@@ -1,5 +1,5 @@
 // GBK table load at start-up and decodeHexText throughput.
-#include "export/gbkcodeutils.h"
+#include "core/report/gbkcodeutils.h"
 
 #include <QtTest>
 

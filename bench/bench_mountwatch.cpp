@@ -2,7 +2,7 @@
 // mount table changes to the mountArrived / mountRemoved signal. Measured on
 // a mount table file replaced atomically and, where the process may create a
 // private mount namespace, on real tmpfs mounts seen in /proc/self/mountinfo.
-#include "device/cmountwatcher_linux.h"
+#include "core/device/cmountwatcher_linux.h"
 
 #include <QElapsedTimer>
 #include <QSaveFile>

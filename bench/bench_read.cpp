@@ -5,19 +5,19 @@
 //   QT_QPA_PLATFORM=offscreen bench_read [REPORT]
 //
 // REPORT defaults to a large-th.csv made by scripts/make-test-reports.py --large.
-#include "app/appglobals.h"
-#include "app/cdravik.h"
-#include "app/cmessagebox.h"
-#include "device/cloggerreader.h"
+#include "core/record/appglobals.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/cmessagebox.h"
+#include "core/device/cloggerreader.h"
 #include "helpers/fakedrives.h"
-#include "history/ctempdbmanager.h"
-#include "model/cdevicesettinginfo.h"
-#include "model/csummarydisplay.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
-#include "model/reportparse.h"
-#include "history/chistoryrecord.h"
-#include "view/cdevicedatainfo.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummarydisplay.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/report/reportparse.h"
+#include "gui/history/chistoryrecord.h"
+#include "gui/view/cdevicedatainfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

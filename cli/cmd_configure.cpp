@@ -15,13 +15,13 @@
 // or on a usage error; 1 when the file could not be written (the message,
 // then the file and the system's reason; setting.ini is as it was).
 #include "cli/commands.h"
-#include "configuration/cconfigtemplate.h"
-#include "configuration/cconfigvalues.h"
-#include "configuration/cconfigwriter.h"
-#include "model/cdevicesettinginfo.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
-#include "model/reportparse.h"
+#include "core/configuration/cconfigtemplate.h"
+#include "core/configuration/cconfigvalues.h"
+#include "core/configuration/cconfigwriter.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/report/reportparse.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // per line (root, type, vendor string in quotes, "logger" for the one that
 // would be read). Exit 0 when a logger is found, 1 otherwise.
 #include "cli/commands.h"
-#include "device/cdriveprobe.h"
-#include "device/cloggerfinder.h"
+#include "core/device/cdriveprobe.h"
+#include "core/device/cloggerfinder.h"
 
 #include <QVector>
 

@@ -9,14 +9,14 @@
 // written; 2 on a usage error, a suffix that names no report kind, or an end
 // not later than the start.
 #include "cli/commands.h"
-#include "export/cexportpdf.h"
-#include "export/cexportrange.h"
-#include "model/cdevicesettinginfo.h"
-#include "model/crecordtime.h"
-#include "model/csummarydisplay.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
-#include "model/reportparse.h"
+#include "core/export/cexportpdf.h"
+#include "core/export/cexportrange.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecordtime.h"
+#include "core/record/csummarydisplay.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/report/reportparse.h"
 
 #include <QFile>
 #include <QFileInfo>

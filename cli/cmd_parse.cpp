@@ -6,11 +6,11 @@
 // report; 2 when its suffix names no report kind (or on a usage error).
 // Nothing is written to stdout unless the exit code is 0.
 #include "cli/commands.h"
-#include "model/cdevicesettinginfo.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
-#include "model/recordjson.h"
-#include "model/reportparse.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/record/recordjson.h"
+#include "core/report/reportparse.h"
 
 #include <QFileInfo>
 

@@ -4,17 +4,17 @@
 // report could be copied, or the report holds neither a device number nor a
 // sample; 2 on a usage error (an empty DRIVE_ROOT too) or a report suffix the
 // parsers do not take.
-#include "app/appglobals.h"
+#include "core/record/appglobals.h"
 #include "cli/commands.h"
-#include "device/cdriveprobe.h"
-#include "device/cloggerfinder.h"
-#include "device/cloggerreader.h"
-#include "history/ctempdbmanager.h"
-#include "model/cdevicesettinginfo.h"
-#include "model/csummarydisplay.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
-#include "model/reportparse.h"
+#include "core/device/cdriveprobe.h"
+#include "core/device/cloggerfinder.h"
+#include "core/device/cloggerreader.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummarydisplay.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/report/reportparse.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,9 +1,9 @@
 // vesmira-cli: the command-line companion of Vesmira. It links the core
 // library only and works on the same application directory as the GUI.
-#include "app/appglobals.h"
-#include "app/crecordconfig.h"
+#include "core/record/appglobals.h"
+#include "core/record/crecordconfig.h"
 #include "cli/commands.h"
-#include "export/gbkcodeutils.h"
+#include "core/report/gbkcodeutils.h"
 
 #include <QCoreApplication>
 #include <QStringList>

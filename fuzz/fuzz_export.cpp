@@ -3,14 +3,14 @@
 // temporary file over its whole range and over its middle third. Any input
 // must give a report or a clean failure (crash, hang or sanitizer report =
 // bug).
-#include "export/cexportpdf.h"
-#include "export/cexportrange.h"
+#include "core/export/cexportpdf.h"
+#include "core/export/cexportrange.h"
 #include "fuzzinput.h"
-#include "model/cdevicesettinginfo.h"
-#include "model/crecordtime.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
-#include "model/reportparse.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecordtime.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/report/reportparse.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // (literal strings with nesting and escapes) on arbitrary lines; the
 // parser's fast decoding of sample operands is checked against decodeHexText.
 #include "fuzzinput.h"
-#include "model/pdftext.h"
+#include "core/report/pdftext.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

@@ -3,9 +3,9 @@
 // parameters" does, and the frame is built from them as the write does (the
 // drive is not touched). Any input must give values and a result (crash, hang
 // or sanitizer report = bug).
-#include "configuration/cconfigtemplate.h"
-#include "configuration/cconfigvalues.h"
-#include "configuration/cconfigwriter.h"
+#include "core/configuration/cconfigtemplate.h"
+#include "core/configuration/cconfigvalues.h"
+#include "core/configuration/cconfigwriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>

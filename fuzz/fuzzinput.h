@@ -2,8 +2,8 @@
 #define VESMIRA_FUZZINPUT_H
 
 // Shared by the fuzz targets: the input as a report file the parsers read.
-#include "export/gbkcodeutils.h"
-#include "model/reportparser_p.h"
+#include "core/report/gbkcodeutils.h"
+#include "core/report/reportparser_p.h"
 
 #include <QBuffer>
 #include <QTextStream>

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
-sources=(app model device view history export configuration resources/forms)
+sources=(core gui cli resources/forms)
 
 if [ "${1:-}" = "--check" ]; then
   tmp=$(mktemp -d)

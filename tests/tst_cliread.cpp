@@ -4,9 +4,9 @@
 #include "helpers/fakedrives.h"
 #include "helpers/faultfs.h"
 #include "helpers/historyfaults.h"
-#include "history/ctempdbmanager.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
 
 #include <QProcess>
 #include <QtTest>

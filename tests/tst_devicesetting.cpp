@@ -1,20 +1,20 @@
 // The configuration page, its templates and the preferences dialog, driven
 // through their controls (found by object name) on the offscreen platform.
-#include "app/appglobals.h"
-#include "app/cmessagebox.h"
-#include "app/crecordconfig.h"
-#include "configuration/cdevicesetting.h"
-#include "configuration/csettingfilemanager.h"
-#include "configuration/ctemplatenamedialog.h"
-#include "configuration/switchbutton.h"
-#include "export/gbkcodeutils.h"
+#include "core/record/appglobals.h"
+#include "gui/app/cmessagebox.h"
+#include "core/record/crecordconfig.h"
+#include "gui/configuration/cdevicesetting.h"
+#include "gui/configuration/csettingfilemanager.h"
+#include "gui/configuration/ctemplatenamedialog.h"
+#include "gui/configuration/switchbutton.h"
+#include "core/report/gbkcodeutils.h"
 #include "helpers/configtemplates.h"
 #include "helpers/faultfs.h"
 #include "helpers/framefile.h"
-#include "model/cdevicesettinginfo.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
-#include "model/reportparse.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/report/reportparse.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>

@@ -1,10 +1,10 @@
 // Drive discovery on Linux against fake mount tables and a fake sysfs tree
 // (tests/data/drives), logger recognition, `vesmira-cli drives`, and the
 // mount watcher on a file and on the real mount table.
-#include "device/cdriveprobe_linux.h"
-#include "device/cloggerfinder.h"
-#include "device/cmounttable_linux.h"
-#include "device/cmountwatcher_linux.h"
+#include "core/device/cdriveprobe_linux.h"
+#include "core/device/cloggerfinder.h"
+#include "core/device/cmounttable_linux.h"
+#include "core/device/cmountwatcher_linux.h"
 
 #include <QProcess>
 #include <QSaveFile>

@@ -1,12 +1,12 @@
 // The PDF export under real faults: a full disk and a file size limit. A
 // failed export must be reported and must leave the report that was at the
 // target byte for byte as it was, with no temporary file beside it.
-#include "export/cexportpdf.h"
-#include "export/cexportrange.h"
+#include "core/export/cexportpdf.h"
+#include "core/export/cexportrange.h"
 #include "helpers/exportrecords.h"
 #include "helpers/faultfs.h"
 #include "helpers/pdfreader.h"
-#include "model/crecordtime.h"
+#include "core/record/crecordtime.h"
 
 #include <QDir>
 #include <QTemporaryDir>

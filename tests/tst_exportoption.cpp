@@ -1,5 +1,5 @@
-#include "app/appglobals.h"
-#include "export/exportoption.h"
+#include "core/record/appglobals.h"
+#include "gui/export/exportoption.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
 

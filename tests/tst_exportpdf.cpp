@@ -1,5 +1,5 @@
-#include "export/cexportpdf.h"
-#include "export/gbkcodeutils.h"
+#include "core/export/cexportpdf.h"
+#include "core/report/gbkcodeutils.h"
 #include "helpers/commalocale.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"

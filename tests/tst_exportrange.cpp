@@ -1,11 +1,11 @@
-#include "app/appglobals.h"
-#include "export/cexportpdf.h"
-#include "export/cexportrange.h"
-#include "export/creportsaveas.h"
+#include "core/record/appglobals.h"
+#include "core/export/cexportpdf.h"
+#include "core/export/cexportrange.h"
+#include "core/export/creportsaveas.h"
 #include "helpers/commalocale.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
-#include "model/crecordtime.h"
+#include "core/record/crecordtime.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

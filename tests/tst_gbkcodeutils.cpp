@@ -1,4 +1,4 @@
-#include "export/gbkcodeutils.h"
+#include "core/report/gbkcodeutils.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The history list table filled from the database.
-#include "history/chistorytablefill.h"
-#include "history/ctempdbmanager.h"
-#include "model/csummeryparam.h"
+#include "gui/history/chistorytablefill.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/csummeryparam.h"
 
 #include <QSqlDatabase>
 #include <QTableWidget>

@@ -2,10 +2,10 @@
 // device, files too large for memory. Every entry that reads a report
 // (vesmira-cli parse, export and read, the history page's export) refuses
 // them with a clear error and returns: none blocks, aborts or copies them.
-#include "app/appglobals.h"
-#include "app/cmessagebox.h"
-#include "history/chistoryrecordcontent.h"
-#include "model/reportparse.h"
+#include "core/record/appglobals.h"
+#include "gui/app/cmessagebox.h"
+#include "gui/history/chistoryrecordcontent.h"
+#include "core/report/reportparse.h"
 
 #include <QProcess>
 #include <QtTest>

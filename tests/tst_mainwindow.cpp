@@ -1,16 +1,16 @@
 // The main window reading loggers end to end, on a fake mount table and sysfs
 // tree: plugging in and out, the pages shown, the records stored.
-#include "app/appglobals.h"
-#include "app/cdeviceconnect.h"
-#include "app/cdialogs.h"
-#include "app/cdravik.h"
-#include "app/cmessagebox.h"
-#include "configuration/cdevicesetting.h"
+#include "core/record/appglobals.h"
+#include "gui/app/cdeviceconnect.h"
+#include "gui/app/cdialogs.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/cmessagebox.h"
+#include "gui/configuration/cdevicesetting.h"
 #include "helpers/fakedrives.h"
-#include "history/ctempdbmanager.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdatamodel.h"
-#include "view/cdevicedatainfo.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdatamodel.h"
+#include "gui/view/cdevicedatainfo.h"
 
 #include <QLabel>
 #include <qcustomplot.h>

@@ -1,4 +1,4 @@
-#include "export/pdfwriter.h"
+#include "core/export/pdfwriter.h"
 #include "helpers/pdfreader.h"
 
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // What the data view shows, without widgets: summary values, the list model
 // and the curve points.
-#include "app/appglobals.h"
-#include "model/ccurvedata.h"
-#include "model/csummarydisplay.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdatamodel.h"
+#include "core/record/appglobals.h"
+#include "core/record/ccurvedata.h"
+#include "core/record/csummarydisplay.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdatamodel.h"
 
 #include <QColor>
 #include <QTranslator>

@@ -1,7 +1,7 @@
 // CRecordConfig reads record-config.ini once per process, so every case runs
 // in a child process of this executable ("--probe DIR") on its own directory.
-#include "app/appglobals.h"
-#include "app/crecordconfig.h"
+#include "core/record/appglobals.h"
+#include "core/record/crecordconfig.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "model/cdevicesettinginfo.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
 
 #include <QPointer>
 #include <QtTest>

@@ -1,6 +1,6 @@
 // The single-instance guard between real processes, each with the user's
 // runtime directory pointed at a private temporary folder.
-#include "app/csingleinstance.h"
+#include "gui/app/csingleinstance.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

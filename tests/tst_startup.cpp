@@ -1,5 +1,5 @@
-#include "app/appglobals.h"
-#include "app/cdravik.h"
+#include "core/record/appglobals.h"
+#include "gui/app/cdravik.h"
 
 #include <QtTest>
 

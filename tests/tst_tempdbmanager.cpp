@@ -1,10 +1,10 @@
 // The history database: rows as stored (checked with SQL: the application
 // reads them back by position), reloading, the history list, renaming,
 // deleting, and a writer killed in the middle of a long insert.
-#include "history/csqlitestatement.h"
-#include "history/ctempdbmanager.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
+#include "core/history/csqlitestatement.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
 
 #include <QProcess>
 #include <QSqlDatabase>

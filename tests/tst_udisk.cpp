@@ -1,7 +1,7 @@
 // CUdisk, the main window's drive watcher: its signals when the mount table
 // changes, its probe, and a native event filter that never consumes.
-#include "device/cdriveprobe.h"
-#include "device/cudisk.h"
+#include "core/device/cdriveprobe.h"
+#include "gui/app/cudisk.h"
 
 #include <QSaveFile>
 #include <QSignalSpy>

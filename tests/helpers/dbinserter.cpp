@@ -3,10 +3,10 @@
 // after it "end ID DEVICE" (ID 0: not stored). DEVICE, the record's device
 // number, is unique to the run and the record; sample i of it holds the time
 // text "DEVICEti", so that a test can check every row of every record.
-#include "device/cloggerreader.h"
-#include "history/ctempdbmanager.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
+#include "core/device/cloggerreader.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -4,9 +4,9 @@
 // Records for the export tests and benchmark, written by hand: an English
 // and a Chinese summary as the report parsers fill them, and sample lists.
 
-#include "model/cdevicesettinginfo.h"
-#include "model/csummeryparam.h"
-#include "model/ctempdata.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,6 +1,6 @@
 // Takes the single-instance guard, says "held" (or "refused") and then waits
 // until it is killed.
-#include "app/csingleinstance.h"
+#include "gui/app/csingleinstance.h"
 
 #include <QCoreApplication>
 #include <cstdio>

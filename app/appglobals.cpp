@@ -1,5 +1,0 @@
-#include "app/appglobals.h"
-
-QString applicationDir;
-QString languageCode = QStringLiteral("zh_CN");
-int tempAdjust = 0;

@@ -1,0 +1,55 @@
+#ifndef CEXPORTPDF_H
+#define CEXPORTPDF_H
+
+#include "core/export/pdfwriter.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+class CDeviceSettingInfo;
+class CSummeryParam;
+class CTempData;
+
+// The application's PDF data report of one record: a first page with device
+// information, configuration, logging summary and the temperature (and
+// humidity) chart, then data-list pages that print every sample (at most
+// maxDataPages of them).
+//
+// The report is Chinese when the summary's language holds "中", Fahrenheit
+// when its unit holds "℉" or "°F", and has humidity when containHumidity is 1.
+// Latin text goes out in font 1 (WinAnsi); every label, title or value that
+// holds a character beyond Latin-1 goes out in font 2 as GBK bytes. A value
+// of the first page too wide for its column is drawn smaller, down to 6
+// points, and cut with "..." below that. The chart leaves out missing
+// readings ("--", 255) and values that are not finite; its scale ends at
+// +-9999.9, where larger readings are drawn.
+class CExportPdf : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int maxDataPages = 83;
+
+    explicit CExportPdf(QObject *parent = nullptr);
+
+    // The record to print and the target; not owned, set before each export.
+    void setRecord(const CSummeryParam *summary, const CTempData *data, const CDeviceSettingInfo *settings);
+    void setPath(const QString &path) { this->path = path; }
+    // The time printed after "File Created At:"; an invalid value (the
+    // default) prints the current local time.
+    void setCreatedAt(const QDateTime &time) { createdAt = time; }
+
+    // Writes the report to the path. Returns the number of pages written
+    // (at least 1), or -1 when the file cannot be created or a write failed.
+    int exportPdf();
+
+private:
+    PdfWriter writer;
+    const CSummeryParam *summary = nullptr;
+    const CTempData *data = nullptr;
+    const CDeviceSettingInfo *settings = nullptr;
+    QString path;
+    QDateTime createdAt;
+};
+
+#endif // CEXPORTPDF_H

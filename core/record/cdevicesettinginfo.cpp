@@ -1,0 +1,6 @@
+#include "core/record/cdevicesettinginfo.h"
+
+CDeviceSettingInfo::CDeviceSettingInfo(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,176 @@
+#include "core/record/crecordtime.h"
+
+#include <QHash>
+
+namespace {
+
+// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
+qint64 daysFromCivil(int y, int m, int d)
+{
+    y -= m <= 2;
+    const qint64 era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = int(y - era * 400);
+    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+bool isLeap(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int daysInMonth(int y, int m)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && isLeap(y) ? 29 : days[m - 1];
+}
+
+// Reads count digits at pos; -1 when one of them is not a digit.
+int digits(QStringView text, int pos, int count)
+{
+    int value = 0;
+    for (int i = pos; i < pos + count; ++i) {
+        const ushort c = text[i].unicode();
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// UTC offsets of local hours (key: local seconds / 3600). An hour whose first
+// and last second have different offsets (a transition inside it, or a time
+// in a gap) is marked as not cacheable and converted exactly each time.
+struct ZoneCache
+{
+    static constexpr int uncacheable = 0x7fffffff;
+    QHash<qint64, int> offsets;
+    qint64 lastHour = CRecordTime::invalidSecs;
+    int lastOffset = 0;
+};
+
+thread_local ZoneCache zoneCache;
+
+qint64 exactSecs(const CRecordTime &t)
+{
+    return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second), Qt::LocalTime)
+        .toSecsSinceEpoch();
+}
+
+int hourOffset(const CRecordTime &t)
+{
+    const QDate date(t.year, t.month, t.day);
+    const QDateTime first(date, QTime(t.hour, 0, 0), Qt::LocalTime);
+    const QDateTime last(date, QTime(t.hour, 59, 59), Qt::LocalTime);
+    if (!first.isValid() || !last.isValid())
+        return ZoneCache::uncacheable;
+    const int offset = first.offsetFromUtc();
+    // The offset must also describe the mapping itself: in a gap Qt moves
+    // the time and the plain "local - offset" would not match it.
+    if (last.offsetFromUtc() != offset || first.time() != QTime(t.hour, 0, 0)
+        || last.time() != QTime(t.hour, 59, 59))
+        return ZoneCache::uncacheable;
+    return offset;
+}
+
+} // namespace
+
+CRecordTime CRecordTime::fromText(QStringView text)
+{
+    CRecordTime t;
+    // A Chinese text report may print its sample dates as "2021年08月02日":
+    // the record keeps them as printed, their time is the same.
+    if (text.size() == 20 && text[4] == QChar(0x5E74) && text[7] == QChar(0x6708) && text[10] == QChar(0x65E5)) {
+        const QString plain = text.left(4).toString() + QLatin1Char('/') + text.mid(5, 2).toString()
+            + QLatin1Char('/') + text.mid(8, 2).toString() + text.mid(11).toString();
+        return fromText(plain);
+    }
+    if (text.size() != 19 || text[4] != QLatin1Char('/') || text[7] != QLatin1Char('/')
+        || text[10] != QLatin1Char(' ') || text[13] != QLatin1Char(':') || text[16] != QLatin1Char(':'))
+        return t;
+    const int y = digits(text, 0, 4);
+    const int mo = digits(text, 5, 2);
+    const int d = digits(text, 8, 2);
+    const int h = digits(text, 11, 2);
+    const int mi = digits(text, 14, 2);
+    const int s = digits(text, 17, 2);
+    if (y < 0 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h < 0 || h > 23 || mi < 0
+        || mi > 59 || s < 0 || s > 59)
+        return t;
+    // QDate has no year 0.
+    if (y == 0)
+        return t;
+    t.year = y;
+    t.month = mo;
+    t.day = d;
+    t.hour = h;
+    t.minute = mi;
+    t.second = s;
+    return t;
+}
+
+CRecordTime CRecordTime::fromDateTime(const QDateTime &dateTime)
+{
+    CRecordTime t;
+    if (!dateTime.isValid())
+        return t;
+    const QDateTime local = dateTime.toLocalTime();
+    const QDate date = local.date();
+    const QTime time = local.time();
+    t.year = date.year();
+    t.month = date.month();
+    t.day = date.day();
+    t.hour = time.hour();
+    t.minute = time.minute();
+    t.second = time.second();
+    return t;
+}
+
+qint64 CRecordTime::toSecsSinceEpoch() const
+{
+    if (!isValid())
+        return invalidSecs;
+    const qint64 local = daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+    const qint64 hourKey = local >= 0 ? local / 3600 : (local - 3599) / 3600;
+    ZoneCache &cache = zoneCache;
+    int offset;
+    if (hourKey == cache.lastHour) {
+        offset = cache.lastOffset;
+    } else {
+        const auto it = cache.offsets.constFind(hourKey);
+        if (it != cache.offsets.constEnd()) {
+            offset = *it;
+        } else {
+            offset = hourOffset(*this);
+            // A record spans at most a few thousand hours; keep the cache
+            // from growing without bound over many records anyway.
+            if (cache.offsets.size() > 100000)
+                cache.offsets.clear();
+            cache.offsets.insert(hourKey, offset);
+        }
+        cache.lastHour = hourKey;
+        cache.lastOffset = offset;
+    }
+    if (offset == ZoneCache::uncacheable)
+        return exactSecs(*this);
+    return local - offset;
+}
+
+QDateTime CRecordTime::toDateTime() const
+{
+    if (!isValid())
+        return QDateTime();
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::LocalTime);
+}
+
+QString CRecordTime::toText() const
+{
+    return QString::asprintf("%04d/%02d/%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
+}
+
+void CRecordTime::resetZoneCache()
+{
+    zoneCache.offsets.clear();
+    zoneCache.lastHour = invalidSecs;
+}

@@ -1,0 +1,564 @@
+// The summary block of CSV and TXT reports.
+//
+// Every line is tested against every summary label, Chinese and English, in
+// the order of the label table below; a line may hold several labels and a
+// label that occurs on several lines is overwritten, so the last one counts.
+// The language of a value is that of the label that matched: Chinese and
+// English reports place their values differently.
+#include "core/report/gbkcodeutils.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummeryparam.h"
+#include "core/report/labelfinder.h"
+#include "core/report/reportparser_p.h"
+#include "core/report/reportrules.h"
+
+#include <QFile>
+#include <QTextStream>
+
+using namespace ReportRules;
+
+namespace ReportParser {
+
+namespace {
+
+enum class Lang { Chinese, English, Both };
+
+struct Label {
+    Field field;
+    QString text;
+    Lang lang;
+    bool txtOnly;
+};
+
+// Labels in the order they are tested on a line.
+const QVector<Label> &labels()
+{
+    static const QVector<Label> table = [] {
+        const Lang C = Lang::Chinese;
+        const Lang E = Lang::English;
+        return QVector<Label> {
+            { Field::DeviceModel, "产品型号", C, false },
+            { Field::DeviceModel, "Device Code", E, false },
+            { Field::DeviceSensor, "探头类型", C, false },
+            { Field::DeviceSensor, "Probe Type", E, false },
+            { Field::DeviceNo, "序列号", C, false },
+            { Field::DeviceNo, "Serial Number", E, false },
+            { Field::TempUnit, "温度单位", C, false },
+            { Field::TempUnit, "UoM", E, false },
+            { Field::FirmwareVersion, "固件版本", C, false },
+            { Field::FirmwareVersion, "Firmware Version", E, false },
+            { Field::FileFormat, "文件格式", C, false },
+            { Field::FileFormat, "Format", E, false },
+            { Field::DeviceZone, "设备时区", C, false },
+            { Field::DeviceZone, "Time Zone", E, false },
+            { Field::Language, "语    言", C, false },
+            { Field::Language, "语言", C, false },
+            // A TXT line is simplified before matching, so its four blanks
+            // become one.
+            { Field::Language, "语 言", C, true },
+            { Field::Language, "Language", E, false },
+            { Field::DeviceTime, "设备时间", C, false },
+            { Field::DeviceTime, "Device Time", E, false },
+            { Field::Battery, "电池电量", C, false },
+            { Field::Battery, "Battery", E, false },
+            { Field::StartModel, "记录开启模式", C, false },
+            { Field::StartModel, "Start Mode", E, false },
+            { Field::StopModel, "记录关闭模式", C, false },
+            { Field::StopModel, "Stop Mode", E, false },
+            { Field::DelayStart, "延时开启方式", C, false },
+            { Field::DelayStart, "Start Delay", E, false },
+            { Field::StopAt, "定时关闭时间", C, false },
+            { Field::StopAt, "OFF TIME", E, false },
+            { Field::StopAt, "Timing stop time", E, false },
+            { Field::StartAt, "定时开启时间", C, false },
+            { Field::StartAt, "ON TIME", E, false },
+            { Field::StartAt, "Timing start time", E, false },
+            { Field::TempHigh, "温度上限", C, false },
+            { Field::TempHigh, "温湿度上限", C, false },
+            { Field::TempHigh, "Upper Limit", E, false },
+            { Field::NormalSpace, "正常记录间隔", C, false },
+            { Field::NormalSpace, "Log Interval", E, false },
+            { Field::NormalSpace, "Normal record interval", E, false },
+            { Field::TempLow, "温度下限", C, false },
+            { Field::TempLow, "温湿度下限", C, false },
+            { Field::TempLow, "Lower Limit", E, false },
+            { Field::AlarmSpace, "报警记录间隔", C, false },
+            { Field::AlarmSpace, "Alarm Interval", E, false },
+            { Field::AlarmSpace, "Alarm record interval", E, false },
+            { Field::AlarmDelay, "报警延时", C, false },
+            { Field::AlarmDelay, "Alarm Delay", E, false },
+            { Field::LcdMode, "屏幕常显", C, false },
+            { Field::LcdMode, "On-Screen Mode", E, false },
+            { Field::LcdMode, "LCD Mode", E, false },
+            { Field::Recycle, "循环记录", C, false },
+            { Field::Recycle, "Circular Mode", E, false },
+            { Field::Recycle, "Circular log", E, false },
+            { Field::LongPressed, "按键长按重置记录", C, false },
+            { Field::LongPressed, "Manual to Reset Log", E, false },
+            { Field::Restart, "重复启动", C, false },
+            { Field::Restart, "Multiple Trips Allowed", E, false },
+            { Field::Restart, "Multiple start", E, false },
+            { Field::SettingClear, "下发配置时重置记录", C, false },
+            { Field::SettingClear, "Optimset to Reset Log", E, false },
+            { Field::SettingClear, "Reset record after configuration", E, false },
+            { Field::TempMax, "温度最大值", C, false },
+            { Field::TempMax, "温湿度最大值", C, false },
+            { Field::TempMax, "Highest", E, false },
+            { Field::RecordStartAt, "记录开始时间", C, false },
+            { Field::RecordStartAt, "Start Time", E, false },
+            { Field::TempMin, "温度最小值", C, false },
+            { Field::TempMin, "温湿度最小值", C, false },
+            { Field::TempMin, "Lowest", E, false },
+            { Field::RecordStopAt, "记录停止时间", C, false },
+            { Field::RecordStopAt, "Stop Time", E, false },
+            { Field::TempAvg, "温度平均值", C, false },
+            { Field::TempAvg, "温湿度平均值", C, false },
+            { Field::TempAvg, "Average", E, false },
+            { Field::RecordTimes, "记录开启次数", C, false },
+            { Field::RecordTimes, "Trip Counts", E, false },
+            { Field::AlarmTimeLen, "报警总时长", C, false },
+            { Field::AlarmTimeLen, "Alarm Elapsed Time", E, false },
+            { Field::RecordTimeLen, "记录总时长", C, false },
+            { Field::RecordTimeLen, "Total Elapsed Time", E, false },
+            { Field::AlarmCount, "报警条数", C, false },
+            { Field::AlarmCount, "Alarm Data Points", E, false },
+            { Field::RecordCount, "记录条数", C, false },
+            { Field::RecordCount, "Total Data Points", E, false },
+            { Field::AlarmType, "报警类型", C, false },
+            { Field::AlarmType, "Alarm Type", E, false },
+            { Field::WayId, "行程序列号", C, false },
+            { Field::WayId, "Trip ID", E, false },
+            { Field::WayId, "Trip SN", E, false },
+            { Field::WayDesc, "行程描述", C, false },
+            { Field::WayDesc, "Trip Description", E, false },
+            { Field::Mkt, "MKT", Lang::Both, false },
+        };
+    }();
+    return table;
+}
+
+const LabelFinder &labelFinder()
+{
+    static const LabelFinder finder = [] {
+        QVector<QString> texts;
+        for (const Label &label : labels())
+            texts.append(label.text);
+        return LabelFinder(texts);
+    }();
+    return finder;
+}
+
+bool isHumidityLabel(const Label &label)
+{
+    return label.text.startsWith(QStringLiteral("温湿度"));
+}
+
+// How a printed alarm limit splits into temperature and humidity.
+struct LimitForm {
+    bool humidity; // temperature and humidity part
+    QString divider; // between the two parts
+};
+
+// Stores a value of the summary block and normalises it into the device
+// information (CSV and TXT alike).
+class HeaderStore {
+public:
+    HeaderStore(CSummeryParam &summary, CDeviceSettingInfo &info)
+        : s(summary)
+        , info(info)
+    {
+    }
+
+    void store(Field field, const QString &printed, bool english, const LimitForm &limit)
+    {
+        const QString value = filled(printed);
+        switch (field) {
+        case Field::DeviceModel:
+            s.deviceModel = value;
+            s.containHumidity = value.contains(QLatin1String("-83WQ")) ? 1 : 0;
+            break;
+        case Field::TempUnit:
+            s.tempUnit = info.tempUnit = value;
+            break;
+        case Field::Language:
+            s.language = info.language = value;
+            break;
+        case Field::Battery:
+            s.battery = QString(value).remove(QLatin1Char('%'));
+            break;
+        case Field::StartModel:
+            s.recordStartModel = info.recordStartModel = value;
+            break;
+        case Field::StopModel:
+            s.recordStopModel = info.recordStopModel = value;
+            break;
+        case Field::DelayStart:
+            s.delayStart = value;
+            if (s.recordStartModel.contains(QStringLiteral("按键延时开启")))
+                info.delayStart = filled(chineseStartDelay(value));
+            else if (s.recordStartModel.contains(QLatin1String("Manual+Delay")))
+                info.delayStart = filled(englishStartDelay(value));
+            break;
+        case Field::StartAt:
+            s.startAt = value;
+            info.startAt = timedTime(value, s.recordStartModel, QStringLiteral("定时开启"), info.startAt);
+            break;
+        case Field::StopAt:
+            s.stopAt = value;
+            info.stopAt = timedTime(value, s.recordStopModel, QStringLiteral("定时关闭"), info.stopAt);
+            break;
+        case Field::TempHigh:
+            s.tempHigh = value;
+            applyLimit(value, limit, info.tempHigh, info.humidityHigh);
+            break;
+        case Field::TempLow:
+            s.tempLow = value;
+            applyLimit(value, limit, info.tempLow, info.humidityLow);
+            break;
+        case Field::NormalSpace:
+            s.normalRecordSpace = value;
+            info.normalRecordSpace = QString::number(intervalSeconds(value, english));
+            break;
+        case Field::AlarmSpace:
+            s.alarmSpace = value;
+            info.alarmSpace = QString::number(intervalSeconds(value, english));
+            break;
+        case Field::AlarmDelay:
+            s.alarmDelay = value;
+            info.alarmDelay
+                = filled(textBefore(value, english ? QStringLiteral("min") : QStringLiteral("分")));
+            break;
+        default:
+            s.*summaryMember(field) = value;
+            if (QString CDeviceSettingInfo::*setting = copiedSetting(field))
+                info.*setting = value;
+            break;
+        }
+    }
+
+    CSummeryParam &s;
+    CDeviceSettingInfo &info;
+
+private:
+    // A timed start or stop time is converted only when the mode read so far
+    // is the timed one; otherwise the device information keeps what it had.
+    static QString timedTime(
+        const QString &value, const QString &mode, const QString &chineseMode, const QString &current)
+    {
+        if (mode.contains(chineseMode))
+            return chineseDate(value);
+        if (mode.contains(QLatin1String("Timing")))
+            return englishTimedTime(value);
+        return current;
+    }
+
+    static void applyLimit(const QString &value, const LimitForm &limit, QString &temp, QString &humidity)
+    {
+        if (!limit.humidity) {
+            applyUnitMark(value, temp);
+            return;
+        }
+        const int divider = value.indexOf(limit.divider);
+        applyUnitMark(divider < 0 ? value : value.left(divider), temp);
+        // A limit printed without its divider has no humidity part.
+        if (divider >= 0) {
+            const QString rest = value.mid(divider + limit.divider.size());
+            const int next = rest.indexOf(limit.divider);
+            humidity = filled(textBefore(next < 0 ? rest : rest.left(next), QStringLiteral("%")));
+        }
+    }
+};
+
+// ------------------------------------------------------------------ CSV
+
+// Field index of the first field (split at ",") that equals text, or -1.
+int csvIndexOf(QStringView line, QStringView text)
+{
+    int index = 0;
+    int start = 0;
+    for (;;) {
+        const int comma = line.indexOf(QLatin1Char(','), start);
+        const QStringView field = line.mid(start, (comma < 0 ? line.size() : comma) - start);
+        if (field == text)
+            return index;
+        if (comma < 0)
+            return -1;
+        start = comma + 1;
+        ++index;
+    }
+}
+
+// Field number index of the line split at ","; false when there is none.
+bool csvField(QStringView line, int index, QStringView *field)
+{
+    int start = 0;
+    for (int i = 0; i < index; ++i) {
+        const int comma = line.indexOf(QLatin1Char(','), start);
+        if (comma < 0)
+            return false;
+        start = comma + 1;
+    }
+    const int comma = line.indexOf(QLatin1Char(','), start);
+    *field = line.mid(start, (comma < 0 ? line.size() : comma) - start);
+    return true;
+}
+
+void csvLine(const QString &line, const std::vector<bool> &found, HeaderStore &header)
+{
+    const QVector<Label> &table = labels();
+    for (int k = 0; k < table.size(); ++k) {
+        const Label &label = table[k];
+        if (!found[size_t(k)] || label.txtOnly)
+            continue;
+        // The table header holds "序列号" beside "报警"; it is no serial number.
+        if (label.field == Field::DeviceNo && label.lang == Lang::Chinese
+            && line.contains(QStringLiteral("报警")))
+            continue;
+        const int i = csvIndexOf(line, label.text);
+        if (i < 0)
+            continue;
+        QStringView value;
+        if (label.lang == Lang::Both) {
+            // MKT: two columns on, or three when the second one is empty.
+            if (!csvField(line, i + 2, &value))
+                continue;
+            if (value.isEmpty() && !csvField(line, i + 3, &value))
+                continue;
+        } else if (!csvField(line, i + (label.lang == Lang::English ? 3 : 2), &value)) {
+            continue;
+        }
+        const bool english = label.lang == Lang::English;
+        const LimitForm limit { isHumidityLabel(label) || (english && header.s.containHumidity == 1),
+            QStringLiteral("  ") };
+        header.store(label.field, value.toString(), english, limit);
+    }
+}
+
+// ------------------------------------------------------------------ TXT
+
+QString firstWord(const QString &rest)
+{
+    return textBefore(rest, QStringLiteral(" "));
+}
+
+QString twoWords(const QString &rest)
+{
+    const int first = rest.indexOf(QLatin1Char(' '));
+    if (first < 0)
+        return rest; // one word is all there is
+    const int second = rest.indexOf(QLatin1Char(' '), first + 1);
+    return second < 0 ? rest : rest.left(second);
+}
+
+// The rest up to and including unit; all of it when the unit is missing.
+QString upToUnit(const QString &rest, const QString &unit)
+{
+    const int pos = rest.indexOf(unit);
+    return pos < 0 ? rest : rest.left(pos + unit.size());
+}
+
+// From the first from in the line up to (not including) the next until.
+QString fromTo(const QString &line, const QString &from, const QString &until)
+{
+    const int start = line.indexOf(from);
+    const int end = line.indexOf(until, start);
+    return line.mid(start, end < 0 ? -1 : end - start);
+}
+
+// The value of one TXT label; a null string when the line has none.
+QString txtValue(
+    const Label &label, const QString &line, int labelEnd, bool humidityLine, const CSummeryParam &s)
+{
+    const bool english = label.lang == Lang::English;
+    // The value follows the colon and one blank; the temperature unit may
+    // follow the colon directly.
+    int start = labelEnd + 2;
+    if (label.field == Field::TempUnit && labelEnd + 1 < line.size()
+        && line.at(labelEnd + 1) != QLatin1Char(' '))
+        start = labelEnd + 1;
+    if (start >= line.size())
+        return QString();
+    const QString rest = line.mid(start);
+
+    switch (label.field) {
+    case Field::DeviceZone:
+    case Field::DeviceTime:
+        return twoWords(rest);
+    case Field::StartModel:
+        return line.contains(QLatin1String("Right Now")) ? twoWords(rest) : firstWord(rest);
+    case Field::StartAt:
+        return s.recordStartModel.contains(QLatin1String("Timing")) ? twoWords(rest) : firstWord(rest);
+    case Field::StopAt:
+        return s.recordStopModel.contains(QLatin1String("Manual")) ? firstWord(rest) : twoWords(rest);
+    case Field::Mkt:
+    case Field::RecordStartAt:
+    case Field::RecordStopAt:
+        return dashes(twoWords(rest));
+    case Field::TempMax:
+    case Field::TempMin:
+    case Field::TempAvg:
+        if (humidityLine)
+            return dashes(upToUnit(rest, QStringLiteral("%")).replace(QLatin1Char(' '), QLatin1Char(',')));
+        return dashes(twoWords(rest));
+    case Field::TempHigh:
+    case Field::TempLow:
+        if (humidityLine)
+            return upToUnit(rest, QStringLiteral("%")).replace(QLatin1Char(' '), QLatin1Char(','));
+        return firstWord(rest);
+    case Field::NormalSpace:
+    case Field::AlarmSpace:
+    case Field::AlarmTimeLen:
+    case Field::RecordTimeLen:
+        return upToUnit(rest, english ? QStringLiteral("sec") : QStringLiteral("秒"));
+    case Field::AlarmDelay:
+        return upToUnit(rest, english ? QStringLiteral("min") : QStringLiteral("分钟"));
+    case Field::DelayStart:
+        if (line.contains(QStringLiteral("按键开启")))
+            return fromTo(line, QStringLiteral("按键开启"), QStringLiteral("分钟"));
+        if (line.contains(QLatin1String("Manual")))
+            return fromTo(line, QStringLiteral("Manual"), QStringLiteral("min"));
+        return firstWord(rest);
+    case Field::AlarmType: {
+        QStringList words;
+        const QStringList parts = line.mid(labelEnd).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &word : parts) {
+            if (!word.contains(QLatin1Char(':')) && !word.contains(QStringLiteral("：")))
+                words.append(word);
+        }
+        return words.join(QLatin1Char(' '));
+    }
+    case Field::WayDesc:
+        return rest; // descriptions hold blanks
+    default:
+        return firstWord(rest);
+    }
+}
+
+void txtLine(const QString &line, const std::vector<bool> &found, HeaderStore &header)
+{
+    const QVector<Label> &table = labels();
+    for (int k = 0; k < table.size(); ++k) {
+        const Label &label = table[k];
+        if (!found[size_t(k)])
+            continue;
+        int labelPos = line.indexOf(label.text);
+        int labelEnd = labelPos + label.text.size();
+        if (label.field == Field::DeviceNo && label.lang == Lang::Chinese) {
+            // Only "序列号" directly followed by the full-width colon, and
+            // never the trip's "行程序列号".
+            labelPos = line.indexOf(QStringLiteral("序列号："));
+            if (labelPos < 0 || line.contains(QStringLiteral("行程序列号")))
+                continue;
+            labelEnd = labelPos + 3;
+        }
+        const bool english = label.lang == Lang::English;
+        if (english) {
+            // An English label is followed by its colon; the same words
+            // inside a value are no label ("Alarm Type: [Temp Exceed Upper
+            // Limit]" must not overwrite the upper limit).
+            const auto colonAt = [&line](int pos) {
+                return pos < line.size() && (line.at(pos) == QLatin1Char(':') || line.at(pos) == QChar(0xFF1A));
+            };
+            while (labelPos >= 0 && !colonAt(labelEnd)) {
+                labelPos = line.indexOf(label.text, labelPos + 1);
+                labelEnd = labelPos + label.text.size();
+            }
+            if (labelPos < 0)
+                continue;
+        }
+        const bool humidityLine = isHumidityLabel(label) || (english && line.contains(QLatin1Char('%')));
+        const QString value = txtValue(label, line, labelEnd, humidityLine, header.s);
+        if (value.isEmpty())
+            continue;
+        header.store(label.field, value, english, LimitForm { humidityLine, QStringLiteral(",") });
+        // The summary keeps the first word of a Chinese timed start, its date;
+        // the device information needs the time of day after it as well, as
+        // the other report forms give it, to configure the logger again.
+        if (label.field == Field::StartAt && !english
+            && header.s.recordStartModel.contains(QStringLiteral("定时开启")))
+            header.info.startAt = chineseDate(twoWords(line.mid(labelEnd + 2)));
+    }
+}
+
+} // namespace
+
+void csvHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info)
+{
+    HeaderStore header(summary, info);
+    std::vector<bool> found;
+    QString line;
+    while (readLine(in, line)) {
+        if (labelFinder().find(line, found))
+            csvLine(line, found, header);
+        // The sample table's header ends the summary block.
+        if ((line.contains(QStringLiteral("序列号")) && line.contains(QStringLiteral("报警")))
+            || (line.contains(QLatin1String("No.")) && line.contains(QLatin1String("ALARM"))))
+            break;
+    }
+}
+
+void txtHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info)
+{
+    HeaderStore header(summary, info);
+    std::vector<bool> found;
+    QString raw;
+    while (readLine(in, raw)) {
+        const QString line = raw.simplified();
+        if (labelFinder().find(line, found))
+            txtLine(line, found, header);
+        static const QString chineseTable[] = { QStringLiteral("序列号"), QStringLiteral("日期"),
+            QStringLiteral("时间"), QStringLiteral("温度"), QStringLiteral("报警") };
+        static const QString englishTable[] = { QStringLiteral("DATE"), QStringLiteral("TIME"),
+            QStringLiteral("TEMPERATURE"), QStringLiteral("ALARM") };
+        const auto holdsAll = [&line](const auto &words) {
+            for (const QString &word : words) {
+                if (!line.contains(word))
+                    return false;
+            }
+            return true;
+        };
+        // The sample table's header ends the summary block.
+        if (holdsAll(chineseTable) || holdsAll(englishTable))
+            break;
+    }
+    info.mkt = filled(summary.mkt);
+}
+
+} // namespace ReportParser
+
+namespace {
+
+bool openReport(QFile &file, QTextStream &in)
+{
+    if (!ReportParser::openReport(file, QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    in.setDevice(&file);
+    ReportParser::setGbk(in);
+    return true;
+}
+
+} // namespace
+
+void CSummeryParam::ParseCsvHeader(const QString &path, CDeviceSettingInfo &info)
+{
+    info.fileType = QStringLiteral("csv");
+    containTemp = 1;
+    containHumidity = 0;
+    QFile file(path);
+    QTextStream in;
+    if (!openReport(file, in))
+        return;
+    ReportParser::csvHeader(in, *this, info);
+}
+
+void CSummeryParam::ParseTxtHeader(const QString &path, CDeviceSettingInfo &info)
+{
+    info.fileType = QStringLiteral("txt");
+    containTemp = 1;
+    containHumidity = 0;
+    QFile file(path);
+    QTextStream in;
+    if (!openReport(file, in))
+        return;
+    ReportParser::txtHeader(in, *this, info);
+}

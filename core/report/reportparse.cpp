@@ -1,0 +1,202 @@
+#include "core/report/reportparse.h"
+
+#include "core/report/gbkcodeutils.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/report/reportparser_p.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <cstring>
+
+namespace ReportParser {
+
+QString CSummeryParam::*summaryMember(Field field)
+{
+    // clang-format off
+    static QString CSummeryParam::*const members[] = {
+        &CSummeryParam::deviceModel, &CSummeryParam::deviceSensor, &CSummeryParam::deviceNo,
+        &CSummeryParam::tempUnit, &CSummeryParam::firmwareVersion, &CSummeryParam::fileFormat,
+        &CSummeryParam::deviceZone, &CSummeryParam::language, &CSummeryParam::deviceTime,
+        &CSummeryParam::battery, &CSummeryParam::recordStartModel, &CSummeryParam::recordStopModel,
+        &CSummeryParam::delayStart, &CSummeryParam::stopAt, &CSummeryParam::startAt,
+        &CSummeryParam::tempHigh, &CSummeryParam::normalRecordSpace, &CSummeryParam::tempLow,
+        &CSummeryParam::alarmSpace, &CSummeryParam::alarmDelay, &CSummeryParam::lcd_mode,
+        &CSummeryParam::isRecycleRecord, &CSummeryParam::isLongPressed, &CSummeryParam::isRestart,
+        &CSummeryParam::isSettingClearRecord, &CSummeryParam::tempMax, &CSummeryParam::recordStartAt,
+        &CSummeryParam::tempMin, &CSummeryParam::recordStopAt, &CSummeryParam::tempAvg,
+        &CSummeryParam::recordTimes, &CSummeryParam::alarmTimeLen, &CSummeryParam::recordTimeLen,
+        &CSummeryParam::alarmCount, &CSummeryParam::recordCount, &CSummeryParam::alarmType,
+        &CSummeryParam::wayId, &CSummeryParam::wayDesc, &CSummeryParam::mkt,
+    };
+    // clang-format on
+    static_assert(sizeof members / sizeof members[0] == size_t(Field::Count), "one member per field");
+    return members[int(field)];
+}
+
+QString CDeviceSettingInfo::*copiedSetting(Field field)
+{
+    switch (field) {
+    case Field::LcdMode:
+        return &CDeviceSettingInfo::lcdMode;
+    case Field::Recycle:
+        return &CDeviceSettingInfo::isRecycleRecord;
+    case Field::LongPressed:
+        return &CDeviceSettingInfo::isLongPressed;
+    case Field::Restart:
+        return &CDeviceSettingInfo::isRestart;
+    case Field::SettingClear:
+        return &CDeviceSettingInfo::isSettingClearRecord;
+    case Field::WayId:
+        return &CDeviceSettingInfo::wayId;
+    case Field::WayDesc:
+        return &CDeviceSettingInfo::wayDesc;
+    default:
+        return nullptr;
+    }
+}
+
+void setGbk(QTextStream &in)
+{
+    in.setCodec(GbkCodeUtils::codec());
+}
+
+void setUtf8(QTextStream &in)
+{
+    in.setCodec("UTF-8");
+}
+
+bool openReport(QFile &file, QIODevice::OpenMode mode)
+{
+    if (!QFileInfo(file.fileName()).isFile()) {
+        qDebug().noquote() << "not a regular file:" << file.fileName();
+        return false;
+    }
+    return file.open(mode);
+}
+
+bool readLine(QTextStream &in, QString &line)
+{
+    while (in.readLineInto(&line, MaxReportLine)) {
+        if (line.size() < MaxReportLine)
+            return true;
+        // Cut at the limit: read on to the end of this line and drop it.
+        while (in.readLineInto(&line, MaxReportLine) && line.size() == MaxReportLine) { }
+    }
+    return false;
+}
+
+} // namespace ReportParser
+
+ReportFileProblem checkReportFile(const QString &path, QString *why)
+{
+    const auto problem = [why](ReportFileProblem found, const QString &text) {
+        if (why)
+            *why = text;
+        return found;
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return problem(ReportFileProblem::Missing, QStringLiteral("no such file"));
+    if (info.isDir())
+        return problem(ReportFileProblem::NotRegular, QStringLiteral("a directory, not a regular file"));
+    if (!info.isFile())
+        return problem(
+            ReportFileProblem::NotRegular, QStringLiteral("not a regular file (a FIFO, device or socket)"));
+    const QString tooLarge = QStringLiteral("too large for a logger report: ");
+    if (info.size() > MaxReportBytes)
+        return problem(ReportFileProblem::TooLarge,
+            tooLarge + QStringLiteral("%1 bytes, at most %2").arg(info.size()).arg(MaxReportBytes));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return problem(
+            ReportFileProblem::Unreadable, QStringLiteral("cannot be opened (%1)").arg(file.errorString()));
+    // Read it through once: it must end, and no line may come near the limit
+    // (the passes decode at most one character per byte).
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    qint64 total = 0;
+    qint64 line = 0;
+    for (;;) {
+        const qint64 n = file.read(block.data(), block.size());
+        if (n < 0)
+            return problem(
+                ReportFileProblem::Unreadable, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        if (n == 0)
+            break;
+        total += n;
+        if (total > MaxReportBytes)
+            return problem(ReportFileProblem::TooLarge,
+                tooLarge + QStringLiteral("more than %1 bytes").arg(MaxReportBytes));
+        const char *p = block.constData();
+        const char *const end = p + n;
+        while (p < end) {
+            const char *newline = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+            line += (newline ? newline : end) - p;
+            if (line >= MaxReportLine)
+                return problem(ReportFileProblem::TooLarge,
+                    tooLarge + QStringLiteral("a line of %1 bytes or more").arg(MaxReportLine));
+            if (!newline)
+                break;
+            line = 0;
+            p = newline + 1;
+        }
+    }
+    if (why)
+        why->clear();
+    return ReportFileProblem::None;
+}
+
+bool holdsRecord(const CSummeryParam &summary, const CTempData &data)
+{
+    return !summary.deviceNo.trimmed().isEmpty() || !data.dataList.isEmpty();
+}
+
+ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
+    CTempData &data, const std::function<bool(int step)> &progress)
+{
+    info.tempHigh = QStringLiteral("0");
+    info.humidityHigh = QStringLiteral("0");
+    info.tempLow = QStringLiteral("0");
+    info.humidityLow = QStringLiteral("0");
+    info.tempAdj = QStringLiteral("0");
+    info.humidityAdj = QStringLiteral("0");
+    summary.clear();
+
+    struct Kind {
+        const char *suffix;
+        ReportKind kind;
+        void (CSummeryParam::*head)(const QString &, CDeviceSettingInfo &);
+        void (CTempData::*temperature)(const QString &);
+        void (CTempData::*humidity)(const QString &);
+    };
+    static const Kind kinds[] = {
+        { "pdf", ReportKind::Pdf, &CSummeryParam::ProcessPdf, &CTempData::ParseTempPdfFile,
+            &CTempData::ParseTempHumidityPdfFile },
+        { "csv", ReportKind::Csv, &CSummeryParam::ParseCsvHeader, &CTempData::ParseTempCsvFile,
+            &CTempData::ParseTempHumidityCsvFile },
+        { "txt", ReportKind::Txt, &CSummeryParam::ParseTxtHeader, &CTempData::ParseTempTxtFile,
+            &CTempData::ParseTempHumidityTxtFile },
+    };
+    // Three tests, each on its own: a suffix may name more than one kind.
+    const QString suffix = QFileInfo(path).suffix();
+    ReportKind parsed = ReportKind::None;
+    for (const Kind &kind : kinds) {
+        if (!suffix.contains(QLatin1String(kind.suffix)))
+            continue;
+        if (progress && !progress(2))
+            continue; // cancelled: this kind is skipped
+        (summary.*kind.head)(path, info);
+        info.containTemp = summary.containTemp;
+        info.containHumidity = summary.containHumidity;
+        if (summary.containHumidity == 1)
+            (data.*kind.humidity)(path);
+        else
+            (data.*kind.temperature)(path);
+        parsed = kind.kind;
+    }
+    return parsed;
+}

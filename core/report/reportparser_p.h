@@ -1,0 +1,105 @@
+#ifndef REPORTPARSER_P_H
+#define REPORTPARSER_P_H
+
+// Internal to the report parsers. The public entry points
+// (CSummeryParam::ParseCsvHeader, CTempData::ParseTempCsvFile, ...) open the
+// report, set up a text stream with the codec of its format and run one of
+// these passes over it; the fuzz targets run the same passes from memory.
+
+#include "core/record/csummeryparam.h"
+
+#include <QIODevice>
+#include <QString>
+
+class QFile;
+class QTextStream;
+class CDeviceSettingInfo;
+class CTempData;
+
+namespace ReportParser {
+
+// The summary fields in the order in which their labels are tested on a line
+// or text item.
+enum class Field {
+    DeviceModel,
+    DeviceSensor,
+    DeviceNo,
+    TempUnit,
+    FirmwareVersion,
+    FileFormat,
+    DeviceZone,
+    Language,
+    DeviceTime,
+    Battery,
+    StartModel,
+    StopModel,
+    DelayStart,
+    StopAt,
+    StartAt,
+    TempHigh,
+    NormalSpace,
+    TempLow,
+    AlarmSpace,
+    AlarmDelay,
+    LcdMode,
+    Recycle,
+    LongPressed,
+    Restart,
+    SettingClear,
+    TempMax,
+    RecordStartAt,
+    TempMin,
+    RecordStopAt,
+    TempAvg,
+    RecordTimes,
+    AlarmTimeLen,
+    RecordTimeLen,
+    AlarmCount,
+    RecordCount,
+    AlarmType,
+    WayId,
+    WayDesc,
+    Mkt,
+    Count
+};
+
+// The CSummeryParam member that holds a field.
+QString CSummeryParam::*summaryMember(Field field);
+
+// The CDeviceSettingInfo member that receives a field's value unchanged (the
+// options, the trip ID and description), or null.
+QString CDeviceSettingInfo::*copiedSetting(Field field);
+
+// A stored value is never a null string (the database binds null as NULL).
+inline QString filled(const QString &value)
+{
+    return value.isNull() ? QString("") : value;
+}
+
+// The codecs of the two report forms: CSV and TXT reports are GBK, the PDF
+// passes read UTF-8 (only ASCII operators, hex digits and literals matter).
+void setGbk(QTextStream &in);
+void setUtf8(QTextStream &in);
+
+// Opens a report file for reading. Anything but a regular file is refused
+// before it is opened: opening a FIFO blocks until a writer comes, and a
+// device such as /dev/zero never ends.
+bool openReport(QFile &file, QIODevice::OpenMode mode);
+
+// The next line of a pass, as QTextStream::readLineInto reads it; false at
+// the end. A line of MaxReportLine characters or more is no line of a
+// report: it is passed over whole, so that no pass holds more than that in
+// memory however the file looks.
+bool readLine(QTextStream &in, QString &line);
+
+void csvHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info);
+void txtHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info);
+void pdfHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info);
+
+void csvSamples(QTextStream &in, CTempData &data, bool humidity);
+void txtSamples(QTextStream &in, CTempData &data, bool humidity);
+void pdfSamples(QTextStream &in, CTempData &data, bool humidity);
+
+} // namespace ReportParser
+
+#endif // REPORTPARSER_P_H

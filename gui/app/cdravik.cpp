@@ -1,0 +1,527 @@
+#include "gui/app/cdravik.h"
+
+#include "core/record/appglobals.h"
+#include "gui/app/caboutsoftinfo.h"
+#include "gui/app/cdeviceconnect.h"
+#include "gui/app/cemptycontent.h"
+#include "gui/app/cmessagebox.h"
+#include "gui/app/csearchdevice.h"
+#include "gui/configuration/cdevicesetting.h"
+#include "gui/configuration/csettingfilemanager.h"
+#include "core/device/cdriveprobe.h"
+#include "core/device/cloggerreader.h"
+#include "gui/app/cudisk.h"
+#include "gui/history/chistoryrecord.h"
+#include "gui/history/chistoryrecordcontent.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "core/record/csummarydisplay.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/report/reportparse.h"
+#include "gui/view/cdevicedatainfo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+CDravik::CDravik(QWidget *parent)
+    : QMainWindow(parent)
+{
+    // 1. The record of the logger read last.
+    m_summary = new CSummeryParam;
+    m_data = new CTempData;
+    m_info = new CDeviceSettingInfo;
+
+    // 2. The form.
+    buildForm();
+
+    // 3. The drive watcher.
+    m_udisk = new CUdisk;
+    qApp->installNativeEventFilter(m_udisk);
+    connect(m_udisk, SIGNAL(sigUDiskCome(QString)), this, SLOT(OnUDiskCome(QString)));
+    connect(m_udisk, SIGNAL(sigUDiskRemove()), this, SLOT(OnUDiskRemove()));
+
+    // 4. Actions.
+    connect(m_searchDeviceAction, SIGNAL(triggered(bool)), this, SLOT(TestRearchDeviceAction(bool)));
+    connect(m_deviceSettingAction, SIGNAL(triggered(bool)), this, SLOT(TestDeviceSettingAction(bool)));
+    connect(m_recordHistoryAction, SIGNAL(triggered(bool)), this, SLOT(HistoryRecordAction(bool)));
+    connect(m_otherPropertyAction, SIGNAL(triggered(bool)), this, SLOT(OnOtherPropertiesAction(bool)));
+    connect(m_aboutSoftAction, SIGNAL(triggered(bool)), this, SLOT(OnAboutAction(bool)));
+
+    // 5. Pages.
+    buildPages();
+
+    // 6. The history database.
+    const QString dbDir = applicationDir + "/db";
+    QDir().mkpath(dbDir);
+    m_db = new CTempDbManager(dbDir + "/dravik.db");
+    m_historyList->setDatabase(m_db);
+
+    // 7. The left column: wider on a wide screen.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int leftWidth = screen && screen->geometry().width() >= 1400 ? 410 : 330;
+    m_leftContent->setFixedWidth(leftWidth);
+    m_leftStack->setFixedWidth(leftWidth);
+
+    // 8. The title follows the configured language; it is not translated.
+    setWindowTitle(languageCode == QLatin1String("en") ? QStringLiteral("Vesmira")
+                                                       : QStringLiteral("记录仪产品上位机软件"));
+
+    // 9. A logger plugged in before the start is read a second after it.
+    QTimer::singleShot(1000, this, [this] { CheckDravikIsOn(); });
+}
+
+CDravik::~CDravik()
+{
+    if (CRecordConfig::instance()->mainWindow() == this)
+        CRecordConfig::instance()->setMainWindow(nullptr);
+    qApp->removeNativeEventFilter(m_udisk);
+    delete m_udisk;
+    delete m_db;
+    delete m_summary;
+    delete m_data;
+    delete m_info;
+}
+
+void CDravik::buildForm()
+{
+    setObjectName("CDravikClass");
+    resize(981, 747);
+
+    auto *central = new QWidget(this);
+    central->setObjectName("centralWidget");
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    m_topStack = new QStackedWidget(central);
+    m_topStack->setObjectName("stackedWidget");
+    centralLayout->addWidget(m_topStack);
+
+    m_firstPage = new QWidget;
+    m_firstPage->setObjectName("firstPage");
+    auto *firstLayout = new QVBoxLayout(m_firstPage);
+    firstLayout->setContentsMargins(0, 0, 0, 0);
+    auto *mainContentArea = new QWidget(m_firstPage);
+    mainContentArea->setObjectName("mainContentArea");
+    auto *areaLayout = new QHBoxLayout(mainContentArea);
+    areaLayout->setContentsMargins(0, 0, 0, 0);
+    areaLayout->setSpacing(0);
+    m_leftContent = new QWidget(mainContentArea);
+    m_leftContent->setObjectName("leftContentWidget");
+    m_leftContent->setStyleSheet("#leftContentWidget{background-color: rgb(245, 247, 250);}");
+    auto *leftLayout = new QVBoxLayout(m_leftContent);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    m_leftStack = new QStackedWidget(m_leftContent);
+    m_leftStack->setObjectName("leftStackedWidget");
+    m_leftStack->setMinimumWidth(400);
+    m_leftStack->setMaximumWidth(400);
+    m_leftStack->addWidget(new QWidget); // placeholder of the form
+    leftLayout->addWidget(m_leftStack);
+    auto *rightContent = new QWidget(mainContentArea);
+    rightContent->setObjectName("rightContentWidget");
+    auto *rightLayout = new QVBoxLayout(rightContent);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    m_rightStack = new QStackedWidget(rightContent);
+    m_rightStack->setObjectName("rightStackedWidget");
+    m_rightStack->addWidget(new QWidget); // placeholder of the form
+    rightLayout->addWidget(m_rightStack);
+    areaLayout->addWidget(m_leftContent);
+    areaLayout->addWidget(rightContent, 1);
+    firstLayout->addWidget(mainContentArea);
+
+    m_secondPage = new QWidget;
+    m_secondPage->setObjectName("secondPage");
+    auto *secondLayout = new QVBoxLayout(m_secondPage);
+    secondLayout->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new QScrollArea(m_secondPage);
+    scroll->setObjectName("secondPageScrollArea");
+    scroll->setWidgetResizable(true);
+    auto *splitter = new QSplitter(Qt::Horizontal);
+    splitter->setObjectName("splitter");
+    m_secondPageLeft = new QWidget(splitter);
+    m_secondPageLeft->setObjectName("secondPageLeft");
+    m_secondPageRight = new QWidget(splitter);
+    m_secondPageRight->setObjectName("secondPageRight");
+    for (QWidget *pane : {m_secondPageLeft, m_secondPageRight}) {
+        auto *paneLayout = new QVBoxLayout(pane);
+        paneLayout->setContentsMargins(0, 0, 0, 0);
+        paneLayout->setSpacing(0);
+    }
+    splitter->addWidget(m_secondPageLeft);
+    splitter->addWidget(m_secondPageRight);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({460, 1000});
+    scroll->setWidget(splitter);
+    secondLayout->addWidget(scroll);
+
+    m_topStack->addWidget(m_firstPage);
+    m_topStack->addWidget(m_secondPage);
+    setCentralWidget(central);
+
+    const auto formText = [](const char *text) { return QCoreApplication::translate("CDravikClass", text); };
+    m_searchDeviceAction = new QAction(QIcon(":/CDravik/image/Devices_64.png"), formText(QT_TRANSLATE_NOOP("CDravikClass", "搜索设备")), this);
+    m_searchDeviceAction->setObjectName("searchDeviceAction");
+    m_deviceSettingAction = new QAction(QIcon(":/CDravik/image/settings_64.png"), formText(QT_TRANSLATE_NOOP("CDravikClass", "设备参数")), this);
+    m_deviceSettingAction->setObjectName("deviceSettingAction");
+    m_recordHistoryAction = new QAction(QIcon(":/CDravik/image/database_64.png"), formText(QT_TRANSLATE_NOOP("CDravikClass", "历史记录")), this);
+    m_recordHistoryAction->setObjectName("recordHistoryAction");
+    m_otherPropertyAction = new QAction(formText(QT_TRANSLATE_NOOP("CDravikClass", "其他设置")), this);
+    m_otherPropertyAction->setObjectName("otherPropertyAction");
+    m_aboutSoftAction = new QAction(formText(QT_TRANSLATE_NOOP("CDravikClass", "关于上位机")), this);
+    m_aboutSoftAction->setObjectName("aboutSoftAction");
+
+    auto *menuBar = new QMenuBar(this);
+    menuBar->setObjectName("menuBar");
+    menuBar->setStyleSheet("border-top-color: 1px solid rgb(0, 0, 0);");
+    QMenu *fileMenu = menuBar->addMenu(formText(QT_TRANSLATE_NOOP("CDravikClass", "文件")));
+    fileMenu->setObjectName("menuFile");
+    fileMenu->addAction(m_searchDeviceAction);
+    QMenu *deviceMenu = menuBar->addMenu(formText(QT_TRANSLATE_NOOP("CDravikClass", "设备")));
+    deviceMenu->setObjectName("menuDevice");
+    deviceMenu->addAction(m_deviceSettingAction);
+    deviceMenu->addAction(m_recordHistoryAction);
+    QMenu *optionMenu = menuBar->addMenu(formText(QT_TRANSLATE_NOOP("CDravikClass", "选项 ")));
+    optionMenu->setObjectName("menuOption");
+    optionMenu->addAction(m_otherPropertyAction);
+    QMenu *helpMenu = menuBar->addMenu(formText(QT_TRANSLATE_NOOP("CDravikClass", "帮助")));
+    helpMenu->setObjectName("menuHelp");
+    helpMenu->addAction(m_aboutSoftAction);
+    setMenuBar(menuBar);
+
+    auto *toolBar = new QToolBar(this);
+    toolBar->setObjectName("mainToolBar");
+    toolBar->setMovable(false);
+    toolBar->setIconSize(QSize(72, 48));
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar->setStyleSheet("#mainToolBar{\n\tbackground-color: rgb(0, 117, 175);\n    \n}");
+    toolBar->addAction(m_searchDeviceAction);
+    toolBar->addAction(m_deviceSettingAction);
+    toolBar->addAction(m_recordHistoryAction);
+    addToolBar(Qt::TopToolBarArea, toolBar);
+    // White icons on the blue bar: a hovered or pressed button darkens the
+    // blue instead of turning white.
+    for (QAction *action : {m_searchDeviceAction, m_deviceSettingAction, m_recordHistoryAction})
+        toolBar->widgetForAction(action)->setStyleSheet(
+            "QToolButton{border: none; padding: 4px;}"
+            "QToolButton:hover{background-color: rgb(0, 95, 145);}"
+            "QToolButton:pressed{background-color: rgb(0, 75, 115);}");
+}
+
+void CDravik::buildPages()
+{
+    m_searchDeviceAction->setToolTip(tr("sou suo she bei"));
+    m_deviceSettingAction->setToolTip(tr("she bei she zhi"));
+    m_recordHistoryAction->setToolTip(tr("shu ju ji lu"));
+
+    // The form's placeholders make room for the real pages.
+    while (m_leftStack->count() > 0) {
+        QWidget *placeholder = m_leftStack->widget(0);
+        m_leftStack->removeWidget(placeholder);
+        delete placeholder;
+    }
+    while (m_rightStack->count() > 0) {
+        QWidget *placeholder = m_rightStack->widget(0);
+        m_rightStack->removeWidget(placeholder);
+        delete placeholder;
+    }
+
+    m_searchPage = new CSearchDevice(m_leftStack);
+    m_connectPage = new CDeviceConnect(m_leftStack);
+    m_connectPage->setMainWindow(this);
+    m_leftStack->addWidget(m_searchPage);
+    m_leftStack->addWidget(m_connectPage);
+    m_leftStack->setCurrentWidget(m_searchPage);
+
+    m_emptyPage = new CEmptyContent(m_rightStack);
+    m_settingPage = new CDeviceSetting(m_rightStack);
+    m_settingPage->setMainWindow(this);
+    m_dataPage = new CDeviceDataInfo(m_rightStack);
+    m_dataPage->setMainWindow(this);
+    m_rightStack->addWidget(m_emptyPage);
+    m_rightStack->addWidget(m_settingPage);
+    m_rightStack->addWidget(m_dataPage);
+    m_rightStack->setCurrentWidget(m_emptyPage);
+
+    m_historyDetail = new CHistoryRecordContent(m_secondPageRight);
+    m_historyDetail->setMainWindow(this);
+    m_secondPageRight->layout()->addWidget(m_historyDetail);
+    m_historyList = new CHistoryRecord(m_secondPageLeft);
+    m_historyList->setMainWindow(this);
+    m_secondPageLeft->layout()->addWidget(m_historyList);
+
+    CRecordConfig::instance()->setMainWindow(this);
+}
+
+void CDravik::alarmLimits(double limits[4]) const
+{
+    for (int i = 0; i < 4; ++i)
+        limits[i] = m_limits[i];
+}
+
+void CDravik::showReadingPages()
+{
+    m_leftStack->setCurrentWidget(m_connectPage);
+}
+
+void CDravik::showSearchingPages()
+{
+    m_leftStack->setCurrentWidget(m_searchPage);
+    m_rightStack->setCurrentWidget(m_emptyPage);
+}
+
+bool CDravik::CheckDravikIsOn()
+{
+    const QString root = CUdisk::findLogger(m_udisk->probe());
+    if (root.isEmpty())
+        return false;
+    // The logger whose record is shown keeps its drive while it is plugged
+    // in; otherwise the drive recognition chose is the logger's.
+    if (!m_loggerRead || !m_udisk->probe().isDrivePresent(m_currentDrivePath))
+        m_currentDrivePath = root;
+    readLoggerData();
+    return true;
+}
+
+void CDravik::OnUDiskCome(const QString &root)
+{
+    qDebug() << " usb is ok " << root;
+    // currentDrivePath is the root recognition chose, never simply the
+    // volume that arrived (another USB stick next to the logger).
+    CheckDravikIsOn();
+}
+
+void CDravik::OnUDiskRemove()
+{
+    qDebug() << " usb is removed ";
+    if (m_currentDrivePath.isEmpty() || m_udisk->probe().isDrivePresent(m_currentDrivePath))
+        return;
+    qDebug() << " usb is removed ---------------------------------------------";
+    m_loggerRead = false;
+    m_settingPage->setControlsEnabled(false);
+    showSearchingPages();
+}
+
+void CDravik::readLoggerData()
+{
+    if (m_loggerRead) {
+        qDebug() << "read success ....... ";
+        return;
+    }
+    m_loggerRead = true;
+    showReadingPages();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    QProgressDialog progress;
+    progress.setCancelButton(nullptr);
+    progress.setWindowFlags(progress.windowFlags() | Qt::FramelessWindowHint);
+    progress.setStyleSheet("QWidget{background-color: rgb(193,193,193);}");
+    progress.setFixedSize(300, 80);
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setWindowTitle(tr("ti shi"));
+    progress.setLabelText(tr("shu ju du qu zhong ..."));
+    progress.setRange(0, 9);
+    progress.setMinimumDuration(0);
+    progress.show();
+    const auto step = [&progress](int value) {
+        progress.setValue(value);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+
+    // A failed read ends here: the error box, and the logger stays marked as
+    // read until it is plugged in again or the download button is pressed.
+    const auto fail = [this, &step, &progress](const QString &text) {
+        step(9);
+        QApplication::restoreOverrideCursor();
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), text, tr("que ding"));
+        progress.close();
+    };
+    CLoggerReader::Refusal refused;
+    const QString copy = CLoggerReader::copyReportFile(m_currentDrivePath, applicationDir + "/data_files",
+                                                       QDateTime::currentDateTime(), &refused);
+    if (copy.isEmpty()) {
+        const QString name = QFileInfo(refused.path).fileName();
+        if (refused.problem == ReportFileProblem::NotRegular)
+            fail(tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name));
+        else if (refused.problem == ReportFileProblem::TooLarge)
+            fail(tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name));
+        else
+            fail(tr("du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti "));
+        return;
+    }
+    if (step(1)) {
+        m_localReportPath = copy;
+        const ReportKind kind = CSummaryDisplay::readReport(copy, *m_summary, *m_info, *m_data, step);
+        if (kind != ReportKind::None && !holdsRecord(*m_summary, *m_data)) {
+            // Empty, garbage or cut off before its summary: no record to
+            // keep, and none to export from the data view either.
+            m_localReportPath.clear();
+            fail(tr("bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun")
+                     .arg(QFileInfo(copy).fileName()));
+            return;
+        }
+        if (kind != ReportKind::None) {
+            m_containTemp = m_summary->containTemp;
+            m_containHumidity = m_summary->containHumidity;
+            if (step(3)) {
+                m_dataPage->showSummary(m_summary);
+                if (step(4))
+                    step(5);
+            }
+            CLoggerReader::alarmLimits(*m_info, m_containHumidity, m_limits);
+            m_deviceModel = m_summary->deviceModel;
+            m_deviceNo = m_summary->deviceNo;
+            storeAndShowRecord(&progress);
+        }
+    }
+    QApplication::restoreOverrideCursor();
+    progress.close();
+    m_rightStack->setCurrentWidget(m_dataPage);
+    m_settingPage->setControlsEnabled(true);
+}
+
+QString CDravik::copyReportFile()
+{
+    return CLoggerReader::copyReportFile(m_currentDrivePath, applicationDir + "/data_files",
+                                         QDateTime::currentDateTime());
+}
+
+void CDravik::storeAndShowRecord(QProgressDialog *progress)
+{
+    const auto step = [progress](int value) {
+        if (progress) {
+            progress->setValue(value);
+            QCoreApplication::processEvents();
+        }
+    };
+    step(6);
+    QString name;
+    const int id = CLoggerReader::storeRecord(*m_db, *m_summary, *m_data, m_localReportPath,
+                                              QDateTime::currentDateTime(), &name);
+    m_dataPage->showRecordName(name);
+    if (id == 0) {
+        // Nothing of the record reached the history (a full disk, a read-only
+        // db folder): the user must know it is not kept.
+        step(9);
+        QApplication::restoreOverrideCursor();
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                          tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian "),
+                          tr("que ding"));
+        return;
+    }
+    step(7);
+    const bool humidity = m_containHumidity == 1;
+    if (humidity)
+        m_dataPage->fillTempHumidityList(*m_data);
+    else
+        m_dataPage->fillTempList(*m_data);
+    step(8);
+    if (humidity)
+        m_dataPage->drawTempHumidityCurve(*m_data);
+    else
+        m_dataPage->drawTempCurve(*m_data);
+    step(9);
+}
+
+void CDravik::TestRearchDeviceAction(bool)
+{
+    m_topStack->setCurrentWidget(m_firstPage);
+    if (m_loggerRead) {
+        m_leftStack->setCurrentWidget(m_connectPage);
+        m_rightStack->setCurrentWidget(m_dataPage);
+    } else {
+        showSearchingPages();
+    }
+}
+
+void CDravik::TestDeviceSettingAction(bool)
+{
+    m_topStack->setCurrentWidget(m_firstPage);
+    if (m_loggerRead)
+        m_leftStack->setCurrentWidget(m_connectPage);
+    m_settingPage->setHumidityApplies(m_loggerRead && m_containHumidity == 1);
+    m_rightStack->setCurrentWidget(m_settingPage);
+    m_settingPage->setReadState(m_info, m_loggerRead);
+}
+
+void CDravik::HistoryRecordAction(bool)
+{
+    m_topStack->setCurrentWidget(m_secondPage);
+    m_historyList->reload();
+}
+
+void CDravik::OnAboutAction(bool)
+{
+    CAboutSoftInfo about(this);
+    about.exec();
+}
+
+void CDravik::OnOtherPropertiesAction(bool)
+{
+    CSettingFileManager preferences(this, this);
+    preferences.exec();
+}
+
+void CDravik::calibrationDisplayChanged(bool show)
+{
+    m_settingPage->setCalibrationVisible(show);
+    if (!m_loggerRead)
+        m_settingPage->setHumidityApplies(false);
+    else if (m_containHumidity == 1)
+        m_settingPage->setHumidityApplies(true);
+}
+
+void CDravik::reloadTemplates()
+{
+    m_settingPage->reloadTemplates();
+}
+
+void CDravik::loadReadConfiguration()
+{
+    m_settingPage->fillFromDeviceInfo(m_info);
+}
+
+void CDravik::openStoredRecord(int id, const QString &name)
+{
+    // The stored record goes to the detail page, which owns it: the limits
+    // and device of the logger read last stay as they are (the data view's
+    // export and the configuration page still need them).
+    m_historyDetail->setReportPath(m_db->GetPdfPathById(id));
+    m_historyDetail->summary()->clear();
+    double limits[4] = {0, 0, 0, 0};
+    QString model;
+    QString number;
+    m_db->ReadAllDataByRecordId(limits[2], limits[3], limits[0], limits[1], model, number,
+                                m_historyDetail->summary(), m_historyDetail->tempData(), id);
+    m_historyDetail->setAlarmLimits(limits);
+    m_historyDetail->setDevice(model, number);
+    m_historyDetail->setTitle(name);
+    m_historyDetail->fillSummary();
+    const bool humidity = m_historyDetail->summary()->containHumidity == 1;
+    m_historyDetail->fillList(humidity);
+    m_historyDetail->drawCurve(humidity);
+}
+
+void CDravik::closeEvent(QCloseEvent *event)
+{
+    const auto answer = CMessageBox::show(this, QMessageBox::Question, tr("ti shi"),
+                                          tr("que ding tui chu Fenmor shang wei ji ruan jian ma ?"),
+                                          tr("que ding"), tr("qu xiao"));
+    if (answer == QMessageBox::Ok)
+        event->accept();
+    else
+        event->ignore();
+}

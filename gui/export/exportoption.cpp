@@ -1,0 +1,90 @@
+#include "gui/export/exportoption.h"
+
+#include "core/export/cexportrange.h"
+#include "core/record/crecordtime.h"
+#include "core/record/ctempdata.h"
+#include "ui_exportoption.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+
+ExportOption::ExportOption(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::ExportOption)
+{
+    ui->setupUi(this);
+    connect(ui->chooseButton, SIGNAL(clicked()), this, SLOT(OnChooseButtonClick()));
+    connect(ui->sureBtn, SIGNAL(clicked()), this, SLOT(OnSureBtnClick()));
+    connect(ui->cancleBtn, SIGNAL(clicked()), this, SLOT(reject()));
+}
+
+ExportOption::~ExportOption()
+{
+    delete ui;
+}
+
+bool ExportOption::run(QWidget *parent, const CSummeryParam &summary, const CTempData &data,
+                       const CDeviceSettingInfo &settings)
+{
+    ExportOption dialog(parent);
+    dialog.setSource(&summary, &data, &settings);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void ExportOption::setSource(const CSummeryParam *summary, const CTempData *data,
+                             const CDeviceSettingInfo *settings)
+{
+    sourceSummary = summary;
+    sourceData = data;
+    sourceSettings = settings;
+    if (data && !data->dataList.isEmpty()) {
+        // A time that does not parse leaves the edit at its previous value.
+        const QDateTime first = CRecordTime::fromText(data->dataList.first()->recordTime).toDateTime();
+        const QDateTime last = CRecordTime::fromText(data->dataList.last()->recordTime).toDateTime();
+        if (first.isValid())
+            ui->startDateTimeEdit->setDateTime(first);
+        if (last.isValid())
+            ui->endDateTimeEdit->setDateTime(last);
+    }
+    // A record without samples keeps the edits' own 2000/01/01 00:00:00.
+    presetStart = ui->startDateTimeEdit->dateTime();
+    presetEnd = ui->endDateTimeEdit->dateTime();
+    ui->pathEdit->setText(CExportRange::defaultTargetPath(QDateTime::currentDateTime()));
+}
+
+void ExportOption::OnChooseButtonClick()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("file export postion"), ui->pathEdit->text(),
+                                                      tr("%1 Files (*.%2)").arg(QStringLiteral("PDF"),
+                                                                                QStringLiteral("pdf")));
+    if (!path.isEmpty())
+        ui->pathEdit->setText(path);
+}
+
+void ExportOption::OnSureBtnClick()
+{
+    if (!sourceSummary || !sourceData || !sourceSettings) {
+        reject();
+        return;
+    }
+    const QDateTime startTime = ui->startDateTimeEdit->dateTime();
+    const QDateTime endTime = ui->endDateTimeEdit->dateTime();
+    const CExportRange::RangeKind kind = startTime == presetStart && endTime == presetEnd
+        ? CExportRange::PresetRange
+        : CExportRange::ChosenRange;
+    const CExportRange::Status status
+        = CExportRange::exportRecord(*sourceSummary, *sourceData, *sourceSettings, startTime.toSecsSinceEpoch(),
+                                     endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exportPdf, kind);
+    if (status == CExportRange::InvalidRange) {
+        QMessageBox box(QMessageBox::Critical, tr("cuo wu"), tr("jie su shi jian bu neng zao yu kai shi shi jian  "),
+                        QMessageBox::Ok, this);
+        box.button(QMessageBox::Ok)->setText(tr("queding"));
+        box.exec();
+        return;
+    }
+    if (status == CExportRange::Written)
+        accept();
+    else
+        reject();
+}

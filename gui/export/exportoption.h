@@ -1,0 +1,64 @@
+#ifndef EXPORTOPTION_H
+#define EXPORTOPTION_H
+
+#include "core/export/cexportpdf.h"
+
+#include <QDialog>
+
+class CDeviceSettingInfo;
+class CSummeryParam;
+class CTempData;
+
+namespace Ui {
+class ExportOption;
+}
+
+// The export options dialog: a time range (preset to the first and last
+// sample), a target file (preset to applicationDir/export/record-<now>.pdf)
+// and the save button that writes the PDF data report of the range.
+//
+// Save: an end not later than the start shows an error and keeps the dialog
+// open, unless the range is still the preset one of a record of one sample
+// or none (its whole content is written); otherwise the report is written and
+// the dialog ends with Accepted, or with Rejected when the file could not be
+// written (no message then).
+//
+// Callers (data view, history detail page) use run():
+//
+//     if (ExportOption::run(this, summary, data, settings))
+//         ... show "File exported successfully" ...
+class ExportOption : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit ExportOption(QWidget *parent = nullptr);
+    ~ExportOption() override;
+
+    // Opens the dialog modally on the record (not owned; it must outlive the
+    // call) and returns true when the report was written.
+    static bool run(QWidget *parent, const CSummeryParam &summary, const CTempData &data,
+                    const CDeviceSettingInfo &settings);
+
+    // Sets the source record, presets the range to its first and last sample
+    // time and the target to the default path.
+    void setSource(const CSummeryParam *summary, const CTempData *data, const CDeviceSettingInfo *settings);
+
+    // The "File Created At" time of the report (tests); invalid = now.
+    void setCreatedAt(const QDateTime &time) { exportPdf.setCreatedAt(time); }
+
+private slots:
+    void OnChooseButtonClick();
+    void OnSureBtnClick();
+
+private:
+    Ui::ExportOption *ui;
+    const CSummeryParam *sourceSummary = nullptr;
+    const CTempData *sourceData = nullptr;
+    const CDeviceSettingInfo *sourceSettings = nullptr;
+    CExportPdf exportPdf;
+    // The range as setSource preset it.
+    QDateTime presetStart;
+    QDateTime presetEnd;
+};
+
+#endif // EXPORTOPTION_H

@@ -1,0 +1,188 @@
+#include "gui/history/chistoryrecord.h"
+
+#include "gui/app/cdialogs.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/cmessagebox.h"
+#include "core/export/creportsaveas.h"
+#include "gui/history/chistorytablefill.h"
+#include "core/history/ctempdbmanager.h"
+
+#include <QCursor>
+#include <QDebug>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+CHistoryRecord::CHistoryRecord(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName("CHistoryRecord");
+    resize(400, 600);
+    setMinimumWidth(360);
+    auto *title = new QLabel(tr("<html><head/><body><p>记录仪历史数据</p></body></html>"), this);
+    title->setObjectName("historyRecordTitleLab");
+    title->setStyleSheet("font-size: 14pt; font-weight: bold; color: rgb(0, 117, 175); padding: 8px;");
+
+    m_table = new QTableWidget(0, 3, this);
+    m_table->setObjectName("historyRecordTable");
+    m_table->setHorizontalHeaderLabels({tr("xu hao"), tr("shu ju ming cheng"), tr("xing cheng miao shu")});
+    const int w = width();
+    m_table->setColumnWidth(0, int(0.15 * w));
+    m_table->setColumnWidth(1, int(0.5 * w));
+    m_table->setColumnWidth(2, int(0.65 * w));
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setAlternatingRowColors(true);
+    m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_table, SIGNAL(customContextMenuRequested(QPoint)), this, SLOT(OnHistoryTableMenuSlot(QPoint)));
+    connect(m_table, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(OnHistoryCellDoubleClick(int, int)));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(title);
+    layout->addWidget(m_table);
+}
+
+void CHistoryRecord::reload()
+{
+    if (m_db)
+        LoadAllRecords(m_db, m_table);
+}
+
+QMenu *CHistoryRecord::buildContextMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *remove = menu->addAction(tr("shan cheu"));
+    remove->setObjectName("delHistoryAction");
+    QAction *rename = menu->addAction(tr("chong ming ming"));
+    rename->setObjectName("renameHistoryAction");
+    QAction *saveAs = menu->addAction(tr("file save as"));
+    saveAs->setObjectName("fileSaveAsAction");
+    menu->addSeparator();
+    QAction *info = menu->addAction(tr("cha kan xiang qing"));
+    info->setObjectName("infoAction");
+    connect(remove, SIGNAL(triggered()), this, SLOT(onDelHistoryAction()));
+    connect(rename, SIGNAL(triggered()), this, SLOT(onRefreshAction()));
+    connect(saveAs, SIGNAL(triggered()), this, SLOT(onFileSaveAsAction()));
+    connect(info, SIGNAL(triggered()), this, SLOT(onInfoAction()));
+    return menu;
+}
+
+void CHistoryRecord::OnHistoryTableMenuSlot(QPoint)
+{
+    QMenu *menu = buildContextMenu();
+    CDialogs::execMenu(menu, QCursor::pos());
+    menu->deleteLater();
+}
+
+bool CHistoryRecord::currentRecord(int *id, QString *name) const
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= m_table->rowCount() || !m_table->item(row, 0))
+        return false;
+    *id = m_table->item(row, 0)->text().toInt();
+    if (name)
+        *name = m_table->item(row, 1) ? m_table->item(row, 1)->text() : QString();
+    return true;
+}
+
+void CHistoryRecord::onDelHistoryAction()
+{
+    const auto answer = CMessageBox::show(this, QMessageBox::Question, tr("ti shi"),
+                                          tr("que ding yao shan chu chi tiao shu ju ji lu ma ?"), tr("que ding"),
+                                          tr("qu xiao"));
+    if (answer != QMessageBox::Ok)
+        return;
+    int id = 0;
+    if (!currentRecord(&id, nullptr) || !m_db)
+        return;
+    // The detail page keeps what it shows, even the deleted record.
+    const bool deleted = m_db->DeleteRecordById(id);
+    reload();
+    if (!deleted)
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                          tr("shan chu shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));
+}
+
+void CHistoryRecord::onRefreshAction()
+{
+    int id = 0;
+    QString name;
+    if (!currentRecord(&id, &name) || !m_db)
+        return;
+    bool ok = false;
+    const QString newName = CDialogs::getText(this, tr("shu ju chong ming ming"),
+                                              tr("qing shu ru xin de shu ju ming cheng :"), name, tr("que ding"),
+                                              tr("qu xiao"), &ok);
+    if (!ok)
+        return;
+    const bool renamed = m_db->UpdateRecordName(newName, id);
+    reload();
+    if (!renamed)
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                          tr("chong ming ming shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));
+}
+
+void CHistoryRecord::onInfoAction()
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= m_table->rowCount())
+        return;
+    openRow(row);
+}
+
+void CHistoryRecord::OnHistoryCellDoubleClick(int row, int)
+{
+    openRow(row);
+}
+
+void CHistoryRecord::openRow(int row)
+{
+    if (!m_table->item(row, 0))
+        return;
+    const int id = m_table->item(row, 0)->text().toInt();
+    qDebug() << " idItem " << id;
+    const QString name = m_table->item(row, 1) ? m_table->item(row, 1)->text() : QString();
+    if (m_mainWindow)
+        m_mainWindow->openStoredRecord(id, name);
+}
+
+void CHistoryRecord::onFileSaveAsAction()
+{
+    int id = 0;
+    if (!currentRecord(&id, nullptr) || !m_db)
+        return;
+    const QString copy = m_db->GetPdfPathById(id);
+    if (copy.isEmpty()) {
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                          tr("ling cun wei wen jian shi bai ,mei you jia zai xiang ying de li shi shu ju"),
+                          tr("que ding"));
+        return;
+    }
+    const QFileInfo info(copy);
+    if (!info.isFile()) {
+        // The stored copy has gone from data_files: say so instead of
+        // offering a save that cannot succeed.
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                          tr("bao gao wen jian yi bu cun zai"), tr("que ding"));
+        return;
+    }
+    qDebug() << info.fileName();
+    const QString target =
+        CDialogs::getSaveFileName(this, tr("wen jian ling cun wei"), info.fileName(),
+                                  CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), copy));
+    if (target.isEmpty())
+        return;
+    // An existing file is never overwritten: the copy then fails.
+    if (CReportSaveAs::copyReport(copy, target))
+        CMessageBox::show(this, QMessageBox::Information, tr("xin xi"), tr("wen jian ling cun wei cao zuo cheng gong"),
+                          tr("que ding"));
+}

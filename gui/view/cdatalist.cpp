@@ -1,0 +1,47 @@
+#include "gui/view/cdatalist.h"
+
+#include "core/record/ctempdata.h"
+#include "core/record/ctempdatamodel.h"
+
+#include <QDebug>
+#include <QHeaderView>
+#include <QTableView>
+
+void CDataList::setup(QTableView *view, CTempDataModel *model, int pageWidth)
+{
+    model->setHeaderData(0, Qt::Horizontal, tr("序号"));
+    model->setHeaderData(1, Qt::Horizontal, tr("时间"));
+    model->setHeaderData(2, Qt::Horizontal, tr("°C"));
+    model->setHeaderData(3, Qt::Horizontal, QString());
+    view->setModel(model);
+    const int w = pageWidth - 100;
+    view->setColumnWidth(0, int(0.08 * w));
+    view->setColumnWidth(1, int(0.25 * w));
+    view->setColumnWidth(2, int(0.2 * w));
+    view->setColumnWidth(3, int(0.05 * w));
+    view->setColumnHidden(3, true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->setVisible(false);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setStretchLastSection(true);
+    // Rows of one height: the view need not measure 48,640 rows.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(26);
+}
+
+void CDataList::fill(QTableView *view, CTempDataModel *model, const CTempData &data, const double limits[4],
+                     bool withHumidity, int pageWidth)
+{
+    qDebug() << "list size is " << data.dataList.size();
+    model->setSamples(data, limits[0], limits[1], limits[2], limits[3]);
+    if (withHumidity) {
+        view->setColumnHidden(3, false);
+        view->setColumnWidth(3, int(0.2 * (pageWidth - 100)));
+        model->setHeaderData(3, Qt::Horizontal, tr("湿度") + "(%)");
+    } else {
+        view->setColumnHidden(3, true);
+    }
+}

@@ -1,0 +1,6 @@
+#include "gui/view/saxydatatracker.h"
+
+SAXYDataTracker::SAXYDataTracker(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,6 +1,0 @@
-#include "model/cdevicesettinginfo.h"
-
-CDeviceSettingInfo::CDeviceSettingInfo(QObject *parent)
-    : QObject(parent)
-{
-}

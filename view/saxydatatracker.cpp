@@ -1,6 +1,0 @@
-#include "view/saxydatatracker.h"
-
-SAXYDataTracker::SAXYDataTracker(QObject *parent)
-    : QObject(parent)
-{
-}
