@@ -12,8 +12,7 @@
 
 using namespace ExportRecords;
 
-class BenchExport : public QObject
-{
+class BenchExport : public QObject {
     Q_OBJECT
 
     QTemporaryDir tmp;
@@ -38,10 +37,11 @@ private slots:
     {
         const QString path = tmp.filePath("whole.pdf");
         CExportPdf pdf;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             CRecordTime::resetZoneCache();
             QCOMPARE(CExportRange::exportRecord(summary, data, settings, first, last, path, pdf),
-                     CExportRange::Written);
+                CExportRange::Written);
         }
         PdfReader r;
         QVERIFY2(r.load(path), qPrintable(r.error));
@@ -54,17 +54,19 @@ private slots:
     {
         const QString path = tmp.filePath("partial.pdf");
         CExportPdf pdf;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             CRecordTime::resetZoneCache();
             QCOMPARE(CExportRange::exportRecord(summary, data, settings, first + 1, last, path, pdf),
-                     CExportRange::Written);
+                CExportRange::Written);
         }
     }
 
     void timeTextsByHand()
     {
         qint64 sum = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             CRecordTime::resetZoneCache();
             for (const TempDataItem *item : data.dataList)
                 sum += CRecordTime::fromText(item->recordTime).toSecsSinceEpoch();
@@ -76,7 +78,8 @@ private slots:
     void timeTextsThroughQDateTime()
     {
         qint64 sum = 0;
-        QBENCHMARK_ONCE {
+        QBENCHMARK_ONCE
+        {
             for (const TempDataItem *item : data.dataList)
                 sum += QDateTime::fromString(item->recordTime, "yyyy/MM/dd hh:mm:ss").toSecsSinceEpoch();
         }

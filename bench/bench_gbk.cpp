@@ -3,13 +3,13 @@
 
 #include <QtTest>
 
-class BenchGbk : public QObject
-{
+class BenchGbk : public QObject {
     Q_OBJECT
 private slots:
     void loadTable()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             GbkCodeUtils::instance()->load(QStringLiteral(VESMIRA_APP_DIR "/config/gbk_code.txt"));
         }
         QVERIFY(GbkCodeUtils::instance()->entryCount() > 21000);
@@ -25,7 +25,8 @@ private slots:
             line += QString::asprintf("%02X%02X%02X", 0xB0 + i % 0x30, 0xA1 + i % 0x5E, 0x30 + i % 10);
         line += "> Tj";
         QString result;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             result = gbk->decodeHexText(line);
         }
         QCOMPARE(result.size(), 10000);

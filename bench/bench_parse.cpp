@@ -14,10 +14,10 @@
 //   bench_parse [DIR]   DIR holds large-th.csv/.txt/.pdf; without it they are
 //                       written to a temporary folder by
 //                       scripts/make-test-reports.py --large
-#include "core/report/gbkcodeutils.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
+#include "core/report/gbkcodeutils.h"
 #include "core/report/reportparse.h"
 
 #include <QCoreApplication>

@@ -5,19 +5,19 @@
 //   QT_QPA_PLATFORM=offscreen bench_read [REPORT]
 //
 // REPORT defaults to a large-th.csv made by scripts/make-test-reports.py --large.
-#include "core/record/appglobals.h"
-#include "gui/app/cdravik.h"
-#include "gui/app/cmessagebox.h"
 #include "core/device/cloggerreader.h"
-#include "helpers/fakedrives.h"
 #include "core/history/ctempdbmanager.h"
+#include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/report/reportparse.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/cmessagebox.h"
 #include "gui/history/chistoryrecord.h"
 #include "gui/view/cdevicedatainfo.h"
+#include "helpers/fakedrives.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -45,8 +45,9 @@ int main(int argc, char *argv[])
     QString report = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (report.isEmpty()) {
         QProcess make;
-        make.start("python3", {QStringLiteral(VESMIRA_TEST_DATA "/../../scripts/make-test-reports.py"), "--large",
-                               work.path()});
+        make.start("python3",
+            { QStringLiteral(VESMIRA_TEST_DATA "/../../scripts/make-test-reports.py"), "--large",
+                work.path() });
         if (!make.waitForFinished(120000) || make.exitCode() != 0) {
             std::fprintf(stderr, "bench_read: cannot make the large report\n");
             return 1;
@@ -54,7 +55,7 @@ int main(int argc, char *argv[])
         report = work.path() + "/large-th.csv";
     }
     std::printf("report: %s, TZ=%s\n", qPrintable(QFileInfo(report).fileName()),
-                qEnvironmentVariableIsSet("TZ") ? qPrintable(qEnvironmentVariable("TZ")) : "(unset)");
+        qEnvironmentVariableIsSet("TZ") ? qPrintable(qEnvironmentVariable("TZ")) : "(unset)");
 
     FakeDrives drives;
     drives.exportEnvironment();
@@ -70,7 +71,8 @@ int main(int argc, char *argv[])
     // The steps one by one.
     QElapsedTimer t;
     t.start();
-    const QString copy = CLoggerReader::copyReportFile(root, applicationDir + "/data_files", QDateTime::currentDateTime());
+    const QString copy
+        = CLoggerReader::copyReportFile(root, applicationDir + "/data_files", QDateTime::currentDateTime());
     print("copy", t.nsecsElapsed());
     CSummeryParam summary;
     CDeviceSettingInfo info;
@@ -82,8 +84,8 @@ int main(int argc, char *argv[])
     std::printf("samples: %d\n", data.dataList.size());
     t.restart();
     QString name;
-    const int id =
-        CLoggerReader::storeRecord(*window.database(), summary, data, copy, QDateTime::currentDateTime(), &name);
+    const int id = CLoggerReader::storeRecord(
+        *window.database(), summary, data, copy, QDateTime::currentDateTime(), &name);
     print("store", t.nsecsElapsed());
     t.restart();
     window.dataPage()->fillTempHumidityList(data);

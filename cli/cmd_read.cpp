@@ -4,12 +4,12 @@
 // report could be copied, or the report holds neither a device number nor a
 // sample; 2 on a usage error (an empty DRIVE_ROOT too) or a report suffix the
 // parsers do not take.
-#include "core/record/appglobals.h"
 #include "cli/commands.h"
 #include "core/device/cdriveprobe.h"
 #include "core/device/cloggerfinder.h"
 #include "core/device/cloggerreader.h"
 #include "core/history/ctempdbmanager.h"
+#include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
@@ -43,8 +43,8 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
     }
 
     CLoggerReader::Refusal refused;
-    const QString copy = CLoggerReader::copyReportFile(root, applicationDir + "/data_files",
-                                                       QDateTime::currentDateTime(), &refused);
+    const QString copy = CLoggerReader::copyReportFile(
+        root, applicationDir + "/data_files", QDateTime::currentDateTime(), &refused);
     if (copy.isEmpty()) {
         if (refused.problem != ReportFileProblem::None)
             err << "vesmira-cli: " << QDir::toNativeSeparators(refused.path) << ": " << refused.why

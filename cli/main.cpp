@@ -1,8 +1,8 @@
 // vesmira-cli: the command-line companion of Vesmira. It links the core
 // library only and works on the same application directory as the GUI.
+#include "cli/commands.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecordconfig.h"
-#include "cli/commands.h"
 #include "core/report/gbkcodeutils.h"
 
 #include <QCoreApplication>

@@ -5,12 +5,12 @@
 // bug).
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
-#include "fuzzinput.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/report/reportparse.h"
+#include "fuzzinput.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // libFuzzer: GbkCodeUtils::decodeHexText and the PDF text items built on it
 // (literal strings with nesting and escapes) on arbitrary lines; the
 // parser's fast decoding of sample operands is checked against decodeHexText.
-#include "fuzzinput.h"
 #include "core/report/pdftext.h"
+#include "fuzzinput.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

@@ -1,9 +1,9 @@
 // libFuzzer: TXT reports: the summary block and both sample tables on arbitrary
 // bytes. Any input must give a record (crash, hang or sanitizer report = bug).
-#include "fuzzinput.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
+#include "fuzzinput.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

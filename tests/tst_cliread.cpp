@@ -1,25 +1,23 @@
 // vesmira-cli read: the reading flow without widgets. The command runs from a
 // private copy of the application directory, so its database and report
 // copies land in a temporary folder.
-#include "helpers/fakedrives.h"
-#include "helpers/faultfs.h"
-#include "helpers/historyfaults.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
+#include "helpers/fakedrives.h"
+#include "helpers/faultfs.h"
+#include "helpers/historyfaults.h"
 
 #include <QProcess>
 #include <QtTest>
 
-class TestCliRead : public QObject
-{
+class TestCliRead : public QObject {
     Q_OBJECT
 
     QTemporaryDir appDir;
     FakeDrives drives;
 
-    struct Result
-    {
+    struct Result {
         int code;
         QString out;
         QString err;
@@ -43,10 +41,10 @@ class TestCliRead : public QObject
         env.insert("VESMIRA_MOUNTINFO", drives.mountInfoPath());
         env.insert("VESMIRA_SYSFS", drives.sysfsRoot());
         cli.setProcessEnvironment(env);
-        cli.start((dir.isEmpty() ? appDir.path() : dir) + "/vesmira-cli", QStringList{"read"} + args);
+        cli.start((dir.isEmpty() ? appDir.path() : dir) + "/vesmira-cli", QStringList { "read" } + args);
         cli.waitForFinished(60000);
-        return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-                QString::fromUtf8(cli.readAllStandardError())};
+        return { cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
+            QString::fromUtf8(cli.readAllStandardError()) };
     }
 
     // The records of the history database: id and report copy.
@@ -128,11 +126,12 @@ private slots:
         // A drive root given; a drive without a report; an upper-case suffix.
         const QString empty = drives.addDrive("EMPTY", "STM");
         FakeDrives::write(empty + "/setting.ini", QByteArray(102, '\0'));
-        r = run({empty});
+        r = run({ empty });
         QCOMPARE(r.code, 1);
-        QCOMPARE(r.err.trimmed(), QString("Error occurs when reading device data, please check if device fails."));
+        QCOMPARE(
+            r.err.trimmed(), QString("Error occurs when reading device data, please check if device fails."));
         FakeDrives::write(empty + "/DATA.TXT", "x");
-        r = run({empty});
+        r = run({ empty });
         QCOMPARE(r.code, 2);
         QCOMPARE(QDir(appDir.path() + "/data_files").entryList(QDir::Files).size(), 2);
     }
@@ -152,7 +151,7 @@ private slots:
 
         QTemporaryDir logger;
         QVERIFY(QFile::copy(VESMIRA_TEST_DATA "/reports/en-th.csv", logger.filePath("REPORT.csv")));
-        Result r = run({logger.path()}, app.path());
+        Result r = run({ logger.path() }, app.path());
         QCOMPARE(r.code, 0);
         const QByteArray file = fileContent(dbPath);
         const QStringList before = historyRows(dbPath);
@@ -163,11 +162,11 @@ private slots:
         const QByteArray report = longCsvReport(200000);
         QVERIFY(report.size() > 4 * 1024 * 1024);
         FakeDrives::write(logger.filePath("LONG.csv"), report);
-        r = run({logger.path()}, app.path());
+        r = run({ logger.path() }, app.path());
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.isEmpty());
         QVERIFY2(r.err.endsWith("vesmira-cli: the history database refused the record\n"),
-                 qPrintable(r.err.right(300)));
+            qPrintable(r.err.right(300)));
         // Restored by the command itself, not left to the next reader.
         QVERIFY(!QFile::exists(dbPath + "-journal"));
         QVERIFY(fileContent(dbPath) == file);
@@ -178,19 +177,21 @@ private slots:
     void macLitterIsNoReport()
     {
         QTemporaryDir drive;
-        fillDrive(drive, {{"REPORT.csv", fixture("zh-th.csv")},
-                          {".DS_Store", QByteArray("\0\0\0\1Bud1", 8) + QByteArray(1012, '\0')},
-                          {"._REPORT.pdf", QByteArray("\0\x05\x16\x07\0\x02\0\0", 8) + QByteArray(504, '\0')},
-                          {".hidden.txt", QByteArray()}});
+        fillDrive(drive,
+            { { "REPORT.csv", fixture("zh-th.csv") },
+                { ".DS_Store", QByteArray("\0\0\0\1Bud1", 8) + QByteArray(1012, '\0') },
+                { "._REPORT.pdf", QByteArray("\0\x05\x16\x07\0\x02\0\0", 8) + QByteArray(504, '\0') },
+                { ".hidden.txt", QByteArray() } });
         QVERIFY(QDir(drive.path()).mkdir("x.csv"));
         // A link is never followed off the drive, however small its target.
         QTemporaryDir outside;
         FakeDrives::write(outside.filePath("small.csv"), fixture("en-temp.csv").left(2000));
         QVERIFY(QFile::link(outside.filePath("small.csv"), drive.filePath("A.csv")));
-        const Result r = run({drive.path()});
+        const Result r = run({ drive.path() });
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.contains("\tEH21050012_"));
-        QVERIFY(QFileInfo(records().value(r.out.section('\t', 0, 0).toInt())).fileName().startsWith("REPORT-"));
+        QVERIFY(
+            QFileInfo(records().value(r.out.section('\t', 0, 0).toInt())).fileName().startsWith("REPORT-"));
     }
 
     void noRecordIsStored_data()
@@ -208,9 +209,10 @@ private slots:
         const QByteArray pdf = fixture("en-temp.pdf");
         QTest::newRow("empty") << "REPORT.csv" << QByteArray() << false;
         QTest::newRow("binary garbage") << "REPORT.pdf" << garbage << false;
-        QTest::newRow("CSV cut off before its summary") << "REPORT.csv" << csv.left(csv.indexOf("Serial Number"))
-                                                        << false;
-        QTest::newRow("PDF cut off before its text") << "REPORT.pdf" << pdf.left(pdf.indexOf("stream")) << false;
+        QTest::newRow("CSV cut off before its summary")
+            << "REPORT.csv" << csv.left(csv.indexOf("Serial Number")) << false;
+        QTest::newRow("PDF cut off before its text")
+            << "REPORT.pdf" << pdf.left(pdf.indexOf("stream")) << false;
         // A summary without samples is a record.
         QTest::newRow("summary only") << "REPORT.csv" << csv.left(csv.indexOf("No.,")) << true;
     }
@@ -223,13 +225,14 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, stored);
         QTemporaryDir drive;
-        fillDrive(drive, {{name, bytes}});
+        fillDrive(drive, { { name, bytes } });
         const int before = records().size();
-        const Result r = run({drive.path()});
+        const Result r = run({ drive.path() });
         QCOMPARE(r.code, stored ? 0 : 1);
         QCOMPARE(records().size(), before + (stored ? 1 : 0));
         if (!stored)
-            QVERIFY2(r.err.contains("neither a device number nor a sample") && r.out.isEmpty(), qPrintable(r.err));
+            QVERIFY2(
+                r.err.contains("neither a device number nor a sample") && r.out.isEmpty(), qPrintable(r.err));
     }
 
     // A report name of 78 Chinese characters is 238 bytes; with the time
@@ -238,12 +241,13 @@ private slots:
     {
         const QString name = QString(78, QChar(0x62A5)) + ".txt";
         QTemporaryDir drive;
-        fillDrive(drive, {{name, fixture("en-temp.txt")}});
-        const Result r = run({drive.path()});
+        fillDrive(drive, { { name, fixture("en-temp.txt") } });
+        const Result r = run({ drive.path() });
         QCOMPARE(r.code, 0);
         const QString copy = QFileInfo(records().value(r.out.section('\t', 0, 0).toInt())).fileName();
-        QVERIFY2(QRegularExpression("^" + QString(77, QChar(0x62A5)) + "-\\d{17}\\.txt$").match(copy).hasMatch(),
-                 qPrintable(copy));
+        QVERIFY2(
+            QRegularExpression("^" + QString(77, QChar(0x62A5)) + "-\\d{17}\\.txt$").match(copy).hasMatch(),
+            qPrintable(copy));
         QVERIFY(QFile::encodeName(copy).size() <= 255);
         QVERIFY(QFile::exists(appDir.path() + "/data_files/" + copy));
     }
@@ -251,7 +255,7 @@ private slots:
     // An empty DRIVE_ROOT is no drive (it would read the current directory).
     void emptyDriveRoot()
     {
-        const Result r = run({""});
+        const Result r = run({ "" });
         QCOMPARE(r.code, 2);
         QVERIFY(r.err.contains("usage:"));
     }

@@ -1,14 +1,14 @@
 // The configuration frame, the write to the logger drive, templates and
 // `vesmira-cli configure`. Expected bytes come from the byte tables in this
 // file and from the annotated reference frames in tests/data/frames.
-#include "core/record/appglobals.h"
 #include "core/configuration/cconfigtemplate.h"
 #include "core/configuration/cconfigvalues.h"
 #include "core/configuration/cconfigwriter.h"
 #include "core/configuration/csettingframe.h"
+#include "core/record/appglobals.h"
+#include "core/record/cdevicesettinginfo.h"
 #include "helpers/configtemplates.h"
 #include "helpers/framefile.h"
-#include "core/record/cdevicesettinginfo.h"
 
 #include <QProcess>
 #include <QSettings>

@@ -169,8 +169,8 @@ private slots:
             { "summary.alarmType=[No Alarm]" });
         addChecks("label words inside a value are no label",
             "Upper Limit: 8.0°C\nAlarm Type: [Temp Exceed Upper Limit] [Temp Below Lower Limit]\n",
-            { "summary.tempHigh=8.0°C", "settings.tempHigh=8.0", "summary.tempLow=",
-                "summary.alarmType=[Temp Exceed Upper Limit] [Temp Below Lower Limit]" });
+            { "summary.tempHigh=8.0°C", "settings.tempHigh=8.0",
+                "summary.tempLow=", "summary.alarmType=[Temp Exceed Upper Limit] [Temp Below Lower Limit]" });
         addChecks("Chinese alarm types", "报警类型： 温度高于上限 湿度低于下限\n",
             { "summary.alarmType=温度高于上限 湿度低于下限" });
         addChecks("language label of four blanks", "语    言： 中文\n",

@@ -1,20 +1,20 @@
 // The configuration page, its templates and the preferences dialog, driven
 // through their controls (found by object name) on the offscreen platform.
 #include "core/record/appglobals.h"
-#include "gui/app/cmessagebox.h"
+#include "core/record/cdevicesettinginfo.h"
 #include "core/record/crecordconfig.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdata.h"
+#include "core/report/gbkcodeutils.h"
+#include "core/report/reportparse.h"
+#include "gui/app/cmessagebox.h"
 #include "gui/configuration/cdevicesetting.h"
 #include "gui/configuration/csettingfilemanager.h"
 #include "gui/configuration/ctemplatenamedialog.h"
 #include "gui/configuration/switchbutton.h"
-#include "core/report/gbkcodeutils.h"
 #include "helpers/configtemplates.h"
 #include "helpers/faultfs.h"
 #include "helpers/framefile.h"
-#include "core/record/cdevicesettinginfo.h"
-#include "core/record/csummeryparam.h"
-#include "core/record/ctempdata.h"
-#include "core/report/reportparse.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>

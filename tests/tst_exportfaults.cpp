@@ -3,10 +3,10 @@
 // target byte for byte as it was, with no temporary file beside it.
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
+#include "core/record/crecordtime.h"
 #include "helpers/exportrecords.h"
 #include "helpers/faultfs.h"
 #include "helpers/pdfreader.h"
-#include "core/record/crecordtime.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -16,8 +16,7 @@
 
 using namespace ExportRecords;
 
-class TestExportOption : public QObject
-{
+class TestExportOption : public QObject {
     Q_OBJECT
 
     QTemporaryDir tmp;
@@ -28,8 +27,7 @@ class TestExportOption : public QObject
 
     // What the message box that the next modal loop shows said; it is
     // closed with its button.
-    struct Box
-    {
+    struct Box {
         QString title, text, button;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
     };
@@ -96,7 +94,7 @@ private slots:
         for (QLabel *l : dialog.findChildren<QLabel *>())
             texts << l->text();
         texts.sort();
-        QCOMPARE(texts, QStringList({"start time:", "stop time:", "storage path", "time setting"}));
+        QCOMPARE(texts, QStringList({ "start time:", "stop time:", "storage path", "time setting" }));
 
         auto *start = child<QDateTimeEdit>(dialog, "startDateTimeEdit");
         auto *end = child<QDateTimeEdit>(dialog, "endDateTimeEdit");
@@ -104,10 +102,11 @@ private slots:
         QCOMPARE(start->dateTime(), QDateTime(QDate(2024, 3, 5), QTime(8, 0, 0)));
         QCOMPARE(end->dateTime(), QDateTime(QDate(2024, 3, 5), QTime(17, 59, 0)));
         const QString path = child<QLineEdit>(dialog, "pathEdit")->text();
-        QVERIFY2(QRegularExpression("^" + QRegularExpression::escape(tmp.path()) + "/export/record-\\d{14}\\.pdf$")
-                     .match(path)
-                     .hasMatch(),
-                 qPrintable(path));
+        QVERIFY2(
+            QRegularExpression("^" + QRegularExpression::escape(tmp.path()) + "/export/record-\\d{14}\\.pdf$")
+                .match(path)
+                .hasMatch(),
+            qPrintable(path));
         QVERIFY(QFileInfo(tmp.path() + "/export").isDir());
     }
 
@@ -206,7 +205,7 @@ private slots:
         start->setDateTime(QDateTime(QDate(2024, 3, 5), QTime(9, 0, 0)));
         end->setDateTime(start->dateTime());
         child<QPushButton>(dialog, "sureBtn")->click();
-        QCOMPARE(boxes, QStringList{"stop time could not be early than start time, please reset."});
+        QCOMPARE(boxes, QStringList { "stop time could not be early than start time, please reset." });
         QVERIFY(dialog.isVisible());
         QVERIFY(!QFile::exists(path));
         dialog.reject();
@@ -241,7 +240,7 @@ private slots:
         child<QPushButton>(dialog, "chooseButton")->click();
         QCOMPARE(pathEdit->text(), before);
         QCOMPARE(title, QString("File export position"));
-        QCOMPARE(filters, QStringList({"PDF Files (*.pdf)"}));
+        QCOMPARE(filters, QStringList({ "PDF Files (*.pdf)" }));
         answer(true);
         child<QPushButton>(dialog, "chooseButton")->click();
         QCOMPARE(pathEdit->text(), chosen);

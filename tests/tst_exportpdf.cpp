@@ -9,14 +9,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <clocale>
 #include <tuple>
 
 using namespace ExportRecords;
 
-class TestExportPdf : public QObject
-{
+class TestExportPdf : public QObject {
     Q_OBJECT
 
     QTemporaryDir tmp;
@@ -115,32 +113,42 @@ private slots:
         QCOMPARE(at(p, 42, 517).bytes, QByteArray("Logging Summary"));
         QCOMPARE(at(p, 147, 745).bytes, QByteArray("TL-30"));
         QCOMPARE(at(p, 287, 730).bytes, QByteArray("UoM:"));
-        QCOMPARE(at(p, 392, 730).bytes, QByteArray("\xB0" "C"));
+        QCOMPARE(at(p, 392, 730).bytes,
+            QByteArray("\xB0"
+                       "C"));
         QCOMPARE(at(p, 392, 700).bytes, QByteArray("EN"));
         t = at(p, 432, 685);
         QCOMPARE(t.bytes, QByteArray("85%"));
         QCOMPARE(t.size, 8.0);
         QCOMPARE(at(p, 147, 630).bytes, QByteArray("Manual+Delay 30min"));
         QCOMPARE(at(p, 287, 540).bytes, QByteArray("Reset record after configuration:OFF"));
-        QCOMPARE(at(p, 392, 615).bytes, QByteArray("30.0\xB0" "C"));
-        QCOMPARE(at(p, 147, 500).bytes, QByteArray("31.5\xB0" "C"));
+        QCOMPARE(at(p, 392, 615).bytes,
+            QByteArray("30.0\xB0"
+                       "C"));
+        QCOMPARE(at(p, 147, 500).bytes,
+            QByteArray("31.5\xB0"
+                       "C"));
         QCOMPARE(at(p, 42, 455).bytes, QByteArray("MKT:"));
-        QCOMPARE(at(p, 147, 455).bytes, QByteArray("24.5\xB0" "C"));
+        QCOMPARE(at(p, 147, 455).bytes,
+            QByteArray("24.5\xB0"
+                       "C"));
         QCOMPARE(at(p, 392, 410).bytes, QByteArray("Cold chain (test) \\ route"));
         QCOMPARE(at(p, 285, 34).bytes, QByteArray("Page 1"));
-        QCOMPARE(at(p, 54, 362).bytes, QByteArray("[ \xB0" "C ]"));
+        QCOMPARE(at(p, 54, 362).bytes,
+            QByteArray("[ \xB0"
+                       "C ]"));
         QCOMPARE(at(p, 285, 362).bytes, QByteArray("Temperature"));
         QVERIFY(at(p, 405, 362).bytes.isEmpty());
 
         // An alarm: the three alarm labels red, their values black.
-        for (int y : {470, 455, 440}) {
+        for (int y : { 470, 455, 440 }) {
             QCOMPARE(at(p, 287, y).fill, QString("1 0 0"));
             QCOMPARE(at(p, 392, y).fill, QString("0 0 0"));
         }
         QCOMPARE(at(p, 42, 440).fill, QString("0 0 0"));
         // Battery gauge: frame and an 85-point green bar.
-        QCOMPARE(rectFill(p, {"393", "684", "102", "9"}), QString("0.8 0.8 0.8"));
-        QCOMPARE(rectFill(p, {"394", "685", "85", "7"}), QString("0 1 0"));
+        QCOMPARE(rectFill(p, { "393", "684", "102", "9" }), QString("0.8 0.8 0.8"));
+        QCOMPARE(rectFill(p, { "394", "685", "85", "7" }), QString("0 1 0"));
 
         // No alarm and no MKT: the rows from 470 down move, alarm labels green.
         s.alarmType = "[No Alarm]";
@@ -155,9 +163,9 @@ private slots:
         QCOMPARE(at(q, 42, 410).bytes, QByteArray("Trip SN:"));
         QCOMPARE(q.find("MKT:").font, 0);
         QCOMPARE(at(q, 42, 455).bytes, QByteArray("Alarm Elapsed Time:"));
-        for (int y : {455, 440, 425})
+        for (int y : { 455, 440, 425 })
             QCOMPARE(at(q, 42, y).fill, QString("0 1 0"));
-        QCOMPARE(rectFill(q, {"394", "685", "15", "7"}), QString("0.5 0.3 0.3"));
+        QCOMPARE(rectFill(q, { "394", "685", "15", "7" }), QString("0.5 0.3 0.3"));
     }
 
     void chineseWithHumidity()
@@ -179,21 +187,23 @@ private slots:
         QCOMPARE(t.bytes, QByteArray("TL-83WQ"));
         QCOMPARE(t.font, 1);
         // Values holding Chinese characters go out in the Chinese font.
-        for (auto [x, y, text] : {std::make_tuple(137, 645, "按键开启"), std::make_tuple(382, 555, "是"),
-                                  std::make_tuple(137, 440, "9时 59分 "), std::make_tuple(382, 700, "中文"),
-                                  std::make_tuple(137, 630, "按键开启 + 延时"),
-                                  std::make_tuple(382, 410, "冷链运输（测试）")}) {
+        for (auto [x, y, text] : { std::make_tuple(137, 645, "按键开启"), std::make_tuple(382, 555, "是"),
+                 std::make_tuple(137, 440, "9时 59分 "), std::make_tuple(382, 700, "中文"),
+                 std::make_tuple(137, 630, "按键开启 + 延时"),
+                 std::make_tuple(382, 410, "冷链运输（测试）") }) {
             t = at(p, x, y);
             QCOMPARE(t.bytes, gbk(text));
             QCOMPARE(t.font, 2);
         }
         QCOMPARE(at(p, 287, 615).bytes, gbk("温湿度上限："));
         t = at(p, 382, 615);
-        QCOMPARE(t.bytes, QByteArray("30.0\xB0" "C  80.0%"));
+        QCOMPARE(t.bytes,
+            QByteArray("30.0\xB0"
+                       "C  80.0%"));
         QCOMPARE(t.font, 1);
         QCOMPARE(at(p, 287, 470).fill, QString("0 1 0")); // "无报警"
         QCOMPARE(at(p, 285, 34).bytes, gbk("第 1 页"));
-        QCOMPARE(rectFill(p, {"383", "684", "102", "9"}), QString("0.8 0.8 0.8"));
+        QCOMPARE(rectFill(p, { "383", "684", "102", "9" }), QString("0.8 0.8 0.8"));
         t = at(p, 405, 362);
         QCOMPARE(t.bytes, gbk("湿度"));
         QCOMPARE(t.fill, QString("0.4 0.4 0.6"));
@@ -202,8 +212,11 @@ private slots:
 
         const QVector<PdfTextRun> lines = body(r.pages.at(1));
         QCOMPARE(lines.at(1).bytes, QByteArray("2024/03/05"));
-        QCOMPARE(lines.at(2).bytes, "  08:00:00      " + data.dataList.at(0)->temp.toLatin1() + "\xB0" "C   "
-                     + data.dataList.at(0)->shidu.toLatin1() + "%");
+        QCOMPARE(lines.at(2).bytes,
+            "  08:00:00      " + data.dataList.at(0)->temp.toLatin1()
+                + "\xB0"
+                  "C   "
+                + data.dataList.at(0)->shidu.toLatin1() + "%");
         QCOMPARE(at(r.pages.at(1), 42, 797).bytes, gbk("数 据 列 表"));
         QCOMPARE(at(r.pages.at(1), 285, 29).bytes, gbk("第 2 页"));
     }
@@ -221,8 +234,11 @@ private slots:
         QCOMPARE(lines.size(), 600);
         QCOMPARE(lines.at(0).bytes, QByteArray("Trip 0:"));
         QCOMPARE(lines.at(1).bytes, QByteArray("03/05/2024"));
-        QCOMPARE(lines.at(2).bytes, "  08:00:00      " + data.dataList.at(0)->temp.toLatin1() + "\xB0" "C");
-        const double columnX[] = {52, 136, 219, 302, 385, 468};
+        QCOMPARE(lines.at(2).bytes,
+            "  08:00:00      " + data.dataList.at(0)->temp.toLatin1()
+                + "\xB0"
+                  "C");
+        const double columnX[] = { 52, 136, 219, 302, 385, 468 };
         for (int i = 0; i < 600; ++i) {
             QCOMPARE(lines.at(i).x, columnX[i / 100]);
             QCOMPARE(lines.at(i).y, 764.0 - 7 * (i % 100));
@@ -271,13 +287,17 @@ private slots:
         CSummeryParam s;
         englishSummary(s, true);
         CTempData data;
-        samples(data, 10, "2024/03/05 08:00:00", 60, [](int i) { return i == 3 ? QString("--") : QString("21.5"); },
-                [](int i) { return i == 3 ? QString("--") : QString("55.0"); });
+        samples(
+            data, 10, "2024/03/05 08:00:00", 60,
+            [](int i) { return i == 3 ? QString("--") : QString("21.5"); },
+            [](int i) { return i == 3 ? QString("--") : QString("55.0"); });
         PdfReader r;
         QVERIFY(write(s, data, r));
         QVector<PdfTextRun> lines = body(r.pages.at(1));
         QCOMPARE(lines.at(5).bytes, QByteArray("  08:03:00      ----   ----"));
-        QCOMPARE(lines.at(6).bytes, QByteArray("  08:04:00      21.5\xB0" "C   55.0%"));
+        QCOMPARE(lines.at(6).bytes,
+            QByteArray("  08:04:00      21.5\xB0"
+                       "C   55.0%"));
 
         englishSummary(s, false);
         s.tempUnit = QString::fromUtf8("°F");
@@ -285,11 +305,19 @@ private slots:
         QVERIFY(write(s, data, r = PdfReader()));
         lines = body(r.pages.at(1));
         QCOMPARE(lines.at(5).bytes, QByteArray("  08:03:00      ----"));
-        QCOMPARE(lines.at(6).bytes, QByteArray("  08:04:00      21.5\xB0" "F"));
+        QCOMPARE(lines.at(6).bytes,
+            QByteArray("  08:04:00      21.5\xB0"
+                       "F"));
         const PdfPageContent &p = r.pages.at(0);
-        QCOMPARE(at(p, 392, 730).bytes, QByteArray("\xB0" "F"));
-        QCOMPARE(at(p, 54, 362).bytes, QByteArray("[ \xB0" "F ]"));
-        QCOMPARE(at(p, 392, 615).bytes, QByteArray("86.0\xB0" "F"));
+        QCOMPARE(at(p, 392, 730).bytes,
+            QByteArray("\xB0"
+                       "F"));
+        QCOMPARE(at(p, 54, 362).bytes,
+            QByteArray("[ \xB0"
+                       "F ]"));
+        QCOMPARE(at(p, 392, 615).bytes,
+            QByteArray("86.0\xB0"
+                       "F"));
         QCOMPARE(at(p, 28, 350).bytes, QByteArray("23.5")); // left axis at x 28 for Fahrenheit
     }
 
@@ -299,14 +327,15 @@ private slots:
         CSummeryParam s;
         englishSummary(s, false);
         CTempData data;
-        const QStringList temps = {"20.0", "21.0", "--", "22.0", "255", "23.0", "24.0", "25.0", "22.5", "21.5", "20.5"};
+        const QStringList temps
+            = { "20.0", "21.0", "--", "22.0", "255", "23.0", "24.0", "25.0", "22.5", "21.5", "20.5" };
         samples(data, temps.size(), "2024/03/05 08:00:00", 60, [&](int i) { return temps.at(i); });
         PdfReader r;
         QVERIFY(write(s, data, r));
         PdfPageContent p = r.pages.at(0);
         // 20.0 .. 25.0: top 27.0, span 9.0 -> steps of 0.3.
-        const QList<QPair<int, QByteArray>> labels = {{350, "27.0"}, {292, "24.0"}, {232, "21.0"},
-                                                      {172, "18.0"}, {117, "15.0"}};
+        const QList<QPair<int, QByteArray>> labels
+            = { { 350, "27.0" }, { 292, "24.0" }, { 232, "21.0" }, { 172, "18.0" }, { 117, "15.0" } };
         for (const auto &l : labels)
             QCOMPARE(at(p, 31, l.first).bytes, l.second);
         QVector<QVector<QPointF>> c = curves(p);
@@ -323,8 +352,8 @@ private slots:
         samples(data, 8, "2024/03/05 08:00:00", 60, [](int i) { return QString::number(-25 + i); });
         QVERIFY(write(s, data, r = PdfReader()));
         p = r.pages.at(0);
-        for (const auto &l : QList<QPair<int, QByteArray>>{
-                 {350, "-16.0"}, {292, "-19.0"}, {232, "-22.0"}, {172, "-25.0"}, {117, "-28.0"}})
+        for (const auto &l : QList<QPair<int, QByteArray>> {
+                 { 350, "-16.0" }, { 292, "-19.0" }, { 232, "-22.0" }, { 172, "-25.0" }, { 117, "-28.0" } })
             QCOMPARE(at(p, 31, l.first).bytes, l.second);
 
         // 5120 samples: every second one plotted; a label under every darker
@@ -347,7 +376,7 @@ private slots:
         samples(data, 1, "2024/03/05 08:00:00", 60, [](int) { return QString("20.0"); });
         QVERIFY(write(s, data, r = PdfReader()));
         p = r.pages.at(0);
-        QCOMPARE(curves(p).at(0), QVector<QPointF>({QPointF(292, 235), QPointF(298, 235)}));
+        QCOMPARE(curves(p).at(0), QVector<QPointF>({ QPointF(292, 235), QPointF(298, 235) }));
         QVERIFY(!p.stream.contains("nan") && !p.stream.contains("inf"));
         QCOMPARE(at(p, 273, 100).bytes, QByteArray("2024/03/05"));
     }
@@ -358,18 +387,20 @@ private slots:
     {
         CSummeryParam s;
         englishSummary(s, true);
-        const QStringList temps = {"20.0", "nan", "inf", "21.0", "-inf", "3e8", "22.0", "-3e8", "1e308", "1e999"};
+        const QStringList temps
+            = { "20.0", "nan", "inf", "21.0", "-inf", "3e8", "22.0", "-3e8", "1e308", "1e999" };
         CTempData data;
-        samples(data, temps.size(), "2024/03/05 08:00:00", 60, [&](int i) { return temps.at(i); },
-                [&](int i) { return temps.at(temps.size() - 1 - i); });
+        samples(
+            data, temps.size(), "2024/03/05 08:00:00", 60, [&](int i) { return temps.at(i); },
+            [&](int i) { return temps.at(temps.size() - 1 - i); });
         PdfReader r;
         QVERIFY(write(s, data, r));
         const PdfPageContent &p = r.pages.at(0);
         QVERIFY(!p.stream.contains("nan") && !p.stream.contains("inf"));
         const QRegularExpression oneDecimal("^-?[0-9]+\\.[0-9]$");
-        for (const bool left : {true, false}) {
+        for (const bool left : { true, false }) {
             QVector<double> values;
-            for (const int y : {350, 292, 232, 172, 117}) {
+            for (const int y : { 350, 292, 232, 172, 117 }) {
                 // Wide labels move left to end before the frame.
                 QByteArray label;
                 for (const PdfTextRun &t : p.texts)
@@ -395,14 +426,17 @@ private slots:
         }
         // 3e8 and 1e308 at the top, -3e8 at the bottom, the others between.
         QCOMPARE(c[0][5].y(), c[0][2].y());
-        for (int i : {0, 1, 3})
+        for (int i : { 0, 1, 3 })
             QVERIFY(c[0][4].y() < c[0][i].y() && c[0][i].y() < c[0][2].y());
         // The data list prints the texts as they are.
-        QCOMPARE(body(r.pages.at(1)).at(3).bytes, QByteArray("  08:01:00      nan\xB0" "C   1e308%"));
+        QCOMPARE(body(r.pages.at(1)).at(3).bytes,
+            QByteArray("  08:01:00      nan\xB0"
+                       "C   1e308%"));
 
         // Nothing but NaN: no curve, the scale of an empty record.
-        samples(data, 5, "2024/03/05 08:00:00", 60, [](int) { return QString("nan"); },
-                [](int) { return QString("NaN"); });
+        samples(
+            data, 5, "2024/03/05 08:00:00", 60, [](int) { return QString("nan"); },
+            [](int) { return QString("NaN"); });
         QVERIFY(write(s, data, r = PdfReader()));
         QVERIFY(curves(r.pages.at(0)).isEmpty());
         QCOMPARE(at(r.pages.at(0), 31, 350).bytes, QByteArray("2.0"));
@@ -417,27 +451,28 @@ private slots:
         englishSummary(s, true);
         // 8.0 .. 10.6 and 55.3 .. 60.1 over a trip of 30 samples across midnight.
         CTempData data;
-        samples(data, 30, "2021/05/31 22:00:00", 900,
-                [](int i) { return i == 7 ? QString("10.6") : QString("8.0"); },
-                [](int i) { return i == 3 ? QString("55.3") : QString("60.1"); });
+        samples(
+            data, 30, "2021/05/31 22:00:00", 900,
+            [](int i) { return i == 7 ? QString("10.6") : QString("8.0"); },
+            [](int i) { return i == 3 ? QString("55.3") : QString("60.1"); });
         PdfReader r;
         QVERIFY(write(s, data, r));
         const PdfPageContent &p = r.pages.at(0);
         const QVector<QVector<QPointF>> c = curves(p);
         QCOMPARE(c.size(), 2);
-        struct Axis
-        {
+        struct Axis {
             int x;
             QVector<QPointF> points;
             double low, high; // the values of the points at index 0 and at the odd one
             int odd;
         };
-        for (const Axis &axis : {Axis{31, c[0], 8.0, 10.6, 7}, Axis{540, c[1], 60.1, 55.3, 3}}) {
+        for (const Axis &axis : { Axis { 31, c[0], 8.0, 10.6, 7 }, Axis { 540, c[1], 60.1, 55.3, 3 } }) {
             // The value at a height, from where the curve drew two known values.
             const double y0 = axis.points.at(0).y();
             const double y1 = axis.points.at(axis.odd).y();
             auto valueAt = [&](double y) { return axis.low + (y - y0) * (axis.high - axis.low) / (y1 - y0); };
-            const QList<QPair<int, int>> rows = {{350, 355}, {292, 295}, {232, 235}, {172, 175}, {117, 115}};
+            const QList<QPair<int, int>> rows
+                = { { 350, 355 }, { 292, 295 }, { 232, 235 }, { 172, 175 }, { 117, 115 } };
             for (const auto &row : rows) {
                 const QByteArray label = at(p, axis.x, row.first).bytes;
                 QCOMPARE(label, QByteArray::number(valueAt(row.second), 'f', 1));
@@ -463,10 +498,10 @@ private slots:
 
         // Below zero the sign stays with the tenths: -0.1, not -0.0.
         samples(data, 4, "2024/03/05 08:00:00", 60,
-                [](int i) { return QString::number(-0.1 * (i + 1), 'f', 1); });
+            [](int i) { return QString::number(-0.1 * (i + 1), 'f', 1); });
         QVERIFY(write(s, data, r = PdfReader()));
-        const QList<QPair<int, QByteArray>> labels = {
-            {350, "1.9"}, {292, "-0.1"}, {232, "-2.1"}, {172, "-4.1"}, {117, "-6.1"}};
+        const QList<QPair<int, QByteArray>> labels
+            = { { 350, "1.9" }, { 292, "-0.1" }, { 232, "-2.1" }, { 172, "-4.1" }, { 117, "-6.1" } };
         for (const auto &l : labels)
             QCOMPARE(at(r.pages.at(0), 31, l.first).bytes, l.second);
     }
@@ -491,12 +526,12 @@ private slots:
             ? QString::fromUtf8("冷链运输（测试）Route 66 温湿度记录仪外置探头编号 12345")
             : QString("Cold chain (test) \\ route 66 with a probe of WWW-MMM 12345");
         for (QString *field :
-             {&s.deviceModel, &s.deviceSensor, &s.deviceNo, &s.firmwareVersion, &s.fileFormat, &s.deviceTime,
-              &s.battery, &s.recordStartModel, &s.recordStopModel, &s.stopAt, &s.startAt, &s.tempHigh,
-              &s.normalRecordSpace, &s.tempLow, &s.alarmSpace, &s.alarmDelay, &s.lcd_mode, &s.isRecycleRecord,
-              &s.isLongPressed, &s.isRestart, &s.isSettingClearRecord, &s.tempMax, &s.recordStartAt,
-              &s.tempMin, &s.recordStopAt, &s.tempAvg, &s.alarmTimeLen, &s.mkt, &s.alarmCount,
-              &s.recordTimeLen, &s.alarmType, &s.recordCount, &s.wayId, &s.recordTimes})
+            { &s.deviceModel, &s.deviceSensor, &s.deviceNo, &s.firmwareVersion, &s.fileFormat, &s.deviceTime,
+                &s.battery, &s.recordStartModel, &s.recordStopModel, &s.stopAt, &s.startAt, &s.tempHigh,
+                &s.normalRecordSpace, &s.tempLow, &s.alarmSpace, &s.alarmDelay, &s.lcd_mode,
+                &s.isRecycleRecord, &s.isLongPressed, &s.isRestart, &s.isSettingClearRecord, &s.tempMax,
+                &s.recordStartAt, &s.tempMin, &s.recordStopAt, &s.tempAvg, &s.alarmTimeLen, &s.mkt,
+                &s.alarmCount, &s.recordTimeLen, &s.alarmType, &s.recordCount, &s.wayId, &s.recordTimes })
             *field = longText;
         s.deviceZone = "(UTC-05:00) Eastern Time (US & Canada)";
         s.delayStart += " " + longText;
@@ -513,11 +548,10 @@ private slots:
         QVERIFY(at(p, chinese ? 137 : 147, 700).size < 9); // the time zone, smaller
 
         QProcess tool;
-        tool.start(pdftotext, {"-f", "1", "-l", "1", "-bbox", path, "-"});
+        tool.start(pdftotext, { "-f", "1", "-l", "1", "-bbox", path, "-" });
         QVERIFY(tool.waitForFinished(-1));
         const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-        struct Word
-        {
+        struct Word {
             double xMin, yMin, xMax, yMax;
             QString text;
         };
@@ -526,11 +560,11 @@ private slots:
                                         "yMax=\"([0-9.]+)\">([^<]*)</word>");
         for (auto it = wordRe.globalMatch(html); it.hasNext();) {
             const auto m = it.next();
-            words << Word{m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                          m.captured(4).toDouble(), m.captured(5)};
+            words << Word { m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                m.captured(4).toDouble(), m.captured(5) };
         }
-        const int rows[] = {745, 730, 715, 700, 685, 645, 630, 615, 600, 585,
-                            570, 555, 540, 500, 485, 470, 455, 440, 425, 410};
+        const int rows[] = { 745, 730, 715, 700, 685, 645, 630, 615, 600, 585, 570, 555, 540, 500, 485, 470,
+            455, 440, 425, 410 };
         for (int y : rows) {
             QVector<Word> row;
             for (const Word &w : words)
@@ -540,13 +574,13 @@ private slots:
             QVERIFY2(row.size() >= 2, qPrintable(QString::number(y)));
             for (int i = 0; i < row.size(); ++i) {
                 const Word &w = row.at(i);
-                const QString where =
-                    QString("row %1: \"%2\" %3..%4").arg(y).arg(w.text).arg(w.xMin).arg(w.xMax);
+                const QString where
+                    = QString("row %1: \"%2\" %3..%4").arg(y).arg(w.text).arg(w.xMin).arg(w.xMax);
                 QVERIFY2(w.xMin >= 286.5 || w.xMax <= 287.0, qPrintable(where + " reaches the right column"));
                 QVERIFY2(w.xMax <= 558.5, qPrintable(where + " leaves the page"));
                 if (i > 0)
                     QVERIFY2(row.at(i - 1).xMax <= w.xMin + 0.01,
-                             qPrintable(where + " overprints " + row.at(i - 1).text));
+                        qPrintable(where + " overprints " + row.at(i - 1).text));
             }
         }
     }
@@ -575,7 +609,8 @@ private slots:
         QVERIFY(written);
 
         const QRegularExpression number("^-?[0-9]+(\\.[0-9]+)?$");
-        const QStringList known = {"BT", "ET", "Tf", "Td", "Tj", "m", "l", "S", "re", "B", "w", "d", "rg", "RG"};
+        const QStringList known
+            = { "BT", "ET", "Tf", "Td", "Tj", "m", "l", "S", "re", "B", "w", "d", "rg", "RG" };
         for (const PdfPageContent &page : r.pages) {
             for (const PdfOp &op : page.ops) {
                 QVERIFY2(known.contains(op.op), qPrintable("operator " + op.op));
@@ -592,7 +627,7 @@ private slots:
         if (pdftoppm.isEmpty() || pdftotext.isEmpty())
             QSKIP("poppler-utils are needed (scripts/install-deps.sh)");
         QProcess p;
-        p.start(pdftoppm, {"-f", "1", "-l", "1", "-r", "36", "-gray", "-png", "-singlefile", path, path});
+        p.start(pdftoppm, { "-f", "1", "-l", "1", "-r", "36", "-gray", "-png", "-singlefile", path, path });
         QVERIFY(p.waitForFinished(-1));
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
@@ -603,11 +638,11 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 dark += qGray(image.pixel(x, y)) < 128;
         QVERIFY2(dark > image.width() * image.height() / 50, qPrintable(QString::number(dark)));
-        p.start(pdftotext, {"-f", "1", "-l", "1", path, "-"});
+        p.start(pdftotext, { "-f", "1", "-l", "1", path, "-" });
         QVERIFY(p.waitForFinished(-1));
         QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
         const QString text = QString::fromUtf8(p.readAllStandardOutput());
-        for (const char *expected : {"DATA REPORT", "Logging Summary", "Trip Description:", "2024/03/05"})
+        for (const char *expected : { "DATA REPORT", "Logging Summary", "Trip Description:", "2024/03/05" })
             QVERIFY2(text.contains(expected), expected);
     }
 
@@ -632,24 +667,25 @@ private slots:
             QVERIFY(write(s, data, r, &path));
 
             QProcess p;
-            p.start(qpdf, {"--check", path});
+            p.start(qpdf, { "--check", path });
             QVERIFY(p.waitForFinished(-1));
             const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
             QVERIFY2(p.exitCode() == 0 && !out.contains("WARNING", Qt::CaseInsensitive), qPrintable(out));
             QVERIFY2(out.contains("No syntax or stream encoding errors found"), qPrintable(out));
 
-            p.start(pdfinfo, {path});
+            p.start(pdfinfo, { path });
             QVERIFY(p.waitForFinished(-1));
-            QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+3\\n")));
+            QVERIFY(
+                QString::fromUtf8(p.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+3\\n")));
 
-            p.start(pdftotext, {"-enc", "UTF-8", path, "-"});
+            p.start(pdftotext, { "-enc", "UTF-8", path, "-" });
             QVERIFY(p.waitForFinished(-1));
             const QString text = QString::fromUtf8(p.readAllStandardOutput());
             const QStringList expected = chinese
-                ? QStringList{QString::fromUtf8("产品型号"), QString::fromUtf8("统 计 信 息"), "Trip 0:"}
-                : QStringList{"DATA REPORT", "Device Information", "Configuration Information",
-                              "Logging Summary", "Product Model:", "Alarm Type:", "Trip Description:",
-                              "DATA LIST", "Trip 0:", "Page 3"};
+                ? QStringList { QString::fromUtf8("产品型号"), QString::fromUtf8("统 计 信 息"), "Trip 0:" }
+                : QStringList { "DATA REPORT", "Device Information", "Configuration Information",
+                      "Logging Summary", "Product Model:", "Alarm Type:", "Trip Description:", "DATA LIST",
+                      "Trip 0:", "Page 3" };
             for (const QString &e : expected)
                 QVERIFY2(text.contains(e), qPrintable(e + " missing in:\n" + text.left(2000)));
         }

@@ -3,11 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <iconv.h>
 
-class TestGbkCodeUtils : public QObject
-{
+class TestGbkCodeUtils : public QObject {
     Q_OBJECT
 
     QTemporaryDir tmp;
@@ -26,11 +24,11 @@ private slots:
     void loadAndLookup()
     {
         GbkCodeUtils *gbk = GbkCodeUtils::instance();
-        gbk->load(writeTable("B0A1,\xe5\x95\x8a\n"          // one entry
-                             "B0A2,x,y\n"                    // two commas: skipped
-                             "nocomma\n"                     // no comma: skipped
-                             "B0A1,second\n"                 // same code again: first wins
-                             " B0A3,\xe5\x9f\x83 \n"         // nothing is trimmed
+        gbk->load(writeTable("B0A1,\xe5\x95\x8a\n" // one entry
+                             "B0A2,x,y\n" // two commas: skipped
+                             "nocomma\n" // no comma: skipped
+                             "B0A1,second\n" // same code again: first wins
+                             " B0A3,\xe5\x9f\x83 \n" // nothing is trimmed
                              "\n"));
         QCOMPARE(gbk->entryCount(), 3);
         QCOMPARE(gbk->lookup("B0A1"), QString::fromUtf8("\xe5\x95\x8a"));
@@ -53,21 +51,30 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("ascii") << "<4142> Tj" << "AB";
+        QTest::newRow("ascii") << "<4142> Tj"
+                               << "AB";
         QTest::newRow("celsius") << "<B043> Tj" << QString::fromUtf8("°C");
         QTest::newRow("ascii then fahrenheit") << "<41B046> Tj" << QString::fromUtf8("A°F");
         QTest::newRow("value with unit") << "<3235B043> Tj" << QString::fromUtf8("25°C");
         QTest::newRow("chinese") << "<B0A141> Tj" << QString::fromUtf8("\xe5\x95\x8a") + "A";
-        QTest::newRow("code missing from table") << "<41C0A142> Tj" << "AB";
+        QTest::newRow("code missing from table") << "<41C0A142> Tj"
+                                                 << "AB";
         QTest::newRow("byte 80 is one character") << "<80>" << QString(QChar(0x80));
-        QTest::newRow("odd trailing digit ignored") << "<41424>" << "AB";
-        QTest::newRow("lower-case digits") << "<6162>" << "ab";
+        QTest::newRow("odd trailing digit ignored") << "<41424>"
+                                                    << "AB";
+        QTest::newRow("lower-case digits") << "<6162>"
+                                           << "ab";
         QTest::newRow("non-hex pair is byte 0") << "<zz41>" << QString(QChar(0)) + "A";
-        QTest::newRow("no angle bracket") << "(AB) Tj" << "";
-        QTest::newRow("no closing bracket") << "<4142" << "AB";
-        QTest::newRow("empty operand") << "<> Tj" << "";
-        QTest::newRow("first bracket pair only") << "<41> <42>" << "A";
-        QTest::newRow("lead byte at end") << "<41B0>" << "A";
+        QTest::newRow("no angle bracket") << "(AB) Tj"
+                                          << "";
+        QTest::newRow("no closing bracket") << "<4142"
+                                            << "AB";
+        QTest::newRow("empty operand") << "<> Tj"
+                                       << "";
+        QTest::newRow("first bracket pair only") << "<41> <42>"
+                                                 << "A";
+        QTest::newRow("lead byte at end") << "<41B0>"
+                                          << "A";
     }
     void decodeHexText()
     {
@@ -93,7 +100,7 @@ private slots:
             for (int trail = 0x40; trail <= 0xFE; ++trail) {
                 if (trail == 0x7F)
                     continue;
-                char in[2] = {char(lead), char(trail)};
+                char in[2] = { char(lead), char(trail) };
                 char out[16];
                 char *inp = in;
                 char *outp = out;
@@ -125,7 +132,7 @@ private slots:
     {
         QCOMPARE(GbkCodeUtils::toGbk(QString::fromUtf8("\xe5\x95\x8a")), QByteArray("\xB0\xA1"));
         QCOMPARE(GbkCodeUtils::toGbk(QString::fromUtf8("按键开启 25")),
-                 QByteArray("\xB0\xB4\xBC\xFC\xBF\xAA\xC6\xF4 25"));
+            QByteArray("\xB0\xB4\xBC\xFC\xBF\xAA\xC6\xF4 25"));
         QCOMPARE(GbkCodeUtils::toGbk("ASCII (1)"), QByteArray("ASCII (1)"));
         QCOMPARE(GbkCodeUtils::fromGbk(QByteArray("\xB0\xA1x")), QString::fromUtf8("\xe5\x95\x8ax"));
     }

@@ -1,19 +1,19 @@
 // The history list and detail pages on a database of parsed test reports.
-#include "core/record/appglobals.h"
-#include "gui/app/cdialogs.h"
-#include "gui/app/cdravik.h"
-#include "gui/app/cmessagebox.h"
 #include "core/device/cloggerreader.h"
-#include "core/report/gbkcodeutils.h"
-#include "helpers/fakedrives.h"
-#include "gui/history/chistoryrecord.h"
-#include "gui/history/chistoryrecordcontent.h"
 #include "core/history/ctempdbmanager.h"
+#include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/record/ctempdatamodel.h"
+#include "core/report/gbkcodeutils.h"
+#include "gui/app/cdialogs.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/cmessagebox.h"
+#include "gui/history/chistoryrecord.h"
+#include "gui/history/chistoryrecordcontent.h"
+#include "helpers/fakedrives.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -21,8 +21,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-class TestHistoryPages : public QObject
-{
+class TestHistoryPages : public QObject {
     Q_OBJECT
 
     QTemporaryDir appDir;
@@ -48,7 +47,7 @@ class TestHistoryPages : public QObject
         CSummaryDisplay::readReport(copy, summary, info, data);
         QString name;
         return CLoggerReader::storeRecord(*window.database(), summary, data, keepPath ? copy : QString(),
-                                          QDateTime::currentDateTime(), &name);
+            QDateTime::currentDateTime(), &name);
     }
 
     static int rowOf(QTableWidget *table, int id)
@@ -118,7 +117,7 @@ private slots:
         // Without a current row every action does nothing (delete still asks).
         for (QAction *action : actions)
             action->trigger();
-        QCOMPARE(messages, QStringList{"Are you sure to delete this data record?"});
+        QCOMPARE(messages, QStringList { "Are you sure to delete this data record?" });
         QVERIFY(dialogs.isEmpty());
         QCOMPARE(window.historyDetail()->titleLabel()->text(), QString("ID000000_2020630112217841"));
         delete menu;

@@ -1,7 +1,7 @@
 // The history list table filled from the database.
-#include "gui/history/chistorytablefill.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/csummeryparam.h"
+#include "gui/history/chistorytablefill.h"
 
 #include <QSqlDatabase>
 #include <QTableWidget>

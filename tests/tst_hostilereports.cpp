@@ -3,9 +3,9 @@
 // (vesmira-cli parse, export and read, the history page's export) refuses
 // them with a clear error and returns: none blocks, aborts or copies them.
 #include "core/record/appglobals.h"
+#include "core/report/reportparse.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/history/chistoryrecordcontent.h"
-#include "core/report/reportparse.h"
 
 #include <QProcess>
 #include <QtTest>

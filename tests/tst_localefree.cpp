@@ -2,9 +2,9 @@
 // a user locale whose digits are not ASCII: the process runs with the
 // environment of an Egyptian Arabic user (Qt then writes dates with the
 // digits ٠ to ٩).
-#include "core/record/appglobals.h"
 #include "core/device/cloggerreader.h"
 #include "core/export/cexportrange.h"
+#include "core/record/appglobals.h"
 
 #include <QLocale>
 #include <QTemporaryDir>

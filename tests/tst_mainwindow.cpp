@@ -1,28 +1,26 @@
 // The main window reading loggers end to end, on a fake mount table and sysfs
 // tree: plugging in and out, the pages shown, the records stored.
+#include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
+#include "core/record/csummeryparam.h"
+#include "core/record/ctempdatamodel.h"
 #include "gui/app/cdeviceconnect.h"
 #include "gui/app/cdialogs.h"
 #include "gui/app/cdravik.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/configuration/cdevicesetting.h"
-#include "helpers/fakedrives.h"
-#include "core/history/ctempdbmanager.h"
-#include "core/record/csummeryparam.h"
-#include "core/record/ctempdatamodel.h"
 #include "gui/view/cdevicedatainfo.h"
+#include "helpers/fakedrives.h"
 
 #include <QLabel>
-#include <qcustomplot.h>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QtTest>
-
+#include <qcustomplot.h>
 #include <sys/stat.h>
 
-class TestMainWindow : public QObject
-{
+class TestMainWindow : public QObject {
     Q_OBJECT
 
     QTemporaryDir appDir;
@@ -94,14 +92,17 @@ private slots:
         QCOMPARE(window.containHumidity(), 1);
 
         // The local copy: base name, 17 digits of the copy time, suffix.
-        QVERIFY(QRegularExpression("/data_files/en-th-\\d{17}\\.csv$").match(window.localReportPath()).hasMatch());
+        QVERIFY(QRegularExpression("/data_files/en-th-\\d{17}\\.csv$")
+                    .match(window.localReportPath())
+                    .hasMatch());
         QVERIFY(QFile::exists(window.localReportPath()));
         // The record name: serial number and 17 digits of the time of storing.
         const QString title = window.dataPage()->titleLabel()->text();
-        QVERIFY2(QRegularExpression("^" + QRegularExpression::escape(window.summary()->deviceNo) + "_\\d{17}$")
-                     .match(title)
-                     .hasMatch(),
-                 qPrintable(title));
+        QVERIFY2(
+            QRegularExpression("^" + QRegularExpression::escape(window.summary()->deviceNo) + "_\\d{17}$")
+                .match(title)
+                .hasMatch(),
+            qPrintable(title));
         // Temperature/humidity form: the humidity column is shown.
         QCOMPARE(window.dataPage()->listModel()->rowCount(), window.tempData()->dataList.size());
         QVERIFY(window.dataPage()->listModel()->rowCount() > 0);
@@ -151,7 +152,8 @@ private slots:
         const QString root = loggerWith("LOGGER3", QString());
         drives.plug(root);
         QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 5000);
-        QCOMPARE(messages.first(), QString("Error occurs when reading device data, please check if device fails."));
+        QCOMPARE(messages.first(),
+            QString("Error occurs when reading device data, please check if device fails."));
         QVERIFY(window.loggerRead());
         QVERIFY(window.leftStack()->currentWidget() == (QWidget *)window.connectPage());
 
@@ -195,8 +197,9 @@ private slots:
         // Nothing read yet: both buttons say so.
         window.dataPage()->OnExportPdfBtnClick();
         window.dataPage()->OnSaveAsPdfPathBtnClick();
-        QCOMPARE(messages, (QStringList{"Failed to export file, no corresponding data loaded.",
-                                        "Save as file failed, no corresponding historical data was loaded."}));
+        QCOMPARE(messages,
+            (QStringList { "Failed to export file, no corresponding data loaded.",
+                "Save as file failed, no corresponding historical data was loaded." }));
 
         const QString root = loggerWith("LOGGER6", report("en-temp.csv"));
         drives.plug(root);
@@ -211,8 +214,9 @@ private slots:
         };
         CDialogs::setTestHandlers(handlers);
         window.dataPage()->OnSaveAsPdfPathBtnClick();
-        QCOMPARE(offered, "File save as|" + QFileInfo(window.localReportPath()).fileName() + "|CSV Files (*.csv)");
-        QCOMPARE(messages, QStringList{"File saved successfully"});
+        QCOMPARE(
+            offered, "File save as|" + QFileInfo(window.localReportPath()).fileName() + "|CSV Files (*.csv)");
+        QCOMPARE(messages, QStringList { "File saved successfully" });
         QFile copy(target);
         QFile original(window.localReportPath());
         QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
@@ -278,7 +282,7 @@ private slots:
         drives.plug(root);
         QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 5000);
         QVERIFY2(messages.first().contains("REPORT") && messages.first().contains(message),
-                 qPrintable(messages.first()));
+            qPrintable(messages.first()));
         QCOMPARE(storedRecords(window), stored);
         QVERIFY(window.localReportPath().isEmpty());
         if (kind != "empty")
@@ -314,8 +318,8 @@ private slots:
         // A right click puts the ranges back after a zoom.
         CTempData data;
         for (int i = 0; i < 10; ++i)
-            data.dataList << new TempDataItem{QString::number(20 + i), QString::number(50 + i),
-                                              QString("2021/05/06 08:%1:00").arg(i, 2, 10, QChar('0'))};
+            data.dataList << new TempDataItem { QString::number(20 + i), QString::number(50 + i),
+                QString("2021/05/06 08:%1:00").arg(i, 2, 10, QChar('0')) };
         QVERIFY(view.plot()->isHidden());
         view.drawTempHumidityCurve(data);
         QVERIFY(!view.plot()->isHidden());
@@ -326,10 +330,12 @@ private slots:
         QCOMPARE(temp.upper, 31.0);
         view.plot()->xAxis->scaleRange(0.2);
         view.plot()->yAxis->moveRange(5);
-        QMouseEvent left(QEvent::MouseButtonPress, QPointF(10, 10), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent left(
+            QEvent::MouseButtonPress, QPointF(10, 10), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         view.mousePress(&left);
         QVERIFY(view.plot()->yAxis->range() != temp);
-        QMouseEvent right(QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QMouseEvent right(
+            QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
         view.mousePress(&right);
         QCOMPARE(view.plot()->xAxis->range(), time);
         QCOMPARE(view.plot()->yAxis->range(), temp);

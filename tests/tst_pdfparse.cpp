@@ -1,7 +1,7 @@
 // PDF reports: text items, the summary labels and their value items, and
 // the sample pages.
-#include "helpers/reportrecord.h"
 #include "core/report/pdftext.h"
+#include "helpers/reportrecord.h"
 
 #include <QBuffer>
 

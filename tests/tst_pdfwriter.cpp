@@ -4,8 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestPdfWriter : public QObject
-{
+class TestPdfWriter : public QObject {
     Q_OBJECT
 
     QTemporaryDir tmp;
@@ -31,16 +30,18 @@ private slots:
         QCOMPARE(r.size, 10);
         QCOMPARE(r.offsets.size() - 1, 9);
         QCOMPARE(r.count, 1);
-        QCOMPARE(r.kids, QVector<int>({7}));
+        QCOMPARE(r.kids, QVector<int>({ 7 }));
         QCOMPARE(r.pages.at(0).stream, QByteArray("10 20 m\n30 40 l\nS\n"));
         QCOMPARE(r.bodies.value(9), QByteArray("18\n"));
 
         // The fixed objects, byte for byte.
-        QVERIFY(r.bytes.startsWith("%PDF-1.4\n2 0 obj\n<<\n/Type /Font\n/Subtype /Type1\n"
-                                   "/BaseFont /Arial,Bold\n/Encoding /WinAnsiEncoding\n>>\nendobj\n\n3 0 obj\n"));
+        QVERIFY(
+            r.bytes.startsWith("%PDF-1.4\n2 0 obj\n<<\n/Type /Font\n/Subtype /Type1\n"
+                               "/BaseFont /Arial,Bold\n/Encoding /WinAnsiEncoding\n>>\nendobj\n\n3 0 obj\n"));
         QCOMPARE(r.offsets[2], qint64(9));
-        QCOMPARE(r.bodies.value(3), QByteArray("<<\n/Type /Font\n/Subtype /Type0\n/BaseFont /SimHei,Bold\n"
-                                               "/Encoding /GB-EUC-H\n/DescendantFonts [ 4 0 R ]\n>>\n"));
+        QCOMPARE(r.bodies.value(3),
+            QByteArray("<<\n/Type /Font\n/Subtype /Type0\n/BaseFont /SimHei,Bold\n"
+                       "/Encoding /GB-EUC-H\n/DescendantFonts [ 4 0 R ]\n>>\n"));
         QCOMPARE(r.bodies.value(1), QByteArray("<<\n/Type /Catalog\n/Pages 6 0 R\n>>\n"));
         QVERIFY(r.offsets[1] > r.offsets[5]);
         const QByteArray cid = r.bodies.value(4);
@@ -55,7 +56,7 @@ private slots:
         QVERIFY(r.bodies.value(7).contains("/Parent 6 0 R\n/Contents 8 0 R\n"));
         QVERIFY(r.bodies.value(7).contains("/F1 2 0 R\n/F2 3 0 R\n>>\n>>\n/MediaBox [ 0 0 596 842 ]\n>>\n"));
         QVERIFY(r.bytes.endsWith("trailer\n<<\n/Size 10\n/Root 1 0 R\n>>\nstartxref\n"
-                                 + QByteArray::number(r.bytes.indexOf("xref\n0 10\n")) + "\n%%EOF"));
+            + QByteArray::number(r.bytes.indexOf("xref\n0 10\n")) + "\n%%EOF"));
     }
 
     // The page tree lists the page begun last first, then the others in order.
@@ -75,7 +76,7 @@ private slots:
         QCOMPARE(PdfClose(w), 0);
         PdfReader r;
         QVERIFY2(r.load(path("three.pdf")), qPrintable(r.error));
-        QCOMPARE(r.kids, QVector<int>({13, 7, 10}));
+        QCOMPARE(r.kids, QVector<int>({ 13, 7, 10 }));
         QCOMPARE(r.count, 3);
         QCOMPARE(r.size, 16);
         QCOMPARE(r.pages.at(0).texts.at(0).bytes, QByteArray("page 2"));

@@ -9,14 +9,13 @@
 #include <QColor>
 #include <QTranslator>
 #include <QtTest>
-
 #include <ctime>
 
 namespace {
 
 TempDataItem *sample(const QString &time, const QString &temp, const QString &humidity = QString())
 {
-    return new TempDataItem{temp, humidity, time};
+    return new TempDataItem { temp, humidity, time };
 }
 
 // A Chinese CSV report as the parser leaves it.
@@ -48,17 +47,13 @@ void fillChineseCsv(CSummeryParam &s)
 
 } // namespace
 
-class TestPresentation : public QObject
-{
+class TestPresentation : public QObject {
     Q_OBJECT
 
     QTranslator english;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(english.load(QStringLiteral(VESMIRA_RESOURCE_DIR "/dravik_en.qm")));
-    }
+    void initTestCase() { QVERIFY(english.load(QStringLiteral(VESMIRA_RESOURCE_DIR "/dravik_en.qm"))); }
 
     void chineseReportInEnglishInterface()
     {
@@ -162,8 +157,10 @@ private slots:
     void listModel()
     {
         CTempData data;
-        data.dataList << sample("2021/05/06 08:00:00", "8.0", "80.0") << sample("2021/05/06 08:01:00", "8.1", "80.1")
-                      << sample("2021/05/06 08:02:00", "2.0", "20.0") << sample("2021/05/06 08:03:00", "1.9", "19.9")
+        data.dataList << sample("2021/05/06 08:00:00", "8.0", "80.0")
+                      << sample("2021/05/06 08:01:00", "8.1", "80.1")
+                      << sample("2021/05/06 08:02:00", "2.0", "20.0")
+                      << sample("2021/05/06 08:03:00", "1.9", "19.9")
                       << sample("2021/05/06 08:04:00", "abc", "");
         CTempDataModel model;
         model.setSamples(data, 8.0, 2.0, 80.0, 20.0);
@@ -224,8 +221,8 @@ private slots:
 
         // A step of exactly twice the interval is no stop; 255 is left out.
         data.clear();
-        data.dataList << sample(text(at(0)), "-25") << sample(text(at(1)), "-20") << sample(text(at(3)), "255")
-                      << sample(text(at(4)), "-18");
+        data.dataList << sample(text(at(0)), "-25") << sample(text(at(1)), "-20")
+                      << sample(text(at(3)), "255") << sample(text(at(4)), "-18");
         curve = CCurveData::compute(data.dataList, false);
         QCOMPARE(curve.keys.size(), 2);
         QCOMPARE(curve.keys.at(1), double(at(4).toSecsSinceEpoch()));
@@ -237,8 +234,8 @@ private slots:
         data.clear();
         data.dataList << sample(text(at(0)), "5", "40") << sample(text(at(10)), "6", "55");
         curve = CCurveData::compute(data.dataList, true);
-        QCOMPARE(curve.keys, QVector<double>{double(at(0).toSecsSinceEpoch())});
-        QCOMPARE(curve.humidities, QVector<double>{55});
+        QCOMPARE(curve.keys, QVector<double> { double(at(0).toSecsSinceEpoch()) });
+        QCOMPARE(curve.humidities, QVector<double> { 55 });
         QCOMPARE(curve.humidityMin, 40.0);
         QCOMPARE(curve.humidityMax, 55.0);
 

@@ -22,8 +22,8 @@ int probe(const QString &mode, const QString &dir)
         config->setFormLan("1033");
         const bool written = QFile::exists(dir + "/config/record-config.ini");
         config->load();
-        QTextStream(stdout) << (written ? "written" : "untouched") << ' ' << languageCode << ' '
-                            << tempAdjust << '\n';
+        QTextStream(stdout) << (written ? "written" : "untouched") << ' ' << languageCode << ' ' << tempAdjust
+                            << '\n';
         return 0;
     }
     config->load();
@@ -38,14 +38,13 @@ int probe(const QString &mode, const QString &dir)
 
 } // namespace
 
-class TestRecordConfig : public QObject
-{
+class TestRecordConfig : public QObject {
     Q_OBJECT
 
     QString runProbe(const QString &dir, const QString &mode = QStringLiteral("--probe"))
     {
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {mode, dir});
+        child.start(QCoreApplication::applicationFilePath(), { mode, dir });
         if (!child.waitForFinished(30000))
             return QStringLiteral("timeout");
         return QString::fromUtf8(child.readAllStandardOutput()).trimmed();

@@ -5,8 +5,7 @@
 #include <QPointer>
 #include <QtTest>
 
-class TestRecordModel : public QObject
-{
+class TestRecordModel : public QObject {
     Q_OBJECT
 private slots:
     void summaryClear()
@@ -48,7 +47,7 @@ private slots:
         data.clear(); // empty list: nothing happens
         QVERIFY(data.dataList.isEmpty());
         for (int i = 0; i < 1000; ++i)
-            data.dataList.append(new TempDataItem{QString::number(i), QString(), "2021/05/06 08:00:00"});
+            data.dataList.append(new TempDataItem { QString::number(i), QString(), "2021/05/06 08:00:00" });
         QCOMPARE(data.dataList.size(), 1000);
         QCOMPARE(data.dataList.at(999)->temp, QString("999"));
         data.clear();
@@ -58,7 +57,7 @@ private slots:
         {
             QObject parent;
             child = new CTempData(&parent);
-            child->dataList.append(new TempDataItem{"1", "2", "3"});
+            child->dataList.append(new TempDataItem { "1", "2", "3" });
         } // the parent deletes the list, the list its samples
         QVERIFY(child.isNull());
     }

@@ -3,21 +3,21 @@
 // as from a logger: the record reopened from the history shows what the data
 // view showed, and the exports of the data view, the history page and
 // vesmira-cli agree, for the preset range and for part of it.
-#include "core/record/appglobals.h"
-#include "gui/app/cdravik.h"
-#include "gui/app/cmessagebox.h"
-#include "gui/export/exportoption.h"
-#include "core/report/gbkcodeutils.h"
-#include "helpers/fakedrives.h"
-#include "helpers/pdfreader.h"
-#include "gui/history/chistoryrecord.h"
-#include "gui/history/chistoryrecordcontent.h"
 #include "core/history/ctempdbmanager.h"
+#include "core/record/appglobals.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/record/ctempdatamodel.h"
+#include "core/report/gbkcodeutils.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/cmessagebox.h"
+#include "gui/export/exportoption.h"
+#include "gui/history/chistoryrecord.h"
+#include "gui/history/chistoryrecordcontent.h"
 #include "gui/view/cdevicedatainfo.h"
+#include "helpers/fakedrives.h"
+#include "helpers/pdfreader.h"
 
 #include <QDateTimeEdit>
 #include <QLabel>

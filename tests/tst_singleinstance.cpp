@@ -5,11 +5,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <csignal>
 
-class TestSingleInstance : public QObject
-{
+class TestSingleInstance : public QObject {
     Q_OBJECT
 
     QTemporaryDir runtimeDir;
@@ -39,7 +37,7 @@ private slots:
     {
         QProcess holder;
         holder.setProcessEnvironment(environment());
-        holder.start(GUARDHOLDER, {"RI-viriru"});
+        holder.start(GUARDHOLDER, { "RI-viriru" });
         QVERIFY(holder.waitForReadyRead(10000));
         QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
 
@@ -57,7 +55,7 @@ private slots:
 
         QProcess second;
         second.setProcessEnvironment(environment());
-        second.start(GUARDHOLDER, {"RI-viriru"});
+        second.start(GUARDHOLDER, { "RI-viriru" });
         QVERIFY(second.waitForFinished(10000));
         QCOMPARE(second.exitCode(), 1);
 
@@ -66,7 +64,7 @@ private slots:
         guard.release();
         QProcess third;
         third.setProcessEnvironment(environment());
-        third.start(GUARDHOLDER, {"RI-viriru"});
+        third.start(GUARDHOLDER, { "RI-viriru" });
         QVERIFY(third.waitForReadyRead(10000));
         QCOMPARE(third.readLine().trimmed(), QByteArray("held"));
         killHard(third);

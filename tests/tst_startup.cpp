@@ -3,8 +3,7 @@
 
 #include <QtTest>
 
-class TestStartup : public QObject
-{
+class TestStartup : public QObject {
     Q_OBJECT
 private slots:
     void titleFollowsLanguage()
@@ -22,13 +21,13 @@ private slots:
 
     void resourcesAreEmbedded()
     {
-        for (const char *name : {":/CDravik/dravik_en.qm", ":/CDravik/dravik_zh.qm", ":/CDravik/qt_en.qm",
-                                 ":/CDravik/qtbase_en.qm", ":/CDravik/qt_zh_CN.qm",
-                                 ":/CDravik/image/logo_neut.ico", ":/CDravik/image/loading.gif",
-                                 ":/CDravik/image/Devices_64.png", ":/CDravik/image/settings_64.png",
-                                 ":/CDravik/image/database_64.png", ":/CDravik/image/device.png",
-                                 ":/CDravik/image/download.png", ":/CDravik/image/stats_alt.png",
-                                 ":/CDravik/image/view_statistics.png", ":/CDravik/image/list.png"})
+        for (const char *name :
+            { ":/CDravik/dravik_en.qm", ":/CDravik/dravik_zh.qm", ":/CDravik/qt_en.qm",
+                ":/CDravik/qtbase_en.qm", ":/CDravik/qt_zh_CN.qm", ":/CDravik/image/logo_neut.ico",
+                ":/CDravik/image/loading.gif", ":/CDravik/image/Devices_64.png",
+                ":/CDravik/image/settings_64.png", ":/CDravik/image/database_64.png",
+                ":/CDravik/image/device.png", ":/CDravik/image/download.png", ":/CDravik/image/stats_alt.png",
+                ":/CDravik/image/view_statistics.png", ":/CDravik/image/list.png" })
             QVERIFY2(QFile::exists(name), name);
 
         // Qt's own Chinese texts really load from the resource.

@@ -2,22 +2,22 @@
 // tmpfs that fills up or is mounted read-only. Reading a logger, renaming and
 // deleting either change the history completely or, reported to the user,
 // not at all.
-#include "core/record/appglobals.h"
-#include "gui/app/cdialogs.h"
-#include "gui/app/cdravik.h"
-#include "gui/app/cmessagebox.h"
 #include "core/device/cloggerreader.h"
-#include "helpers/fakedrives.h"
-#include "helpers/faultfs.h"
-#include "helpers/historyfaults.h"
-#include "gui/history/chistoryrecord.h"
 #include "core/history/ctempdbmanager.h"
+#include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/report/reportparse.h"
+#include "gui/app/cdialogs.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/cmessagebox.h"
+#include "gui/history/chistoryrecord.h"
 #include "gui/view/cdevicedatainfo.h"
+#include "helpers/fakedrives.h"
+#include "helpers/faultfs.h"
+#include "helpers/historyfaults.h"
 
 #include <QStackedWidget>
 #include <QTableWidget>

@@ -1,7 +1,7 @@
 #include "core/configuration/cconfigtemplate.h"
 
-#include "core/record/appglobals.h"
 #include "core/configuration/cconfigvalues.h"
+#include "core/record/appglobals.h"
 
 #include <QDataStream>
 #include <QDir>

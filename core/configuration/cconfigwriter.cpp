@@ -1,8 +1,8 @@
 #include "core/configuration/cconfigwriter.h"
 
 #include "core/configuration/cconfigvalues.h"
-#include "core/device/chiddenfile.h"
 #include "core/configuration/csettingframe.h"
+#include "core/device/chiddenfile.h"
 
 #include <QDebug>
 #include <QDir>

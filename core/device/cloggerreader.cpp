@@ -50,8 +50,8 @@ QString CLoggerReader::localCopyName(const QString &fileName, const QDateTime &n
     return base + rest;
 }
 
-QString CLoggerReader::copyReportFile(const QString &driveRoot, const QString &dataDir, const QDateTime &now,
-                                      Refusal *refused)
+QString CLoggerReader::copyReportFile(
+    const QString &driveRoot, const QString &dataDir, const QDateTime &now, Refusal *refused)
 {
     if (refused)
         *refused = Refusal();
@@ -60,9 +60,9 @@ QString CLoggerReader::copyReportFile(const QString &driveRoot, const QString &d
     // then come by name in reverse). FIFOs, devices and links are listed too,
     // so that a report that is none of them can be refused by name; a link is
     // never followed off the drive.
-    const QFileInfoList entries = root.entryInfoList(
-        QDir::Files | QDir::Hidden | QDir::System | QDir::AllDirs | QDir::NoDotAndDotDot,
-        QDir::Size | QDir::Reversed);
+    const QFileInfoList entries
+        = root.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::AllDirs | QDir::NoDotAndDotDot,
+            QDir::Size | QDir::Reversed);
     for (const QFileInfo &entry : entries) {
         if (!isReportCandidate(entry) || entry.isDir())
             continue;
@@ -75,7 +75,7 @@ QString CLoggerReader::copyReportFile(const QString &driveRoot, const QString &d
         if (problem != ReportFileProblem::None) {
             qDebug().noquote() << "not copied:" << entry.absoluteFilePath() << why;
             if (refused && refused->problem == ReportFileProblem::None)
-                *refused = Refusal{entry.absoluteFilePath(), problem, why};
+                *refused = Refusal { entry.absoluteFilePath(), problem, why };
             continue;
         }
         const QString local = dataDir + "/" + localCopyName(entry.fileName(), now);
@@ -106,7 +106,7 @@ void CLoggerReader::alarmLimits(const CDeviceSettingInfo &info, int containHumid
 }
 
 int CLoggerReader::storeRecord(CTempDbManager &db, CSummeryParam &summary, const CTempData &data,
-                               const QString &reportCopy, const QDateTime &now, QString *name)
+    const QString &reportCopy, const QDateTime &now, QString *name)
 {
     db.pdfPath = reportCopy;
     *name = recordName(summary.deviceNo, now);

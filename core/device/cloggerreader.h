@@ -14,13 +14,11 @@ class CTempDbManager;
 // The widget-free steps of reading a logger, shared by the main window and
 // vesmira-cli: copying the report off the drive, the names made from the time
 // of the copy and of storing, the alarm limits and storing the record.
-class CLoggerReader
-{
+class CLoggerReader {
 public:
     // A report candidate that copyReportFile passed over because it cannot be
     // read as a report (checkReportFile).
-    struct Refusal
-    {
+    struct Refusal {
         QString path;
         ReportFileProblem problem = ReportFileProblem::None;
         QString why; // plain English
@@ -38,8 +36,8 @@ public:
     // refused. Entries that cannot be copied (directories, files in use) are
     // passed over. Returns the local path, or an empty string when nothing
     // was copied.
-    static QString copyReportFile(const QString &driveRoot, const QString &dataDir, const QDateTime &now,
-                                  Refusal *refused = nullptr);
+    static QString copyReportFile(
+        const QString &driveRoot, const QString &dataDir, const QDateTime &now, Refusal *refused = nullptr);
 
     // The name of the local copy of fileName made at now:
     // "<base>-<yyyyMMddhhmmsszzz>.<suffix>", base the name up to its first
@@ -60,7 +58,7 @@ public:
     // together. Returns the record id; 0 when any of it failed, and then
     // nothing of the record is in the history.
     static int storeRecord(CTempDbManager &db, CSummeryParam &summary, const CTempData &data,
-                           const QString &reportCopy, const QDateTime &now, QString *name);
+        const QString &reportCopy, const QDateTime &now, QString *name);
 };
 
 #endif // CLOGGERREADER_H

@@ -1,13 +1,12 @@
 #include "core/export/cexportpdf.h"
 
-#include "core/report/gbkcodeutils.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
+#include "core/report/gbkcodeutils.h"
 
 #include <QVector>
-
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -18,7 +17,8 @@ namespace {
 #if defined(__GNUC__)
 __attribute__((format(printf, 1, 2)))
 #endif
-QByteArray format(const char *fmt, ...)
+QByteArray
+format(const char *fmt, ...)
 {
     char buffer[96];
     va_list args;
@@ -53,21 +53,19 @@ double onChart(double value)
 }
 
 // One sample prepared for the report.
-struct Sample
-{
+struct Sample {
     const TempDataItem *item;
     CRecordTime time;
     double temp = 0;
     double humidity = 0;
-    bool dashed = false;      // temperature text holds "--": printed as dashes
-    bool tempValid = false;   // a reading: not "--", not the mark 255, finite
+    bool dashed = false; // temperature text holds "--": printed as dashes
+    bool tempValid = false; // a reading: not "--", not the mark 255, finite
     bool humidityValid = false;
 };
 
 // A vertical scale of the chart in tenths: 40 steps of 6 points over the
 // plot height of 240 points.
-struct Scale
-{
+struct Scale {
     int top = 20;
     int step = 1;
     int bottom() const { return top - 40 * step; }
@@ -89,7 +87,10 @@ struct Scale
         }
         return s;
     }
-    double y(double value) const { return 115 + 240.0 * (tenths(onChart(value)) - bottom()) / (top - bottom()); }
+    double y(double value) const
+    {
+        return 115 + 240.0 * (tenths(onChart(value)) - bottom()) / (top - bottom());
+    }
 };
 
 // A value in tenths with its one decimal: 106 gives "10.6", -5 gives "-0.5".
@@ -154,8 +155,12 @@ constexpr int rightColumnEnd = 558;
 
 QString withDegreeSign(QString text)
 {
-    text.replace(QChar(0x2103), QLatin1String("\xB0" "C"));
-    text.replace(QChar(0x2109), QLatin1String("\xB0" "F"));
+    text.replace(QChar(0x2103),
+        QLatin1String("\xB0"
+                      "C"));
+    text.replace(QChar(0x2109),
+        QLatin1String("\xB0"
+                      "F"));
     return text;
 }
 
@@ -174,8 +179,7 @@ QByteArray latin(const QString &text)
     return text.toLatin1();
 }
 
-class Composer
-{
+class Composer {
 public:
     Composer(PdfWriter &writer, const CSummeryParam &summary, const CTempData *data, const QDateTime &created)
         : w(writer)
@@ -183,9 +187,13 @@ public:
         , created(created)
     {
         chinese = summary.language.contains(QStringLiteral("中"));
-        fahrenheit = summary.tempUnit.contains(QChar(0x2109)) || summary.tempUnit.contains(QStringLiteral("°F"));
+        fahrenheit
+            = summary.tempUnit.contains(QChar(0x2109)) || summary.tempUnit.contains(QStringLiteral("°F"));
         humidity = summary.containHumidity == 1;
-        degree = fahrenheit ? QByteArray("\xB0" "F") : QByteArray("\xB0" "C");
+        degree = fahrenheit ? QByteArray("\xB0"
+                                         "F")
+                            : QByteArray("\xB0"
+                                         "C");
         if (data)
             prepare(*data);
     }
@@ -340,8 +348,8 @@ void Composer::header(const char *english, const char *chineseTitle)
     const QDateTime now = created.isValid() ? created : QDateTime::currentDateTime();
     const QDate d = now.date();
     const QTime t = now.time();
-    const QByteArray stamp = format("%02d/%02d/%02d %02d:%02d:%02d", d.year(), d.month(), d.day(),
-                                                  t.hour(), t.minute(), t.second());
+    const QByteArray stamp = format(
+        "%02d/%02d/%02d %02d:%02d:%02d", d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
     if (chinese)
         text(2, 10, 387, 797, GbkCodeUtils::toGbk(QStringLiteral("文件创建于：")) + stamp);
     else
@@ -387,8 +395,8 @@ QByteArray Composer::sampleLine(const Sample &sample) const
 
 int Composer::writeDataPages()
 {
-    static const int shadeX[] = {49, 133, 216, 299, 382, 465};
-    static const int separatorX[] = {132, 215, 298, 381, 464};
+    static const int shadeX[] = { 49, 133, 216, 299, 382, 465 };
+    static const int separatorX[] = { 132, 215, 298, 381, 464 };
     int next = 0;
     int pages = 0;
     while (next < samples.size() && pages < CExportPdf::maxDataPages) {
@@ -488,10 +496,10 @@ void Composer::chartFrame()
     PdfLineWidth(w, page, 0.1f);
     PdfDash(w, page, 6);
     PdfStrokeRgbF(w, page, 0.8f, 0.8f, 0.8f);
-    for (int y : {145, 205, 265, 325})
+    for (int y : { 145, 205, 265, 325 })
         line(55, y, 535, y);
     PdfStrokeRgbF(w, page, 0.5f, 0.5f, 0.5f);
-    for (int y : {175, 235, 295})
+    for (int y : { 175, 235, 295 })
         line(55, y, 535, y);
     PdfDash(w, page, 4);
     PdfStrokeRgbF(w, page, 0.8f, 0.8f, 0.8f);
@@ -510,7 +518,7 @@ bool Composer::writeFirstPage()
     topRule();
     PdfStrokeRgbF(w, page, 0.8f, 0.8f, 0.8f);
     PdfFillRgbF(w, page, 0.8f, 0.8f, 0.8f);
-    for (int y : {760, 660, 515})
+    for (int y : { 760, 660, 515 })
         PdfRect(w, page, 38, quint16(y), 520, 13);
     batteryGauge();
     chartFrame();
@@ -575,7 +583,7 @@ void Composer::deviceAndConfiguration()
         right(540, "", "下发配置时重置记录：", s.isSettingClearRecord);
     else
         value(9, 287, 540, QStringLiteral("Reset record after configuration:") + s.isSettingClearRecord,
-              rightColumnEnd);
+            rightColumnEnd);
 }
 
 void Composer::loggingSummary()
@@ -583,7 +591,8 @@ void Composer::loggingSummary()
     const int leftValue = chinese ? 137 : 147;
     const int rightValue = chinese ? 382 : 392;
     // Alarm labels are green without an alarm, red with one.
-    const bool noAlarm = s.alarmType == QLatin1String("[No Alarm]") || s.alarmType == QStringLiteral("无报警");
+    const bool noAlarm
+        = s.alarmType == QLatin1String("[No Alarm]") || s.alarmType == QStringLiteral("无报警");
     enum Kind { Plain, Alarm };
     auto pair = [&](int x, int valueX, int y, Kind kind, const char *en, const char *cn, const QString &v) {
         const int end = x < 287 ? leftColumnEnd : rightColumnEnd;
@@ -697,7 +706,7 @@ void Composer::chart()
 // the value at its own height. The left labels end before the chart frame.
 void Composer::axisLabels(int x, const Scale &scale)
 {
-    static const int labelY[] = {350, 292, 232, 172, 117};
+    static const int labelY[] = { 350, 292, 232, 172, 117 };
     for (int k = 0; k < 5; ++k) {
         const QByteArray label = axisLabel(scale.top - (k == 4 ? 40 : 10 * k) * scale.step);
         int labelX = x;
@@ -791,7 +800,8 @@ CExportPdf::CExportPdf(QObject *parent)
 {
 }
 
-void CExportPdf::setRecord(const CSummeryParam *summary, const CTempData *data, const CDeviceSettingInfo *settings)
+void CExportPdf::setRecord(
+    const CSummeryParam *summary, const CTempData *data, const CDeviceSettingInfo *settings)
 {
     this->summary = summary;
     this->data = data;

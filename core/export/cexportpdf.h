@@ -24,8 +24,7 @@ class CTempData;
 // points, and cut with "..." below that. The chart leaves out missing
 // readings ("--", 255) and values that are not finite; its scale ends at
 // +-9999.9, where larger readings are drawn.
-class CExportPdf : public QObject
-{
+class CExportPdf : public QObject {
     Q_OBJECT
 public:
     static constexpr int maxDataPages = 83;

@@ -1,14 +1,13 @@
 #include "core/export/cexportrange.h"
 
-#include "core/record/appglobals.h"
 #include "core/export/cexportpdf.h"
+#include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 
 #include <QDir>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -16,7 +15,7 @@
 namespace {
 
 constexpr int mktFirstTenth = -500; // -50.0
-constexpr int mktEntries = 1600;    // up to 109.9
+constexpr int mktEntries = 1600; // up to 109.9
 
 double kineticValue(double t)
 {
@@ -28,7 +27,7 @@ double kineticValue(double t)
 const std::array<double, mktEntries> &mktTable()
 {
     static const std::array<double, mktEntries> table = [] {
-        std::array<double, mktEntries> t{};
+        std::array<double, mktEntries> t {};
         for (int i = 0; i < mktEntries; ++i)
             t[size_t(i)] = kineticValue((mktFirstTenth + i) / 10.0);
         return t;
@@ -165,7 +164,7 @@ void CExportRange::copySummary(const CSummeryParam &f, CSummeryParam &t)
 }
 
 bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data, qint64 startSecs,
-                              qint64 endSecs, CSummeryParam &summary, CTempData &selected)
+    qint64 endSecs, CSummeryParam &summary, CTempData &selected)
 {
     copySummary(source, summary);
     selected.clear();
@@ -228,7 +227,9 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
             summary.tempMin += dashes;
             summary.tempAvg += dashes;
         } else {
-            auto part = [](double v) { return QStringLiteral("  ") + QString::number(v, 'f', 1) + QLatin1Char('%'); };
+            auto part = [](double v) {
+                return QStringLiteral("  ") + QString::number(v, 'f', 1) + QLatin1Char('%');
+            };
             const auto [lo, hi] = std::minmax_element(humidities.cbegin(), humidities.cend());
             summary.tempMax += part(*hi);
             summary.tempMin += part(*lo);
@@ -236,9 +237,9 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
         }
     }
     if (!source.mkt.isEmpty()) {
-        summary.mkt = temps.isEmpty() ? none
-                                      : QString::number(meanKineticTemperature(temps), 'g', 6) + QLatin1Char(' ')
-                + source.tempUnit;
+        summary.mkt = temps.isEmpty()
+            ? none
+            : QString::number(meanKineticTemperature(temps), 'g', 6) + QLatin1Char(' ') + source.tempUnit;
     }
     summary.recordStartAt = kept.first()->recordTime;
     summary.recordStopAt = kept.last()->recordTime;
@@ -261,9 +262,8 @@ bool CExportRange::isAcceptedRange(const CTempData &data, qint64 startSecs, qint
 }
 
 CExportRange::Status CExportRange::exportRecord(const CSummeryParam &source, const CTempData &data,
-                                                const CDeviceSettingInfo &settings, qint64 startSecs,
-                                                qint64 endSecs, const QString &path, CExportPdf &pdf,
-                                                RangeKind kind)
+    const CDeviceSettingInfo &settings, qint64 startSecs, qint64 endSecs, const QString &path,
+    CExportPdf &pdf, RangeKind kind)
 {
     if (!isAcceptedRange(data, startSecs, endSecs, kind))
         return InvalidRange;

@@ -21,14 +21,13 @@ class CTempData;
 // 255 and "--") and values that are not finite (NaN, infinity); a range
 // holding no sample prints "-----" and no data pages.
 // The alarm fields and the trip count always keep the whole record's values.
-class CExportRange
-{
+class CExportRange {
 public:
     enum Status {
-        Written,       // the report was written
-        InvalidRange,  // the end is not later than the start: nothing written
-        WriteFailed    // the file could not be created or written; a file at the
-                       // target is left as it was
+        Written, // the report was written
+        InvalidRange, // the end is not later than the start: nothing written
+        WriteFailed // the file could not be created or written; a file at the
+                    // target is left as it was
     };
 
     // Where the range comes from: chosen by the user, or the one the export
@@ -36,8 +35,8 @@ public:
     enum RangeKind { ChosenRange, PresetRange };
 
     static Status exportRecord(const CSummeryParam &source, const CTempData &data,
-                               const CDeviceSettingInfo &settings, qint64 startSecs, qint64 endSecs,
-                               const QString &path, CExportPdf &pdf, RangeKind kind = ChosenRange);
+        const CDeviceSettingInfo &settings, qint64 startSecs, qint64 endSecs, const QString &path,
+        CExportPdf &pdf, RangeKind kind = ChosenRange);
 
     // The end must be strictly later than the start (whole seconds).
     static bool isValidRange(qint64 startSecs, qint64 endSecs) { return endSecs > startSecs; }
@@ -53,7 +52,7 @@ public:
     // in the range; returns true in that case, with summary a plain copy and
     // selected left empty.
     static bool cutToRange(const CSummeryParam &source, const CTempData &data, qint64 startSecs,
-                           qint64 endSecs, CSummeryParam &summary, CTempData &selected);
+        qint64 endSecs, CSummeryParam &summary, CTempData &selected);
 
     // Mean kinetic temperature of the readings by the table of
     // exp(-10000 / (t + 273.1)) for t = -50.0 .. 109.9: the largest tabulated

@@ -5,8 +5,7 @@
 
 // Save-as of a logger's own report file (the local copy kept with a record):
 // the file is copied unchanged and never over an existing file.
-class CReportSaveAs
-{
+class CReportSaveAs {
 public:
     // Copies reportPath to targetPath. Returns true only when the copy was
     // made; false when the report path is empty or missing, the target

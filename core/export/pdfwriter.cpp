@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
@@ -46,8 +45,7 @@ void emitText(PdfWriter &w, const char *text)
 // whatever LC_NUMERIC the process runs with (QCoreApplication adopts the
 // user's, and a German one would print "2,0 w"). uselocale switches the
 // calling thread only, and printf keeps its exact rounding.
-class CNumericLocale
-{
+class CNumericLocale {
 public:
     CNumericLocale()
     {
@@ -111,18 +109,20 @@ const char *const font2Object = "3 0 obj\n<<\n/Type /Font\n/Subtype /Type0\n/Bas
                                 "/Encoding /GB-EUC-H\n/DescendantFonts [ 4 0 R ]\n>>\nendobj\n\n";
 const char *const cidFontHead = "4 0 obj\n<<\n/Type /Font\n/Subtype /CIDFontType0\n/BaseFont /SimHei,Bold\n"
                                 "/DW 1000\n/DW2 [ 880 -1000 ]\n";
-const char *const cidFontTail = "/FontDescriptor 5 0 R\n/CIDSystemInfo <<\n/Registry (Adobe)\n/Ordering (GB1)\n"
-                                "/Supplement 0\n>>\n>>\nendobj\n\n";
-const char *const descriptorObject = "5 0 obj\n<<\n/Type /FontDescriptor\n/FontName /SimHei,Bold\n/Ascent 859\n"
-                                     "/Descent -140\n/CapHeight 683\n/MissingWidth 500\n/Flags 7\n"
-                                     "/FontBBox [ 0 -140 996 855 ]\n/ItalicAngle 0\n/StemV 78\n>>\nendobj\n\n";
+const char *const cidFontTail
+    = "/FontDescriptor 5 0 R\n/CIDSystemInfo <<\n/Registry (Adobe)\n/Ordering (GB1)\n"
+      "/Supplement 0\n>>\n>>\nendobj\n\n";
+const char *const descriptorObject
+    = "5 0 obj\n<<\n/Type /FontDescriptor\n/FontName /SimHei,Bold\n/Ascent 859\n"
+      "/Descent -140\n/CapHeight 683\n/MissingWidth 500\n/Flags 7\n"
+      "/FontBBox [ 0 -140 996 855 ]\n/ItalicAngle 0\n/StemV 78\n>>\nendobj\n\n";
 
 // The half-width glyph ranges of the Chinese font: first CID and the number
 // of glyphs of width 500 that follow it. A blank stands before every number
 // and every closing bracket: "/W [ 668[ 500 ... ] ... ]".
 void emitWidthArray(PdfWriter &w)
 {
-    static const int ranges[][2] = {{668, 27}, {696, 4}, {814, 66}, {7716, 1}};
+    static const int ranges[][2] = { { 668, 27 }, { 696, 4 }, { 814, 66 }, { 7716, 1 } };
     QByteArray array("/W [");
     for (const auto &range : ranges) {
         array += ' ' + QByteArray::number(range[0]) + '[';
@@ -152,7 +152,8 @@ void discard(PdfWriter &w)
 int createTemporary(const QByteArray &target, QByteArray &tempName)
 {
     const QFileInfo info(QFile::decodeName(target));
-    const QByteArray prefix = QFile::encodeName(info.path()) + "/." + QFile::encodeName(info.fileName()) + '.';
+    const QByteArray prefix
+        = QFile::encodeName(info.path()) + "/." + QFile::encodeName(info.fileName()) + '.';
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         QByteArray name = prefix;
@@ -238,7 +239,7 @@ PdfPage PdfBeginPage(PdfWriter &w)
     emitf(w, "%d 0 obj\n<</Length %d 0 R>>\nstream\n", n + 2, n + 3);
     w.nextIndex = std::uint16_t(n + 3);
     w.inPage = true;
-    return PdfPage{n};
+    return PdfPage { n };
 }
 
 int PdfEndPage(PdfWriter &w, PdfPage page)
@@ -252,9 +253,9 @@ int PdfEndPage(PdfWriter &w, PdfPage page)
     emitf(w, "%d 0 obj\n%u\nendobj\n\n", n + 3, unsigned(w.objects[n].streamLength));
     recordOffset(w, n + 1);
     emitf(w,
-          "%d 0 obj\n<<\n/Type /Page\n/Parent %d 0 R\n/Contents %d 0 R\n/Resources <<\n"
-          "/ProcSet [/PDF /TEXT]\n/Font <<\n",
-          n + 1, w.pagesIndex + 1, n + 2);
+        "%d 0 obj\n<<\n/Type /Page\n/Parent %d 0 R\n/Contents %d 0 R\n/Resources <<\n"
+        "/ProcSet [/PDF /TEXT]\n/Font <<\n",
+        n + 1, w.pagesIndex + 1, n + 2);
     emitf(w, "/F%d %d 0 R\n", 1, 2);
     emitf(w, "/F%d %d 0 R\n", 2, 3);
     emitText(w, ">>\n");
@@ -268,7 +269,7 @@ int PdfClose(PdfWriter &w)
     if (!w.file)
         return -1;
     if (w.inPage)
-        PdfEndPage(w, PdfPage{w.currentPage});
+        PdfEndPage(w, PdfPage { w.currentPage });
 
     const int pagesObject = w.pagesIndex + 1;
     recordOffset(w, pagesObject);
@@ -430,8 +431,8 @@ int PdfStroke(PdfWriter &w, PdfPage page)
     return 0;
 }
 
-int PdfRect(PdfWriter &w, PdfPage page, std::uint16_t x, std::uint16_t y, std::uint16_t width,
-            std::uint16_t height)
+int PdfRect(
+    PdfWriter &w, PdfPage page, std::uint16_t x, std::uint16_t y, std::uint16_t width, std::uint16_t height)
 {
     if (!isCurrent(w, page))
         return -1;

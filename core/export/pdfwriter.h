@@ -3,7 +3,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <cstdint>
 #include <cstdio>
 
@@ -39,8 +38,7 @@
 // and finally PdfClose. All operators return 0, or -1 when the page handle
 // is not the page being written (nothing is written then).
 
-struct PdfObjectEntry
-{
+struct PdfObjectEntry {
     std::uint8_t isPage = 0;
     // Bytes written into the page's content stream so far. Kept at 32 bits:
     // a first page with a long chart passes 65535 bytes.
@@ -48,8 +46,7 @@ struct PdfObjectEntry
     std::uint32_t offset = 0;
 };
 
-struct PdfWriter
-{
+struct PdfWriter {
     static constexpr int tableSize = 264;
 
     PdfObjectEntry objects[tableSize];
@@ -75,8 +72,7 @@ struct PdfWriter
 };
 
 // Handle of a begun page: designates its table entry.
-struct PdfPage
-{
+struct PdfPage {
     int index = -1;
     bool isValid() const { return index >= 0; }
 };
@@ -111,7 +107,7 @@ int PdfLineToF(PdfWriter &writer, PdfPage page, double x, double y);
 int PdfStroke(PdfWriter &writer, PdfPage page);
 // Fills and strokes a rectangle.
 int PdfRect(PdfWriter &writer, PdfPage page, std::uint16_t x, std::uint16_t y, std::uint16_t width,
-            std::uint16_t height);
+    std::uint16_t height);
 int PdfLineWidth(PdfWriter &writer, PdfPage page, float width);
 // 0 gives a solid line.
 int PdfDash(PdfWriter &writer, PdfPage page, float length);

@@ -13,12 +13,11 @@
 // at the regular interval after the last sample before it. The first sample
 // only sets the reference time and is not plotted, nor is any later sample
 // that is not later than it.
-struct CCurveData
-{
-    QVector<double> keys;       // seconds since 1970 UTC of the sample's local time
+struct CCurveData {
+    QVector<double> keys; // seconds since 1970 UTC of the sample's local time
     QVector<double> temps;
     QVector<double> humidities; // only with humidity
-    double tempMin = 0, tempMax = 0;         // over every sample but the missing ones
+    double tempMin = 0, tempMax = 0; // over every sample but the missing ones
     double humidityMin = 0, humidityMax = 0; // over every sample
 
     static constexpr qint64 InvalidTime = 4294967295LL;

@@ -7,8 +7,7 @@
 // A logger's configuration in normalised form (plain numbers and option texts,
 // intervals in seconds, delays in minutes): filled by the report parsers and
 // by the configuration page, which also writes it to the logger.
-class CDeviceSettingInfo : public QObject
-{
+class CDeviceSettingInfo : public QObject {
     Q_OBJECT
 public:
     explicit CDeviceSettingInfo(QObject *parent = nullptr);
@@ -18,10 +17,10 @@ public:
     QString wayDesc;
     QString recordStartModel;
     QString recordStopModel;
-    QString delayStart;         // minutes
+    QString delayStart; // minutes
     QString stopAt;
     QString startAt;
-    QString fileType;           // "csv", "txt" or "pdf"
+    QString fileType; // "csv", "txt" or "pdf"
     QString language;
     QString tempUnit;
     QString tempHigh;
@@ -30,9 +29,9 @@ public:
     QString humidityLow;
     QString tempAdj;
     QString humidityAdj;
-    QString normalRecordSpace;  // whole seconds
-    QString alarmSpace;         // whole seconds
-    QString alarmDelay;         // minutes
+    QString normalRecordSpace; // whole seconds
+    QString alarmSpace; // whole seconds
+    QString alarmDelay; // minutes
     QString isRecycleRecord;
     QString isLongPressed;
     QString isRestart;

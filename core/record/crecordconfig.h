@@ -9,8 +9,7 @@ class QSettings;
 // The receiver of calibration display changes: the main window registers
 // itself so that a change made in the preferences reaches the configuration
 // page at once. Kept abstract so the core library needs no widget header.
-class CCalibrationDisplayListener
-{
+class CCalibrationDisplayListener {
 public:
     virtual ~CCalibrationDisplayListener() = default;
     virtual void calibrationDisplayChanged(bool show) = 0;
@@ -18,8 +17,7 @@ public:
 
 // The application configuration in config/record-config.ini (group "record",
 // keys formLan and tempAdjust). One instance for the process.
-class CRecordConfig : public QObject
-{
+class CRecordConfig : public QObject {
     Q_OBJECT
 public:
     static CRecordConfig *instance();

@@ -22,7 +22,7 @@ bool isLeap(int y)
 
 int daysInMonth(int y, int m)
 {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static const int days[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
     return m == 2 && isLeap(y) ? 29 : days[m - 1];
 }
 
@@ -42,8 +42,7 @@ int digits(QStringView text, int pos, int count)
 // UTC offsets of local hours (key: local seconds / 3600). An hour whose first
 // and last second have different offsets (a transition inside it, or a time
 // in a gap) is marked as not cacheable and converted exactly each time.
-struct ZoneCache
-{
+struct ZoneCache {
     static constexpr int uncacheable = 0x7fffffff;
     QHash<qint64, int> offsets;
     qint64 lastHour = CRecordTime::invalidSecs;
@@ -81,7 +80,8 @@ CRecordTime CRecordTime::fromText(QStringView text)
     CRecordTime t;
     // A Chinese text report may print its sample dates as "2021年08月02日":
     // the record keeps them as printed, their time is the same.
-    if (text.size() == 20 && text[4] == QChar(0x5E74) && text[7] == QChar(0x6708) && text[10] == QChar(0x65E5)) {
+    if (text.size() == 20 && text[4] == QChar(0x5E74) && text[7] == QChar(0x6708)
+        && text[10] == QChar(0x65E5)) {
         const QString plain = text.left(4).toString() + QLatin1Char('/') + text.mid(5, 2).toString()
             + QLatin1Char('/') + text.mid(8, 2).toString() + text.mid(11).toString();
         return fromText(plain);
@@ -95,8 +95,8 @@ CRecordTime CRecordTime::fromText(QStringView text)
     const int h = digits(text, 11, 2);
     const int mi = digits(text, 14, 2);
     const int s = digits(text, 17, 2);
-    if (y < 0 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h < 0 || h > 23 || mi < 0
-        || mi > 59 || s < 0 || s > 59)
+    if (y < 0 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h < 0 || h > 23 || mi < 0 || mi > 59
+        || s < 0 || s > 59)
         return t;
     // QDate has no year 0.
     if (y == 0)

@@ -16,8 +16,7 @@
 //
 // An invalid text keeps the fields QDate/QTime report for invalid values:
 // the date parts read 0 and the time parts -1.
-class CRecordTime
-{
+class CRecordTime {
 public:
     int year = 0;
     int month = 0;

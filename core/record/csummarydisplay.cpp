@@ -7,7 +7,6 @@
 
 #include <QRegularExpression>
 #include <QStringList>
-
 #include <algorithm>
 
 bool CSummaryDisplay::chineseReportInEnglish(const CSummeryParam &summary)
@@ -23,8 +22,8 @@ bool CSummaryDisplay::chineseTextReport(const CSummeryParam &summary)
 void CSummaryDisplay::applyStoredConversions(CSummeryParam &summary)
 {
     if (chineseTextReport(summary)) {
-        for (QString *date :
-             {&summary.deviceTime, &summary.startAt, &summary.stopAt, &summary.recordStartAt, &summary.recordStopAt})
+        for (QString *date : { &summary.deviceTime, &summary.startAt, &summary.stopAt, &summary.recordStartAt,
+                 &summary.recordStopAt })
             *date = date->replace(QStringLiteral("年"), QStringLiteral("/"))
                         .replace(QStringLiteral("月"), QStringLiteral("/"))
                         .remove(QStringLiteral("日"));
@@ -35,7 +34,7 @@ void CSummaryDisplay::applyStoredConversions(CSummeryParam &summary)
 }
 
 ReportKind CSummaryDisplay::readReport(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
-                                       CTempData &data, const std::function<bool(int step)> &progress)
+    CTempData &data, const std::function<bool(int step)> &progress)
 {
     const ReportKind kind = parseReportFile(path, summary, info, data, progress);
     if (kind != ReportKind::None)
@@ -45,22 +44,22 @@ ReportKind CSummaryDisplay::readReport(const QString &path, CSummeryParam &summa
 
 namespace {
 // Values of a Chinese report that the English interface names in English.
-const char *const knownValues[] = {
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "开启"),     QT_TRANSLATE_NOOP("CDeviceDataInfo", "关闭"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "是"),       QT_TRANSLATE_NOOP("CDeviceDataInfo", "否"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "延时"),     QT_TRANSLATE_NOOP("CDeviceDataInfo", "按键开启"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "按键关闭"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "定时开启"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "定时关闭"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "开机启动"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "按键延时开启"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "EN"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "中文")};
-const char *const probeTypes[] = {
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "内置温度"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "外置温度"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "内置温湿度"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "外置温湿度")};
-const char *const alarmTypes[] = {
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "无报警"),       QT_TRANSLATE_NOOP("CDeviceDataInfo", "低于下限"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "高于上限"),     QT_TRANSLATE_NOOP("CDeviceDataInfo", "温度低于下限"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "温度高于上限"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "湿度低于下限"),
-    QT_TRANSLATE_NOOP("CDeviceDataInfo", "湿度高于上限")};
+const char *const knownValues[] = { QT_TRANSLATE_NOOP("CDeviceDataInfo", "开启"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "关闭"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "是"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "否"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "延时"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "按键开启"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "按键关闭"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "定时开启"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "定时关闭"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "开机启动"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "按键延时开启"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "EN"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "中文") };
+const char *const probeTypes[] = { QT_TRANSLATE_NOOP("CDeviceDataInfo", "内置温度"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "外置温度"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "内置温湿度"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "外置温湿度") };
+const char *const alarmTypes[] = { QT_TRANSLATE_NOOP("CDeviceDataInfo", "无报警"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "低于下限"), QT_TRANSLATE_NOOP("CDeviceDataInfo", "高于上限"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "温度低于下限"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "温度高于上限"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "湿度低于下限"),
+    QT_TRANSLATE_NOOP("CDeviceDataInfo", "湿度高于上限") };
 } // namespace
 
 QString CSummaryDisplay::translateValue(const QString &value)
@@ -89,12 +88,13 @@ QString CSummaryDisplay::englishDuration(const QString &value, bool withDays)
             return value;
         return QString("%1%2 %3%4 %5%6 %7%8")
             .arg(part(0, d), tr("天"), part(d + 1, h), tr("小时"), part(h + 2, m), tr("分"), part(m + 1, s),
-                 tr("秒"));
+                tr("秒"));
     }
     if (h >= 0) {
         if (m < 0)
             return value;
-        return QString("%1%2 %3%4 %5%6").arg(part(0, h), tr("小时"), part(h + 2, m), tr("分"), part(m + 1, s), tr("秒"));
+        return QString("%1%2 %3%4 %5%6")
+            .arg(part(0, h), tr("小时"), part(h + 2, m), tr("分"), part(m + 1, s), tr("秒"));
     }
     if (m >= 0)
         return QString("%1%2 %3%4").arg(part(0, m), tr("分"), part(m + 1, s), tr("秒"));
@@ -106,7 +106,8 @@ QString CSummaryDisplay::englishAlarmType(const QString &value)
     // An alarm type without Chinese text is an English report's own: the
     // history does not keep the report language, so a stored English record
     // comes here too and must not lose its "[No Alarm]".
-    const bool chinese = std::any_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() >= 0x2E80; });
+    const bool chinese
+        = std::any_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() >= 0x2E80; });
     if (!chinese)
         return value;
     QStringList shown;

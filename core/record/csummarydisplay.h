@@ -13,13 +13,11 @@ class CTempData;
 // How a summary is shown: the data view, the history detail page and the
 // command line all form the values here, so every path stores and shows the
 // same record. Value texts are translated in the data view's context.
-class CSummaryDisplay
-{
+class CSummaryDisplay {
     Q_DECLARE_TR_FUNCTIONS(CDeviceDataInfo)
 public:
     // The display values of one summary, in the order the data view shows them.
-    struct Values
-    {
+    struct Values {
         QString deviceModel, deviceNo, firmwareVersion, deviceZone, deviceTime, deviceSensor;
         QString tempUnit, fileFormat, language;
         int battery = 0;
@@ -48,7 +46,7 @@ public:
     // Reading a logger, the history page's export and vesmira-cli all read
     // reports through here, so they store, show and export one record.
     static ReportKind readReport(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
-                                 CTempData &data, const std::function<bool(int step)> &progress = {});
+        CTempData &data, const std::function<bool(int step)> &progress = {});
 
     // The shown values (after applyStoredConversions).
     static Values values(const CSummeryParam &summary);

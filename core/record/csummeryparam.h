@@ -10,8 +10,7 @@ class CDeviceSettingInfo;
 // information, configuration and the logger's own statistics. Every value is
 // text; only the two content flags are integers. The field names are also the
 // column names of the history database.
-class CSummeryParam : public QObject
-{
+class CSummeryParam : public QObject {
     Q_OBJECT
 public:
     explicit CSummeryParam(QObject *parent = nullptr);
@@ -30,7 +29,7 @@ public:
     void ParseTxtHeader(const QString &path, CDeviceSettingInfo &info);
     void ProcessPdf(const QString &path, CDeviceSettingInfo &info);
 
-    QString deviceModel;          // a model code holding "-83WQ" marks a temperature/humidity logger
+    QString deviceModel; // a model code holding "-83WQ" marks a temperature/humidity logger
     QString deviceNo;
     QString firmwareVersion;
     QString deviceZone;
@@ -39,7 +38,7 @@ public:
     QString tempUnit;
     QString fileFormat;
     QString language;
-    QString battery;              // every "%" removed
+    QString battery; // every "%" removed
     QString recordStartModel;
     QString delayStart;
     QString startAt;
@@ -52,7 +51,7 @@ public:
     QString stopAt;
     QString tempHigh;
     QString tempLow;
-    QString tempAdj;              // no report label fills it; the database keeps it
+    QString tempAdj; // no report label fills it; the database keeps it
     QString isLongPressed;
     QString isSettingClearRecord;
     QString tempMax;

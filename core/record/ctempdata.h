@@ -6,17 +6,15 @@
 #include <QString>
 
 // One sample of a record, as printed by the logger.
-struct TempDataItem
-{
-    QString temp;       // temperature without unit
-    QString shidu;      // humidity without "%"; empty (CSV/TXT) or "0" (PDF) without humidity
+struct TempDataItem {
+    QString temp; // temperature without unit
+    QString shidu; // humidity without "%"; empty (CSV/TXT) or "0" (PDF) without humidity
     QString recordTime; // English reports: "yyyy/a/b hh:mm:ss"; Chinese: the report's own form
 };
 
 // The ordered samples of a record. Owns its items: clear() and the destructor
 // delete them.
-class CTempData : public QObject
-{
+class CTempData : public QObject {
     Q_OBJECT
 public:
     explicit CTempData(QObject *parent = nullptr);

@@ -16,8 +16,8 @@ bool beyond(const QString &text, double high, double low)
 }
 } // namespace
 
-void CTempDataModel::setSamples(const CTempData &data, double tempHigh, double tempLow, double humidityHigh,
-                                double humidityLow)
+void CTempDataModel::setSamples(
+    const CTempData &data, double tempHigh, double tempLow, double humidityHigh, double humidityLow)
 {
     beginResetModel();
     const int count = qMin(data.dataList.size(), int(MaxRows));
@@ -93,7 +93,8 @@ QVariant CTempDataModel::headerData(int section, Qt::Orientation orientation, in
 
 bool CTempDataModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= 4 || (role != Qt::EditRole && role != Qt::DisplayRole))
+    if (orientation != Qt::Horizontal || section < 0 || section >= 4
+        || (role != Qt::EditRole && role != Qt::DisplayRole))
         return false;
     m_headers[section] = value.toString();
     emit headerDataChanged(orientation, section, section);

@@ -5,9 +5,9 @@
 // label that occurs on several lines is overwritten, so the last one counts.
 // The language of a value is that of the label that matched: Chinese and
 // English reports place their values differently.
-#include "core/report/gbkcodeutils.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
+#include "core/report/gbkcodeutils.h"
 #include "core/report/labelfinder.h"
 #include "core/report/reportparser_p.h"
 #include "core/report/reportrules.h"
@@ -457,7 +457,8 @@ void txtLine(const QString &line, const std::vector<bool> &found, HeaderStore &h
             // inside a value are no label ("Alarm Type: [Temp Exceed Upper
             // Limit]" must not overwrite the upper limit).
             const auto colonAt = [&line](int pos) {
-                return pos < line.size() && (line.at(pos) == QLatin1Char(':') || line.at(pos) == QChar(0xFF1A));
+                return pos < line.size()
+                    && (line.at(pos) == QLatin1Char(':') || line.at(pos) == QChar(0xFF1A));
             };
             while (labelPos >= 0 && !colonAt(labelEnd)) {
                 labelPos = line.indexOf(label.text, labelPos + 1);

@@ -31,7 +31,7 @@ void GbkCodeUtils::load(const QString &path)
         const int comma = line.indexOf(QLatin1Char(','));
         if (comma < 0 || line.indexOf(QLatin1Char(','), comma + 1) >= 0)
             continue;
-        Entry entry{line.left(comma), line.mid(comma + 1)};
+        Entry entry { line.left(comma), line.mid(comma + 1) };
         if (!firstIndex.contains(entry.code))
             firstIndex.insert(entry.code, codeList.size());
         codeList.append(std::move(entry));

@@ -17,12 +17,10 @@ class QTextCodec;
 // back into characters. Writing: the application's own PDF report and the
 // configuration frame need GBK bytes, which come from the GBK codec itself
 // (never from the platform's local 8-bit encoding, which is UTF-8 here).
-class GbkCodeUtils : public QObject
-{
+class GbkCodeUtils : public QObject {
     Q_OBJECT
 public:
-    struct Entry
-    {
+    struct Entry {
         QString code; // four hex digits as they stand in the PDF, e.g. "B0A1"
         QString text;
     };

@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
         for (int trail = 0x40; trail <= 0xFE; ++trail) {
             if (trail == 0x7F)
                 continue;
-            const char bytes[2] = {char(lead), char(trail)};
+            const char bytes[2] = { char(lead), char(trail) };
             QTextCodec::ConverterState state(QTextCodec::ConvertInvalidToNull);
             const QString text = codec->toUnicode(bytes, 2, &state);
             if (state.invalidChars != 0 || state.remainingChars != 0 || text.size() != 1

@@ -1,9 +1,9 @@
 // Logger PDF reports: the summary (labels followed by their value item) and
 // the sample pages.
-#include "core/report/gbkcodeutils.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
+#include "core/report/gbkcodeutils.h"
 #include "core/report/labelfinder.h"
 #include "core/report/pdftext.h"
 #include "core/report/reportparser_p.h"

@@ -1,9 +1,9 @@
 #include "core/report/reportparse.h"
 
-#include "core/report/gbkcodeutils.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
+#include "core/report/gbkcodeutils.h"
 #include "core/report/reportparser_p.h"
 
 #include <QDebug>

@@ -21,11 +21,11 @@ CAboutSoftInfo::CAboutSoftInfo(QWidget *parent)
     // The product name follows the configured language; it is not translated.
     auto *name = new QLabel(languageCode == QLatin1String("en") ? QStringLiteral("Vesmira")
                                                                 : QStringLiteral("记录仪产品上位机软件"),
-                            this);
+        this);
     name->setObjectName("productNameLab");
     name->setStyleSheet("font-size: 16pt; font-weight: bold;");
-    auto *description = new QLabel(
-        tr("<html><head/><body><p><span style=\" font-size:12pt;\">记录仪产品上位机软件</span></p></body></html>"),
+    auto *description = new QLabel(tr("<html><head/><body><p><span style=\" "
+                                      "font-size:12pt;\">记录仪产品上位机软件</span></p></body></html>"),
         this);
     description->setObjectName("productDescLab");
     auto *version = new QLabel(tr("V1.0.10"), this);

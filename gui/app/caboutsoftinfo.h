@@ -4,8 +4,7 @@
 #include <QDialog>
 
 // The about box: logo, product name, description, version.
-class CAboutSoftInfo : public QDialog
-{
+class CAboutSoftInfo : public QDialog {
     Q_OBJECT
 public:
     explicit CAboutSoftInfo(QWidget *parent = nullptr);

@@ -26,7 +26,7 @@ CDeviceConnect::CDeviceConnect(QWidget *parent)
     status->setWordWrap(true);
     auto *explanation = new QLabel(tr("<html><head/><body><p>可以直接以操作U盘的方式读取PDF文档，"
                                       "也可以在上位机软件中通过相应的操作来查看数据。</p></body></html>"),
-                                   this);
+        this);
     explanation->setObjectName("deviceConnectExplainLab");
     explanation->setWordWrap(true);
     explanation->setStyleSheet("color: rgb(90, 90, 90);");

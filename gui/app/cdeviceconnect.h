@@ -7,8 +7,7 @@ class CDravik;
 class QPushButton;
 
 // Left column while a logger is read; its button reads the logger again.
-class CDeviceConnect : public QWidget
-{
+class CDeviceConnect : public QWidget {
     Q_OBJECT
 public:
     explicit CDeviceConnect(QWidget *parent = nullptr);

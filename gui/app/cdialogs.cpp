@@ -13,8 +13,8 @@ CDialogs::TestHandlers &handlers()
 }
 } // namespace
 
-QString CDialogs::getSaveFileName(QWidget *parent, const QString &caption, const QString &startPath,
-                                  const QString &filter)
+QString CDialogs::getSaveFileName(
+    QWidget *parent, const QString &caption, const QString &startPath, const QString &filter)
 {
     if (handlers().saveFile)
         return handlers().saveFile(caption, startPath, filter);
@@ -22,7 +22,7 @@ QString CDialogs::getSaveFileName(QWidget *parent, const QString &caption, const
 }
 
 QString CDialogs::getText(QWidget *parent, const QString &title, const QString &label, const QString &text,
-                          const QString &okText, const QString &cancelText, bool *ok)
+    const QString &okText, const QString &cancelText, bool *ok)
 {
     if (handlers().text)
         return handlers().text(title, label, text, ok);

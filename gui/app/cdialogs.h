@@ -15,19 +15,18 @@ class QWidget;
 namespace CDialogs {
 
 // A save-file dialog; empty when cancelled.
-QString getSaveFileName(QWidget *parent, const QString &caption, const QString &startPath,
-                        const QString &filter);
+QString getSaveFileName(
+    QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
 
 // A text-input dialog preset with text; ok tells whether OK was pressed.
 QString getText(QWidget *parent, const QString &title, const QString &label, const QString &text,
-                const QString &okText, const QString &cancelText, bool *ok);
+    const QString &okText, const QString &cancelText, bool *ok);
 
 // Runs a context menu at pos; the chosen action (null when none) has been
 // triggered when this returns.
 QAction *execMenu(QMenu *menu, const QPoint &pos);
 
-struct TestHandlers
-{
+struct TestHandlers {
     std::function<QString(const QString &caption, const QString &startPath, const QString &filter)> saveFile;
     std::function<QString(const QString &title, const QString &label, const QString &text, bool *ok)> text;
     std::function<QAction *(QMenu *menu)> menu;

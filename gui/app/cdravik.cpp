@@ -1,24 +1,24 @@
 #include "gui/app/cdravik.h"
 
-#include "core/record/appglobals.h"
-#include "gui/app/caboutsoftinfo.h"
-#include "gui/app/cdeviceconnect.h"
-#include "gui/app/cemptycontent.h"
-#include "gui/app/cmessagebox.h"
-#include "gui/app/csearchdevice.h"
-#include "gui/configuration/cdevicesetting.h"
-#include "gui/configuration/csettingfilemanager.h"
 #include "core/device/cdriveprobe.h"
 #include "core/device/cloggerreader.h"
-#include "gui/app/cudisk.h"
-#include "gui/history/chistoryrecord.h"
-#include "gui/history/chistoryrecordcontent.h"
 #include "core/history/ctempdbmanager.h"
+#include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/report/reportparse.h"
+#include "gui/app/caboutsoftinfo.h"
+#include "gui/app/cdeviceconnect.h"
+#include "gui/app/cemptycontent.h"
+#include "gui/app/cmessagebox.h"
+#include "gui/app/csearchdevice.h"
+#include "gui/app/cudisk.h"
+#include "gui/configuration/cdevicesetting.h"
+#include "gui/configuration/csettingfilemanager.h"
+#include "gui/history/chistoryrecord.h"
+#include "gui/history/chistoryrecordcontent.h"
 #include "gui/view/cdevicedatainfo.h"
 
 #include <QAction>
@@ -155,7 +155,7 @@ void CDravik::buildForm()
     m_secondPageLeft->setObjectName("secondPageLeft");
     m_secondPageRight = new QWidget(splitter);
     m_secondPageRight->setObjectName("secondPageRight");
-    for (QWidget *pane : {m_secondPageLeft, m_secondPageRight}) {
+    for (QWidget *pane : { m_secondPageLeft, m_secondPageRight }) {
         auto *paneLayout = new QVBoxLayout(pane);
         paneLayout->setContentsMargins(0, 0, 0, 0);
         paneLayout->setSpacing(0);
@@ -163,7 +163,7 @@ void CDravik::buildForm()
     splitter->addWidget(m_secondPageLeft);
     splitter->addWidget(m_secondPageRight);
     splitter->setStretchFactor(1, 2);
-    splitter->setSizes({460, 1000});
+    splitter->setSizes({ 460, 1000 });
     scroll->setWidget(splitter);
     secondLayout->addWidget(scroll);
 
@@ -172,11 +172,14 @@ void CDravik::buildForm()
     setCentralWidget(central);
 
     const auto formText = [](const char *text) { return QCoreApplication::translate("CDravikClass", text); };
-    m_searchDeviceAction = new QAction(QIcon(":/CDravik/image/Devices_64.png"), formText(QT_TRANSLATE_NOOP("CDravikClass", "搜索设备")), this);
+    m_searchDeviceAction = new QAction(QIcon(":/CDravik/image/Devices_64.png"),
+        formText(QT_TRANSLATE_NOOP("CDravikClass", "搜索设备")), this);
     m_searchDeviceAction->setObjectName("searchDeviceAction");
-    m_deviceSettingAction = new QAction(QIcon(":/CDravik/image/settings_64.png"), formText(QT_TRANSLATE_NOOP("CDravikClass", "设备参数")), this);
+    m_deviceSettingAction = new QAction(QIcon(":/CDravik/image/settings_64.png"),
+        formText(QT_TRANSLATE_NOOP("CDravikClass", "设备参数")), this);
     m_deviceSettingAction->setObjectName("deviceSettingAction");
-    m_recordHistoryAction = new QAction(QIcon(":/CDravik/image/database_64.png"), formText(QT_TRANSLATE_NOOP("CDravikClass", "历史记录")), this);
+    m_recordHistoryAction = new QAction(QIcon(":/CDravik/image/database_64.png"),
+        formText(QT_TRANSLATE_NOOP("CDravikClass", "历史记录")), this);
     m_recordHistoryAction->setObjectName("recordHistoryAction");
     m_otherPropertyAction = new QAction(formText(QT_TRANSLATE_NOOP("CDravikClass", "其他设置")), this);
     m_otherPropertyAction->setObjectName("otherPropertyAction");
@@ -213,7 +216,7 @@ void CDravik::buildForm()
     addToolBar(Qt::TopToolBarArea, toolBar);
     // White icons on the blue bar: a hovered or pressed button darkens the
     // blue instead of turning white.
-    for (QAction *action : {m_searchDeviceAction, m_deviceSettingAction, m_recordHistoryAction})
+    for (QAction *action : { m_searchDeviceAction, m_deviceSettingAction, m_recordHistoryAction })
         toolBar->widgetForAction(action)->setStyleSheet(
             "QToolButton{border: none; padding: 4px;}"
             "QToolButton:hover{background-color: rgb(0, 95, 145);}"
@@ -350,8 +353,8 @@ void CDravik::readLoggerData()
         progress.close();
     };
     CLoggerReader::Refusal refused;
-    const QString copy = CLoggerReader::copyReportFile(m_currentDrivePath, applicationDir + "/data_files",
-                                                       QDateTime::currentDateTime(), &refused);
+    const QString copy = CLoggerReader::copyReportFile(
+        m_currentDrivePath, applicationDir + "/data_files", QDateTime::currentDateTime(), &refused);
     if (copy.isEmpty()) {
         const QString name = QFileInfo(refused.path).fileName();
         if (refused.problem == ReportFileProblem::NotRegular)
@@ -395,8 +398,8 @@ void CDravik::readLoggerData()
 
 QString CDravik::copyReportFile()
 {
-    return CLoggerReader::copyReportFile(m_currentDrivePath, applicationDir + "/data_files",
-                                         QDateTime::currentDateTime());
+    return CLoggerReader::copyReportFile(
+        m_currentDrivePath, applicationDir + "/data_files", QDateTime::currentDateTime());
 }
 
 void CDravik::storeAndShowRecord(QProgressDialog *progress)
@@ -409,8 +412,8 @@ void CDravik::storeAndShowRecord(QProgressDialog *progress)
     };
     step(6);
     QString name;
-    const int id = CLoggerReader::storeRecord(*m_db, *m_summary, *m_data, m_localReportPath,
-                                              QDateTime::currentDateTime(), &name);
+    const int id = CLoggerReader::storeRecord(
+        *m_db, *m_summary, *m_data, m_localReportPath, QDateTime::currentDateTime(), &name);
     m_dataPage->showRecordName(name);
     if (id == 0) {
         // Nothing of the record reached the history (a full disk, a read-only
@@ -418,8 +421,8 @@ void CDravik::storeAndShowRecord(QProgressDialog *progress)
         step(9);
         QApplication::restoreOverrideCursor();
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-                          tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian "),
-                          tr("que ding"));
+            tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian "),
+            tr("que ding"));
         return;
     }
     step(7);
@@ -501,11 +504,11 @@ void CDravik::openStoredRecord(int id, const QString &name)
     // export and the configuration page still need them).
     m_historyDetail->setReportPath(m_db->GetPdfPathById(id));
     m_historyDetail->summary()->clear();
-    double limits[4] = {0, 0, 0, 0};
+    double limits[4] = { 0, 0, 0, 0 };
     QString model;
     QString number;
     m_db->ReadAllDataByRecordId(limits[2], limits[3], limits[0], limits[1], model, number,
-                                m_historyDetail->summary(), m_historyDetail->tempData(), id);
+        m_historyDetail->summary(), m_historyDetail->tempData(), id);
     m_historyDetail->setAlarmLimits(limits);
     m_historyDetail->setDevice(model, number);
     m_historyDetail->setTitle(name);
@@ -518,8 +521,7 @@ void CDravik::openStoredRecord(int id, const QString &name)
 void CDravik::closeEvent(QCloseEvent *event)
 {
     const auto answer = CMessageBox::show(this, QMessageBox::Question, tr("ti shi"),
-                                          tr("que ding tui chu Fenmor shang wei ji ruan jian ma ?"),
-                                          tr("que ding"), tr("qu xiao"));
+        tr("que ding tui chu Fenmor shang wei ji ruan jian ma ?"), tr("que ding"), tr("qu xiao"));
     if (answer == QMessageBox::Ok)
         event->accept();
     else

@@ -24,8 +24,7 @@ class QTimer;
 
 // The single main window: owns every page, the drive watcher, the history
 // database and the record read last, and decides which page is visible.
-class CDravik : public QMainWindow, public CCalibrationDisplayListener
-{
+class CDravik : public QMainWindow, public CCalibrationDisplayListener {
     Q_OBJECT
 public:
     explicit CDravik(QWidget *parent = nullptr);
@@ -100,7 +99,7 @@ private:
     QString m_localReportPath;
     QString m_deviceModel;
     QString m_deviceNo;
-    double m_limits[4] = {0, 0, 0, 0};
+    double m_limits[4] = { 0, 0, 0, 0 };
     int m_containTemp = 1;
     int m_containHumidity = 0;
     bool m_loggerRead = false;

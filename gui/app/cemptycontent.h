@@ -4,8 +4,7 @@
 #include <QWidget>
 
 // Right column while no logger is read: an empty frame under a title bar.
-class CEmptyContent : public QWidget
-{
+class CEmptyContent : public QWidget {
     Q_OBJECT
 public:
     explicit CEmptyContent(QWidget *parent = nullptr);

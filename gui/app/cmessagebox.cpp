@@ -11,11 +11,10 @@ CMessageBox::Handler &handler()
 } // namespace
 
 QMessageBox::StandardButton CMessageBox::show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                              const QString &text, const QString &okText,
-                                              const QString &cancelText)
+    const QString &text, const QString &okText, const QString &cancelText)
 {
     if (handler())
-        return handler()(Request{icon, title, text, okText, cancelText});
+        return handler()(Request { icon, title, text, okText, cancelText });
 
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(okText);

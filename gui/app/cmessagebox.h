@@ -13,8 +13,7 @@ class QWidget;
 // answers it instead of running it.
 namespace CMessageBox {
 
-struct Request
-{
+struct Request {
     QMessageBox::Icon icon;
     QString title;
     QString text;
@@ -27,8 +26,7 @@ using Handler = std::function<QMessageBox::StandardButton(const Request &)>;
 // Runs the box modally; returns QMessageBox::Ok or QMessageBox::Cancel (also
 // when the box was closed without a button).
 QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                 const QString &text, const QString &okText,
-                                 const QString &cancelText = QString());
+    const QString &text, const QString &okText, const QString &cancelText = QString());
 
 // Null restores the real boxes.
 void setHandler(Handler handler);

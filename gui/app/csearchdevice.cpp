@@ -21,7 +21,8 @@ CSearchDevice::CSearchDevice(QWidget *parent)
     instruction->setStyleSheet("font-size: 12pt;");
     instruction->setWordWrap(true);
     auto *explanation = new QLabel(
-        tr("<html><head/><body><p>如果当前连接的是可自动生成PDF报告的设备，那么设备需要在生成报告后才能与上位机通讯，"
+        tr("<html><head/"
+           "><body><p>如果当前连接的是可自动生成PDF报告的设备，那么设备需要在生成报告后才能与上位机通讯，"
            "这个过程大概需要十几秒的时间。</p></body></html>"),
         this);
     explanation->setObjectName("searchDeviceExplainLab");

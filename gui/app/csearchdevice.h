@@ -6,8 +6,7 @@
 class QMovie;
 
 // Left column while no logger is read: what to do, and an animation.
-class CSearchDevice : public QWidget
-{
+class CSearchDevice : public QWidget {
     Q_OBJECT
 public:
     explicit CSearchDevice(QWidget *parent = nullptr);

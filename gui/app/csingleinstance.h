@@ -11,8 +11,7 @@ class QLockFile;
 // shared-memory segment it cannot outlive a crashed process (the lock of a
 // dead process is stale and taken over), and it is private to the user, so
 // every logged-on user may run one instance.
-class CSingleInstance
-{
+class CSingleInstance {
 public:
     explicit CSingleInstance(const QString &key);
     ~CSingleInstance();

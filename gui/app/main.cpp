@@ -1,8 +1,8 @@
 #include "core/record/appglobals.h"
-#include "gui/app/cdravik.h"
 #include "core/record/crecordconfig.h"
-#include "gui/app/csingleinstance.h"
 #include "core/report/gbkcodeutils.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/csingleinstance.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -44,9 +44,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     applicationDir = QCoreApplication::applicationDirPath();
 
-    const QByteArray gbkPath = QString::asprintf("%s/%s/%s", applicationDir.toLocal8Bit().constData(),
-                                                 "config", "gbk_code.txt")
-                                   .toLocal8Bit();
+    const QByteArray gbkPath
+        = QString::asprintf("%s/%s/%s", applicationDir.toLocal8Bit().constData(), "config", "gbk_code.txt")
+              .toLocal8Bit();
     GbkCodeUtils::instance()->load(QString::fromLocal8Bit(gbkPath));
 
     CRecordConfig::instance()->load();
@@ -69,8 +69,8 @@ int main(int argc, char *argv[])
     CSingleInstance guard("RI-viriru");
     if (!guard.tryAcquire()) {
         QMessageBox box(QMessageBox::Critical, QObject::tr("cuo wu"),
-                        QObject::tr("cheng xu ji jing zai yun xing,qing guan bi hou zai chong xin da kai"),
-                        QMessageBox::Ok);
+            QObject::tr("cheng xu ji jing zai yun xing,qing guan bi hou zai chong xin da kai"),
+            QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(QObject::tr("que ding"));
         box.exec();
         return 1;

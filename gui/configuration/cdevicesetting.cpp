@@ -1,13 +1,13 @@
 #include "gui/configuration/cdevicesetting.h"
 
-#include "core/record/appglobals.h"
-#include "gui/app/cdravik.h"
-#include "gui/app/cmessagebox.h"
 #include "core/configuration/cconfigtemplate.h"
 #include "core/configuration/cconfigwriter.h"
+#include "core/record/appglobals.h"
+#include "core/record/cdevicesettinginfo.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/cmessagebox.h"
 #include "gui/configuration/cdevicesettingform.h"
 #include "gui/configuration/ctemplatenamedialog.h"
-#include "core/record/cdevicesettinginfo.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>

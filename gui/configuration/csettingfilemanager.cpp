@@ -1,11 +1,11 @@
 #include "gui/configuration/csettingfilemanager.h"
 
+#include "core/configuration/cconfigtemplate.h"
 #include "core/record/appglobals.h"
+#include "core/record/crecordconfig.h"
 #include "gui/app/cdravik.h"
 #include "gui/app/cmessagebox.h"
-#include "core/record/crecordconfig.h"
 #include "gui/app/csingleinstance.h"
-#include "core/configuration/cconfigtemplate.h"
 #include "gui/configuration/ctemplatenamedialog.h"
 #include "gui/configuration/switchbutton.h"
 

@@ -24,16 +24,16 @@ ExportOption::~ExportOption()
     delete ui;
 }
 
-bool ExportOption::run(QWidget *parent, const CSummeryParam &summary, const CTempData &data,
-                       const CDeviceSettingInfo &settings)
+bool ExportOption::run(
+    QWidget *parent, const CSummeryParam &summary, const CTempData &data, const CDeviceSettingInfo &settings)
 {
     ExportOption dialog(parent);
     dialog.setSource(&summary, &data, &settings);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void ExportOption::setSource(const CSummeryParam *summary, const CTempData *data,
-                             const CDeviceSettingInfo *settings)
+void ExportOption::setSource(
+    const CSummeryParam *summary, const CTempData *data, const CDeviceSettingInfo *settings)
 {
     sourceSummary = summary;
     sourceData = data;
@@ -56,8 +56,7 @@ void ExportOption::setSource(const CSummeryParam *summary, const CTempData *data
 void ExportOption::OnChooseButtonClick()
 {
     const QString path = QFileDialog::getSaveFileName(this, tr("file export postion"), ui->pathEdit->text(),
-                                                      tr("%1 Files (*.%2)").arg(QStringLiteral("PDF"),
-                                                                                QStringLiteral("pdf")));
+        tr("%1 Files (*.%2)").arg(QStringLiteral("PDF"), QStringLiteral("pdf")));
     if (!path.isEmpty())
         ui->pathEdit->setText(path);
 }
@@ -74,11 +73,11 @@ void ExportOption::OnSureBtnClick()
         ? CExportRange::PresetRange
         : CExportRange::ChosenRange;
     const CExportRange::Status status
-        = CExportRange::exportRecord(*sourceSummary, *sourceData, *sourceSettings, startTime.toSecsSinceEpoch(),
-                                     endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exportPdf, kind);
+        = CExportRange::exportRecord(*sourceSummary, *sourceData, *sourceSettings,
+            startTime.toSecsSinceEpoch(), endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exportPdf, kind);
     if (status == CExportRange::InvalidRange) {
-        QMessageBox box(QMessageBox::Critical, tr("cuo wu"), tr("jie su shi jian bu neng zao yu kai shi shi jian  "),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Critical, tr("cuo wu"),
+            tr("jie su shi jian bu neng zao yu kai shi shi jian  "), QMessageBox::Ok, this);
         box.button(QMessageBox::Ok)->setText(tr("queding"));
         box.exec();
         return;

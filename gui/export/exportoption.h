@@ -27,8 +27,7 @@ class ExportOption;
 //
 //     if (ExportOption::run(this, summary, data, settings))
 //         ... show "File exported successfully" ...
-class ExportOption : public QDialog
-{
+class ExportOption : public QDialog {
     Q_OBJECT
 public:
     explicit ExportOption(QWidget *parent = nullptr);
@@ -37,7 +36,7 @@ public:
     // Opens the dialog modally on the record (not owned; it must outlive the
     // call) and returns true when the report was written.
     static bool run(QWidget *parent, const CSummeryParam &summary, const CTempData &data,
-                    const CDeviceSettingInfo &settings);
+        const CDeviceSettingInfo &settings);
 
     // Sets the source record, presets the range to its first and last sample
     // time and the target to the default path.

@@ -1,11 +1,11 @@
 #include "gui/history/chistoryrecord.h"
 
+#include "core/export/creportsaveas.h"
+#include "core/history/ctempdbmanager.h"
 #include "gui/app/cdialogs.h"
 #include "gui/app/cdravik.h"
 #include "gui/app/cmessagebox.h"
-#include "core/export/creportsaveas.h"
 #include "gui/history/chistorytablefill.h"
-#include "core/history/ctempdbmanager.h"
 
 #include <QCursor>
 #include <QDebug>
@@ -28,7 +28,7 @@ CHistoryRecord::CHistoryRecord(QWidget *parent)
 
     m_table = new QTableWidget(0, 3, this);
     m_table->setObjectName("historyRecordTable");
-    m_table->setHorizontalHeaderLabels({tr("xu hao"), tr("shu ju ming cheng"), tr("xing cheng miao shu")});
+    m_table->setHorizontalHeaderLabels({ tr("xu hao"), tr("shu ju ming cheng"), tr("xing cheng miao shu") });
     const int w = width();
     m_table->setColumnWidth(0, int(0.15 * w));
     m_table->setColumnWidth(1, int(0.5 * w));
@@ -97,8 +97,7 @@ bool CHistoryRecord::currentRecord(int *id, QString *name) const
 void CHistoryRecord::onDelHistoryAction()
 {
     const auto answer = CMessageBox::show(this, QMessageBox::Question, tr("ti shi"),
-                                          tr("que ding yao shan chu chi tiao shu ju ji lu ma ?"), tr("que ding"),
-                                          tr("qu xiao"));
+        tr("que ding yao shan chu chi tiao shu ju ji lu ma ?"), tr("que ding"), tr("qu xiao"));
     if (answer != QMessageBox::Ok)
         return;
     int id = 0;
@@ -109,7 +108,7 @@ void CHistoryRecord::onDelHistoryAction()
     reload();
     if (!deleted)
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-                          tr("shan chu shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));
+            tr("shan chu shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));
 }
 
 void CHistoryRecord::onRefreshAction()
@@ -120,15 +119,14 @@ void CHistoryRecord::onRefreshAction()
         return;
     bool ok = false;
     const QString newName = CDialogs::getText(this, tr("shu ju chong ming ming"),
-                                              tr("qing shu ru xin de shu ju ming cheng :"), name, tr("que ding"),
-                                              tr("qu xiao"), &ok);
+        tr("qing shu ru xin de shu ju ming cheng :"), name, tr("que ding"), tr("qu xiao"), &ok);
     if (!ok)
         return;
     const bool renamed = m_db->UpdateRecordName(newName, id);
     reload();
     if (!renamed)
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-                          tr("chong ming ming shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));
+            tr("chong ming ming shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));
 }
 
 void CHistoryRecord::onInfoAction()
@@ -163,26 +161,24 @@ void CHistoryRecord::onFileSaveAsAction()
     const QString copy = m_db->GetPdfPathById(id);
     if (copy.isEmpty()) {
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-                          tr("ling cun wei wen jian shi bai ,mei you jia zai xiang ying de li shi shu ju"),
-                          tr("que ding"));
+            tr("ling cun wei wen jian shi bai ,mei you jia zai xiang ying de li shi shu ju"), tr("que ding"));
         return;
     }
     const QFileInfo info(copy);
     if (!info.isFile()) {
         // The stored copy has gone from data_files: say so instead of
         // offering a save that cannot succeed.
-        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-                          tr("bao gao wen jian yi bu cun zai"), tr("que ding"));
+        CMessageBox::show(
+            this, QMessageBox::Critical, tr("cuo wu"), tr("bao gao wen jian yi bu cun zai"), tr("que ding"));
         return;
     }
     qDebug() << info.fileName();
-    const QString target =
-        CDialogs::getSaveFileName(this, tr("wen jian ling cun wei"), info.fileName(),
-                                  CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), copy));
+    const QString target = CDialogs::getSaveFileName(this, tr("wen jian ling cun wei"), info.fileName(),
+        CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), copy));
     if (target.isEmpty())
         return;
     // An existing file is never overwritten: the copy then fails.
     if (CReportSaveAs::copyReport(copy, target))
-        CMessageBox::show(this, QMessageBox::Information, tr("xin xi"), tr("wen jian ling cun wei cao zuo cheng gong"),
-                          tr("que ding"));
+        CMessageBox::show(this, QMessageBox::Information, tr("xin xi"),
+            tr("wen jian ling cun wei cao zuo cheng gong"), tr("que ding"));
 }

@@ -10,8 +10,7 @@ class QTableWidget;
 
 // The history list: every stored record, newest first, with delete, rename,
 // save-as of the report file and open. It issues no SQL itself.
-class CHistoryRecord : public QWidget
-{
+class CHistoryRecord : public QWidget {
     Q_OBJECT
 public:
     explicit CHistoryRecord(QWidget *parent = nullptr);

@@ -1,14 +1,14 @@
 #include "gui/history/chistoryrecordcontent.h"
 
-#include "gui/app/cdialogs.h"
-#include "gui/app/cmessagebox.h"
 #include "core/export/creportsaveas.h"
-#include "gui/export/exportoption.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/record/ctempdatamodel.h"
+#include "gui/app/cdialogs.h"
+#include "gui/app/cmessagebox.h"
+#include "gui/export/exportoption.h"
 #include "gui/view/cdatacurve.h"
 #include "gui/view/cdatalist.h"
 #include "gui/view/saxydatatracker.h"
@@ -130,8 +130,8 @@ void CHistoryRecordContent::fillSummary()
         m_summaryTable->setItem(row, column, item);
         return item;
     };
-    const auto line = [&](int row, const QString &caption, const QString &value, const QString &caption2 = QString(),
-                          const QString &value2 = QString()) {
+    const auto line = [&](int row, const QString &caption, const QString &value,
+                          const QString &caption2 = QString(), const QString &value2 = QString()) {
         cell(row, 0, caption);
         cell(row, 1, value);
         cell(row, 3, caption2);
@@ -152,22 +152,23 @@ void CHistoryRecordContent::fillSummary()
     section(4, tr("pei zhi xin xi "));
     line(5, tr("ji lu kai shi mo shi"), v.recordStartModel, tr("ji lu guan bi mo shi"), v.recordStopModel);
     line(6, tr("yan shi kai qi fang shi"), v.delayStart, tr("ding shi guan bi shi jian"), v.stopAt);
-    line(7, tr("ding shi kai qi shi jian"), v.startAt, humidity ? tr("wen shi du shang xian ") : tr("wen du shang xian"),
-         v.tempHigh);
+    line(7, tr("ding shi kai qi shi jian"), v.startAt,
+        humidity ? tr("wen shi du shang xian ") : tr("wen du shang xian"), v.tempHigh);
     line(8, tr("zheng chang ji lu jian ge"), v.normalRecordSpace,
-         humidity ? tr("wen shi du xia xian") : tr("wen du xia xian"), v.tempLow);
+        humidity ? tr("wen shi du xia xian") : tr("wen du xia xian"), v.tempLow);
     // A summary carries no calibration to show: the calibration cells stay empty.
     line(9, tr("bao jing ji lu jian ge"), v.alarmSpace);
     line(10, tr("bao jing yan shi"), v.alarmDelay, tr("kai qi chang an chong zhi ji lu"), v.isLongPressed);
-    line(11, tr("xun huan ji lu"), v.isRecycleRecord, tr("xia fa pei zhi shi chong zhi ji lu"), v.isSettingClearRecord);
+    line(11, tr("xun huan ji lu"), v.isRecycleRecord, tr("xia fa pei zhi shi chong zhi ji lu"),
+        v.isSettingClearRecord);
     line(12, tr("chong fu qi dong"), v.isRestart, tr("屏幕常显"), v.lcdMode);
     section(13, tr("tong ji xin xi"));
-    line(14, humidity ? tr("wen shi du zui da zhi") : tr("wen du zui da zhi"), v.tempMax, tr("ji lu kai shi shi jian"),
-         v.recordStartAt);
+    line(14, humidity ? tr("wen shi du zui da zhi") : tr("wen du zui da zhi"), v.tempMax,
+        tr("ji lu kai shi shi jian"), v.recordStartAt);
     line(15, humidity ? tr("wen shi du zui xiao zhi") : tr("wen du zui xiao zhi"), v.tempMin,
-         tr("ji lu ting zhi shi jian"), v.recordStopAt);
+        tr("ji lu ting zhi shi jian"), v.recordStopAt);
     line(16, humidity ? tr("wen shi du ping jun zhi") : tr("wen du ping jun zhi"), v.tempAvg,
-         tr("ji lu kai qi ci shu"), v.recordTimes);
+        tr("ji lu kai qi ci shu"), v.recordTimes);
     line(17, QStringLiteral("MKT"), v.mkt, tr("ji lu zhong shi chang"), v.recordTimeLen);
     line(18, tr("bao jing zhong shi chang"), v.alarmTimeLen, tr("ji lu tiao shu"), v.recordCount);
     line(19, tr("bao jing tiao shu"), v.alarmCount, tr("xing cheng xu lie hao"), v.wayId);
@@ -203,7 +204,7 @@ void CHistoryRecordContent::OnExportPdfBtnClick()
 {
     if (m_reportPath.isEmpty()) {
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-                          tr("mei you xuan zhong xiang ying ji lu wu fa dao chu "), tr("que ding"));
+            tr("mei you xuan zhong xiang ying ji lu wu fa dao chu "), tr("que ding"));
         return;
     }
     // The export works on the report itself, read again; only a file that
@@ -237,29 +238,28 @@ void CHistoryRecordContent::OnExportPdfBtnClick()
     CDeviceSettingInfo settings;
     CSummaryDisplay::readReport(m_reportPath, summary, settings, data);
     if (ExportOption::run(this, summary, data, settings))
-        CMessageBox::show(this, QMessageBox::Information, tr("xin xi"), tr("wen jian dao chu cheng gong"),
-                          tr("que ding"));
+        CMessageBox::show(
+            this, QMessageBox::Information, tr("xin xi"), tr("wen jian dao chu cheng gong"), tr("que ding"));
 }
 
 void CHistoryRecordContent::OnSaveAsOriginalPdfBtnClick()
 {
     if (m_reportPath.isEmpty()) {
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-                          tr("ling cun wei wen jian shi bai ,mei you jia zai xiang ying de li shi shu ju"),
-                          tr("que ding"));
+            tr("ling cun wei wen jian shi bai ,mei you jia zai xiang ying de li shi shu ju"), tr("que ding"));
         return;
     }
     if (!QFileInfo(m_reportPath).isFile()) {
-        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), tr("bao gao wen jian yi bu cun zai"),
-                          tr("que ding"));
+        CMessageBox::show(
+            this, QMessageBox::Critical, tr("cuo wu"), tr("bao gao wen jian yi bu cun zai"), tr("que ding"));
         return;
     }
-    const QString target =
-        CDialogs::getSaveFileName(this, tr("wen jian ling cun wei"), QFileInfo(m_reportPath).fileName(),
-                                  CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), m_reportPath));
+    const QString target
+        = CDialogs::getSaveFileName(this, tr("wen jian ling cun wei"), QFileInfo(m_reportPath).fileName(),
+            CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), m_reportPath));
     if (target.isEmpty())
         return;
     if (CReportSaveAs::copyReport(m_reportPath, target))
-        CMessageBox::show(this, QMessageBox::Information, tr("xin xi"), tr("wen jian ling cun wei cao zuo cheng gong"),
-                          tr("que ding"));
+        CMessageBox::show(this, QMessageBox::Information, tr("xin xi"),
+            tr("wen jian ling cun wei cao zuo cheng gong"), tr("que ding"));
 }

@@ -18,8 +18,7 @@ class SAXYDataTracker;
 // The history detail: one stored record shown as the data view shows a
 // record just read (summary as a table, curve and list from the same
 // components). It owns the record it shows.
-class CHistoryRecordContent : public QWidget
-{
+class CHistoryRecordContent : public QWidget {
     Q_OBJECT
 public:
     explicit CHistoryRecordContent(QWidget *parent = nullptr);
@@ -61,7 +60,7 @@ private:
     QString m_reportPath;
     QString m_deviceModel;
     QString m_deviceNo;
-    double m_limits[4] = {0, 0, 0, 0};
+    double m_limits[4] = { 0, 0, 0, 0 };
 
     QLabel *m_title = nullptr;
     QTabWidget *m_tabs = nullptr;

@@ -7,7 +7,10 @@
 
 namespace {
 
-const QCPLineEnding spikeArrow() { return QCPLineEnding(QCPLineEnding::esSpikeArrow, 8, 10); }
+const QCPLineEnding spikeArrow()
+{
+    return QCPLineEnding(QCPLineEnding::esSpikeArrow, 8, 10);
+}
 
 void setAxisFonts(QCPAxis *axis, const QFont &font)
 {
@@ -18,7 +21,7 @@ void setAxisFonts(QCPAxis *axis, const QFont &font)
 } // namespace
 
 void CDataCurve::draw(const QList<TempDataItem *> &samples, QCustomPlot *plot, SAXYDataTracker *home,
-                      const Names &names, bool withHumidity)
+    const Names &names, bool withHumidity)
 {
     plot->clearItems();
     plot->clearGraphs();
@@ -87,20 +90,21 @@ void CDataCurve::draw(const QList<TempDataItem *> &samples, QCustomPlot *plot, S
         humidityGraph->rescaleValueAxis();
     }
 
-    const QList<QCPAxis *> axes = {plot->yAxis2, plot->xAxis2, plot->yAxis, plot->xAxis};
+    const QList<QCPAxis *> axes = { plot->yAxis2, plot->xAxis2, plot->yAxis, plot->xAxis };
     plot->axisRect()->setRangeDragAxes(axes);
     plot->axisRect()->setRangeZoomAxes(axes);
     plot->replot();
 }
 
-void CDataCurve::drawRecord(const QList<TempDataItem *> &samples, QCustomPlot *plot, SAXYDataTracker *home,
-                            bool withHumidity)
+void CDataCurve::drawRecord(
+    const QList<TempDataItem *> &samples, QCustomPlot *plot, SAXYDataTracker *home, bool withHumidity)
 {
     if (withHumidity) {
-        draw(samples, plot, home, {tr("wen du space-------------------"), tr("湿度") + "(%)", tr("湿度")}, true);
+        draw(samples, plot, home, { tr("wen du space-------------------"), tr("湿度") + "(%)", tr("湿度") },
+            true);
     } else {
         const QString name = tr("温度 ");
-        draw(samples, plot, home, {name, name, name}, false);
+        draw(samples, plot, home, { name, name, name }, false);
     }
 }
 

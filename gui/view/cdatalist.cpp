@@ -33,7 +33,7 @@ void CDataList::setup(QTableView *view, CTempDataModel *model, int pageWidth)
 }
 
 void CDataList::fill(QTableView *view, CTempDataModel *model, const CTempData &data, const double limits[4],
-                     bool withHumidity, int pageWidth)
+    bool withHumidity, int pageWidth)
 {
     qDebug() << "list size is " << data.dataList.size();
     model->setSamples(data, limits[0], limits[1], limits[2], limits[3]);

@@ -9,8 +9,7 @@ class QTableView;
 
 // The data list of a record (number, time, temperature, humidity), shared by
 // the data view and the history detail page. Texts are the data view's.
-class CDataList
-{
+class CDataList {
     Q_DECLARE_TR_FUNCTIONS(CDeviceDataInfo)
 public:
     // Sets the view up over the model: four columns sized after the page
@@ -20,7 +19,7 @@ public:
     // Shows the samples; limits are temp high, temp low, humidity high,
     // humidity low. With humidity the fourth column is shown.
     static void fill(QTableView *view, CTempDataModel *model, const CTempData &data, const double limits[4],
-                     bool withHumidity, int pageWidth);
+        bool withHumidity, int pageWidth);
 };
 
 #endif // CDATALIST_H

@@ -1,14 +1,14 @@
 #include "gui/view/cdevicedatainfo.h"
 
-#include "core/record/appglobals.h"
-#include "gui/app/cdravik.h"
-#include "gui/app/cdialogs.h"
-#include "gui/app/cmessagebox.h"
 #include "core/export/creportsaveas.h"
-#include "gui/export/exportoption.h"
+#include "core/record/appglobals.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdatamodel.h"
+#include "gui/app/cdialogs.h"
+#include "gui/app/cdravik.h"
+#include "gui/app/cmessagebox.h"
+#include "gui/export/exportoption.h"
 #include "gui/view/cdatacurve.h"
 #include "gui/view/cdatalist.h"
 #include "gui/view/saxydatatracker.h"
@@ -154,8 +154,8 @@ CDeviceDataInfo::CDeviceDataInfo(QWidget *parent)
 
 QGridLayout *CDeviceDataInfo::addGroup(QWidget *page, const QString &heading, const QString &name)
 {
-    const bool tall = QGuiApplication::primaryScreen()
-        && QGuiApplication::primaryScreen()->geometry().height() > 900;
+    const bool tall
+        = QGuiApplication::primaryScreen() && QGuiApplication::primaryScreen()->geometry().height() > 900;
     auto *title = new QLabel(heading, page);
     title->setObjectName(name + "Title");
     if (tall)
@@ -260,7 +260,7 @@ void CDeviceDataInfo::showSummary(CSummeryParam *summary)
     captionLabel("tempAvg")->setText(humidity ? tr("温湿度平均值：") : tr("温度平均值："));
 
     const QString alarmStyle = v.alarmed ? QStringLiteral("color:red") : QStringLiteral("color:green");
-    for (const char *field : {"alarmTimeLen", "alarmCount", "alarmType"}) {
+    for (const char *field : { "alarmTimeLen", "alarmCount", "alarmType" }) {
         captionLabel(field)->setStyleSheet(alarmStyle);
         valueLabel(field)->setStyleSheet(alarmStyle);
     }
@@ -276,7 +276,7 @@ void CDeviceDataInfo::showRecordName(const QString &name)
 
 void CDeviceDataInfo::fillList(const CTempData &data, bool withHumidity)
 {
-    double limits[4] = {0, 0, 0, 0};
+    double limits[4] = { 0, 0, 0, 0 };
     if (m_mainWindow)
         m_mainWindow->alarmLimits(limits);
     CDataList::fill(m_list, m_model, data, limits, withHumidity, m_listWidth);
@@ -311,11 +311,12 @@ void CDeviceDataInfo::mousePress(QMouseEvent *mevent)
 void CDeviceDataInfo::OnExportPdfBtnClick()
 {
     if (!m_mainWindow || m_mainWindow->localReportPath().isEmpty()) {
-        CMessageBox::show(this, QMessageBox::Critical, tr("错误"), tr("导出文件失败，没有加载相应的数据."),
-                          tr("确 定"));
+        CMessageBox::show(
+            this, QMessageBox::Critical, tr("错误"), tr("导出文件失败，没有加载相应的数据."), tr("确 定"));
         return;
     }
-    if (ExportOption::run(this, *m_mainWindow->summary(), *m_mainWindow->tempData(), *m_mainWindow->deviceInfo()))
+    if (ExportOption::run(
+            this, *m_mainWindow->summary(), *m_mainWindow->tempData(), *m_mainWindow->deviceInfo()))
         CMessageBox::show(this, QMessageBox::Information, tr("信息"), tr("文件导出成功"), tr("确 定"));
 }
 
@@ -323,13 +324,12 @@ void CDeviceDataInfo::OnSaveAsPdfPathBtnClick()
 {
     if (!m_mainWindow || m_mainWindow->localReportPath().isEmpty()) {
         CMessageBox::show(this, QMessageBox::Critical, tr("错误"),
-                          tr("另存为文件失败，没有加载相应的历史数据."), tr("确 定"));
+            tr("另存为文件失败，没有加载相应的历史数据."), tr("确 定"));
         return;
     }
     const QString report = m_mainWindow->localReportPath();
-    const QString target =
-        CDialogs::getSaveFileName(this, tr("文件另存为"), QFileInfo(report).fileName(),
-                                  CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), report));
+    const QString target = CDialogs::getSaveFileName(this, tr("文件另存为"), QFileInfo(report).fileName(),
+        CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), report));
     if (target.isEmpty())
         return;
     // An existing file is never overwritten; a failed copy reports nothing.

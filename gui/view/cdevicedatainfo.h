@@ -19,8 +19,7 @@ class QTableView;
 class SAXYDataTracker;
 
 // The data view: the record read last, as summary, curve and list.
-class CDeviceDataInfo : public QWidget
-{
+class CDeviceDataInfo : public QWidget {
     Q_OBJECT
 public:
     explicit CDeviceDataInfo(QWidget *parent = nullptr);

@@ -5,8 +5,7 @@
 
 // The home ranges of a curve: what a right click on the plot restores after
 // the user dragged or zoomed. All zero until the first drawing.
-class SAXYDataTracker : public QObject
-{
+class SAXYDataTracker : public QObject {
     Q_OBJECT
 public:
     explicit SAXYDataTracker(QObject *parent = nullptr);

@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
-
 #include <cmath>
 #include <functional>
 
@@ -99,8 +98,7 @@ inline QString timeText(const QString &start, qint64 seconds)
 // count samples from start, every interval seconds; temperature and
 // humidity texts from the given functions of the sample index.
 inline void samples(CTempData &data, int count, const QString &start, int interval,
-                    const std::function<QString(int)> &temp,
-                    const std::function<QString(int)> &humidity = {})
+    const std::function<QString(int)> &temp, const std::function<QString(int)> &humidity = {})
 {
     data.clear();
     QDateTime t = QDateTime::fromString(start, "yyyy/MM/dd hh:mm:ss");

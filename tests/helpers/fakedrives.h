@@ -11,8 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-class FakeDrives
-{
+class FakeDrives {
 public:
     FakeDrives()
     {
@@ -45,7 +44,7 @@ public:
         QFile::link(sys + "/block/" + disk, sys + QString("/dev/block/8:%1").arg(minor));
         const QString root = m_dir.path() + "/media/" + name;
         QDir().mkpath(root);
-        m_drives.append({root, QString("8:%1").arg(minor), disk});
+        m_drives.append({ root, QString("8:%1").arg(minor), disk });
         return root;
     }
 
@@ -73,8 +72,7 @@ public:
     }
 
 private:
-    struct Drive
-    {
+    struct Drive {
         QString root;
         QString device;
         QString disk;

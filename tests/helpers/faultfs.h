@@ -11,7 +11,6 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -19,8 +18,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-class SmallTmpfs
-{
+class SmallTmpfs {
 public:
     explicit SmallTmpfs(qint64 bytes)
     {
@@ -33,7 +31,8 @@ public:
             return;
         }
         const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
-        if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) != 0) {
+        if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData())
+            != 0) {
             m_skip = QStringLiteral("mount tmpfs failed: ") + QString::fromLocal8Bit(std::strerror(errno));
             return;
         }
@@ -69,10 +68,8 @@ public:
         if (!filler.open(QIODevice::WriteOnly))
             return false;
         const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-        while (filler.write("x", 1) == 1) {
-        }
+        while (filler.write(block) == block.size()) { }
+        while (filler.write("x", 1) == 1) { }
         filler.close();
         return true;
     }
@@ -86,8 +83,7 @@ private:
 // A process started with a file size limit (bytes, as `ulimit -f` in blocks
 // of 512 would give) and SIGXFSZ ignored, so that a write beyond the limit
 // fails with EFBIG instead of killing the process.
-class FileSizeLimitedProcess : public QProcess
-{
+class FileSizeLimitedProcess : public QProcess {
 public:
     explicit FileSizeLimitedProcess(qint64 limitBytes)
         : m_limit(limitBytes)

@@ -14,25 +14,22 @@
 #include <QStringList>
 #include <QVector>
 
-struct PdfTextRun
-{
+struct PdfTextRun {
     int font = 0;
     double size = 0;
     double x = 0;
     double y = 0;
-    QByteArray bytes;   // the string operand, escapes and hex decoded
-    bool hex = false;   // written as a hexadecimal string
-    QString fill;       // fill colour operands, e.g. "0 1 0" or "0.4 0.4 0.6"
+    QByteArray bytes; // the string operand, escapes and hex decoded
+    bool hex = false; // written as a hexadecimal string
+    QString fill; // fill colour operands, e.g. "0 1 0" or "0.4 0.4 0.6"
 };
 
-struct PdfOp
-{
+struct PdfOp {
     QString op;
     QStringList operands;
 };
 
-struct PdfPageContent
-{
+struct PdfPageContent {
     QByteArray stream;
     QVector<PdfTextRun> texts;
     QVector<PdfOp> ops;
@@ -62,15 +59,14 @@ struct PdfPageContent
     }
 };
 
-class PdfReader
-{
+class PdfReader {
 public:
     QByteArray bytes;
     QString error;
-    int size = 0;                 // trailer /Size
-    QVector<qint64> offsets;      // by object number; [0] unused
+    int size = 0; // trailer /Size
+    QVector<qint64> offsets; // by object number; [0] unused
     QMap<int, QByteArray> bodies; // object number -> text between "obj\n" and "endobj"
-    QVector<int> kids;            // page object numbers in page-tree order
+    QVector<int> kids; // page object numbers in page-tree order
     int count = -1;
     QVector<PdfPageContent> pages; // in page-tree order
 
@@ -281,7 +277,7 @@ private:
                     run.fill = fill;
                     page.texts << run;
                 }
-                page.ops << PdfOp{token, operands};
+                page.ops << PdfOp { token, operands };
                 operands.clear();
                 haveStr = false;
             }

@@ -3,11 +3,11 @@
 
 // Helpers of the report parser tests: a record to parse into and look at,
 // and small reports written as a logger writes them.
-#include "core/report/gbkcodeutils.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/record/recordjson.h"
+#include "core/report/gbkcodeutils.h"
 #include "core/report/reportparse.h"
 
 #include <QFile>
