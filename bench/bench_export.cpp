@@ -3,6 +3,7 @@
 // unset and set: the sample times are local times.
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
+#include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
 #include "tests/helpers/exportrecords.h"
 #include "tests/helpers/pdfreader.h"
@@ -16,9 +17,9 @@ class BenchExport : public QObject {
     Q_OBJECT
 
     QTemporaryDir tmp;
-    CSummeryParam summary;
-    CTempData data;
-    CDeviceSettingInfo settings;
+    CRecord record;
+    CSummeryParam &summary = record.summary;
+    CTempData &data = record.data;
     qint64 first = 0;
     qint64 last = 0;
 
@@ -28,8 +29,8 @@ private slots:
         qInfo("TZ=%s", qEnvironmentVariableIsSet("TZ") ? qPrintable(qEnvironmentVariable("TZ")) : "(unset)");
         englishSummary(summary, true);
         samples(data, 48640, "2024/01/01 00:00:00", 60, wavyTemp, wavyHumidity);
-        first = CRecordTime::fromText(data.dataList.first()->recordTime).toSecsSinceEpoch();
-        last = CRecordTime::fromText(data.dataList.last()->recordTime).toSecsSinceEpoch();
+        first = data.dataList.first()->secs;
+        last = data.dataList.last()->secs;
     }
 
     // What the export dialog's save button runs on the preset range.
@@ -40,8 +41,7 @@ private slots:
         QBENCHMARK
         {
             CRecordTime::resetZoneCache();
-            QCOMPARE(CExportRange::exportRecord(summary, data, settings, first, last, path, pdf),
-                CExportRange::Written);
+            QCOMPARE(CExportRange::exportRecord(record, first, last, path, pdf), CExportRange::Written);
         }
         PdfReader r;
         QVERIFY2(r.load(path), qPrintable(r.error));
@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(r.count, 83);
     }
 
-    // A range that leaves the first sample out: copies and recomputation.
+    // A range that leaves the first sample out: selection and recomputation.
     void exportPartialRange()
     {
         const QString path = tmp.filePath("partial.pdf");
@@ -57,8 +57,7 @@ private slots:
         QBENCHMARK
         {
             CRecordTime::resetZoneCache();
-            QCOMPARE(CExportRange::exportRecord(summary, data, settings, first + 1, last, path, pdf),
-                CExportRange::Written);
+            QCOMPARE(CExportRange::exportRecord(record, first + 1, last, path, pdf), CExportRange::Written);
         }
     }
 

@@ -9,6 +9,7 @@
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecord.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -23,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <cstdio>
 
 namespace {
@@ -74,25 +76,23 @@ int main(int argc, char *argv[])
     const QString copy
         = CLoggerReader::copyReportFile(root, applicationDir + "/data_files", QDateTime::currentDateTime());
     print("copy", t.nsecsElapsed());
-    CSummeryParam summary;
-    CDeviceSettingInfo info;
-    CTempData data;
+    auto record = std::make_shared<CRecord>();
     t.restart();
-    parseReportFile(copy, summary, info, data);
-    CSummaryDisplay::applyStoredConversions(summary);
+    readReport(copy, *record);
     print("parse (head and samples)", t.nsecsElapsed());
-    std::printf("samples: %d\n", data.dataList.size());
+    std::printf("samples: %d\n", record->data.dataList.size());
+    record->reportPath = copy;
+    record->name = CLoggerReader::recordName(record->summary.deviceNo, QDateTime::currentDateTime());
+    record->limits = CAlarmLimits::fromSettings(record->settings, record->hasHumidity());
     t.restart();
-    QString name;
-    const int id = CLoggerReader::storeRecord(
-        *window.database(), summary, data, copy, QDateTime::currentDateTime(), &name);
+    window.database()->storeRecord(*record);
+    const int id = record->id;
+    const QString name = record->name;
     print("store", t.nsecsElapsed());
+    window.dataPage()->showSummary(record);
     t.restart();
-    window.dataPage()->fillTempHumidityList(data);
-    print("fill list", t.nsecsElapsed());
-    t.restart();
-    window.dataPage()->drawTempHumidityCurve(data);
-    print("draw curve", t.nsecsElapsed());
+    window.dataPage()->showSamples();
+    print("fill list and draw curve", t.nsecsElapsed());
 
     // Opening the stored record on the history page: load, summary, list, curve.
     t.restart();
@@ -106,19 +106,19 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     print("whole read (arrival to data view)", t.nsecsElapsed());
 
-    // The history list with 5,000 records.
-    CSummeryParam small;
-    small.clear();
-    small.deviceNo = "EH00000001";
-    small.wayDesc = "cold room";
-    CTempData none;
-    window.database()->InsertRecordParam(&small, "warm-up");
+    // The history list with 5,000 records (rows written directly, in one
+    // transaction: the listing is measured, not the storing).
     QSqlDatabase::database().transaction();
-    for (int i = 0; i < 5000; ++i)
-        window.database()->InsertRecordParam(&small, QString("EH00000001_%1").arg(i));
+    QSqlQuery insert;
+    insert.prepare("insert into t_record(data_name, wayDesc) values(:name, 'cold room')");
+    for (int i = 0; i < 5000; ++i) {
+        insert.bindValue(":name", QString("EH00000001_%1").arg(i));
+        insert.exec();
+    }
     QSqlDatabase::database().commit();
     t.restart();
     window.historyList()->reload();
     print("history list, 5,000 records", t.nsecsElapsed());
-    return window.loggerRead() && window.tempData()->dataList.size() == data.dataList.size() ? 0 : 1;
+    return window.loggerRead() && window.record()->data.dataList.size() == record->data.dataList.size() ? 0
+                                                                                                        : 1;
 }

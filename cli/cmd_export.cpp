@@ -11,11 +11,8 @@
 #include "cli/commands.h"
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
-#include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
-#include "core/record/csummarydisplay.h"
-#include "core/record/csummeryparam.h"
-#include "core/record/ctempdata.h"
 #include "core/report/reportparse.h"
 
 #include <QFile>
@@ -28,17 +25,6 @@ int usage(QTextStream &err)
     err << "usage: vesmira-cli export REPORT OUT.pdf [--from \"yyyy/MM/dd hh:mm:ss\"] "
            "[--to \"yyyy/MM/dd hh:mm:ss\"]\n";
     return 2;
-}
-
-// The time of a sample as the dialog presets it; 0 when there is none (a
-// report without samples then exports its empty report, as the dialog does).
-qint64 sampleSecs(const CTempData &data, bool first)
-{
-    if (data.dataList.isEmpty())
-        return 0;
-    const TempDataItem *item = first ? data.dataList.first() : data.dataList.last();
-    const qint64 secs = CRecordTime::fromText(item->recordTime).toSecsSinceEpoch();
-    return secs == CRecordTime::invalidSecs ? 0 : secs;
 }
 
 } // namespace
@@ -79,21 +65,20 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "vesmira-cli: " << report << ": cannot read the file: " << why << "\n";
         return 1;
     }
-    CSummeryParam summary;
-    CDeviceSettingInfo info;
-    CTempData data;
-    if (CSummaryDisplay::readReport(report, summary, info, data) == ReportKind::None) {
+    CRecord record;
+    if (readReport(report, record) == ReportKind::None) {
         err << "vesmira-cli: " << report << ": not a logger report: the suffix \"" << reportInfo.suffix()
             << "\" holds none of pdf, csv, txt (case-sensitive)\n";
         return 2;
     }
 
-    const qint64 start = from.isValid() ? from.toSecsSinceEpoch() : sampleSecs(data, true);
-    const qint64 end = to.isValid() ? to.toSecsSinceEpoch() : sampleSecs(data, false);
+    const CExportRange::Range preset = CExportRange::presetRange(record.data);
+    const qint64 start = from.isValid() ? from.toSecsSinceEpoch() : preset.start;
+    const qint64 end = to.isValid() ? to.toSecsSinceEpoch() : preset.end;
     const CExportRange::RangeKind kind
         = from.isValid() || to.isValid() ? CExportRange::ChosenRange : CExportRange::PresetRange;
     CExportPdf pdf;
-    switch (CExportRange::exportRecord(summary, data, info, start, end, positional.at(1), pdf, kind)) {
+    switch (CExportRange::exportRecord(record, start, end, positional.at(1), pdf, kind)) {
     case CExportRange::Written:
         return 0;
     case CExportRange::InvalidRange:

@@ -1,23 +1,34 @@
 // vesmira-cli read [DRIVE_ROOT]: reads a logger as the main window does, without
-// widgets: recognise it (or take DRIVE_ROOT), copy its report into data_files,
-// parse it, store it in the history database. Exit 0 when stored; 1 when no
-// report could be copied, or the report holds neither a device number nor a
-// sample; 2 on a usage error (an empty DRIVE_ROOT too) or a report suffix the
-// parsers do not take.
+// widgets: recognise it (or take DRIVE_ROOT), then the one read step (copy
+// the report into data_files, parse it, store it in the history database).
 #include "cli/commands.h"
 #include "core/device/cdriveprobe.h"
 #include "core/device/cloggerfinder.h"
 #include "core/device/cloggerreader.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
-#include "core/record/cdevicesettinginfo.h"
-#include "core/record/csummarydisplay.h"
-#include "core/record/csummeryparam.h"
-#include "core/record/ctempdata.h"
-#include "core/report/reportparse.h"
+#include "core/record/crecord.h"
 
-#include <QDateTime>
 #include <QDir>
+
+namespace {
+
+// The history, opened when the first record is stored: a read that fails
+// before leaves the database alone.
+class HistoryOnDemand : public CRecordStore {
+public:
+    bool storeRecord(CRecord &record) override
+    {
+        if (!db)
+            db = std::make_unique<CTempDbManager>(CTempDbManager::databasePath(applicationDir));
+        return db->storeRecord(record);
+    }
+
+private:
+    std::unique_ptr<CTempDbManager> db;
+};
+
+} // namespace
 
 int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
 {
@@ -42,41 +53,32 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
         }
     }
 
-    CLoggerReader::Refusal refused;
-    const QString copy = CLoggerReader::copyReportFile(
-        root, applicationDir + "/data_files", QDateTime::currentDateTime(), &refused);
-    if (copy.isEmpty()) {
-        if (refused.problem != ReportFileProblem::None)
-            err << "vesmira-cli: " << QDir::toNativeSeparators(refused.path) << ": " << refused.why
-                << "; not copied\n";
+    HistoryOnDemand db;
+    CRecord record;
+    const CReadOutcome outcome = readLogger(root, applicationDir, db, record);
+    switch (outcome.status) {
+    case CReadOutcome::Stored:
+        out << record.id << '\t' << record.name << '\n';
+        return 0;
+    case CReadOutcome::NoReport:
+        if (outcome.refused.problem != ReportFileProblem::None)
+            err << "vesmira-cli: " << QDir::toNativeSeparators(outcome.refused.path) << ": "
+                << outcome.refused.why << "; not copied\n";
         err << "Error occurs when reading device data, please check if device fails.\n";
         return 1;
-    }
-
-    CSummeryParam summary;
-    CDeviceSettingInfo info;
-    CTempData data;
-    if (CSummaryDisplay::readReport(copy, summary, info, data) == ReportKind::None) {
+    case CReadOutcome::NotParsed:
         // As in the main window: a report of another kind is copied, not read.
-        err << "vesmira-cli: " << QDir::toNativeSeparators(copy)
+        err << "vesmira-cli: " << QDir::toNativeSeparators(record.reportPath)
             << " is not a PDF, CSV or TXT report (the suffix decides, in lower case); nothing stored\n";
         return 2;
-    }
-    if (!holdsRecord(summary, data)) {
-        err << "vesmira-cli: " << QDir::toNativeSeparators(copy)
+    case CReadOutcome::NoRecord:
+        err << "vesmira-cli: " << QDir::toNativeSeparators(record.reportPath)
             << ": neither a device number nor a sample: not a logger report; nothing stored\n";
         return 1;
+    case CReadOutcome::StoreFailed:
+    case CReadOutcome::Cancelled:
+        break;
     }
-
-    const QString dbDir = applicationDir + "/db";
-    QDir().mkpath(dbDir);
-    CTempDbManager db(dbDir + "/dravik.db");
-    QString name;
-    const int id = CLoggerReader::storeRecord(db, summary, data, copy, QDateTime::currentDateTime(), &name);
-    if (id == 0) {
-        err << "vesmira-cli: the history database refused the record\n";
-        return 1;
-    }
-    out << id << '\t' << name << '\n';
-    return 0;
+    err << "vesmira-cli: the history database refused the record\n";
+    return 1;
 }

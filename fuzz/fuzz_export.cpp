@@ -6,6 +6,7 @@
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
 #include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -25,7 +26,7 @@ QTemporaryDir *workDir = nullptr;
 // The time of sample i, or fallback when it has none.
 qint64 sampleSecs(const CTempData &data, int i, qint64 fallback)
 {
-    const qint64 secs = CRecordTime::fromText(data.dataList.at(i)->recordTime).toSecsSinceEpoch();
+    const qint64 secs = data.dataList.at(i)->secs;
     return secs == CRecordTime::invalidSecs ? fallback : secs;
 }
 
@@ -56,19 +57,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         file.write(reinterpret_cast<const char *>(bytes), qint64(size));
         file.close();
 
-        CSummeryParam summary;
-        CDeviceSettingInfo info;
-        CTempData data;
-        parseReportFile(report, summary, info, data);
+        CRecord record;
+        readReport(report, record);
+        const CTempData &data = record.data;
         CExportPdf pdf;
         // Every time there is: the report of the whole record.
         const qint64 wide = qint64(1) << 40;
-        CExportRange::exportRecord(summary, data, info, -wide, wide, target, pdf);
+        CExportRange::exportRecord(record, -wide, wide, target, pdf);
         if (!data.dataList.isEmpty()) {
             const int n = data.dataList.size();
             const qint64 start = sampleSecs(data, n / 3, 0);
             const qint64 end = std::max(start + 1, sampleSecs(data, 2 * n / 3, start + 1));
-            CExportRange::exportRecord(summary, data, info, start, end, target, pdf);
+            CExportRange::exportRecord(record, start, end, target, pdf);
         }
     }
     return 0;

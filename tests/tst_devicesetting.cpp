@@ -248,7 +248,7 @@ private slots:
         QTemporaryDir drive;
         CDeviceSetting page;
         auto *fileType = child<QComboBox>(&page, "exportFileTypeCb");
-        page.setLoggerOverride(drive.path(), "TL-30-83WQ");
+        page.setLogger(drive.path(), "TL-30-83WQ");
         page.setControlsEnabled(true);
         for (const char *name :
             { "writeSettingBtn", "tempUnitFRb", "reportEnRb", "runwayDescTxt", "settingFilePathCB",
@@ -261,7 +261,7 @@ private slots:
                  "humidityHighSpinBox2", "runwayDescTxt2", "exportFileTypeCb" })
             QVERIFY2(!child<QWidget>(&page, name)->isEnabled(), name);
 
-        page.setLoggerOverride(drive.path(), "RZ-83K-01");
+        page.setLogger(drive.path(), "RZ-83K-01");
         page.setControlsEnabled(true);
         QCOMPARE(fileType->currentIndex(), 1);
         QVERIFY(!fileType->isEnabled());
@@ -441,7 +441,7 @@ private slots:
         QTemporaryDir drive;
         const QString file = drive.path() + "/setting.ini";
         CDeviceSetting page;
-        page.setLoggerOverride(drive.path(), "TL-30");
+        page.setLogger(drive.path(), "TL-30");
         page.setControlsEnabled(true);
         auto *write = child<QPushButton>(&page, "writeSettingBtn");
 
@@ -512,7 +512,7 @@ private slots:
         QCOMPARE(readAll(file), old);
         child<QTextEdit>(&page, "runwayDescTxt2")->clear();
 
-        page.setLoggerOverride(drive.path() + "/unplugged", "TL-30");
+        page.setLogger(drive.path() + "/unplugged", "TL-30");
         QTest::mouseClick(write, Qt::LeftButton);
         QCOMPARE(lastText(), QString("Logger device unavailable"));
         QCOMPARE(readAll(file), old);
@@ -535,7 +535,7 @@ private slots:
 
         QTemporaryDir blocked;
         QVERIFY(QDir(blocked.path()).mkdir("setting.ini"));
-        page.setLoggerOverride(blocked.path(), "TL-30");
+        page.setLogger(blocked.path(), "TL-30");
         QTest::mouseClick(write, Qt::LeftButton);
         QVERIFY2(errorShown(cannotCreate), qPrintable(lastText()));
 
@@ -546,7 +546,7 @@ private slots:
         QFile file(drive.filePath("setting.ini"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == 102);
         file.close();
-        page.setLoggerOverride(drive.path(), "TL-30");
+        page.setLogger(drive.path(), "TL-30");
         QVERIFY(drive.setReadOnly(true));
         QTest::mouseClick(write, Qt::LeftButton);
         QVERIFY2(errorShown(cannotCreate), qPrintable(lastText()));
@@ -568,7 +568,7 @@ private slots:
         const QString dir = applicationDir + "/setting_file_dir";
         QTemporaryDir drive;
         CDeviceSetting page;
-        page.setLoggerOverride(drive.path(), "TL-30");
+        page.setLogger(drive.path(), "TL-30");
         page.setControlsEnabled(true);
         child<QRadioButton>(&page, "highConfigModelRb")->setChecked(true);
         auto *write = child<QPushButton>(&page, "writeSettingBtn");
@@ -623,7 +623,7 @@ private slots:
         QDir(dir).removeRecursively();
         CDeviceSetting page;
         QTemporaryDir drive;
-        page.setLoggerOverride(drive.path(), "TL-30");
+        page.setLogger(drive.path(), "TL-30");
         page.setControlsEnabled(true);
         child<QRadioButton>(&page, "highConfigModelRb")->setChecked(true);
         auto *list = child<QComboBox>(&page, "settingFilePathCB");

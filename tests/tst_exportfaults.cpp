@@ -3,6 +3,7 @@
 // target byte for byte as it was, with no temporary file beside it.
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
+#include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
 #include "helpers/exportrecords.h"
 #include "helpers/faultfs.h"
@@ -37,14 +38,15 @@ class TestExportFaults : public QObject {
     CSummeryParam summary;
     CTempData small;
     CTempData large;
-    CDeviceSettingInfo settings;
 
     CExportRange::Status exportTo(const CTempData &data, const QString &path)
     {
         CExportPdf pdf;
-        const qint64 first = CRecordTime::fromText(data.dataList.first()->recordTime).toSecsSinceEpoch();
-        const qint64 last = CRecordTime::fromText(data.dataList.last()->recordTime).toSecsSinceEpoch();
-        return CExportRange::exportRecord(summary, data, settings, first, last, path, pdf);
+        CRecord record;
+        record.summary = summary;
+        record.data = data;
+        const CExportRange::Range range = CExportRange::presetRange(data);
+        return CExportRange::exportRecord(record, range.start, range.end, path, pdf);
     }
 
 private slots:

@@ -1,4 +1,5 @@
 #include "core/record/appglobals.h"
+#include "core/record/crecord.h"
 #include "gui/export/exportoption.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
@@ -21,9 +22,9 @@ class TestExportOption : public QObject {
 
     QTemporaryDir tmp;
     QTranslator translator;
-    CSummeryParam summary;
-    CTempData data;
-    CDeviceSettingInfo settings;
+    CRecord record;
+    CSummeryParam &summary = record.summary;
+    CTempData &data = record.data;
 
     // What the message box that the next modal loop shows said; it is
     // closed with its button.
@@ -83,7 +84,7 @@ private slots:
     void formAndPresets()
     {
         ExportOption dialog;
-        dialog.setSource(&summary, &data, &settings);
+        dialog.setSource(&record);
         QCOMPARE(dialog.windowTitle(), QString("Export setting option"));
         QCOMPARE(child<QPushButton>(dialog, "chooseButton")->text(), QString("select"));
         QCOMPARE(child<QPushButton>(dialog, "sureBtn")->text(), QString("save"));
@@ -113,7 +114,7 @@ private slots:
     void saveButton()
     {
         ExportOption dialog;
-        dialog.setSource(&summary, &data, &settings);
+        dialog.setSource(&record);
         auto *start = child<QDateTimeEdit>(dialog, "startDateTimeEdit");
         auto *end = child<QDateTimeEdit>(dialog, "endDateTimeEdit");
         auto *pathEdit = child<QLineEdit>(dialog, "pathEdit");
@@ -167,13 +168,13 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, pages);
         QFETCH(QByteArray, points);
-        CTempData tiny;
-        samples(tiny, count, "2024/03/05 08:00:00", 60, wavyTemp);
-        CSummeryParam one;
+        CRecord tiny;
+        samples(tiny.data, count, "2024/03/05 08:00:00", 60, wavyTemp);
+        CSummeryParam &one = tiny.summary;
         englishSummary(one, false);
         one.recordCount = QString::number(count);
         ExportOption dialog;
-        dialog.setSource(&one, &tiny, &settings);
+        dialog.setSource(&tiny);
         auto *start = child<QDateTimeEdit>(dialog, "startDateTimeEdit");
         auto *end = child<QDateTimeEdit>(dialog, "endDateTimeEdit");
         QCOMPARE(start->dateTime(), end->dateTime());
@@ -200,7 +201,7 @@ private slots:
 
         // The same instant chosen by hand: still refused.
         QFile::remove(path);
-        dialog.setSource(&one, &tiny, &settings);
+        dialog.setSource(&tiny);
         dialog.show();
         start->setDateTime(QDateTime(QDate(2024, 3, 5), QTime(9, 0, 0)));
         end->setDateTime(start->dateTime());
@@ -214,7 +215,7 @@ private slots:
     void chooseButtonAndRun()
     {
         ExportOption dialog;
-        dialog.setSource(&summary, &data, &settings);
+        dialog.setSource(&record);
         auto *pathEdit = child<QLineEdit>(dialog, "pathEdit");
         const QString before = pathEdit->text();
         const QString chosen = tmp.filePath("chosen.pdf");
@@ -247,9 +248,9 @@ private slots:
 
         // run(): the caller's one call; save on the whole range, or cancel.
         clickInNextDialog("sureBtn");
-        QVERIFY(ExportOption::run(nullptr, summary, data, settings));
+        QVERIFY(ExportOption::run(nullptr, record));
         clickInNextDialog("cancleBtn");
-        QVERIFY(!ExportOption::run(nullptr, summary, data, settings));
+        QVERIFY(!ExportOption::run(nullptr, record));
     }
 };
 

@@ -24,12 +24,9 @@ class TestExportPdf : public QObject {
     bool write(const CSummeryParam &s, const CTempData &data, PdfReader &r, QString *pathOut = nullptr)
     {
         const QString path = tmp.filePath(QString("report%1.pdf").arg(++files));
-        CDeviceSettingInfo settings;
         CExportPdf pdf;
-        pdf.setRecord(&s, &data, &settings);
-        pdf.setPath(path);
         pdf.setCreatedAt(QDateTime(QDate(2024, 3, 6), QTime(9, 30, 5)));
-        const int pages = pdf.exportPdf();
+        const int pages = pdf.exportPdf(s, all(data), path);
         if (pathOut)
             *pathOut = path;
         if (!r.load(path)) {

@@ -2,6 +2,7 @@
 #include "core/export/cexportrange.h"
 #include "core/export/creportsaveas.h"
 #include "core/record/appglobals.h"
+#include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
 #include "helpers/commalocale.h"
 #include "helpers/exportrecords.h"
@@ -144,11 +145,11 @@ private slots:
             data, temps.size(), "2024/03/05 08:00:00", 60, [&](int i) { return temps.at(i); },
             [](int i) { return i == 4 ? QString("--") : QString::number(50 + i) + ".0"; });
         CSummeryParam s;
-        CTempData kept;
+        CSampleSelection kept;
         QVERIFY(!CExportRange::cutToRange(
             source, data, secs("2024/03/05 08:01:00"), secs("2024/03/05 08:08:00"), s, kept));
-        QCOMPARE(kept.dataList.size(), 8);
-        QCOMPARE(kept.dataList.first()->temp, QString("21.0"));
+        QCOMPARE(kept.size(), 8);
+        QCOMPARE(kept.first()->temp, QString("21.0"));
 
         // Independent reckoning: the readings of samples 1..8 without 255 and
         // "--"; "x" is not a number and counts as 0.
@@ -205,10 +206,10 @@ private slots:
                              : i == 3  ? QString("nan")
                                        : QString("inf"); });
         CSummeryParam s;
-        CTempData kept;
+        CSampleSelection kept;
         QVERIFY(!CExportRange::cutToRange(
             source, data, secs("2024/03/05 08:01:00"), secs("2024/03/05 08:08:00"), s, kept));
-        QCOMPARE(kept.dataList.size(), 8);
+        QCOMPARE(kept.size(), 8);
         const QString unit = QString::fromUtf8("°C");
         QCOMPARE(s.tempMax, "300000000.0 " + unit + "  50.0%");
         QCOMPARE(s.tempMin, "-300000000.0 " + unit + "  50.0%");
@@ -240,23 +241,23 @@ private slots:
     // The whole range, no sample, an invalid range, a file that cannot be made.
     void exportRecord()
     {
-        CSummeryParam source;
+        CRecord record;
+        CSummeryParam &source = record.summary;
         englishSummary(source, false);
-        CTempData data;
+        CTempData &data = record.data;
         samples(data, 600, "2024/03/05 08:00:00", 60, wavyTemp);
-        CDeviceSettingInfo settings;
         CExportPdf pdf;
         const qint64 first = secs("2024/03/05 08:00:00");
         const qint64 last = secs("2024/03/05 17:59:00");
         const QString path = tmp.filePath("whole.pdf");
 
         CSummeryParam s;
-        CTempData kept;
+        CSampleSelection kept;
         QVERIFY(CExportRange::cutToRange(source, data, first, last, s, kept));
-        QVERIFY(kept.dataList.isEmpty());
+        QCOMPARE(kept.size(), data.dataList.size());
+        QCOMPARE(kept.first(), data.dataList.first()); // selected, not copied
         QCOMPARE(s.tempMax, source.tempMax);
-        QCOMPARE(CExportRange::exportRecord(source, data, settings, first, last, path, pdf),
-            CExportRange::Written);
+        QCOMPARE(CExportRange::exportRecord(record, first, last, path, pdf), CExportRange::Written);
         PdfReader r;
         QVERIFY2(r.load(path), qPrintable(r.error));
         QCOMPARE(r.count, 3);
@@ -267,8 +268,7 @@ private slots:
 
         // No sample in the range: "-----", zero times, no data pages.
         const qint64 later = secs("2024/03/06 08:00:00");
-        QCOMPARE(CExportRange::exportRecord(source, data, settings, later, later + 60, path, pdf),
-            CExportRange::Written);
+        QCOMPARE(CExportRange::exportRecord(record, later, later + 60, path, pdf), CExportRange::Written);
         PdfReader empty;
         QVERIFY2(empty.load(path), qPrintable(empty.error));
         QCOMPARE(empty.count, 1);
@@ -288,13 +288,10 @@ private slots:
 
         // End not later than start: refused, nothing written.
         QFile::remove(path);
-        QCOMPARE(CExportRange::exportRecord(source, data, settings, first, first, path, pdf),
-            CExportRange::InvalidRange);
-        QCOMPARE(CExportRange::exportRecord(source, data, settings, last, first, path, pdf),
-            CExportRange::InvalidRange);
+        QCOMPARE(CExportRange::exportRecord(record, first, first, path, pdf), CExportRange::InvalidRange);
+        QCOMPARE(CExportRange::exportRecord(record, last, first, path, pdf), CExportRange::InvalidRange);
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(CExportRange::exportRecord(
-                     source, data, settings, first, last, tmp.filePath("no/dir/x.pdf"), pdf),
+        QCOMPARE(CExportRange::exportRecord(record, first, last, tmp.filePath("no/dir/x.pdf"), pdf),
             CExportRange::WriteFailed);
     }
 

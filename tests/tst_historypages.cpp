@@ -3,6 +3,7 @@
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecord.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -41,13 +42,11 @@ class TestHistoryPages : public QObject {
         QDir().mkpath(appDir.path() + "/data_files");
         QFile::remove(copy);
         QFile::copy(QStringLiteral(VESMIRA_TEST_DATA "/reports/") + report, copy);
-        CSummeryParam summary;
-        CDeviceSettingInfo info;
-        CTempData data;
-        CSummaryDisplay::readReport(copy, summary, info, data);
-        QString name;
-        return CLoggerReader::storeRecord(*window.database(), summary, data, keepPath ? copy : QString(),
-            QDateTime::currentDateTime(), &name);
+        CRecord record;
+        readReport(copy, record);
+        record.reportPath = keepPath ? copy : QString();
+        record.name = CLoggerReader::recordName(record.summary.deviceNo, QDateTime::currentDateTime());
+        return window.database()->storeRecord(record) ? record.id : 0;
     }
 
     static int rowOf(QTableWidget *table, int id)
@@ -151,7 +150,7 @@ private slots:
         list->onInfoAction();
         QCOMPARE(detail->tabWidget()->currentIndex(), 0);
         QVERIFY(!detail->listView()->isColumnHidden(3));
-        QCOMPARE(detail->summary()->containHumidity, 1);
+        QCOMPARE(detail->record()->summary.containHumidity, 1);
         // A Chinese value in the English interface, as the data view shows it.
         QVERIFY(detail->summaryTable()->item(20, 1)->text().startsWith("["));
     }

@@ -3,6 +3,7 @@
 // (vesmira-cli parse, export and read, the history page's export) refuses
 // them with a clear error and returns: none blocks, aborts or copies them.
 #include "core/record/appglobals.h"
+#include "core/record/crecord.h"
 #include "core/report/reportparse.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/history/chistoryrecordcontent.h"
@@ -122,7 +123,9 @@ private slots:
 
         // The history page's export reads a stored report copy again.
         CHistoryRecordContent page;
-        page.setReportPath(report);
+        auto stored = std::make_shared<CRecord>();
+        stored->reportPath = report;
+        page.showRecord(stored);
         messages.clear();
         page.OnExportPdfBtnClick();
         QCOMPARE(messages.size(), 1);

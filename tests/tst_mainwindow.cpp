@@ -2,6 +2,7 @@
 // tree: plugging in and out, the pages shown, the records stored.
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
+#include "core/record/crecord.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdatamodel.h"
 #include "gui/app/cdeviceconnect.h"
@@ -98,18 +99,17 @@ private slots:
         QVERIFY(QFile::exists(window.localReportPath()));
         // The record name: serial number and 17 digits of the time of storing.
         const QString title = window.dataPage()->titleLabel()->text();
-        QVERIFY2(
-            QRegularExpression("^" + QRegularExpression::escape(window.summary()->deviceNo) + "_\\d{17}$")
-                .match(title)
-                .hasMatch(),
+        QVERIFY2(QRegularExpression(
+                     "^" + QRegularExpression::escape(window.record()->summary.deviceNo) + "_\\d{17}$")
+                     .match(title)
+                     .hasMatch(),
             qPrintable(title));
         // Temperature/humidity form: the humidity column is shown.
-        QCOMPARE(window.dataPage()->listModel()->rowCount(), window.tempData()->dataList.size());
+        QCOMPARE(window.dataPage()->listModel()->rowCount(), window.record()->data.dataList.size());
         QVERIFY(window.dataPage()->listModel()->rowCount() > 0);
         QVERIFY(!window.dataPage()->listView()->isColumnHidden(3));
-        double limits[4];
-        window.alarmLimits(limits);
-        QVERIFY(limits[2] != 0 || limits[3] != 0);
+        const CAlarmLimits &limits = window.record()->limits;
+        QVERIFY(limits.humidityHigh != 0 || limits.humidityLow != 0);
 
         // Unplugged: back to searching, the configuration page disabled, also
         // when the emptied mount point stays behind.
@@ -117,7 +117,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
         QVERIFY(!window.settingPage()->controlsEnabled());
         // The record read last stays in memory.
-        QVERIFY(!window.tempData()->dataList.isEmpty());
+        QVERIFY(!window.record()->data.dataList.isEmpty());
     }
 
     void otherStickNextToLogger()
@@ -294,13 +294,14 @@ private slots:
     void dataViewSummaryAndCurve()
     {
         CDeviceDataInfo view;
-        CSummeryParam summary;
+        auto record = std::make_shared<CRecord>();
+        CSummeryParam &summary = record->summary;
         summary.clear();
         summary.language = "EN";
         summary.fileFormat = "CSV";
         summary.alarmCount = "0";
         summary.tempUnit = "°F";
-        view.showSummary(&summary);
+        view.showSummary(record);
         QVERIFY(view.captionLabel("mkt")->isHidden());
         QCOMPARE(view.valueLabel("alarmCount")->styleSheet(), QString("color:green"));
         QCOMPARE(view.captionLabel("alarmType")->styleSheet(), QString("color:green"));
@@ -308,7 +309,7 @@ private slots:
         summary.mkt = "77.1°F";
         summary.alarmCount = "3条";
         summary.containHumidity = 1;
-        view.showSummary(&summary);
+        view.showSummary(record);
         QVERIFY(!view.captionLabel("mkt")->isHidden());
         QCOMPARE(view.valueLabel("alarmCount")->text(), QString("3"));
         QCOMPARE(view.valueLabel("alarmTimeLen")->styleSheet(), QString("color:red"));
@@ -316,12 +317,12 @@ private slots:
         QVERIFY(view.captionLabel("tempAdj")->text().isEmpty());
 
         // A right click puts the ranges back after a zoom.
-        CTempData data;
+        CTempData &data = record->data;
         for (int i = 0; i < 10; ++i)
             data.dataList << new TempDataItem { QString::number(20 + i), QString::number(50 + i),
                 QString("2021/05/06 08:%1:00").arg(i, 2, 10, QChar('0')) };
         QVERIFY(view.plot()->isHidden());
-        view.drawTempHumidityCurve(data);
+        view.showSamples();
         QVERIFY(!view.plot()->isHidden());
         QCOMPARE(view.plot()->graphCount(), 2);
         const QCPRange time = view.plot()->xAxis->range();

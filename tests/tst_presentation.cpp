@@ -74,19 +74,19 @@ private slots:
         QCOMPARE(s.deviceTime, QString("2021/05/06 08:05:09"));
 
         const CSummaryDisplay::Values v = CSummaryDisplay::values(s);
-        QCOMPARE(v.normalRecordSpace, QString("1h 0min 0sec"));
-        QCOMPARE(v.alarmSpace, QString("5min 30sec"));
-        QCOMPARE(v.alarmDelay, QString("5min"));
-        QCOMPARE(v.alarmTimeLen, QString("1d 2h 5min 0sec"));
-        QCOMPARE(v.recordTimeLen, QString("2h 5min 0sec"));
-        QCOMPARE(v.alarmType, QString("[Temp Exceed Upper Limit] [Humi Below Lower Limit]"));
-        QCOMPARE(v.recordStartModel, QString("Manual+Delay"));
-        QCOMPARE(v.delayStart, QString("Manual+Delay 30 min "));
-        QCOMPARE(v.deviceSensor, QString("Temperature&Humidity(internal)"));
-        QCOMPARE(v.language, QString("Chinese"));
-        QCOMPARE(v.isRecycleRecord, QString("ON"));
-        QCOMPARE(v.isRestart, QString("OFF"));
-        QCOMPARE(v.lcdMode, QString("Always ON"));
+        QCOMPARE(v["normalRecordSpace"], QString("1h 0min 0sec"));
+        QCOMPARE(v["alarmSpace"], QString("5min 30sec"));
+        QCOMPARE(v["alarmDelay"], QString("5min"));
+        QCOMPARE(v["alarmTimeLen"], QString("1d 2h 5min 0sec"));
+        QCOMPARE(v["recordTimeLen"], QString("2h 5min 0sec"));
+        QCOMPARE(v["alarmType"], QString("[Temp Exceed Upper Limit] [Humi Below Lower Limit]"));
+        QCOMPARE(v["recordStartModel"], QString("Manual+Delay"));
+        QCOMPARE(v["delayStart"], QString("Manual+Delay 30 min "));
+        QCOMPARE(v["deviceSensor"], QString("Temperature&Humidity(internal)"));
+        QCOMPARE(v["language"], QString("Chinese"));
+        QCOMPARE(v["isRecycleRecord"], QString("ON"));
+        QCOMPARE(v["isRestart"], QString("OFF"));
+        QCOMPARE(v["lcd_mode"], QString("Always ON"));
         QVERIFY(v.alarmed);
         QVERIFY(!v.mktShown);
 
@@ -94,14 +94,14 @@ private slots:
         s.alarmCount = "0";
         s.mkt = "25.3°C";
         const CSummaryDisplay::Values quiet = CSummaryDisplay::values(s);
-        QCOMPARE(quiet.alarmType, QString("[No Alarm]"));
+        QCOMPARE(quiet["alarmType"], QString("[No Alarm]"));
         QVERIFY(!quiet.alarmed);
         QVERIFY(quiet.mktShown);
 
         // Blanks between numbers and units; the mode named before the delay.
         QCOMPARE(CSummaryDisplay::englishDuration("1 小时 0 分 0 秒", false), QString("1h 0min 0sec"));
         s.delayStart = "延时开启 30分钟";
-        QCOMPARE(CSummaryDisplay::values(s).delayStart, QString("Manual+Delay 30 min "));
+        QCOMPARE(CSummaryDisplay::values(s)["delayStart"], QString("Manual+Delay 30 min "));
 
         // Units out of order are shown as printed.
         QCOMPARE(CSummaryDisplay::englishDuration("30分", false), QString("30分"));
@@ -122,9 +122,9 @@ private slots:
         QCOMPARE(s.deviceTime, QString("2021/05/06 08:05:09"));
         // ...durations and alarm types stay Chinese.
         const CSummaryDisplay::Values v = CSummaryDisplay::values(s);
-        QCOMPARE(v.normalRecordSpace, QString("1小时0分0秒"));
-        QCOMPARE(v.alarmType, QString("温度高于上限 湿度低于下限"));
-        QCOMPARE(v.delayStart, QString("按键开启 延时 30分钟"));
+        QCOMPARE(v["normalRecordSpace"], QString("1小时0分0秒"));
+        QCOMPARE(v["alarmType"], QString("温度高于上限 湿度低于下限"));
+        QCOMPARE(v["delayStart"], QString("按键开启 延时 30分钟"));
 
         // A Chinese PDF report keeps its dates.
         fillChineseCsv(s);
@@ -145,10 +145,10 @@ private slots:
         e.alarmCount = "0";
         CSummaryDisplay::applyStoredConversions(e);
         const CSummaryDisplay::Values ev = CSummaryDisplay::values(e);
-        QCOMPARE(ev.normalRecordSpace, QString("1h 0min 0sec"));
-        QCOMPARE(ev.alarmType, QString("[No Alarm]"));
-        QCOMPARE(ev.recordStartModel, QString("Manual"));
-        QCOMPARE(ev.language, QString("English"));
+        QCOMPARE(ev["normalRecordSpace"], QString("1h 0min 0sec"));
+        QCOMPARE(ev["alarmType"], QString("[No Alarm]"));
+        QCOMPARE(ev["recordStartModel"], QString("Manual"));
+        QCOMPARE(ev["language"], QString("English"));
         QVERIFY(!ev.alarmed);
         QCoreApplication::removeTranslator(&english);
         languageCode = "zh_CN";

@@ -5,6 +5,7 @@
 // vesmira-cli agree, for the preset range and for part of it.
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
+#include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -232,11 +233,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             window.loggerRead() && window.rightStack()->currentWidget() == window.dataPage(), 5000);
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join('|')));
-        const CTempData &samples = *window.tempData();
+        const CTempData &samples = window.record()->data;
         QVERIFY(samples.dataList.size() > 10);
         const bool humidity = window.containHumidity() == 1;
         // The report of a record in "中文" is written in Chinese.
-        const bool english = !window.summary()->language.contains("中");
+        const bool english = !window.record()->summary.language.contains("中");
         CDeviceDataInfo *view = window.dataPage();
 
         // Every sample time reads as a time (the Chinese date form of a
@@ -273,12 +274,12 @@ private slots:
         }
 
         // Limits and the list with its colours.
-        double viewLimits[4];
-        double detailLimits[4];
-        window.alarmLimits(viewLimits);
-        detail->alarmLimits(detailLimits);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(detailLimits[i], viewLimits[i]);
+        const CAlarmLimits &viewLimits = window.record()->limits;
+        const CAlarmLimits &detailLimits = detail->record()->limits;
+        QCOMPARE(detailLimits.tempHigh, viewLimits.tempHigh);
+        QCOMPARE(detailLimits.tempLow, viewLimits.tempLow);
+        QCOMPARE(detailLimits.humidityHigh, viewLimits.humidityHigh);
+        QCOMPARE(detailLimits.humidityLow, viewLimits.humidityLow);
         CTempDataModel *viewModel = view->listModel();
         CTempDataModel *detailModel = detail->listModel();
         QCOMPARE(detailModel->rowCount(), viewModel->rowCount());

@@ -6,6 +6,7 @@
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecord.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -43,13 +44,11 @@ class TestStoreFaults : public QObject {
     static int store(CTempDbManager &db, const char *report)
     {
         const QString copy = QStringLiteral(VESMIRA_TEST_DATA "/reports/") + report;
-        CSummeryParam summary;
-        CDeviceSettingInfo info;
-        CTempData data;
-        parseReportFile(copy, summary, info, data);
-        CSummaryDisplay::applyStoredConversions(summary);
-        QString name;
-        return CLoggerReader::storeRecord(db, summary, data, copy, QDateTime::currentDateTime(), &name);
+        CRecord record;
+        readReport(copy, record);
+        record.reportPath = copy;
+        record.name = CLoggerReader::recordName(record.summary.deviceNo, QDateTime::currentDateTime());
+        return db.storeRecord(record) ? record.id : 0;
     }
 
     // A record of count samples stored directly, for a delete that needs room.
@@ -122,7 +121,7 @@ private slots:
         QCOMPARE(messages,
             QStringList { "The record could not be stored in the history database; the history is unchanged. "
                           "Please check the free disk space." });
-        QCOMPARE(window.tempData()->dataList.size(), 20000); // read, but not stored
+        QCOMPARE(window.record()->data.dataList.size(), 20000); // read, but not stored
         QVERIFY(fileContent(dbPath) == file);
         QCOMPARE(historyRows(dbPath), before);
         window.historyList()->reload();

@@ -1,9 +1,7 @@
 #include "core/device/cloggerreader.h"
 
-#include "core/history/ctempdbmanager.h"
-#include "core/record/cdevicesettinginfo.h"
-#include "core/record/csummeryparam.h"
-#include "core/record/ctempdata.h"
+#include "core/record/crecord.h"
+#include "core/record/crecordstore.h"
 
 #include <QDebug>
 #include <QDir>
@@ -93,26 +91,41 @@ QString CLoggerReader::recordName(const QString &deviceNo, const QDateTime &now)
     return QString("%1_%2").arg(deviceNo, stamp(now));
 }
 
-void CLoggerReader::alarmLimits(const CDeviceSettingInfo &info, int containHumidity, double limits[4])
+CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecordStore &store, CRecord &record,
+    const std::function<bool(int step, const CRecord &record)> &progress)
 {
-    limits[0] = info.tempHigh.toDouble();
-    limits[1] = info.tempLow.toDouble();
-    limits[2] = 0;
-    limits[3] = 0;
-    if (containHumidity == 1) {
-        limits[2] = info.humidityHigh.toDouble();
-        limits[3] = info.humidityLow.toDouble();
+    const auto step = [&](int value) { return !progress || progress(value, record); };
+    CReadOutcome outcome;
+    const QString copy = CLoggerReader::copyReportFile(
+        driveRoot, appDir + "/data_files", QDateTime::currentDateTime(), &outcome.refused);
+    if (copy.isEmpty()) {
+        outcome.status = CReadOutcome::NoReport;
+        return outcome;
     }
-}
-
-int CLoggerReader::storeRecord(CTempDbManager &db, CSummeryParam &summary, const CTempData &data,
-    const QString &reportCopy, const QDateTime &now, QString *name)
-{
-    db.pdfPath = reportCopy;
-    *name = recordName(summary.deviceNo, now);
-    // Header, summary and samples in one transaction: a failure stores nothing.
-    const int id = db.InsertRecord(&summary, *name, &data, summary.containHumidity);
-    if (id == 0)
+    outcome.status = CReadOutcome::Cancelled;
+    if (!step(1))
+        return outcome;
+    record = CRecord();
+    record.reportPath = copy;
+    if (readReport(copy, record, [&](int value) { return step(value); }) == ReportKind::None) {
+        outcome.status = CReadOutcome::NotParsed;
+        return outcome;
+    }
+    if (!holdsRecord(record.summary, record.data)) {
+        outcome.status = CReadOutcome::NoRecord;
+        return outcome;
+    }
+    record.limits = CAlarmLimits::fromSettings(record.settings, record.hasHumidity());
+    // Past the parse a cancelled dialog no longer stops the record from
+    // being kept.
+    step(3);
+    step(6);
+    record.name = CLoggerReader::recordName(record.summary.deviceNo, QDateTime::currentDateTime());
+    if (!store.storeRecord(record)) {
         qDebug() << " read the data is error, check the data .";
-    return id;
+        outcome.status = CReadOutcome::StoreFailed;
+        return outcome;
+    }
+    outcome.status = CReadOutcome::Stored;
+    return outcome;
 }

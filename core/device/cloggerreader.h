@@ -5,15 +5,13 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
-class CDeviceSettingInfo;
-class CSummeryParam;
-class CTempData;
-class CTempDbManager;
+class CRecord;
+class CRecordStore;
 
-// The widget-free steps of reading a logger, shared by the main window and
-// vesmira-cli: copying the report off the drive, the names made from the time
-// of the copy and of storing, the alarm limits and storing the record.
+// The parts of reading a logger: choosing and copying the report off the
+// drive, and the names made from the time of the copy and of storing.
 class CLoggerReader {
 public:
     // A report candidate that copyReportFile passed over because it cannot be
@@ -47,18 +45,31 @@ public:
 
     // "<deviceNo>_<yyyyMMddhhmmsszzz>".
     static QString recordName(const QString &deviceNo, const QDateTime &now);
-
-    // Temperature high and low from the device information; with humidity
-    // also humidity high and low (a text that is not a number gives 0). The
-    // order is that of the main window: temp high, temp low, humidity high,
-    // humidity low. Humidity limits stay 0 without humidity.
-    static void alarmLimits(const CDeviceSettingInfo &info, int containHumidity, double limits[4]);
-
-    // Stores the record under a new name: header, summary and samples
-    // together. Returns the record id; 0 when any of it failed, and then
-    // nothing of the record is in the history.
-    static int storeRecord(CTempDbManager &db, CSummeryParam &summary, const CTempData &data,
-        const QString &reportCopy, const QDateTime &now, QString *name);
 };
+
+// The one read step of a logger, the same for the main window and
+// `vesmira-cli read`, which differ only in how they show progress and
+// errors: copy the report off the drive into appDir/data_files, parse it and
+// apply the conversions the record is kept with (readReport), derive the
+// alarm limits, and store it under "<deviceNo>_<time of storing>".
+//
+// progress, when given, is called with 1 after the copy, 2 before parsing,
+// 3 when the record is parsed (its summary can be shown) and 6 before
+// storing; returning false at 1 or 2 cancels the rest of the step, as a
+// cancelled progress dialog does (once parsed, the record is kept).
+struct CReadOutcome {
+    enum Status {
+        Stored, // the record is in the history (record.id set)
+        NoReport, // nothing on the drive could be copied (refused says why, if something was refused)
+        NotParsed, // copied, but its suffix names no report kind (an upper-case "PDF"): nothing stored
+        NoRecord, // neither a device number nor a sample: not a logger report, nothing stored
+        StoreFailed, // the history refused the record: nothing stored
+        Cancelled,
+    };
+    Status status = NoReport;
+    CLoggerReader::Refusal refused;
+};
+CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecordStore &store, CRecord &record,
+    const std::function<bool(int step, const CRecord &record)> &progress = {});
 
 #endif // CLOGGERREADER_H

@@ -181,7 +181,8 @@ QByteArray latin(const QString &text)
 
 class Composer {
 public:
-    Composer(PdfWriter &writer, const CSummeryParam &summary, const CTempData *data, const QDateTime &created)
+    Composer(PdfWriter &writer, const CSummeryParam &summary, const CSampleSelection &data,
+        const QDateTime &created)
         : w(writer)
         , s(summary)
         , created(created)
@@ -194,15 +195,14 @@ public:
                                          "F")
                             : QByteArray("\xB0"
                                          "C");
-        if (data)
-            prepare(*data);
+        prepare(data);
     }
 
     int writeDataPages();
     bool writeFirstPage();
 
 private:
-    void prepare(const CTempData &data);
+    void prepare(const CSampleSelection &data);
 
     // Text helpers: one BT/ET block per item.
     void text(int font, float size, int x, int y, const QByteArray &bytes)
@@ -301,13 +301,13 @@ private:
     QVector<Sample> samples;
 };
 
-void Composer::prepare(const CTempData &data)
+void Composer::prepare(const CSampleSelection &data)
 {
-    samples.reserve(data.dataList.size());
-    for (const TempDataItem *item : data.dataList) {
+    samples.reserve(data.size());
+    for (const TempDataItem *item : data) {
         Sample sample;
         sample.item = item;
-        sample.time = CRecordTime::fromText(item->recordTime);
+        sample.time = item->time;
         bool ok = false;
         sample.temp = item->temp.toDouble(&ok);
         sample.dashed = item->temp.contains(QLatin1String("--"));
@@ -800,21 +800,17 @@ CExportPdf::CExportPdf(QObject *parent)
 {
 }
 
-void CExportPdf::setRecord(
-    const CSummeryParam *summary, const CTempData *data, const CDeviceSettingInfo *settings)
+bool CExportPdf::write(const CSummeryParam &summary, const CDeviceSettingInfo &,
+    const CSampleSelection &samples, const QString &path)
 {
-    this->summary = summary;
-    this->data = data;
-    this->settings = settings;
+    return exportPdf(summary, samples, path) >= 1;
 }
 
-int CExportPdf::exportPdf()
+int CExportPdf::exportPdf(const CSummeryParam &summary, const CSampleSelection &samples, const QString &path)
 {
-    if (!summary)
-        return -1;
     if (!PdfOpen(writer, path))
         return -1;
-    Composer composer(writer, *summary, data, createdAt);
+    Composer composer(writer, summary, samples, createdAt);
     // The data pages first and the first page last: the page tree lists the
     // page begun last first.
     const int dataPages = composer.writeDataPages();

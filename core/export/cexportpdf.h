@@ -1,6 +1,7 @@
 #ifndef CEXPORTPDF_H
 #define CEXPORTPDF_H
 
+#include "core/export/crecordexporter.h"
 #include "core/export/pdfwriter.h"
 
 #include <QDateTime>
@@ -9,7 +10,6 @@
 
 class CDeviceSettingInfo;
 class CSummeryParam;
-class CTempData;
 
 // The application's PDF data report of one record: a first page with device
 // information, configuration, logging summary and the temperature (and
@@ -24,30 +24,26 @@ class CTempData;
 // points, and cut with "..." below that. The chart leaves out missing
 // readings ("--", 255) and values that are not finite; its scale ends at
 // +-9999.9, where larger readings are drawn.
-class CExportPdf : public QObject {
+class CExportPdf : public QObject, public CRecordExporter {
     Q_OBJECT
 public:
     static constexpr int maxDataPages = 83;
 
     explicit CExportPdf(QObject *parent = nullptr);
 
-    // The record to print and the target; not owned, set before each export.
-    void setRecord(const CSummeryParam *summary, const CTempData *data, const CDeviceSettingInfo *settings);
-    void setPath(const QString &path) { this->path = path; }
+    QString suffix() const override { return QStringLiteral("pdf"); }
+    bool write(const CSummeryParam &summary, const CDeviceSettingInfo &settings,
+        const CSampleSelection &samples, const QString &path) override;
     // The time printed after "File Created At:"; an invalid value (the
     // default) prints the current local time.
     void setCreatedAt(const QDateTime &time) { createdAt = time; }
 
-    // Writes the report to the path. Returns the number of pages written
-    // (at least 1), or -1 when the file cannot be created or a write failed.
-    int exportPdf();
+    // Writes the report to path. Returns the number of pages written (at
+    // least 1), or -1 when the file cannot be created or a write failed.
+    int exportPdf(const CSummeryParam &summary, const CSampleSelection &samples, const QString &path);
 
 private:
     PdfWriter writer;
-    const CSummeryParam *summary = nullptr;
-    const CTempData *data = nullptr;
-    const CDeviceSettingInfo *settings = nullptr;
-    QString path;
     QDateTime createdAt;
 };
 

@@ -1,8 +1,8 @@
 #include "core/export/cexportrange.h"
 
-#include "core/export/cexportpdf.h"
 #include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -117,64 +117,16 @@ QString CExportRange::durationText(qint64 seconds, bool english)
     return text;
 }
 
-void CExportRange::copySummary(const CSummeryParam &f, CSummeryParam &t)
-{
-    t.deviceModel = f.deviceModel;
-    t.deviceNo = f.deviceNo;
-    t.firmwareVersion = f.firmwareVersion;
-    t.deviceZone = f.deviceZone;
-    t.deviceTime = f.deviceTime;
-    t.deviceSensor = f.deviceSensor;
-    t.tempUnit = f.tempUnit;
-    t.fileFormat = f.fileFormat;
-    t.language = f.language;
-    t.battery = f.battery;
-    t.recordStartModel = f.recordStartModel;
-    t.delayStart = f.delayStart;
-    t.startAt = f.startAt;
-    t.normalRecordSpace = f.normalRecordSpace;
-    t.alarmSpace = f.alarmSpace;
-    t.alarmDelay = f.alarmDelay;
-    t.isRecycleRecord = f.isRecycleRecord;
-    t.isRestart = f.isRestart;
-    t.recordStopModel = f.recordStopModel;
-    t.stopAt = f.stopAt;
-    t.tempHigh = f.tempHigh;
-    t.tempLow = f.tempLow;
-    t.tempAdj = f.tempAdj;
-    t.isLongPressed = f.isLongPressed;
-    t.isSettingClearRecord = f.isSettingClearRecord;
-    t.tempMax = f.tempMax;
-    t.tempMin = f.tempMin;
-    t.tempAvg = f.tempAvg;
-    t.alarmTimeLen = f.alarmTimeLen;
-    t.alarmCount = f.alarmCount;
-    t.alarmType = f.alarmType;
-    t.wayId = f.wayId;
-    t.recordStartAt = f.recordStartAt;
-    t.recordStopAt = f.recordStopAt;
-    t.recordTimes = f.recordTimes;
-    t.recordTimeLen = f.recordTimeLen;
-    t.recordCount = f.recordCount;
-    t.wayDesc = f.wayDesc;
-    t.mkt = f.mkt;
-    t.lcd_mode = f.lcd_mode;
-    t.containTemp = f.containTemp;
-    t.containHumidity = f.containHumidity;
-}
-
 bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data, qint64 startSecs,
-    qint64 endSecs, CSummeryParam &summary, CTempData &selected)
+    qint64 endSecs, CSummeryParam &summary, CSampleSelection &kept)
 {
-    copySummary(source, summary);
-    selected.clear();
-
-    QVector<const TempDataItem *> kept;
+    summary = source;
+    kept.clear();
     kept.reserve(data.dataList.size());
     qint64 firstSecs = 0;
     qint64 lastSecs = 0;
     for (const TempDataItem *item : data.dataList) {
-        const qint64 secs = CRecordTime::fromText(item->recordTime).toSecsSinceEpoch();
+        const qint64 secs = item->secs;
         if (secs == CRecordTime::invalidSecs || secs < startSecs || secs > endSecs)
             continue;
         if (kept.isEmpty())
@@ -203,7 +155,6 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
     QVector<double> humidities;
     temps.reserve(kept.size());
     for (const TempDataItem *item : kept) {
-        selected.dataList.append(new TempDataItem(*item));
         double value = 0;
         if (reading(item->temp, &value))
             temps.append(value);
@@ -248,6 +199,15 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
     return false;
 }
 
+CExportRange::Range CExportRange::presetRange(const CTempData &data)
+{
+    const auto secs
+        = [](const TempDataItem *item) { return item->secs == CRecordTime::invalidSecs ? 0 : item->secs; };
+    if (data.dataList.isEmpty())
+        return {};
+    return { secs(data.dataList.first()), secs(data.dataList.last()) };
+}
+
 bool CExportRange::isAcceptedRange(const CTempData &data, qint64 startSecs, qint64 endSecs, RangeKind kind)
 {
     if (isValidRange(startSecs, endSecs))
@@ -255,26 +215,21 @@ bool CExportRange::isAcceptedRange(const CTempData &data, qint64 startSecs, qint
     if (kind != PresetRange || endSecs != startSecs)
         return false;
     for (const TempDataItem *item : data.dataList) {
-        if (CRecordTime::fromText(item->recordTime).toSecsSinceEpoch() != startSecs)
+        if (item->secs != startSecs)
             return false;
     }
     return true;
 }
 
-CExportRange::Status CExportRange::exportRecord(const CSummeryParam &source, const CTempData &data,
-    const CDeviceSettingInfo &settings, qint64 startSecs, qint64 endSecs, const QString &path,
-    CExportPdf &pdf, RangeKind kind)
+CExportRange::Status CExportRange::exportRecord(const CRecord &record, qint64 startSecs, qint64 endSecs,
+    const QString &path, CRecordExporter &exporter, RangeKind kind)
 {
-    if (!isAcceptedRange(data, startSecs, endSecs, kind))
+    if (!isAcceptedRange(record.data, startSecs, endSecs, kind))
         return InvalidRange;
     CSummeryParam summary;
-    CTempData selected;
-    const bool all = cutToRange(source, data, startSecs, endSecs, summary, selected);
-    pdf.setRecord(&summary, all ? &data : &selected, &settings);
-    pdf.setPath(path);
-    const int result = pdf.exportPdf();
-    pdf.setRecord(nullptr, nullptr, nullptr);
-    return result >= 1 ? Written : WriteFailed;
+    CSampleSelection selected;
+    cutToRange(record.summary, record.data, startSecs, endSecs, summary, selected);
+    return exporter.write(summary, record.settings, selected, path) ? Written : WriteFailed;
 }
 
 QString CExportRange::defaultTargetPath(const QDateTime &now)

@@ -1,17 +1,18 @@
 #ifndef CEXPORTRANGE_H
 #define CEXPORTRANGE_H
 
+#include "core/export/crecordexporter.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QVector>
 
-class CDeviceSettingInfo;
-class CExportPdf;
+class CRecord;
 class CSummeryParam;
 class CTempData;
 
 // Export of a record for a time range: what the export dialog's save button
-// and `vesmira-cli export` run.
+// and `vesmira-cli export` run, whatever the format.
 //
 // The range [start, end] (local times as seconds since the epoch, both ends
 // included) selects the samples. A range holding every sample prints the
@@ -34,9 +35,19 @@ public:
     // presets from the record itself (its first and last sample time).
     enum RangeKind { ChosenRange, PresetRange };
 
-    static Status exportRecord(const CSummeryParam &source, const CTempData &data,
-        const CDeviceSettingInfo &settings, qint64 startSecs, qint64 endSecs, const QString &path,
-        CExportPdf &pdf, RangeKind kind = ChosenRange);
+    // Exports the record's samples of [startSecs, endSecs] with its summary
+    // cut to them, through exporter (the PDF report, ...).
+    static Status exportRecord(const CRecord &record, qint64 startSecs, qint64 endSecs, const QString &path,
+        CRecordExporter &exporter, RangeKind kind = ChosenRange);
+
+    // The range an export starts from: the first and the last sample's time
+    // (seconds since the epoch of the local times); 0 for a sample whose time
+    // is no time, and both 0 without samples.
+    struct Range {
+        qint64 start = 0;
+        qint64 end = 0;
+    };
+    static Range presetRange(const CTempData &data);
 
     // The end must be strictly later than the start (whole seconds).
     static bool isValidRange(qint64 startSecs, qint64 endSecs) { return endSecs > startSecs; }
@@ -47,12 +58,11 @@ public:
     // whole content.
     static bool isAcceptedRange(const CTempData &data, qint64 startSecs, qint64 endSecs, RangeKind kind);
 
-    // Fills summary (a copy of source, cut to the range) and selected (copies
-    // of the samples in the range, in their order) unless every sample lies
-    // in the range; returns true in that case, with summary a plain copy and
-    // selected left empty.
+    // Selects the samples in the range (in their order, not copied) and
+    // fills summary: a plain copy of source when every sample lies in the
+    // range (the result is then true), otherwise cut to the selection.
     static bool cutToRange(const CSummeryParam &source, const CTempData &data, qint64 startSecs,
-        qint64 endSecs, CSummeryParam &summary, CTempData &selected);
+        qint64 endSecs, CSummeryParam &summary, CSampleSelection &selected);
 
     // Mean kinetic temperature of the readings by the table of
     // exp(-10000 / (t + 273.1)) for t = -50.0 .. 109.9: the largest tabulated
@@ -63,8 +73,6 @@ public:
     // "1d 2h 3min 4sec" (English) or "1天 2时 3分 4秒"; zero parts are left out,
     // 0 seconds give the empty text.
     static QString durationText(qint64 seconds, bool english);
-
-    static void copySummary(const CSummeryParam &from, CSummeryParam &to);
 
     // applicationDir/export/record-yyyyMMddhhmmss.pdf for the given local
     // time; the directory is created when missing.

@@ -1,11 +1,16 @@
 #ifndef CTEMPDBMANAGER_H
 #define CTEMPDBMANAGER_H
 
+#include "core/record/crecordstore.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVector>
+#include <memory>
 
+class CRecord;
+class CSqlDialect;
 class CSummeryParam;
 class CTempData;
 
@@ -23,17 +28,19 @@ struct CHistoryRow {
 // record's summary, one row) and t_record_data (one row per sample). The child
 // tables link to t_record.id through the column t_reocrd_id; that spelling is
 // part of the file format, as is the column order (rows are read back by
-// position). Texts are stored as '' when empty, never as NULL.
+// position). Texts are stored as '' when empty, never as NULL. What differs
+// between database engines sits behind CSqlDialect; the operations here are
+// the same for every engine.
 //
 // Every operation runs on the caller's thread. Whatever changes the history
 // does so in one transaction, all of it or nothing: a failed statement or
 // commit rolls back, is written to the debug output and is reported by the
 // return value (id 0 or false), so that the caller can tell the user.
-class CTempDbManager : public QObject {
+class CTempDbManager : public QObject, public CRecordStore {
     Q_OBJECT
 public:
-    // Opens (or creates) the database at dbPath on Qt's default connection. An
-    // existing default connection is taken over as it is.
+    // Opens (or creates) the embedded history at dbPath on Qt's default
+    // connection. An existing default connection is taken over as it is.
     explicit CTempDbManager(const QString &dbPath, QObject *parent = nullptr);
     ~CTempDbManager() override;
 
@@ -43,28 +50,31 @@ public:
 
     void CreateConnection();
 
-    // Stores a whole record as the reading flow needs it: the header
-    // (t_record, with pdfPath), its summary and every sample, in one
-    // transaction. Returns the new record id; 0 when any insert or the commit
-    // failed, and the history is then exactly as it was before.
+    // The record as a whole: header (with record.reportPath), summary and
+    // samples under record.name, in one transaction; sets record.id. False,
+    // and the history exactly as it was, when any insert or the commit
+    // failed.
+    bool storeRecord(CRecord &record) override;
+    // A stored record: summary, samples (times read), limits derived from the
+    // summary's printed limits (which also give its tempUnit), report path,
+    // name and id. False when the record does not exist or its rows cannot be
+    // read.
+    bool readRecord(int id, CRecord &record);
+
+    // The operations by their old names, kept for their callers.
     int InsertRecord(
         const CSummeryParam *summary, const QString &dataName, const CTempData *data, int hasHumidity);
-
-    // Stores the record header (t_record, with pdfPath) and its summary,
-    // together or not at all. Returns the new record id, 0 on failure.
+    // The record header (t_record, with pdfPath) and its summary, together or
+    // not at all. Returns the new record id, 0 on failure.
     int InsertRecordParam(const CSummeryParam *summary, const QString &dataName);
     // One summary row; false when it was not stored.
     bool InsertRecordSummery(const CSummeryParam *summary, int recordId);
-    // Stores every sample in list order, in one transaction: all of them or,
+    // Every sample in list order, in one transaction: all of them or,
     // returning false, none. hasHumidity is 1 for a temperature/humidity
     // record; otherwise the humidity is stored as "0".
     bool InsertRecordData(const CTempData *data, int recordId, int hasHumidity);
-
-    // Reloads a stored record into summary and data (the samples replace the
-    // list's content). The alarm limits are parsed back from the summary's
-    // tempHigh / tempLow texts, which also give tempUnit; a limit that is not
-    // found keeps the value it had (the humidity limits of a
-    // temperature-only record are set to 0).
+    // readRecord in the old shape: the limits as out-parameters (the humidity
+    // pair first), the device model and number apart.
     void ReadAllDataByRecordId(double &humidityHigh, double &humidityLow, double &tempHigh, double &tempLow,
         QString &deviceModel, QString &deviceNo, CSummeryParam *summary, CTempData *data, int recordId);
 
@@ -87,19 +97,17 @@ public:
     QString pdfPath;
 
 private:
-    // Begins the transaction of InsertRecord or InsertRecordParam.
-    bool beginRecordInsert();
-    // The statements of the operations above, inside a transaction that the
-    // caller opened; each returns false (id 0) at the first failure.
+    bool begin(const char *operation);
     int insertHeader(const CSummeryParam &summary, const QString &dataName);
     bool insertSummary(const CSummeryParam &summary, int recordId);
-    bool insertSamples(const CTempData &data, int recordId, int hasHumidity);
+    bool readSummary(int recordId, CSummeryParam &summary);
     // Commits when ok, otherwise (or when the commit fails) rolls back and
     // has the file restored at once; true when the transaction was committed.
     bool finishTransaction(bool ok, const char *operation);
 
     QString dbPath;
     QSqlDatabase database;
+    std::unique_ptr<CSqlDialect> dialect;
 };
 
 #endif // CTEMPDBMANAGER_H

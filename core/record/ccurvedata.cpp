@@ -15,8 +15,8 @@ CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHu
     // largest unsigned 32-bit number of seconds.
     QVector<qint64> times(n);
     for (int i = 0; i < n; ++i) {
-        const CRecordTime time = CRecordTime::fromText(samples.at(i)->recordTime);
-        times[i] = time.isValid() ? time.toSecsSinceEpoch() : InvalidTime;
+        const qint64 secs = samples.at(i)->secs;
+        times[i] = secs == CRecordTime::invalidSecs ? InvalidTime : secs;
     }
 
     qint64 interval = n > 2 ? times[1] - times[0] : 0;

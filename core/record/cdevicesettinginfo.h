@@ -1,17 +1,14 @@
 #ifndef CDEVICESETTINGINFO_H
 #define CDEVICESETTINGINFO_H
 
-#include <QObject>
 #include <QString>
 
 // A logger's configuration in normalised form (plain numbers and option texts,
 // intervals in seconds, delays in minutes): filled by the report parsers and
-// by the configuration page, which also writes it to the logger.
-class CDeviceSettingInfo : public QObject {
-    Q_OBJECT
+// by the configuration page, which also writes it to the logger. A plain
+// value.
+class CDeviceSettingInfo {
 public:
-    explicit CDeviceSettingInfo(QObject *parent = nullptr);
-
     QString mkt;
     QString wayId;
     QString wayDesc;

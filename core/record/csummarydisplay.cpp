@@ -3,7 +3,7 @@
 #include "core/record/appglobals.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
-#include "core/report/reportrules.h"
+#include "core/record/summaryfields.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -31,15 +31,6 @@ void CSummaryDisplay::applyStoredConversions(CSummeryParam &summary)
     summary.alarmCount.remove(QStringLiteral("条"));
     summary.recordTimes.remove(QStringLiteral("次"));
     summary.recordCount.remove(QStringLiteral("条"));
-}
-
-ReportKind CSummaryDisplay::readReport(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
-    CTempData &data, const std::function<bool(int step)> &progress)
-{
-    const ReportKind kind = parseReportFile(path, summary, info, data, progress);
-    if (kind != ReportKind::None)
-        applyStoredConversions(summary);
-    return kind;
 }
 
 namespace {
@@ -137,31 +128,30 @@ QString CSummaryDisplay::temperatureAxisLabel(const QString &tempUnit)
     return QString("%1(%2)").arg(tr("温度"), sign);
 }
 
-CSummaryDisplay::Values CSummaryDisplay::values(const CSummeryParam &s)
+CSummaryDisplay::Values CSummaryDisplay::values(const CSummeryParam &printed)
 {
+    // A record read now already went through these; one of an older history
+    // may not have.
+    CSummeryParam s = printed;
+    applyStoredConversions(s);
     const bool inEnglish = chineseReportInEnglish(s);
     Values v;
-    v.deviceModel = s.deviceModel;
-    v.deviceNo = s.deviceNo;
-    v.firmwareVersion = s.firmwareVersion;
-    v.deviceZone = s.deviceZone;
-    v.deviceTime = s.deviceTime;
-    v.deviceSensor = s.deviceSensor;
+    // Every field as printed, then the ones the interface words its own way.
+    for (const CSummaryField &field : CSummaryFields::all())
+        v.texts[size_t(CSummaryFields::indexOf(field))] = field.of(s);
     if (inEnglish) {
         for (const char *probe : probeTypes) {
             if (s.deviceSensor.contains(QString::fromUtf8(probe))) {
-                v.deviceSensor = tr(probe);
+                v["deviceSensor"] = tr(probe);
                 break;
             }
         }
     }
-    v.tempUnit = s.tempUnit;
-    v.fileFormat = s.fileFormat;
-    v.language = translateValue(s.language);
+    for (const char *translated : { "language", "recordStartModel", "isRecycleRecord", "isRestart",
+             "recordStopModel", "lcd_mode", "isLongPressed", "isSettingClearRecord" })
+        v[translated] = translateValue(v[translated]);
     v.battery = s.battery.toInt();
 
-    v.recordStartModel = translateValue(s.recordStartModel);
-    v.delayStart = s.delayStart;
     if (inEnglish && s.recordStartModel.contains(QStringLiteral("按键延时开启"))) {
         const int from = s.delayStart.indexOf(QStringLiteral("时"));
         const int to = s.delayStart.indexOf(QStringLiteral("分"), from + 1);
@@ -173,44 +163,40 @@ CSummaryDisplay::Values CSummaryDisplay::values(const CSummeryParam &s)
         const QRegularExpressionMatch number = lastNumber.match(minutes);
         if (number.hasMatch())
             minutes = number.captured(1);
-        v.delayStart = QString("Manual+Delay %1 min ").arg(minutes);
+        v["delayStart"] = QString("Manual+Delay %1 min ").arg(minutes);
     }
-    v.startAt = s.startAt;
-    v.normalRecordSpace = inEnglish ? englishDuration(s.normalRecordSpace, false) : s.normalRecordSpace;
-    v.alarmSpace = inEnglish ? englishDuration(s.alarmSpace, false) : translateValue(s.alarmSpace);
-    v.alarmDelay = s.alarmDelay;
+    v["normalRecordSpace"] = inEnglish ? englishDuration(s.normalRecordSpace, false) : s.normalRecordSpace;
+    v["alarmSpace"] = inEnglish ? englishDuration(s.alarmSpace, false) : translateValue(s.alarmSpace);
     if (inEnglish) {
         const int unit = s.alarmDelay.indexOf(QStringLiteral("分钟"));
         if (unit >= 0)
-            v.alarmDelay = QString("%1%2").arg(s.alarmDelay.left(unit), tr("分钟"));
+            v["alarmDelay"] = QString("%1%2").arg(s.alarmDelay.left(unit), tr("分钟"));
+        v["alarmTimeLen"] = englishDuration(s.alarmTimeLen, true);
+        v["alarmType"] = englishAlarmType(s.alarmType);
+        v["recordTimeLen"] = englishDuration(s.recordTimeLen, true);
     }
-    v.isRecycleRecord = translateValue(s.isRecycleRecord);
-    v.isRestart = translateValue(s.isRestart);
-    v.recordStopModel = translateValue(s.recordStopModel);
-    v.stopAt = s.stopAt;
-    v.tempHigh = s.tempHigh;
-    v.tempLow = s.tempLow;
-    v.lcdMode = translateValue(s.lcd_mode);
-    v.isLongPressed = translateValue(s.isLongPressed);
-    v.isSettingClearRecord = translateValue(s.isSettingClearRecord);
-
-    v.tempMax = s.tempMax;
-    v.tempMin = s.tempMin;
-    v.tempAvg = s.tempAvg;
-    v.alarmTimeLen = inEnglish ? englishDuration(s.alarmTimeLen, true) : s.alarmTimeLen;
-    v.alarmCount = s.alarmCount;
-    v.alarmType = inEnglish ? englishAlarmType(s.alarmType) : s.alarmType;
-    v.wayId = s.wayId;
-    v.recordStartAt = s.recordStartAt;
-    v.recordStopAt = s.recordStopAt;
-    v.recordTimes = s.recordTimes;
-    v.recordTimeLen = inEnglish ? englishDuration(s.recordTimeLen, true) : s.recordTimeLen;
-    v.recordCount = s.recordCount;
-    v.wayDesc = s.wayDesc;
-    v.mkt = s.mkt;
     // A Chinese PDF report prints the count and its unit apart ("0 条"): the
     // blank stays when the unit goes.
     v.alarmed = s.alarmCount.trimmed() != QLatin1String("0");
     v.mktShown = !s.mkt.isEmpty();
     return v;
+}
+
+QString &CSummaryDisplay::Values::operator[](const char *name)
+{
+    const CSummaryField *field = CSummaryFields::find(QLatin1String(name));
+    Q_ASSERT(field);
+    return texts[size_t(CSummaryFields::indexOf(*field))];
+}
+
+const QString &CSummaryDisplay::Values::operator[](const char *name) const
+{
+    const CSummaryField *field = CSummaryFields::find(QLatin1String(name));
+    Q_ASSERT(field);
+    return texts[size_t(CSummaryFields::indexOf(*field))];
+}
+
+const QString &CSummaryDisplay::Values::text(const CSummaryField &field) const
+{
+    return texts[size_t(CSummaryFields::indexOf(field))];
 }

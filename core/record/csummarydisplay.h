@@ -1,7 +1,7 @@
 #ifndef CSUMMARYDISPLAY_H
 #define CSUMMARYDISPLAY_H
 
-#include "core/report/reportparse.h"
+#include "core/record/summaryfields.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -16,18 +16,17 @@ class CTempData;
 class CSummaryDisplay {
     Q_DECLARE_TR_FUNCTIONS(CDeviceDataInfo)
 public:
-    // The display values of one summary, in the order the data view shows them.
+    // The display values of one summary: the text of each field as the
+    // pages show it, by the field's place in CSummaryFields::all().
     struct Values {
-        QString deviceModel, deviceNo, firmwareVersion, deviceZone, deviceTime, deviceSensor;
-        QString tempUnit, fileFormat, language;
+        std::array<QString, CSummaryFields::Count> texts;
         int battery = 0;
-        QString recordStartModel, delayStart, startAt, normalRecordSpace, alarmSpace, alarmDelay;
-        QString isRecycleRecord, isRestart, recordStopModel, stopAt, tempHigh, tempLow;
-        QString lcdMode, isLongPressed, isSettingClearRecord;
-        QString tempMax, tempMin, tempAvg, alarmTimeLen, alarmCount, alarmType, wayId;
-        QString recordStartAt, recordStopAt, recordTimes, recordTimeLen, recordCount, wayDesc, mkt;
         bool alarmed = false; // the alarm count is not "0" (blanks aside): alarm lines in red
         bool mktShown = false;
+
+        QString &operator[](const char *name);
+        const QString &operator[](const char *name) const;
+        const QString &text(const CSummaryField &field) const;
     };
 
     // A Chinese report shown in an English interface.
@@ -40,15 +39,7 @@ public:
     // counts lose their unit character. Running it again changes nothing.
     static void applyStoredConversions(CSummeryParam &summary);
 
-    // A logger's report read into the record the application keeps:
-    // parseReportFile(), then applyStoredConversions(). The samples keep the
-    // times as printed (CRecordTime reads the Chinese date form too).
-    // Reading a logger, the history page's export and vesmira-cli all read
-    // reports through here, so they store, show and export one record.
-    static ReportKind readReport(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
-        CTempData &data, const std::function<bool(int step)> &progress = {});
-
-    // The shown values (after applyStoredConversions).
+    // The shown values (the stored conversions applied first, to a copy).
     static Values values(const CSummeryParam &summary);
 
     static QString translateValue(const QString &value);

@@ -1,20 +1,17 @@
 #ifndef CSUMMERYPARAM_H
 #define CSUMMERYPARAM_H
 
-#include <QObject>
 #include <QString>
 
 class CDeviceSettingInfo;
 
 // The summary block of a logger's report, as the logger printed it: device
 // information, configuration and the logger's own statistics. Every value is
-// text; only the two content flags are integers. The field names are also the
-// column names of the history database.
-class CSummeryParam : public QObject {
-    Q_OBJECT
+// text; only the two content flags are integers. A plain value: copying it
+// copies the record's summary. The fields are listed once, with their
+// database columns, JSON keys and captions, in core/record/summaryfields.h.
+class CSummeryParam {
 public:
-    explicit CSummeryParam(QObject *parent = nullptr);
-
     // Empties the forty text fields; the content flags stay as they are (the
     // next parse sets them).
     void clear();
@@ -24,7 +21,8 @@ public:
     // "pdf" and containHumidity from the model code. A file that cannot be
     // opened leaves the record as it was (CSV/TXT: apart from fileType and the
     // flags, set to 1 and 0 first). Most callers want parseReportFile()
-    // (model/reportparse.h), which also resets the record and reads the samples.
+    // (core/report/reportparse.h), which also resets the record and reads the
+    // samples.
     void ParseCsvHeader(const QString &path, CDeviceSettingInfo &info);
     void ParseTxtHeader(const QString &path, CDeviceSettingInfo &info);
     void ProcessPdf(const QString &path, CDeviceSettingInfo &info);

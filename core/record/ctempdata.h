@@ -1,29 +1,45 @@
 #ifndef CTEMPDATA_H
 #define CTEMPDATA_H
 
+#include "core/record/crecordtime.h"
+
 #include <QList>
-#include <QObject>
 #include <QString>
 
-// One sample of a record, as printed by the logger.
+// One sample of a record, as printed by the logger, with its time read once.
 struct TempDataItem {
+    TempDataItem() = default;
+    // A sample whose time is read from recordTime at once.
+    TempDataItem(const QString &temp, const QString &shidu, const QString &recordTime);
+
     QString temp; // temperature without unit
     QString shidu; // humidity without "%"; empty (CSV/TXT) or "0" (PDF) without humidity
     QString recordTime; // English reports: "yyyy/a/b hh:mm:ss"; Chinese: the report's own form
+
+    // The time of recordTime: its fields, and the seconds since 1970 UTC of
+    // that local time (CRecordTime::invalidSecs when the text is no time).
+    // Set by readTime(), which the parsers and the history run once per
+    // sample; every later step (curve, list, range, export) uses these.
+    CRecordTime time;
+    qint64 secs = CRecordTime::invalidSecs;
+
+    void readTime();
 };
 
-// The ordered samples of a record. Owns its items: clear() and the destructor
-// delete them.
-class CTempData : public QObject {
-    Q_OBJECT
+// The ordered samples of a record. Owns its items: clear() and the
+// destructor delete them; a copy copies the samples.
+class CTempData {
 public:
-    explicit CTempData(QObject *parent = nullptr);
-    ~CTempData() override;
-
-    CTempData(const CTempData &) = delete;
-    CTempData &operator=(const CTempData &) = delete;
+    CTempData() = default;
+    ~CTempData();
+    CTempData(const CTempData &other);
+    CTempData &operator=(const CTempData &other);
+    CTempData(CTempData &&other) noexcept;
+    CTempData &operator=(CTempData &&other) noexcept;
 
     void clear();
+    // readTime() of every sample.
+    void readTimes();
 
     // The samples of a logger's report file, for a temperature or a
     // temperature/humidity report; the list is cleared first. A file that

@@ -3,6 +3,7 @@
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
+#include "core/record/summaryfields.h"
 
 #include <QTextStream>
 
@@ -19,49 +20,6 @@ template <typename Record> constexpr TextField<Record> field(const char *name, Q
 }
 
 #define VESMIRA_FIELD(Record, name) field<Record>(#name, &Record::name)
-
-const TextField<CSummeryParam> summaryFields[] = {
-    VESMIRA_FIELD(CSummeryParam, deviceModel),
-    VESMIRA_FIELD(CSummeryParam, deviceNo),
-    VESMIRA_FIELD(CSummeryParam, firmwareVersion),
-    VESMIRA_FIELD(CSummeryParam, deviceZone),
-    VESMIRA_FIELD(CSummeryParam, deviceTime),
-    VESMIRA_FIELD(CSummeryParam, deviceSensor),
-    VESMIRA_FIELD(CSummeryParam, tempUnit),
-    VESMIRA_FIELD(CSummeryParam, fileFormat),
-    VESMIRA_FIELD(CSummeryParam, language),
-    VESMIRA_FIELD(CSummeryParam, battery),
-    VESMIRA_FIELD(CSummeryParam, recordStartModel),
-    VESMIRA_FIELD(CSummeryParam, delayStart),
-    VESMIRA_FIELD(CSummeryParam, startAt),
-    VESMIRA_FIELD(CSummeryParam, normalRecordSpace),
-    VESMIRA_FIELD(CSummeryParam, alarmSpace),
-    VESMIRA_FIELD(CSummeryParam, alarmDelay),
-    VESMIRA_FIELD(CSummeryParam, isRecycleRecord),
-    VESMIRA_FIELD(CSummeryParam, isRestart),
-    VESMIRA_FIELD(CSummeryParam, recordStopModel),
-    VESMIRA_FIELD(CSummeryParam, stopAt),
-    VESMIRA_FIELD(CSummeryParam, tempHigh),
-    VESMIRA_FIELD(CSummeryParam, tempLow),
-    VESMIRA_FIELD(CSummeryParam, tempAdj),
-    VESMIRA_FIELD(CSummeryParam, isLongPressed),
-    VESMIRA_FIELD(CSummeryParam, isSettingClearRecord),
-    VESMIRA_FIELD(CSummeryParam, tempMax),
-    VESMIRA_FIELD(CSummeryParam, tempMin),
-    VESMIRA_FIELD(CSummeryParam, tempAvg),
-    VESMIRA_FIELD(CSummeryParam, alarmTimeLen),
-    VESMIRA_FIELD(CSummeryParam, alarmCount),
-    VESMIRA_FIELD(CSummeryParam, alarmType),
-    VESMIRA_FIELD(CSummeryParam, wayId),
-    VESMIRA_FIELD(CSummeryParam, recordStartAt),
-    VESMIRA_FIELD(CSummeryParam, recordStopAt),
-    VESMIRA_FIELD(CSummeryParam, recordTimes),
-    VESMIRA_FIELD(CSummeryParam, recordTimeLen),
-    VESMIRA_FIELD(CSummeryParam, recordCount),
-    VESMIRA_FIELD(CSummeryParam, wayDesc),
-    VESMIRA_FIELD(CSummeryParam, mkt),
-    VESMIRA_FIELD(CSummeryParam, lcd_mode),
-};
 
 const TextField<CDeviceSettingInfo> settingFields[] = {
     VESMIRA_FIELD(CDeviceSettingInfo, mkt),
@@ -93,7 +51,6 @@ const TextField<CDeviceSettingInfo> settingFields[] = {
 
 #undef VESMIRA_FIELD
 
-static_assert(sizeof summaryFields / sizeof summaryFields[0] == 40, "forty summary texts");
 static_assert(sizeof settingFields / sizeof settingFields[0] == 25, "twenty-five setting texts");
 
 // A JSON string: quotes, backslashes and control characters escaped; lone
@@ -148,12 +105,12 @@ void writeString(QTextStream &out, const QString &text)
     out << QStringView(text).mid(plain) << '"';
 }
 
-template <typename Record, size_t N>
-void writeObject(
-    QTextStream &out, const char *name, const Record &record, const TextField<Record> (&fields)[N])
+// One object of texts by field name, then the two flags.
+template <typename Record, typename Fields>
+void writeObject(QTextStream &out, const char *name, const Record &record, const Fields &fields)
 {
     out << "  \"" << name << "\": {\n";
-    for (const TextField<Record> &field : fields) {
+    for (const auto &field : fields) {
         out << "    \"" << field.name << "\": ";
         writeString(out, record.*field.member);
         out << ",\n";
@@ -169,7 +126,7 @@ void writeRecordJson(
     QTextStream &out, const CSummeryParam &summary, const CDeviceSettingInfo &info, const CTempData &data)
 {
     out << "{\n";
-    writeObject(out, "summary", summary, summaryFields);
+    writeObject(out, "summary", summary, CSummaryFields::all());
     writeObject(out, "settings", info, settingFields);
     out << "  \"samples\": [";
     bool first = true;

@@ -1,6 +1,8 @@
 #include "core/report/reportparse.h"
 
 #include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecord.h"
+#include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/report/gbkcodeutils.h"
@@ -198,5 +200,15 @@ ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceS
             (data.*kind.temperature)(path);
         parsed = kind.kind;
     }
+    // Every later step reads the time of a sample from here.
+    data.readTimes();
     return parsed;
+}
+
+ReportKind readReport(const QString &path, CRecord &record, const std::function<bool(int step)> &progress)
+{
+    const ReportKind kind = parseReportFile(path, record.summary, record.settings, record.data, progress);
+    if (kind != ReportKind::None)
+        CSummaryDisplay::applyStoredConversions(record.summary);
+    return kind;
 }

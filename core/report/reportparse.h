@@ -8,6 +8,7 @@
 class CSummeryParam;
 class CDeviceSettingInfo;
 class CTempData;
+class CRecord;
 
 // The largest file read as a report, and the length at which a line is too
 // long to be one of its lines. A logger's report of 48,640 samples is a few
@@ -64,5 +65,16 @@ enum class ReportKind { None, Pdf, Csv, Txt };
 // check the file with checkReportFile() first, to say why it is not read.
 ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
     CTempData &data, const std::function<bool(int step)> &progress = {});
+
+// A logger's report read into the record the application keeps:
+// parseReportFile() into the record's summary, settings and samples, then
+// the conversions the record is shown and stored with
+// (CSummaryDisplay::applyStoredConversions). The samples keep their times as
+// printed, read once (TempDataItem::readTime). Reading a logger, the history
+// page's export and vesmira-cli all read reports through here, so that they
+// store, show and export one record. The record's other members are left
+// as they are.
+ReportKind readReport(
+    const QString &path, CRecord &record, const std::function<bool(int step)> &progress = {});
 
 #endif // REPORTPARSE_H

@@ -1,7 +1,5 @@
 #include "gui/app/cdeviceconnect.h"
 
-#include "gui/app/cdravik.h"
-
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -54,10 +52,6 @@ CDeviceConnect::CDeviceConnect(QWidget *parent)
 void CDeviceConnect::OnDownloadUsbDataBtnClick()
 {
     m_downloadBtn->setEnabled(false);
-    if (m_mainWindow) {
-        // Read the connected logger again, also after a failed read.
-        m_mainWindow->setLoggerRead(false);
-        m_mainWindow->readLoggerData();
-    }
+    emit readAgainRequested();
     m_downloadBtn->setEnabled(true);
 }

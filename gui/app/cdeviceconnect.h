@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-class CDravik;
 class QPushButton;
 
 // Left column while a logger is read; its button reads the logger again.
@@ -12,14 +11,16 @@ class CDeviceConnect : public QWidget {
 public:
     explicit CDeviceConnect(QWidget *parent = nullptr);
 
-    void setMainWindow(CDravik *window) { m_mainWindow = window; }
     QPushButton *downloadButton() const { return m_downloadBtn; }
+
+signals:
+    // The button: read the connected logger again, also after a failed read.
+    void readAgainRequested();
 
 public slots:
     void OnDownloadUsbDataBtnClick();
 
 private:
-    CDravik *m_mainWindow = nullptr;
     QPushButton *m_downloadBtn = nullptr;
 };
 

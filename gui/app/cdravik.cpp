@@ -4,11 +4,7 @@
 #include "core/device/cloggerreader.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
-#include "core/record/cdevicesettinginfo.h"
-#include "core/record/csummarydisplay.h"
-#include "core/record/csummeryparam.h"
-#include "core/record/ctempdata.h"
-#include "core/report/reportparse.h"
+#include "core/record/crecord.h"
 #include "gui/app/caboutsoftinfo.h"
 #include "gui/app/cdeviceconnect.h"
 #include "gui/app/cemptycontent.h"
@@ -41,10 +37,7 @@
 CDravik::CDravik(QWidget *parent)
     : QMainWindow(parent)
 {
-    // 1. The record of the logger read last.
-    m_summary = new CSummeryParam;
-    m_data = new CTempData;
-    m_info = new CDeviceSettingInfo;
+    // 1. The record of the logger read last: none yet.
 
     // 2. The form.
     buildForm();
@@ -92,9 +85,6 @@ CDravik::~CDravik()
     qApp->removeNativeEventFilter(m_udisk);
     delete m_udisk;
     delete m_db;
-    delete m_summary;
-    delete m_data;
-    delete m_info;
 }
 
 void CDravik::buildForm()
@@ -243,35 +233,38 @@ void CDravik::buildPages()
 
     m_searchPage = new CSearchDevice(m_leftStack);
     m_connectPage = new CDeviceConnect(m_leftStack);
-    m_connectPage->setMainWindow(this);
+    connect(m_connectPage, &CDeviceConnect::readAgainRequested, this, &CDravik::readAgain);
     m_leftStack->addWidget(m_searchPage);
     m_leftStack->addWidget(m_connectPage);
     m_leftStack->setCurrentWidget(m_searchPage);
 
     m_emptyPage = new CEmptyContent(m_rightStack);
     m_settingPage = new CDeviceSetting(m_rightStack);
-    m_settingPage->setMainWindow(this);
+    connect(
+        m_settingPage, &CDeviceSetting::deviceConfigurationRequested, this, &CDravik::loadReadConfiguration);
     m_dataPage = new CDeviceDataInfo(m_rightStack);
-    m_dataPage->setMainWindow(this);
     m_rightStack->addWidget(m_emptyPage);
     m_rightStack->addWidget(m_settingPage);
     m_rightStack->addWidget(m_dataPage);
     m_rightStack->setCurrentWidget(m_emptyPage);
 
     m_historyDetail = new CHistoryRecordContent(m_secondPageRight);
-    m_historyDetail->setMainWindow(this);
     m_secondPageRight->layout()->addWidget(m_historyDetail);
     m_historyList = new CHistoryRecord(m_secondPageLeft);
-    m_historyList->setMainWindow(this);
+    connect(m_historyList, &CHistoryRecord::openRequested, this, &CDravik::openStoredRecord);
     m_secondPageLeft->layout()->addWidget(m_historyList);
 
     CRecordConfig::instance()->setMainWindow(this);
 }
 
-void CDravik::alarmLimits(double limits[4]) const
+QString CDravik::localReportPath() const
 {
-    for (int i = 0; i < 4; ++i)
-        limits[i] = m_limits[i];
+    return m_record ? m_record->reportPath : QString();
+}
+
+int CDravik::containHumidity() const
+{
+    return m_record ? m_record->summary.containHumidity : 0;
 }
 
 void CDravik::showReadingPages()
@@ -294,6 +287,7 @@ bool CDravik::CheckDravikIsOn()
     // in; otherwise the drive recognition chose is the logger's.
     if (!m_loggerRead || !m_udisk->probe().isDrivePresent(m_currentDrivePath))
         m_currentDrivePath = root;
+    updateSettingPageLogger();
     readLoggerData();
     return true;
 }
@@ -343,100 +337,87 @@ void CDravik::readLoggerData()
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     };
-
-    // A failed read ends here: the error box, and the logger stays marked as
-    // read until it is plugged in again or the download button is pressed.
-    const auto fail = [this, &step, &progress](const QString &text) {
-        step(9);
+    const auto error = [this](const QString &text) {
         QApplication::restoreOverrideCursor();
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), text, tr("que ding"));
-        progress.close();
     };
-    CLoggerReader::Refusal refused;
-    const QString copy = CLoggerReader::copyReportFile(
-        m_currentDrivePath, applicationDir + "/data_files", QDateTime::currentDateTime(), &refused);
-    if (copy.isEmpty()) {
-        const QString name = QFileInfo(refused.path).fileName();
-        if (refused.problem == ReportFileProblem::NotRegular)
-            fail(tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name));
-        else if (refused.problem == ReportFileProblem::TooLarge)
-            fail(tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name));
+
+    // The summary is shown as soon as the report is parsed, before the
+    // record is stored.
+    auto record = std::make_shared<CRecord>();
+    const CReadOutcome outcome
+        = readLogger(m_currentDrivePath, applicationDir, *m_db, *record, [&](int value, const CRecord &) {
+              if (value == 3) {
+                  const bool going = step(3);
+                  m_dataPage->showSummary(record);
+                  return going && step(4) && step(5);
+              }
+              return step(value);
+          });
+    const QString copy = QFileInfo(record->reportPath).fileName();
+    switch (outcome.status) {
+    case CReadOutcome::NoReport: {
+        // A failed read ends here: the logger stays marked as read until it
+        // is plugged in again or the download button is pressed.
+        step(9);
+        const QString name = QFileInfo(outcome.refused.path).fileName();
+        if (outcome.refused.problem == ReportFileProblem::NotRegular)
+            error(tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name));
+        else if (outcome.refused.problem == ReportFileProblem::TooLarge)
+            error(tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name));
         else
-            fail(tr("du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti "));
+            error(tr("du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti "));
+        progress.close();
         return;
     }
-    if (step(1)) {
-        m_localReportPath = copy;
-        const ReportKind kind = CSummaryDisplay::readReport(copy, *m_summary, *m_info, *m_data, step);
-        if (kind != ReportKind::None && !holdsRecord(*m_summary, *m_data)) {
-            // Empty, garbage or cut off before its summary: no record to
-            // keep, and none to export from the data view either.
-            m_localReportPath.clear();
-            fail(tr("bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun")
-                     .arg(QFileInfo(copy).fileName()));
-            return;
-        }
-        if (kind != ReportKind::None) {
-            m_containTemp = m_summary->containTemp;
-            m_containHumidity = m_summary->containHumidity;
-            if (step(3)) {
-                m_dataPage->showSummary(m_summary);
-                if (step(4))
-                    step(5);
-            }
-            CLoggerReader::alarmLimits(*m_info, m_containHumidity, m_limits);
-            m_deviceModel = m_summary->deviceModel;
-            m_deviceNo = m_summary->deviceNo;
-            storeAndShowRecord(&progress);
-        }
+    case CReadOutcome::NoRecord:
+        // Empty, garbage or cut off before its summary: no record to keep,
+        // and none to export from the data view either.
+        step(9);
+        m_dataPage->showSummary(nullptr);
+        error(tr("bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun").arg(copy));
+        progress.close();
+        return;
+    case CReadOutcome::NotParsed:
+        // A report of another kind is copied, not read: the data view keeps
+        // what it showed.
+        m_record = record;
+        break;
+    case CReadOutcome::Cancelled:
+        break;
+    case CReadOutcome::StoreFailed:
+        // Nothing of the record reached the history (a full disk, a
+        // read-only db folder): the user must know it is not kept.
+        m_record = record;
+        m_dataPage->showRecordName(record->name);
+        step(9);
+        error(tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian "));
+        break;
+    case CReadOutcome::Stored:
+        m_record = record;
+        m_dataPage->showRecordName(record->name);
+        step(7);
+        m_dataPage->showSamples();
+        step(8);
+        step(9);
+        break;
     }
+    updateSettingPageLogger();
     QApplication::restoreOverrideCursor();
     progress.close();
     m_rightStack->setCurrentWidget(m_dataPage);
     m_settingPage->setControlsEnabled(true);
 }
 
-QString CDravik::copyReportFile()
+void CDravik::readAgain()
 {
-    return CLoggerReader::copyReportFile(
-        m_currentDrivePath, applicationDir + "/data_files", QDateTime::currentDateTime());
+    m_loggerRead = false;
+    readLoggerData();
 }
 
-void CDravik::storeAndShowRecord(QProgressDialog *progress)
+void CDravik::updateSettingPageLogger()
 {
-    const auto step = [progress](int value) {
-        if (progress) {
-            progress->setValue(value);
-            QCoreApplication::processEvents();
-        }
-    };
-    step(6);
-    QString name;
-    const int id = CLoggerReader::storeRecord(
-        *m_db, *m_summary, *m_data, m_localReportPath, QDateTime::currentDateTime(), &name);
-    m_dataPage->showRecordName(name);
-    if (id == 0) {
-        // Nothing of the record reached the history (a full disk, a read-only
-        // db folder): the user must know it is not kept.
-        step(9);
-        QApplication::restoreOverrideCursor();
-        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-            tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian "),
-            tr("que ding"));
-        return;
-    }
-    step(7);
-    const bool humidity = m_containHumidity == 1;
-    if (humidity)
-        m_dataPage->fillTempHumidityList(*m_data);
-    else
-        m_dataPage->fillTempList(*m_data);
-    step(8);
-    if (humidity)
-        m_dataPage->drawTempHumidityCurve(*m_data);
-    else
-        m_dataPage->drawTempCurve(*m_data);
-    step(9);
+    m_settingPage->setLogger(m_currentDrivePath, m_record ? m_record->summary.deviceModel : QString());
 }
 
 void CDravik::TestRearchDeviceAction(bool)
@@ -455,9 +436,9 @@ void CDravik::TestDeviceSettingAction(bool)
     m_topStack->setCurrentWidget(m_firstPage);
     if (m_loggerRead)
         m_leftStack->setCurrentWidget(m_connectPage);
-    m_settingPage->setHumidityApplies(m_loggerRead && m_containHumidity == 1);
+    m_settingPage->setHumidityApplies(m_loggerRead && containHumidity() == 1);
     m_rightStack->setCurrentWidget(m_settingPage);
-    m_settingPage->setReadState(m_info, m_loggerRead);
+    m_settingPage->setReadState(m_record ? &m_record->settings : nullptr, m_loggerRead);
 }
 
 void CDravik::HistoryRecordAction(bool)
@@ -474,7 +455,8 @@ void CDravik::OnAboutAction(bool)
 
 void CDravik::OnOtherPropertiesAction(bool)
 {
-    CSettingFileManager preferences(this, this);
+    CSettingFileManager preferences(this);
+    connect(&preferences, &CSettingFileManager::templatesChanged, this, &CDravik::reloadTemplates);
     preferences.exec();
 }
 
@@ -483,7 +465,7 @@ void CDravik::calibrationDisplayChanged(bool show)
     m_settingPage->setCalibrationVisible(show);
     if (!m_loggerRead)
         m_settingPage->setHumidityApplies(false);
-    else if (m_containHumidity == 1)
+    else if (containHumidity() == 1)
         m_settingPage->setHumidityApplies(true);
 }
 
@@ -494,28 +476,20 @@ void CDravik::reloadTemplates()
 
 void CDravik::loadReadConfiguration()
 {
-    m_settingPage->fillFromDeviceInfo(m_info);
+    if (m_record)
+        m_settingPage->fillFromDeviceInfo(&m_record->settings);
 }
 
 void CDravik::openStoredRecord(int id, const QString &name)
 {
-    // The stored record goes to the detail page, which owns it: the limits
-    // and device of the logger read last stay as they are (the data view's
-    // export and the configuration page still need them).
-    m_historyDetail->setReportPath(m_db->GetPdfPathById(id));
-    m_historyDetail->summary()->clear();
-    double limits[4] = { 0, 0, 0, 0 };
-    QString model;
-    QString number;
-    m_db->ReadAllDataByRecordId(limits[2], limits[3], limits[0], limits[1], model, number,
-        m_historyDetail->summary(), m_historyDetail->tempData(), id);
-    m_historyDetail->setAlarmLimits(limits);
-    m_historyDetail->setDevice(model, number);
-    m_historyDetail->setTitle(name);
-    m_historyDetail->fillSummary();
-    const bool humidity = m_historyDetail->summary()->containHumidity == 1;
-    m_historyDetail->fillList(humidity);
-    m_historyDetail->drawCurve(humidity);
+    // The stored record goes to the detail page: the record read last stays
+    // as it is (the data view's export and the configuration page still
+    // need it).
+    auto record = std::make_shared<CRecord>();
+    m_db->readRecord(id, *record);
+    // The name as the list shows it.
+    record->name = name;
+    m_historyDetail->showRecord(record);
 }
 
 void CDravik::closeEvent(QCloseEvent *event)

@@ -4,21 +4,19 @@
 #include "core/record/crecordconfig.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class CDeviceConnect;
 class CDeviceDataInfo;
 class CDeviceSetting;
-class CDeviceSettingInfo;
 class CEmptyContent;
 class CHistoryRecord;
 class CHistoryRecordContent;
+class CRecord;
 class CSearchDevice;
-class CSummeryParam;
-class CTempData;
 class CTempDbManager;
 class CUdisk;
 class QAction;
-class QProgressDialog;
 class QStackedWidget;
 class QTimer;
 
@@ -33,31 +31,26 @@ public:
     // Looks for a logger among the drives and reads the first one found.
     bool CheckDravikIsOn();
     // Reads the logger on currentDrivePath (once per plug-in unless the
-    // download button reset loggerRead).
+    // download button reset loggerRead): the one read step of the core
+    // library, with the progress dialog, the pages and the error boxes.
     void readLoggerData();
-    // Copies the report off the logger drive; empty when nothing was copied.
-    QString copyReportFile();
-    void storeAndShowRecord(QProgressDialog *progress);
 
-    // Operations the pages call.
+    // What the pages ask for (by signal) and the configuration tells.
     void calibrationDisplayChanged(bool show) override;
     void reloadTemplates();
     void loadReadConfiguration();
     void openStoredRecord(int id, const QString &name);
+    // The download button: read the logger again.
+    void readAgain();
 
     bool loggerRead() const { return m_loggerRead; }
     void setLoggerRead(bool read) { m_loggerRead = read; }
     QString currentDrivePath() const { return m_currentDrivePath; }
-    QString localReportPath() const { return m_localReportPath; }
-    QString deviceModel() const { return m_deviceModel; }
-    QString deviceNo() const { return m_deviceNo; }
-    int containTemp() const { return m_containTemp; }
-    int containHumidity() const { return m_containHumidity; }
-    // temp high, temp low, humidity high, humidity low
-    void alarmLimits(double limits[4]) const;
-    CSummeryParam *summary() const { return m_summary; }
-    CTempData *tempData() const { return m_data; }
-    CDeviceSettingInfo *deviceInfo() const { return m_info; }
+    // The record of the logger read last (null before the first read).
+    const std::shared_ptr<CRecord> &record() const { return m_record; }
+    // Its local report copy; empty before the first read.
+    QString localReportPath() const;
+    int containHumidity() const;
     CTempDbManager *database() const { return m_db; }
     CUdisk *driveWatcher() const { return m_udisk; }
 
@@ -90,18 +83,12 @@ private:
     void buildPages();
     void showReadingPages();
     void showSearchingPages();
+    // Tells the configuration page the logger's drive and model.
+    void updateSettingPageLogger();
 
     // The record of the logger read last.
-    CSummeryParam *m_summary = nullptr;
-    CTempData *m_data = nullptr;
-    CDeviceSettingInfo *m_info = nullptr;
+    std::shared_ptr<CRecord> m_record;
     QString m_currentDrivePath;
-    QString m_localReportPath;
-    QString m_deviceModel;
-    QString m_deviceNo;
-    double m_limits[4] = { 0, 0, 0, 0 };
-    int m_containTemp = 1;
-    int m_containHumidity = 0;
     bool m_loggerRead = false;
 
     CUdisk *m_udisk = nullptr;

@@ -4,7 +4,6 @@
 #include "core/configuration/cconfigwriter.h"
 #include "core/record/appglobals.h"
 #include "core/record/cdevicesettinginfo.h"
-#include "gui/app/cdravik.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/configuration/cdevicesettingform.h"
 #include "gui/configuration/ctemplatenamedialog.h"
@@ -108,7 +107,7 @@ void CDeviceSetting::setControlsEnabled(bool enabled)
     ui->startDelayTime->setEnabled(false);
     ui->startDateTimeEdit->setEnabled(false);
     ui->stopDateTimeEdit->setEnabled(false);
-    if (enabled && CConfigValues::txtOnlyModel(deviceModel())) {
+    if (enabled && CConfigValues::txtOnlyModel(m_deviceModel)) {
         ui->exportFileTypeCb->setCurrentIndex(1);
         ui->exportFileTypeCb->setEnabled(false);
     }
@@ -235,11 +234,10 @@ void CDeviceSetting::applyAdvanced(const CConfigValues &v)
     ui->longPressedClearRecordComboBox->setCurrentIndex(v.longPressClear);
 }
 
-void CDeviceSetting::setLoggerOverride(const QString &driveRoot, const QString &deviceModel)
+void CDeviceSetting::setLogger(const QString &driveRoot, const QString &deviceModel)
 {
-    m_loggerOverride = true;
-    m_driveRootOverride = driveRoot;
-    m_deviceModelOverride = deviceModel;
+    m_driveRoot = driveRoot;
+    m_deviceModel = deviceModel;
 }
 
 void CDeviceSetting::setEnvironmentOverride(const std::function<QDateTime()> &now, const QString &zoneComment)
@@ -253,20 +251,6 @@ QDateTime CDeviceSetting::now() const
     return s_nowOverride ? s_nowOverride() : QDateTime::currentDateTime();
 }
 
-QString CDeviceSetting::driveRoot() const
-{
-    if (m_loggerOverride)
-        return m_driveRootOverride;
-    return m_mainWindow ? m_mainWindow->currentDrivePath() : QString();
-}
-
-QString CDeviceSetting::deviceModel() const
-{
-    if (m_loggerOverride)
-        return m_deviceModelOverride;
-    return m_mainWindow ? m_mainWindow->deviceModel() : QString();
-}
-
 void CDeviceSetting::OnWriteSettingBtnClick()
 {
     const bool advanced = ui->highConfigModelRb->isChecked();
@@ -276,7 +260,7 @@ void CDeviceSetting::OnWriteSettingBtnClick()
     env.zoneComment = s_zoneOverride.isNull() ? CConfigWriter::systemZoneComment(env.now) : s_zoneOverride;
     env.humidity = m_humidityApplies;
     const CConfigWriter::Status status = CConfigWriter::write(
-        v, advanced ? CConfigWriter::Advanced : CConfigWriter::Basic, driveRoot(), env);
+        v, advanced ? CConfigWriter::Advanced : CConfigWriter::Basic, m_driveRoot, env);
     // The intervals as the logger counts them (unchanged when a check failed).
     if (advanced) {
         ui->normalRecordSpace->setValue(v.normalInterval);
@@ -345,8 +329,7 @@ void CDeviceSetting::OnDefaultSettingBtnClick()
 
 void CDeviceSetting::OnDeviceSettingBtnClick()
 {
-    if (m_mainWindow)
-        m_mainWindow->loadReadConfiguration();
+    emit deviceConfigurationRequested();
 }
 
 void CDeviceSetting::OnOpenSettingFileBtnClick()

@@ -7,7 +7,6 @@
 #include <QWidget>
 #include <functional>
 
-class CDravik;
 class CDeviceSettingForm;
 class CDeviceSettingInfo;
 class QTextEdit;
@@ -24,8 +23,6 @@ class CDeviceSetting : public QWidget {
 public:
     explicit CDeviceSetting(QWidget *parent = nullptr);
     ~CDeviceSetting() override;
-
-    void setMainWindow(CDravik *window) { m_mainWindow = window; }
 
     // Enables or disables the inputs. The start delay and both times are
     // disabled either way until a start or stop mode asks for them. Enabling
@@ -54,13 +51,17 @@ public:
     // The values of both pages as the controls hold them.
     CConfigValues values() const;
 
-    // The logger the page writes to and whose model it checks: the main
-    // window's currentDrivePath and deviceModel unless set here (for tests
-    // and pages without a main window).
-    void setLoggerOverride(const QString &driveRoot, const QString &deviceModel);
+    // The logger the page writes to and whose model it checks (the main
+    // window tells it after each read and when the logger's drive changes).
+    void setLogger(const QString &driveRoot, const QString &deviceModel);
     // The clock and zone text every "now" of the page comes from: the
     // computer's unless set (tests). Applies to pages built afterwards too.
     static void setEnvironmentOverride(const std::function<QDateTime()> &now, const QString &zoneComment);
+
+signals:
+    // "Sync device parameters": the page wants the configuration of the
+    // logger read last (fillFromDeviceInfo).
+    void deviceConfigurationRequested();
 
 public slots:
     void OnWriteSettingBtnClick();
@@ -79,22 +80,18 @@ public slots:
 
 private:
     QDateTime now() const;
-    QString driveRoot() const;
-    QString deviceModel() const;
     void applyAdvanced(const CConfigValues &values);
     void showWriteResult(int status);
     void limitDescription(QTextEdit *edit);
 
     CDeviceSettingForm *ui;
-    CDravik *m_mainWindow = nullptr;
     QString m_templateDir;
     bool m_controlsEnabled = false;
     bool m_humidityApplies = false;
     bool m_calibrationVisible = false;
     bool m_basicFahrenheit = false;
-    bool m_loggerOverride = false;
-    QString m_driveRootOverride;
-    QString m_deviceModelOverride;
+    QString m_driveRoot;
+    QString m_deviceModel;
 };
 
 #endif // CDEVICESETTING_H

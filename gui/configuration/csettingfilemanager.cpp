@@ -3,7 +3,6 @@
 #include "core/configuration/cconfigtemplate.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecordconfig.h"
-#include "gui/app/cdravik.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/app/csingleinstance.h"
 #include "gui/configuration/ctemplatenamedialog.h"
@@ -24,9 +23,8 @@ namespace {
 CSettingFileManager::RestartHandler s_restartHandler;
 }
 
-CSettingFileManager::CSettingFileManager(CDravik *window, QWidget *parent)
+CSettingFileManager::CSettingFileManager(QWidget *parent)
     : QDialog(parent)
-    , m_mainWindow(window)
 {
     setObjectName("CSettingFileManager");
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -129,7 +127,7 @@ void CSettingFileManager::OnRenameBtnClick()
     case CConfigTemplate::Result::Failed:
         return;
     case CConfigTemplate::Result::Done:
-        templatesChanged();
+        templateFilesChanged();
         return;
     }
 }
@@ -146,7 +144,7 @@ void CSettingFileManager::OnDeleteBtnClick()
         != QMessageBox::Ok)
         return;
     if (CConfigTemplate::remove(m_templateDir, fileName))
-        templatesChanged();
+        templateFilesChanged();
 }
 
 void CSettingFileManager::refreshTemplateList()
@@ -155,11 +153,10 @@ void CSettingFileManager::refreshTemplateList()
     m_templateList->addItems(CConfigTemplate::managerList(m_templateDir));
 }
 
-void CSettingFileManager::templatesChanged()
+void CSettingFileManager::templateFilesChanged()
 {
     refreshTemplateList();
-    if (m_mainWindow)
-        m_mainWindow->reloadTemplates();
+    emit templatesChanged();
 }
 
 void CSettingFileManager::setRestartHandler(RestartHandler handler)

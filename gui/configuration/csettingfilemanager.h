@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <functional>
 
-class CDravik;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -17,7 +16,7 @@ class SwitchButton;
 class CSettingFileManager : public QDialog {
     Q_OBJECT
 public:
-    explicit CSettingFileManager(CDravik *window, QWidget *parent = nullptr);
+    explicit CSettingFileManager(QWidget *parent = nullptr);
 
     QString templateDirectory() const { return m_templateDir; }
 
@@ -26,6 +25,11 @@ public:
     using RestartHandler = std::function<void()>;
     static void setRestartHandler(RestartHandler handler);
     static void restartApplication();
+
+signals:
+    // A template was renamed or deleted: the configuration page's list is
+    // out of date.
+    void templatesChanged();
 
 public slots:
     void OnAdjustSwitch(bool on);
@@ -36,9 +40,8 @@ public slots:
     void refreshTemplateList();
 
 private:
-    void templatesChanged();
+    void templateFilesChanged();
 
-    CDravik *m_mainWindow = nullptr;
     QString m_templateDir;
     SwitchButton *m_adjustSwitch = nullptr;
     QComboBox *m_languageCb = nullptr;

@@ -1,8 +1,8 @@
 #include "gui/export/exportoption.h"
 
 #include "core/export/cexportrange.h"
+#include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
-#include "core/record/ctempdata.h"
 #include "ui_exportoption.h"
 
 #include <QAbstractButton>
@@ -24,24 +24,20 @@ ExportOption::~ExportOption()
     delete ui;
 }
 
-bool ExportOption::run(
-    QWidget *parent, const CSummeryParam &summary, const CTempData &data, const CDeviceSettingInfo &settings)
+bool ExportOption::run(QWidget *parent, const CRecord &record)
 {
     ExportOption dialog(parent);
-    dialog.setSource(&summary, &data, &settings);
+    dialog.setSource(&record);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void ExportOption::setSource(
-    const CSummeryParam *summary, const CTempData *data, const CDeviceSettingInfo *settings)
+void ExportOption::setSource(const CRecord *record)
 {
-    sourceSummary = summary;
-    sourceData = data;
-    sourceSettings = settings;
-    if (data && !data->dataList.isEmpty()) {
+    source = record;
+    if (record && !record->data.dataList.isEmpty()) {
         // A time that does not parse leaves the edit at its previous value.
-        const QDateTime first = CRecordTime::fromText(data->dataList.first()->recordTime).toDateTime();
-        const QDateTime last = CRecordTime::fromText(data->dataList.last()->recordTime).toDateTime();
+        const QDateTime first = record->data.dataList.first()->time.toDateTime();
+        const QDateTime last = record->data.dataList.last()->time.toDateTime();
         if (first.isValid())
             ui->startDateTimeEdit->setDateTime(first);
         if (last.isValid())
@@ -63,7 +59,7 @@ void ExportOption::OnChooseButtonClick()
 
 void ExportOption::OnSureBtnClick()
 {
-    if (!sourceSummary || !sourceData || !sourceSettings) {
+    if (!source) {
         reject();
         return;
     }
@@ -72,9 +68,8 @@ void ExportOption::OnSureBtnClick()
     const CExportRange::RangeKind kind = startTime == presetStart && endTime == presetEnd
         ? CExportRange::PresetRange
         : CExportRange::ChosenRange;
-    const CExportRange::Status status
-        = CExportRange::exportRecord(*sourceSummary, *sourceData, *sourceSettings,
-            startTime.toSecsSinceEpoch(), endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exportPdf, kind);
+    const CExportRange::Status status = CExportRange::exportRecord(*source, startTime.toSecsSinceEpoch(),
+        endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exportPdf, kind);
     if (status == CExportRange::InvalidRange) {
         QMessageBox box(QMessageBox::Critical, tr("cuo wu"),
             tr("jie su shi jian bu neng zao yu kai shi shi jian  "), QMessageBox::Ok, this);

@@ -5,9 +5,7 @@
 
 #include <QDialog>
 
-class CDeviceSettingInfo;
-class CSummeryParam;
-class CTempData;
+class CRecord;
 
 namespace Ui {
 class ExportOption;
@@ -35,12 +33,11 @@ public:
 
     // Opens the dialog modally on the record (not owned; it must outlive the
     // call) and returns true when the report was written.
-    static bool run(QWidget *parent, const CSummeryParam &summary, const CTempData &data,
-        const CDeviceSettingInfo &settings);
+    static bool run(QWidget *parent, const CRecord &record);
 
     // Sets the source record, presets the range to its first and last sample
     // time and the target to the default path.
-    void setSource(const CSummeryParam *summary, const CTempData *data, const CDeviceSettingInfo *settings);
+    void setSource(const CRecord *record);
 
     // The "File Created At" time of the report (tests); invalid = now.
     void setCreatedAt(const QDateTime &time) { exportPdf.setCreatedAt(time); }
@@ -51,9 +48,7 @@ private slots:
 
 private:
     Ui::ExportOption *ui;
-    const CSummeryParam *sourceSummary = nullptr;
-    const CTempData *sourceData = nullptr;
-    const CDeviceSettingInfo *sourceSettings = nullptr;
+    const CRecord *source = nullptr;
     CExportPdf exportPdf;
     // The range as setSource preset it.
     QDateTime presetStart;

@@ -3,7 +3,6 @@
 #include "core/export/creportsaveas.h"
 #include "core/history/ctempdbmanager.h"
 #include "gui/app/cdialogs.h"
-#include "gui/app/cdravik.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/history/chistorytablefill.h"
 
@@ -149,8 +148,7 @@ void CHistoryRecord::openRow(int row)
     const int id = m_table->item(row, 0)->text().toInt();
     qDebug() << " idItem " << id;
     const QString name = m_table->item(row, 1) ? m_table->item(row, 1)->text() : QString();
-    if (m_mainWindow)
-        m_mainWindow->openStoredRecord(id, name);
+    emit openRequested(id, name);
 }
 
 void CHistoryRecord::onFileSaveAsAction()

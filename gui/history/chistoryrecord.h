@@ -3,19 +3,18 @@
 
 #include <QWidget>
 
-class CDravik;
 class CTempDbManager;
 class QMenu;
 class QTableWidget;
 
 // The history list: every stored record, newest first, with delete, rename,
-// save-as of the report file and open. It issues no SQL itself.
+// save-as of the report file and open. It issues no SQL itself; opening a
+// record is the main window's (openRequested).
 class CHistoryRecord : public QWidget {
     Q_OBJECT
 public:
     explicit CHistoryRecord(QWidget *parent = nullptr);
 
-    void setMainWindow(CDravik *window) { m_mainWindow = window; }
     void setDatabase(CTempDbManager *db) { m_db = db; }
     QTableWidget *table() const { return m_table; }
 
@@ -23,6 +22,11 @@ public:
     void reload();
     // The context menu, made anew for each right click.
     QMenu *buildContextMenu();
+
+signals:
+    // Open (double click or View details): the record of a row and its name
+    // as listed.
+    void openRequested(int id, const QString &name);
 
 public slots:
     void OnHistoryTableMenuSlot(QPoint pos);
@@ -37,7 +41,6 @@ private:
     bool currentRecord(int *id, QString *name) const;
     void openRow(int row);
 
-    CDravik *m_mainWindow = nullptr;
     CTempDbManager *m_db = nullptr;
     QTableWidget *m_table = nullptr;
 };

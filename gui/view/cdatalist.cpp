@@ -1,6 +1,6 @@
 #include "gui/view/cdatalist.h"
 
-#include "core/record/ctempdata.h"
+#include "core/record/crecord.h"
 #include "core/record/ctempdatamodel.h"
 
 #include <QDebug>
@@ -32,11 +32,11 @@ void CDataList::setup(QTableView *view, CTempDataModel *model, int pageWidth)
     view->verticalHeader()->setDefaultSectionSize(26);
 }
 
-void CDataList::fill(QTableView *view, CTempDataModel *model, const CTempData &data, const double limits[4],
-    bool withHumidity, int pageWidth)
+void CDataList::fill(QTableView *view, CTempDataModel *model, const CTempData &data,
+    const CAlarmLimits &limits, bool withHumidity, int pageWidth)
 {
     qDebug() << "list size is " << data.dataList.size();
-    model->setSamples(data, limits[0], limits[1], limits[2], limits[3]);
+    model->setSamples(data, limits.tempHigh, limits.tempLow, limits.humidityHigh, limits.humidityLow);
     if (withHumidity) {
         view->setColumnHidden(3, false);
         view->setColumnWidth(3, int(0.2 * (pageWidth - 100)));

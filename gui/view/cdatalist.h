@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+struct CAlarmLimits;
 class CTempData;
 class CTempDataModel;
 class QTableView;
@@ -16,10 +17,10 @@ public:
     // width, the humidity column hidden, whole rows selected, no editing.
     static void setup(QTableView *view, CTempDataModel *model, int pageWidth);
 
-    // Shows the samples; limits are temp high, temp low, humidity high,
-    // humidity low. With humidity the fourth column is shown.
-    static void fill(QTableView *view, CTempDataModel *model, const CTempData &data, const double limits[4],
-        bool withHumidity, int pageWidth);
+    // Shows the samples, red beyond the limits. With humidity the fourth
+    // column is shown.
+    static void fill(QTableView *view, CTempDataModel *model, const CTempData &data,
+        const CAlarmLimits &limits, bool withHumidity, int pageWidth);
 };
 
 #endif // CDATALIST_H

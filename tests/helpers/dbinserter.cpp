@@ -5,6 +5,7 @@
 // text "DEVICEti", so that a test can check every row of every record.
 #include "core/device/cloggerreader.h"
 #include "core/history/ctempdbmanager.h"
+#include "core/record/crecord.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 
@@ -22,21 +23,22 @@ int main(int argc, char *argv[])
     const int samples = QByteArray(argv[2]).toInt();
     CTempDbManager db(QString::fromLocal8Bit(argv[1]));
     for (int record = 1;; ++record) {
-        CSummeryParam summary;
+        CRecord rec;
+        CSummeryParam &summary = rec.summary;
         summary.deviceNo = QStringLiteral("D%1-%2").arg(QCoreApplication::applicationPid()).arg(record);
         summary.recordCount = QString::number(samples);
         summary.containTemp = 1;
         summary.containHumidity = 1;
-        CTempData data;
+        CTempData &data = rec.data;
         for (int i = 0; i < samples; ++i)
             data.dataList.append(new TempDataItem { QString::number(i % 10), QString::number(i),
                 summary.deviceNo + QStringLiteral("t%1").arg(i) });
         const QByteArray device = summary.deviceNo.toUtf8();
         std::printf("begin %s\n", device.constData());
         std::fflush(stdout);
-        QString name;
-        const int id = CLoggerReader::storeRecord(db, summary, data,
-            QStringLiteral("report%1.pdf").arg(record), QDateTime::currentDateTime(), &name);
+        rec.reportPath = QStringLiteral("report%1.pdf").arg(record);
+        rec.name = CLoggerReader::recordName(summary.deviceNo, QDateTime::currentDateTime());
+        const int id = db.storeRecord(rec) ? rec.id : 0;
         std::printf("end %d %s\n", id, device.constData());
         std::fflush(stdout);
     }

@@ -4,6 +4,7 @@
 // Records for the export tests and benchmark, written by hand: an English
 // and a Chinese summary as the report parsers fill them, and sample lists.
 
+#include "core/export/crecordexporter.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -108,8 +109,15 @@ inline void samples(CTempData &data, int count, const QString &start, int interv
         item->recordTime = QLocale::c().toString(t.addSecs(qint64(i) * interval), "yyyy/MM/dd hh:mm:ss");
         item->temp = temp(i);
         item->shidu = humidity ? humidity(i) : QString();
+        item->readTime();
         data.dataList.append(item);
     }
+}
+
+// Every sample of a list, as a range holding all of them selects them.
+inline CSampleSelection all(const CTempData &data)
+{
+    return CSampleSelection(data.dataList.cbegin(), data.dataList.cend());
 }
 
 // A smooth temperature between 18.0 and 31.5 and humidity between 40 and 65.

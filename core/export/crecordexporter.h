@@ -1,0 +1,31 @@
+#ifndef CRECORDEXPORTER_H
+#define CRECORDEXPORTER_H
+
+#include <QString>
+#include <QVector>
+
+class CDeviceSettingInfo;
+class CSummeryParam;
+struct TempDataItem;
+
+// The samples of a record that an export prints: pointers into the record's
+// own list, in its order (a range selects them, it does not copy them).
+using CSampleSelection = QVector<const TempDataItem *>;
+
+// One file format a record can be exported to. The range export
+// (CExportRange) selects the samples and cuts the summary; an exporter only
+// writes them. Every exporter writes atomically: a failed export leaves
+// whatever was at the target as it was.
+class CRecordExporter {
+public:
+    virtual ~CRecordExporter() = default;
+    // The suffix of its files ("pdf").
+    virtual QString suffix() const = 0;
+    // Writes summary, settings and samples to path; false when the file
+    // could not be written.
+    virtual bool write(const CSummeryParam &summary, const CDeviceSettingInfo &settings,
+        const CSampleSelection &samples, const QString &path)
+        = 0;
+};
+
+#endif // CRECORDEXPORTER_H

@@ -1,0 +1,56 @@
+#ifndef CSQLDIALECT_H
+#define CSQLDIALECT_H
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class CTempData;
+class QSqlDatabase;
+class QSqlQuery;
+
+// What differs between the database engines of the history; everything
+// else (the statements of every operation, transactions, the mapping of
+// rows to records) is CTempDbManager's, the same for all of them.
+class CSqlDialect {
+public:
+    virtual ~CSqlDialect() = default;
+
+    // The Qt driver ("QSQLITE").
+    virtual QString driver() const = 0;
+
+    // The tables of the history, created when missing: the statements in
+    // order, each with the table it makes (for the debug lines).
+    struct Table {
+        QString name;
+        QString create;
+    };
+    virtual QList<Table> tables() const = 0;
+
+    // The insert of a record header as this engine runs it (an engine may
+    // have it return the new id), and the new id once it ran; 0 on failure.
+    virtual QString insertRecord(const QString &insert) const { return insert; }
+    virtual int insertedId(QSqlQuery &query) const = 0;
+
+    // Every sample of a record, in list order, inside the caller's
+    // transaction; false at the first failure. hasHumidity false stores "0"
+    // as the humidity. The rows are those of
+    //   insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) values (...)
+    virtual bool insertSamples(
+        QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) const;
+    // The samples of a record in the order they were stored (the list is
+    // replaced), their times read; false when the statement failed.
+    virtual bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) const;
+
+    // After a transaction was rolled back.
+    virtual void afterRollback(QSqlDatabase &database) const;
+
+    // The two sample statements every engine runs.
+    static const char insertSampleSql[];
+    static const char selectSamplesSql[];
+
+    // The embedded history: SQLite, one file.
+    static std::unique_ptr<CSqlDialect> sqlite();
+};
+
+#endif // CSQLDIALECT_H

@@ -1,0 +1,131 @@
+// The embedded history on SQLite: the table statements as the history file
+// has always had them, ids from last_insert_rowid(), and the samples through
+// SQLite's own statements where the platform lets us reach them.
+#include "core/history/csqldialect.h"
+#include "core/record/ctempdata.h"
+
+#include <QDebug>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#ifdef VESMIRA_SQLITE_STATEMENTS
+#include "core/history/csqlitestatement.h"
+#endif
+
+namespace {
+
+class CSqliteDialect : public CSqlDialect {
+public:
+    QString driver() const override { return QStringLiteral("QSQLITE"); }
+
+    QList<Table> tables() const override
+    {
+        return {
+            { "t_record",
+                "create table IF NOT EXISTS t_record(id INTEGER PRIMARY KEY AUTOINCREMENT ,data_name "
+                "varchar(50) ,startTime varchar(50) ,wayId varchar(10), capacity int ,currentRecord int, "
+                "tempMax varchar(50) ,tempMin varchar(50) , shiduMax varchar(50),shiduMin varchar(50) , "
+                "alarmStatus int ,pdfPath varchar(200),wayDesc varchar(200));" },
+            { "t_record_data",
+                "create table IF NOT EXISTS t_record_data(id INTEGER PRIMARY KEY AUTOINCREMENT,temp "
+                "varchar(50),shidu varchar(50),recordTime varchar(50),t_reocrd_id int);" },
+            { "t_record_summery",
+                "create table IF NOT EXISTS t_record_summery(id INTEGER PRIMARY KEY AUTOINCREMENT "
+                ",deviceModel "
+                "varchar(50) , deviceSensor varchar(50),deviceNo varchar(50),deviceTime "
+                "varchar(50),deviceZone "
+                "varchar(50),recordStartModel varchar(50),recordStopModel varchar(50),delayStart "
+                "varchar(50),startAt varchar(50),stopAt varchar(50),tempHigh varchar(50),normalRecordSpace "
+                "varchar(50),tempLow varchar(50),alarmSpace varchar(50),tempAdj varchar(50),alarmDelay "
+                "varchar(50),isLongPressed varchar(50),isRecycleRecord varchar(50),isSettingClearRecord "
+                "varchar(50),isRestart varchar(50),tempMax varchar(50),recordStartAt varchar(50),tempMin "
+                "varchar(50),recordStopAt varchar(50),tempAvg varchar(50),recordTimes "
+                "varchar(50),alarmTimeLen "
+                "varchar(50),recordTimeLen varchar(50),alarmCount varchar(50),recordCount "
+                "varchar(50),alarmType "
+                "varchar(50),wayDesc varchar(150),wayId varchar(50),t_reocrd_id int,containTemp "
+                "int,containHumidity int,mkt varchar(50),lcd_mode varchar(50));" },
+        };
+    }
+
+    int insertedId(QSqlQuery &query) const override
+    {
+        // One row per record comes back; only the first is read.
+        query.setForwardOnly(true);
+        if (!query.exec("select last_insert_rowid() from t_record ") || !query.next()) {
+            qDebug() << "InsertrRecordParam  no id " << query.lastError();
+            return 0;
+        }
+        return query.value(0).toInt();
+    }
+
+#ifdef VESMIRA_SQLITE_STATEMENTS
+    // Per row QSqlQuery costs more than SQLite itself; the statements below
+    // are the same, run on SQLite directly (see CSqliteStatement).
+    bool insertSamples(
+        QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) const override
+    {
+        CSqliteStatement insert(database, insertSampleSql);
+        if (!insert.isValid())
+            return CSqlDialect::insertSamples(database, data, recordId, hasHumidity);
+        const QList<TempDataItem *> &samples = data.dataList;
+        const int temp = insert.parameterIndex(":temp");
+        const int shidu = insert.parameterIndex(":shidu");
+        const int recordTime = insert.parameterIndex(":recordTime");
+        const int link = insert.parameterIndex(":t_reocrd_id");
+        const QByteArray noHumidity("0");
+        for (int i = 0; i < samples.size(); ++i) {
+            const TempDataItem *sample = samples.at(i);
+            const QByteArray tempText = sample->temp.toUtf8();
+            const QByteArray shiduText = hasHumidity ? sample->shidu.toUtf8() : noHumidity;
+            const QByteArray timeText = sample->recordTime.toUtf8();
+            insert.bindText(temp, tempText);
+            insert.bindText(shidu, shiduText);
+            insert.bindText(recordTime, timeText);
+            insert.bindInt(link, recordId);
+            // The first sample that fails stops the insert (a full disk
+            // fails every one after it anyway).
+            if (!insert.exec()) {
+                qDebug().noquote() << "insert t_record_data error at sample" << i + 1 << "of"
+                                   << samples.size() << ':' << insert.lastError();
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) const override
+    {
+        CSqliteStatement select(database, selectSamplesSql);
+        if (!select.isValid())
+            return CSqlDialect::readSamples(database, recordId, data);
+        // Columns: id, temp, shidu, recordTime, t_reocrd_id.
+        select.bindInt(select.parameterIndex(":t_reocrd_id"), recordId);
+        data.clear();
+        while (select.next())
+            data.dataList.append(new TempDataItem { select.text(1), select.text(2), select.text(3) });
+        return true;
+    }
+#endif
+
+    void afterRollback(QSqlDatabase &database) const override
+    {
+        // After a failed write SQLite may leave the restoring of the file to
+        // its next reader (the journal stays behind, the file keeps the pages
+        // written so far). Read once, so that the file is as it was now, not
+        // only when the next statement comes, and the space it took is free
+        // again.
+        QSqlQuery restore(database);
+        if (!restore.exec("select count(*) from sqlite_master"))
+            qDebug() << "restore:" << restore.lastError();
+    }
+};
+
+} // namespace
+
+std::unique_ptr<CSqlDialect> CSqlDialect::sqlite()
+{
+    return std::make_unique<CSqliteDialect>();
+}

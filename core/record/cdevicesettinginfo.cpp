@@ -1,6 +1,0 @@
-#include "core/record/cdevicesettinginfo.h"
-
-CDeviceSettingInfo::CDeviceSettingInfo(QObject *parent)
-    : QObject(parent)
-{
-}

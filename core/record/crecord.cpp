@@ -1,0 +1,86 @@
+#include "core/record/crecord.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString units[] = { QStringLiteral("\u00B0C"), QStringLiteral("\u2103"), QStringLiteral("\u00B0F"),
+    QStringLiteral("\u2109") };
+
+// Locale-independent decimal conversion; anything that is not a number is 0.
+double number(const QString &text)
+{
+    return text.trimmed().toDouble();
+}
+
+// A temperature/humidity limit such as "40.0°C,90.0%RH", or with two blanks
+// (CSV reports) or one (English PDF reports) instead of the comma:
+// temperature from the first part, humidity from the second.
+void combinedLimit(const QString &text, double &temp, double &humidity, QString &tempUnit)
+{
+    QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() == 1)
+        parts = text.split(QStringLiteral("  "));
+    if (parts.size() == 1) {
+        // One blank: the humidity part follows the unit mark.
+        for (const QString &unit : units) {
+            const int pos = text.indexOf(unit);
+            const int end = pos + unit.size();
+            if (pos > 0 && !text.mid(end).trimmed().isEmpty()) {
+                parts = QStringList { text.left(end), text.mid(end) };
+                break;
+            }
+        }
+    }
+    const QString &first = parts.at(0);
+    for (const QString &unit : units) {
+        const int pos = first.indexOf(unit);
+        if (pos > 0) {
+            temp = number(first.left(pos));
+            tempUnit = unit;
+        }
+    }
+    if (parts.size() > 1) {
+        const QString &second = parts.at(1);
+        humidity = number(second.left(second.indexOf(QLatin1Char('%'))));
+    }
+}
+
+void temperatureLimit(const QString &text, double &temp, QString &tempUnit)
+{
+    for (const QString &unit : units) {
+        const int pos = text.indexOf(unit);
+        if (pos >= 0) {
+            temp = number(text.left(pos));
+            tempUnit = unit;
+        }
+    }
+}
+
+} // namespace
+
+CAlarmLimits CAlarmLimits::fromSettings(const CDeviceSettingInfo &settings, bool humidity)
+{
+    CAlarmLimits limits;
+    limits.tempHigh = settings.tempHigh.toDouble();
+    limits.tempLow = settings.tempLow.toDouble();
+    if (humidity) {
+        limits.humidityHigh = settings.humidityHigh.toDouble();
+        limits.humidityLow = settings.humidityLow.toDouble();
+    }
+    return limits;
+}
+
+CAlarmLimits CAlarmLimits::fromSummary(CSummeryParam &summary, const CAlarmLimits &start)
+{
+    CAlarmLimits limits = start;
+    if (summary.containHumidity == 1) {
+        combinedLimit(summary.tempHigh, limits.tempHigh, limits.humidityHigh, summary.tempUnit);
+        combinedLimit(summary.tempLow, limits.tempLow, limits.humidityLow, summary.tempUnit);
+    } else {
+        limits.humidityHigh = limits.humidityLow = 0.0;
+        temperatureLimit(summary.tempHigh, limits.tempHigh, summary.tempUnit);
+        temperatureLimit(summary.tempLow, limits.tempLow, summary.tempUnit);
+    }
+    return limits;
+}

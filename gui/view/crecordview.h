@@ -1,0 +1,88 @@
+#ifndef CRECORDVIEW_H
+#define CRECORDVIEW_H
+
+#include <QWidget>
+#include <memory>
+
+class CRecord;
+class CTempDataModel;
+class QCustomPlot;
+class QHBoxLayout;
+class QLabel;
+class QMouseEvent;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class SAXYDataTracker;
+
+// One record as the data view (the record just read) and the history detail
+// page (a stored record) show it: a title with the record's name, two
+// buttons, and three tabs: the summary, the curve and the list of samples.
+// The pages differ only in the summary tab, the texts and what their buttons
+// do; the curve, the list, the curve's right click and showing a record are
+// here.
+class CRecordView : public QWidget {
+    Q_OBJECT
+public:
+    // The record shown; null before the first.
+    const std::shared_ptr<const CRecord> &record() const { return m_record; }
+
+    // The summary of a record (the page keeps the record for its buttons);
+    // the list's temperature header and the curve's axis label follow its
+    // unit.
+    void showSummary(const std::shared_ptr<const CRecord> &record);
+    void showRecordName(const QString &name);
+    // The list and the curve of the record shown, in the temperature or the
+    // temperature/humidity form by the record.
+    void showSamples();
+    // All of it at once: name (first tab shown), summary, list and curve.
+    void showRecord(const std::shared_ptr<const CRecord> &record);
+
+    QLabel *titleLabel() const { return m_title; }
+    QTabWidget *tabWidget() const { return m_tabs; }
+    QTableView *listView() const { return m_list; }
+    CTempDataModel *listModel() const { return m_model; }
+    QCustomPlot *plot() const { return m_plot; }
+    SAXYDataTracker *homeRanges() const { return m_tracker; }
+
+public slots:
+    // A right click puts the curve back to its home ranges.
+    void mousePress(QMouseEvent *mevent);
+
+protected:
+    // The object names and texts of one page.
+    struct Form {
+        const char *objectName;
+        const char *titleName;
+        QString title;
+        const char *firstButtonName;
+        QString firstButtonText;
+        const char *secondButtonName;
+        QString secondButtonText;
+        const char *tabsName;
+        const char *plotName;
+        QString curveTabTitle;
+        QString listTabTitle;
+    };
+    CRecordView(const Form &form, QWidget *parent);
+    // Puts the page's summary tab in front of the curve and the list.
+    void setSummaryTab(QWidget *tab, const QString &title);
+
+    // Fills the page's summary tab.
+    virtual void fillSummary(const CRecord &record) = 0;
+
+    QPushButton *m_firstButton = nullptr;
+    QPushButton *m_secondButton = nullptr;
+
+private:
+    std::shared_ptr<const CRecord> m_record;
+    QLabel *m_title = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QTableView *m_list = nullptr;
+    CTempDataModel *m_model = nullptr;
+    QCustomPlot *m_plot = nullptr;
+    SAXYDataTracker *m_tracker = nullptr;
+    int m_listWidth = 0;
+};
+
+#endif // CRECORDVIEW_H
