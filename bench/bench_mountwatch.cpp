@@ -43,8 +43,8 @@ private slots:
         const QByteArray base = "21 1 254:1 / / rw - ext4 /dev/vda1 rw\n";
         QVERIFY(writeAtomically(path, base));
         CMountWatcher watcher(path);
-        QSignalSpy arrived(&watcher, &CMountWatcher::mountArrived);
-        QSignalSpy removed(&watcher, &CMountWatcher::mountRemoved);
+        QSignalSpy arrived(&watcher, &CMountWatcher::volumeArrived);
+        QSignalSpy removed(&watcher, &CMountWatcher::volumeRemoved);
         QVector<double> ms;
         QElapsedTimer timer;
         for (int i = 0; i < kRounds; ++i) {
@@ -69,8 +69,8 @@ private slots:
         QTemporaryDir dir;
         const QByteArray point = QFile::encodeName(QFileInfo(dir.path()).canonicalFilePath());
         CMountWatcher watcher;
-        QSignalSpy arrived(&watcher, &CMountWatcher::mountArrived);
-        QSignalSpy removed(&watcher, &CMountWatcher::mountRemoved);
+        QSignalSpy arrived(&watcher, &CMountWatcher::volumeArrived);
+        QSignalSpy removed(&watcher, &CMountWatcher::volumeRemoved);
         QVector<double> ms;
         QElapsedTimer timer;
         for (int i = 0; i < kRounds; ++i) {

@@ -229,8 +229,8 @@ private slots:
         QVERIFY(writeAtomically(path, base));
         CMountWatcher watcher(path);
         QVERIFY(watcher.isWatching());
-        QSignalSpy arrived(&watcher, &CMountWatcher::mountArrived);
-        QSignalSpy removed(&watcher, &CMountWatcher::mountRemoved);
+        QSignalSpy arrived(&watcher, &CMountWatcher::volumeArrived);
+        QSignalSpy removed(&watcher, &CMountWatcher::volumeRemoved);
 
         const QString logger = m_root.filePath("media/user/NO NAME");
         QVERIFY(writeAtomically(path, base + mountLine(310, logger)));
@@ -287,8 +287,8 @@ private slots:
         const QString point = QFileInfo(dir.path()).canonicalFilePath();
         CMountWatcher watcher;
         QVERIFY(watcher.isWatching());
-        QSignalSpy arrived(&watcher, &CMountWatcher::mountArrived);
-        QSignalSpy removed(&watcher, &CMountWatcher::mountRemoved);
+        QSignalSpy arrived(&watcher, &CMountWatcher::volumeArrived);
+        QSignalSpy removed(&watcher, &CMountWatcher::volumeRemoved);
         QCoreApplication::processEvents();
         QVERIFY(arrived.isEmpty() && removed.isEmpty());
 

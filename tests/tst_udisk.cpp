@@ -1,6 +1,8 @@
 // CUdisk, the main window's drive watcher: its signals when the mount table
 // changes, its probe, and a native event filter that never consumes.
 #include "core/device/cdriveprobe.h"
+#include "core/device/cdriveprobe_linux.h"
+#include "core/device/cmountwatcher_linux.h"
 #include "gui/app/cudisk.h"
 
 #include <QSaveFile>
@@ -44,7 +46,8 @@ private slots:
 
         const QString mountInfo = root.filePath("mountinfo");
         QVERIFY(writeAtomically(mountInfo, base));
-        CUdisk udisk(nullptr, mountInfo, kData + "/sysfs");
+        CUdisk udisk(nullptr, std::make_unique<CDriveProbeLinux>(mountInfo, kData + "/sysfs"),
+            std::make_unique<CMountWatcher>(mountInfo));
         QVERIFY(!udisk.isVisible());
         QSignalSpy come(&udisk, SIGNAL(sigUDiskCome(QString)));
         QSignalSpy gone(&udisk, SIGNAL(sigUDiskRemove()));

@@ -18,8 +18,13 @@ bool isProcFile(const QString &path)
 
 } // namespace
 
+std::unique_ptr<CVolumeWatcher> CVolumeWatcher::create()
+{
+    return std::make_unique<CMountWatcher>();
+}
+
 CMountWatcher::CMountWatcher(const QString &mountInfoPath, QObject *parent)
-    : QObject(parent)
+    : CVolumeWatcher(parent)
     , m_path(CMountTable::resolvePath(mountInfoPath))
 {
     if (isProcFile(m_path)) {
@@ -93,7 +98,7 @@ void CMountWatcher::onMountTableChanged()
     // event loop and come back here.
     m_table = table;
     for (const QString &mountPoint : qAsConst(removed))
-        emit mountRemoved(mountPoint);
+        emit volumeRemoved(mountPoint);
     for (const QString &mountPoint : qAsConst(arrived))
-        emit mountArrived(mountPoint);
+        emit volumeArrived(mountPoint);
 }

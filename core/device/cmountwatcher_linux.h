@@ -2,8 +2,7 @@
 #define CMOUNTWATCHER_LINUX_H
 
 #include "core/device/cmounttable_linux.h"
-
-#include <QObject>
+#include "core/device/cvolumewatcher.h"
 
 class QFileSystemWatcher;
 class QSocketNotifier;
@@ -16,11 +15,11 @@ class QSocketNotifier;
 // inotify, together with its directory, because a file replaced atomically
 // drops out of the watch and has to be added again.
 //
-// Each change is compared with the table seen before: mountArrived for every
-// new mount point, mountRemoved for every one gone. The table at construction
+// Each change is compared with the table seen before: volumeArrived for
+// every new mount point, volumeRemoved for every one gone. The table at construction
 // is the starting point and raises no signal; a moment without a readable
 // file (deleted and written anew) is no change.
-class CMountWatcher : public QObject {
+class CMountWatcher : public CVolumeWatcher {
     Q_OBJECT
 public:
     explicit CMountWatcher(
@@ -30,10 +29,6 @@ public:
     QString mountInfoPath() const { return m_path; }
     // False when the table could not be opened or watched.
     bool isWatching() const;
-
-signals:
-    void mountArrived(const QString &mountPoint);
-    void mountRemoved(const QString &mountPoint);
 
 private slots:
     void onMountTableChanged();

@@ -2,6 +2,7 @@
 
 #include "core/device/cdriveprobe.h"
 #include "core/device/cloggerreader.h"
+#include "core/device/cvolumewatcher.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"

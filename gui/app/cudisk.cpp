@@ -1,16 +1,16 @@
 #include "gui/app/cudisk.h"
 
-#include "core/device/cdriveprobe_linux.h"
+#include "core/device/cdriveprobe.h"
 #include "core/device/cloggerfinder.h"
-#include "core/device/cmountwatcher_linux.h"
+#include "core/device/cvolumewatcher.h"
 
-CUdisk::CUdisk(QWidget *parent, const QString &mountInfoPath, const QString &sysfsRoot)
+CUdisk::CUdisk(QWidget *parent, std::unique_ptr<CDriveProbe> probe, std::unique_ptr<CVolumeWatcher> watcher)
     : QWidget(parent)
-    , m_watcher(new CMountWatcher(mountInfoPath, this))
-    , m_probe(std::make_unique<CDriveProbeLinux>(mountInfoPath, sysfsRoot))
+    , m_watcher(watcher ? std::move(watcher) : CVolumeWatcher::create())
+    , m_probe(probe ? std::move(probe) : CDriveProbe::create())
 {
-    connect(m_watcher, &CMountWatcher::mountArrived, this, &CUdisk::sigUDiskCome);
-    connect(m_watcher, &CMountWatcher::mountRemoved, this, [this] { emit sigUDiskRemove(); });
+    connect(m_watcher.get(), &CVolumeWatcher::volumeArrived, this, &CUdisk::sigUDiskCome);
+    connect(m_watcher.get(), &CVolumeWatcher::volumeRemoved, this, [this] { emit sigUDiskRemove(); });
 }
 
 CUdisk::~CUdisk() = default;

@@ -6,21 +6,18 @@
 #include <memory>
 
 class CDriveProbe;
-class CMountWatcher;
+class CVolumeWatcher;
 
-// The drive watcher of the main window (never shown). It watches the mount
-// table and tells when a volume arrives or goes; the main window then looks
+// The drive watcher of the main window (never shown). It tells when a
+// volume arrives or goes (CVolumeWatcher of the platform); the main window then looks
 // for a logger. Installed as the application's native event filter, it lets
 // every native event pass.
 class CUdisk : public QWidget, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
-    // mountInfoPath: the mount table to watch and list the drives from;
-    // sysfsRoot: where the probe finds block devices. VESMIRA_MOUNTINFO and
-    // VESMIRA_SYSFS override them.
-    explicit CUdisk(QWidget *parent = nullptr,
-        const QString &mountInfoPath = QStringLiteral("/proc/self/mountinfo"),
-        const QString &sysfsRoot = QStringLiteral("/sys"));
+    // The probe and the watcher of the platform unless given (tests).
+    explicit CUdisk(QWidget *parent = nullptr, std::unique_ptr<CDriveProbe> probe = nullptr,
+        std::unique_ptr<CVolumeWatcher> watcher = nullptr);
     ~CUdisk() override;
 
     // Consumes nothing: always false.
@@ -40,7 +37,7 @@ signals:
     void sigUDiskRemove();
 
 private:
-    CMountWatcher *m_watcher;
+    std::unique_ptr<CVolumeWatcher> m_watcher;
     std::unique_ptr<CDriveProbe> m_probe;
 };
 
