@@ -10,7 +10,7 @@ packages=(
   # Qt's own Chinese and English texts
   qttranslations5-l10n
   # tests: sanitizers and fuzzers (clang's libFuzzer), headless display, PDF checks
-  clang libclang-rt-14-dev xvfb xauth poppler-utils poppler-data qpdf sqlite3
+  clang libclang-rt-14-dev clang-format git xvfb xauth poppler-utils poppler-data qpdf sqlite3
   # running the application: Chinese fonts for the Chinese interface
   fonts-noto-cjk
 )

@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <memory>
 
 // Tells when a volume arrives or goes away, without polling. One realisation
