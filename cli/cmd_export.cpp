@@ -1,5 +1,7 @@
-// vesmira-cli export REPORT OUT.pdf [--from TIME] [--to TIME]
+// vesmira-cli export REPORT OUT.pdf|OUT.csv [--from TIME] [--to TIME]
 //
+// The suffix of OUT chooses the format: "csv" (any case) the samples for a
+// spreadsheet (CExportCsv), anything else the PDF data report.
 // Reads a logger report as the application reads a logger (the parse of
 // `vesmira-cli parse`, then the conversions the record is stored with) and
 // writes the PDF data report of the range, exactly as the export dialog's save
@@ -9,6 +11,7 @@
 // written; 2 on a usage error, a suffix that names no report kind, or an end
 // not later than the start.
 #include "cli/commands.h"
+#include "core/export/cexportcsv.h"
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
 #include "core/record/crecord.h"
@@ -22,7 +25,7 @@ namespace {
 
 int usage(QTextStream &err)
 {
-    err << "usage: vesmira-cli export REPORT OUT.pdf [--from \"yyyy/MM/dd hh:mm:ss\"] "
+    err << "usage: vesmira-cli export REPORT OUT.pdf|OUT.csv [--from \"yyyy/MM/dd hh:mm:ss\"] "
            "[--to \"yyyy/MM/dd hh:mm:ss\"]\n";
     return 2;
 }
@@ -78,7 +81,11 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
     const CExportRange::RangeKind kind
         = from.isValid() || to.isValid() ? CExportRange::ChosenRange : CExportRange::PresetRange;
     CExportPdf pdf;
-    switch (CExportRange::exportRecord(record, start, end, positional.at(1), pdf, kind)) {
+    CExportCsv csv;
+    const bool toCsv
+        = QFileInfo(positional.at(1)).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+    CRecordExporter &exporter = toCsv ? static_cast<CRecordExporter &>(csv) : pdf;
+    switch (CExportRange::exportRecord(record, start, end, positional.at(1), exporter, kind)) {
     case CExportRange::Written:
         return 0;
     case CExportRange::InvalidRange:
@@ -87,6 +94,9 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
     case CExportRange::WriteFailed:
         break;
     }
-    err << "vesmira-cli: cannot write \"" << positional.at(1) << "\"\n";
+    err << "vesmira-cli: cannot write \"" << positional.at(1) << "\"";
+    if (toCsv && !csv.error().isEmpty())
+        err << ": " << csv.error();
+    err << "\n";
     return 1;
 }

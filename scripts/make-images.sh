@@ -109,6 +109,13 @@ glyph "$OUT/database_64.png" 64 4 white "
   ellipse 128,152 88,30 0,180
 "
 
+# The same three in BLUE at 32x32: menus draw small icons on their light
+# background, where the white ones vanish. An action's icon holds both sizes;
+# the tool bar takes the large white one, a menu the small blue one.
+glyph "$OUT/Devices_32.png" 32 8 "$BLUE" "$(sed -n '/^# Search device/,/^"$/p' "$0" | sed '1,2d;$d')"
+glyph "$OUT/settings_32.png" 32 8 "$BLUE" "$gear_mvg"
+glyph "$OUT/database_32.png" 32 8 "$BLUE" "$(sed -n '/^# Historical record/,/^"$/p' "$0" | sed '1,2d;$d')"
+
 # ---------------------------------------------------------------------------
 # Small icons: 32x32, BLUE on transparent. Designed on a 128x128 grid.
 # ---------------------------------------------------------------------------

@@ -232,7 +232,7 @@ CExportRange::Status CExportRange::exportRecord(const CRecord &record, qint64 st
     return exporter.write(summary, record.settings, selected, path) ? Written : WriteFailed;
 }
 
-QString CExportRange::defaultTargetPath(const QDateTime &now)
+QString CExportRange::defaultTargetPath(const QDateTime &now, const QString &suffix)
 {
     const QString dir = applicationDir + QStringLiteral("/export");
     QDir().mkpath(dir);
@@ -246,6 +246,6 @@ QString CExportRange::defaultTargetPath(const QDateTime &now)
                              .arg(t.hour(), 2, 10, QLatin1Char('0'))
                              .arg(t.minute(), 2, 10, QLatin1Char('0'))
                              .arg(t.second(), 2, 10, QLatin1Char('0'))
-                             .arg(QStringLiteral("pdf"));
+                             .arg(suffix);
     return dir + QLatin1Char('/') + name;
 }

@@ -74,9 +74,9 @@ public:
     // 0 seconds give the empty text.
     static QString durationText(qint64 seconds, bool english);
 
-    // applicationDir/export/record-yyyyMMddhhmmss.pdf for the given local
-    // time; the directory is created when missing.
-    static QString defaultTargetPath(const QDateTime &now);
+    // applicationDir/export/record-yyyyMMddhhmmss.pdf (or the suffix given)
+    // for the given local time; the directory is created when missing.
+    static QString defaultTargetPath(const QDateTime &now, const QString &suffix = QStringLiteral("pdf"));
 };
 
 #endif // CEXPORTRANGE_H

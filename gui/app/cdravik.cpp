@@ -88,6 +88,19 @@ CDravik::~CDravik()
     delete m_db;
 }
 
+namespace {
+
+// The white 64-pixel icon for the blue tool bar and a blue 32-pixel one for
+// the light menus: each place takes the size closest to its own.
+QIcon actionIcon(const char *name)
+{
+    QIcon icon(QStringLiteral(":/CDravik/image/%1_64.png").arg(QLatin1String(name)));
+    icon.addFile(QStringLiteral(":/CDravik/image/%1_32.png").arg(QLatin1String(name)));
+    return icon;
+}
+
+} // namespace
+
 void CDravik::buildForm()
 {
     setObjectName("CDravikClass");
@@ -163,14 +176,14 @@ void CDravik::buildForm()
     setCentralWidget(central);
 
     const auto formText = [](const char *text) { return QCoreApplication::translate("CDravikClass", text); };
-    m_searchDeviceAction = new QAction(QIcon(":/CDravik/image/Devices_64.png"),
-        formText(QT_TRANSLATE_NOOP("CDravikClass", "搜索设备")), this);
+    m_searchDeviceAction
+        = new QAction(actionIcon("Devices"), formText(QT_TRANSLATE_NOOP("CDravikClass", "搜索设备")), this);
     m_searchDeviceAction->setObjectName("searchDeviceAction");
-    m_deviceSettingAction = new QAction(QIcon(":/CDravik/image/settings_64.png"),
-        formText(QT_TRANSLATE_NOOP("CDravikClass", "设备参数")), this);
+    m_deviceSettingAction
+        = new QAction(actionIcon("settings"), formText(QT_TRANSLATE_NOOP("CDravikClass", "设备参数")), this);
     m_deviceSettingAction->setObjectName("deviceSettingAction");
-    m_recordHistoryAction = new QAction(QIcon(":/CDravik/image/database_64.png"),
-        formText(QT_TRANSLATE_NOOP("CDravikClass", "历史记录")), this);
+    m_recordHistoryAction
+        = new QAction(actionIcon("database"), formText(QT_TRANSLATE_NOOP("CDravikClass", "历史记录")), this);
     m_recordHistoryAction->setObjectName("recordHistoryAction");
     m_otherPropertyAction = new QAction(formText(QT_TRANSLATE_NOOP("CDravikClass", "其他设置")), this);
     m_otherPropertyAction->setObjectName("otherPropertyAction");

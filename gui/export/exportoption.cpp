@@ -31,6 +31,25 @@ bool ExportOption::run(QWidget *parent, const CRecord &record)
     return dialog.exec() == QDialog::Accepted;
 }
 
+ExportOption::Result ExportOption::runCsv(QWidget *parent, const CRecord &record, QString *error)
+{
+    ExportOption dialog(parent);
+    dialog.setFormat(Csv);
+    dialog.setSource(&record);
+    if (dialog.exec() == QDialog::Accepted)
+        return Written;
+    if (error)
+        *error = dialog.exportCsv.error();
+    return dialog.failed ? Failed : Cancelled;
+}
+
+void ExportOption::setFormat(Format value)
+{
+    format = value;
+    ui->pathEdit->setText(CExportRange::defaultTargetPath(
+        QDateTime::currentDateTime(), format == Csv ? QStringLiteral("csv") : QStringLiteral("pdf")));
+}
+
 void ExportOption::setSource(const CRecord *record)
 {
     source = record;
@@ -46,13 +65,14 @@ void ExportOption::setSource(const CRecord *record)
     // A record without samples keeps the edits' own 2000/01/01 00:00:00.
     presetStart = ui->startDateTimeEdit->dateTime();
     presetEnd = ui->endDateTimeEdit->dateTime();
-    ui->pathEdit->setText(CExportRange::defaultTargetPath(QDateTime::currentDateTime()));
+    setFormat(format);
 }
 
 void ExportOption::OnChooseButtonClick()
 {
     const QString path = QFileDialog::getSaveFileName(this, tr("file export postion"), ui->pathEdit->text(),
-        tr("%1 Files (*.%2)").arg(QStringLiteral("PDF"), QStringLiteral("pdf")));
+        format == Csv ? tr("%1 Files (*.%2)").arg(QStringLiteral("CSV"), QStringLiteral("csv"))
+                      : tr("%1 Files (*.%2)").arg(QStringLiteral("PDF"), QStringLiteral("pdf")));
     if (!path.isEmpty())
         ui->pathEdit->setText(path);
 }
@@ -68,8 +88,9 @@ void ExportOption::OnSureBtnClick()
     const CExportRange::RangeKind kind = startTime == presetStart && endTime == presetEnd
         ? CExportRange::PresetRange
         : CExportRange::ChosenRange;
+    CRecordExporter &exporter = format == Csv ? static_cast<CRecordExporter &>(exportCsv) : exportPdf;
     const CExportRange::Status status = CExportRange::exportRecord(*source, startTime.toSecsSinceEpoch(),
-        endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exportPdf, kind);
+        endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exporter, kind);
     if (status == CExportRange::InvalidRange) {
         QMessageBox box(QMessageBox::Critical, tr("cuo wu"),
             tr("jie su shi jian bu neng zao yu kai shi shi jian  "), QMessageBox::Ok, this);
@@ -77,6 +98,7 @@ void ExportOption::OnSureBtnClick()
         box.exec();
         return;
     }
+    failed = status == CExportRange::WriteFailed;
     if (status == CExportRange::Written)
         accept();
     else

@@ -1,6 +1,7 @@
 #ifndef EXPORTOPTION_H
 #define EXPORTOPTION_H
 
+#include "core/export/cexportcsv.h"
 #include "core/export/cexportpdf.h"
 
 #include <QDialog>
@@ -13,7 +14,8 @@ class ExportOption;
 
 // The export options dialog: a time range (preset to the first and last
 // sample), a target file (preset to applicationDir/export/record-<now>.pdf)
-// and the save button that writes the PDF data report of the range.
+// and the save button that writes the PDF data report of the range. The same
+// dialog exports the samples of the range for a spreadsheet (CSV).
 //
 // Save: an end not later than the start shows an error and keeps the dialog
 // open, unless the range is still the preset one of a record of one sample
@@ -23,7 +25,7 @@ class ExportOption;
 //
 // Callers (data view, history detail page) use run():
 //
-//     if (ExportOption::run(this, summary, data, settings))
+//     if (ExportOption::run(this, record))
 //         ... show "File exported successfully" ...
 class ExportOption : public QDialog {
     Q_OBJECT
@@ -34,6 +36,15 @@ public:
     // Opens the dialog modally on the record (not owned; it must outlive the
     // call) and returns true when the report was written.
     static bool run(QWidget *parent, const CRecord &record);
+
+    // The same for the CSV file of the range. A file that could not be
+    // written gives Failed, with the reason in error.
+    enum Result { Written, Cancelled, Failed };
+    static Result runCsv(QWidget *parent, const CRecord &record, QString *error);
+
+    // The file the dialog writes: the PDF report (the default) or the CSV.
+    enum Format { Pdf, Csv };
+    void setFormat(Format format);
 
     // Sets the source record, presets the range to its first and last sample
     // time and the target to the default path.
@@ -50,6 +61,9 @@ private:
     Ui::ExportOption *ui;
     const CRecord *source = nullptr;
     CExportPdf exportPdf;
+    CExportCsv exportCsv;
+    Format format = Pdf;
+    bool failed = false;
     // The range as setSource preset it.
     QDateTime presetStart;
     QDateTime presetEnd;

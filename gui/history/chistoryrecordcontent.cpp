@@ -19,10 +19,10 @@ const QColor SectionColour("#c9c9c9");
 } // namespace
 
 CHistoryRecordContent::CHistoryRecordContent(QWidget *parent)
-    : CRecordView(
-        { "CHistoryRecordContent", "historyRecordDataInfoTitleLab", tr("ID000000_2020630112217841"),
-            "exportPdfBtn", tr("导出PDF文档"), "saveAsOriginalPdfBtn", tr("导出原始PDF文档"),
-            "historyRecordDataInfoTabWidget", "hitoryRecordCurvePlot", tr("数据曲线"), tr("数据列表") },
+    : CRecordView({ "CHistoryRecordContent", "historyRecordDataInfoTitleLab", tr("ID000000_2020630112217841"),
+                      "exportPdfBtn", tr("导出PDF文档"), "saveAsOriginalPdfBtn", tr("导出原始PDF文档"),
+                      tr("dao chu CSV wen jian"), "historyRecordDataInfoTabWidget", "hitoryRecordCurvePlot",
+                      tr("数据曲线"), tr("数据列表") },
         parent)
 {
     m_summaryTable = new QTableWidget(CSummaryFields::HistoryRows, 5);
@@ -37,6 +37,7 @@ CHistoryRecordContent::CHistoryRecordContent(QWidget *parent)
 
     connect(m_firstButton, SIGNAL(clicked()), this, SLOT(OnExportPdfBtnClick()));
     connect(m_secondButton, SIGNAL(clicked()), this, SLOT(OnSaveAsOriginalPdfBtnClick()));
+    connect(m_csvButton, SIGNAL(clicked()), this, SLOT(OnExportCsvBtnClick()));
 }
 
 QString CHistoryRecordContent::reportPath() const
@@ -81,13 +82,13 @@ void CHistoryRecordContent::fillSummary(const CRecord &record)
     }
 }
 
-void CHistoryRecordContent::OnExportPdfBtnClick()
+bool CHistoryRecordContent::recordForExport(CRecord &report)
 {
     const QString path = reportPath();
     if (path.isEmpty()) {
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
             tr("mei you xuan zhong xiang ying ji lu wu fa dao chu "), tr("que ding"));
-        return;
+        return false;
     }
     // The export works on the report itself, read again; only a file that
     // can be read as a report is (a FIFO would block the read, a huge file
@@ -113,14 +114,41 @@ void CHistoryRecordContent::OnExportPdfBtnClick()
     }
     if (!problem.isEmpty()) {
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), problem, tr("que ding"));
-        return;
+        return false;
     }
-    CRecord report;
     report.reportPath = path;
     readReport(path, report);
+    return true;
+}
+
+void CHistoryRecordContent::OnExportPdfBtnClick()
+{
+    CRecord report;
+    if (!recordForExport(report))
+        return;
     if (ExportOption::run(this, report))
         CMessageBox::show(
             this, QMessageBox::Information, tr("xin xi"), tr("wen jian dao chu cheng gong"), tr("que ding"));
+}
+
+void CHistoryRecordContent::OnExportCsvBtnClick()
+{
+    CRecord report;
+    if (!recordForExport(report))
+        return;
+    QString error;
+    switch (ExportOption::runCsv(this, report, &error)) {
+    case ExportOption::Written:
+        CMessageBox::show(
+            this, QMessageBox::Information, tr("xin xi"), tr("wen jian dao chu cheng gong"), tr("que ding"));
+        break;
+    case ExportOption::Failed:
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+            tr("CSV wen jian xie ru shi bai: %1").arg(error), tr("que ding"));
+        break;
+    case ExportOption::Cancelled:
+        break;
+    }
 }
 
 void CHistoryRecordContent::OnSaveAsOriginalPdfBtnClick()

@@ -18,12 +18,16 @@ public:
 public slots:
     void OnExportPdfBtnClick();
     void OnSaveAsOriginalPdfBtnClick();
+    void OnExportCsvBtnClick();
 
 protected:
     void fillSummary(const CRecord &record) override;
 
 private:
     QString reportPath() const;
+    // The record to export: the report copy read again, as the PDF export
+    // has always done; false (the message shown) when there is none.
+    bool recordForExport(CRecord &record);
     QTableWidget *m_summaryTable = nullptr;
 };
 

@@ -51,14 +51,16 @@ QGridLayout *addGroup(QWidget *page, const QString &heading, const QString &name
 } // namespace
 
 CDeviceDataInfo::CDeviceDataInfo(QWidget *parent)
-    : CRecordView({ "CDeviceDataInfo", "deviceDataInfoTitleLab", tr("ID000000_2020630112217841"),
-                      "exportPdfBtn", tr("导出为PDF文件"), "fileSaveAsBtn", tr("文件另存为"),
-                      "dataInfoTabWidget", "dataInfoCurvePlot", tr("数据曲线"), tr("数据列表") },
+    : CRecordView(
+        { "CDeviceDataInfo", "deviceDataInfoTitleLab", tr("ID000000_2020630112217841"), "exportPdfBtn",
+            tr("导出为PDF文件"), "fileSaveAsBtn", tr("文件另存为"), tr("导出为CSV文件"), "dataInfoTabWidget",
+            "dataInfoCurvePlot", tr("数据曲线"), tr("数据列表") },
         parent)
 {
     setSummaryTab(buildSummaryTab(), tr("概要信息"));
     connect(m_firstButton, SIGNAL(clicked()), this, SLOT(OnExportPdfBtnClick()));
     connect(m_secondButton, SIGNAL(clicked()), this, SLOT(OnSaveAsPdfPathBtnClick()));
+    connect(m_csvButton, SIGNAL(clicked()), this, SLOT(OnExportCsvBtnClick()));
 }
 
 // The summary tab: every field of the summary as a caption and a value label
@@ -148,6 +150,27 @@ void CDeviceDataInfo::OnExportPdfBtnClick()
     }
     if (ExportOption::run(this, *record()))
         CMessageBox::show(this, QMessageBox::Information, tr("信息"), tr("文件导出成功"), tr("确 定"));
+}
+
+void CDeviceDataInfo::OnExportCsvBtnClick()
+{
+    if (!record() || record()->reportPath.isEmpty()) {
+        CMessageBox::show(
+            this, QMessageBox::Critical, tr("错误"), tr("导出文件失败，没有加载相应的数据."), tr("确 定"));
+        return;
+    }
+    QString error;
+    switch (ExportOption::runCsv(this, *record(), &error)) {
+    case ExportOption::Written:
+        CMessageBox::show(this, QMessageBox::Information, tr("信息"), tr("文件导出成功"), tr("确 定"));
+        break;
+    case ExportOption::Failed:
+        CMessageBox::show(
+            this, QMessageBox::Critical, tr("错误"), tr("CSV文件写入失败：%1").arg(error), tr("确 定"));
+        break;
+    case ExportOption::Cancelled:
+        break;
+    }
 }
 
 void CDeviceDataInfo::OnSaveAsPdfPathBtnClick()

@@ -22,6 +22,7 @@ public:
 public slots:
     void OnExportPdfBtnClick();
     void OnSaveAsPdfPathBtnClick();
+    void OnExportCsvBtnClick();
 
 protected:
     void fillSummary(const CRecord &record) override;

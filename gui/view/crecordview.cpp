@@ -28,9 +28,12 @@ CRecordView::CRecordView(const Form &form, QWidget *parent)
     m_firstButton->setObjectName(form.firstButtonName);
     m_secondButton = new QPushButton(form.secondButtonText, this);
     m_secondButton->setObjectName(form.secondButtonName);
+    m_csvButton = new QPushButton(form.csvButtonText, this);
+    m_csvButton->setObjectName("exportCsvBtn");
     auto *top = new QHBoxLayout;
     top->addWidget(m_title, 1);
     top->addWidget(m_firstButton);
+    top->addWidget(m_csvButton);
     top->addWidget(m_secondButton);
 
     m_tabs = new QTabWidget(this);

@@ -59,6 +59,8 @@ protected:
         QString firstButtonText;
         const char *secondButtonName;
         QString secondButtonText;
+        QString csvButtonText; // "Export CSV", beside the two
+
         const char *tabsName;
         const char *plotName;
         QString curveTabTitle;
@@ -73,6 +75,7 @@ protected:
 
     QPushButton *m_firstButton = nullptr;
     QPushButton *m_secondButton = nullptr;
+    QPushButton *m_csvButton = nullptr;
 
 private:
     std::shared_ptr<const CRecord> m_record;

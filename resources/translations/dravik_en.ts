@@ -429,6 +429,14 @@
         <source>℃</source>
         <translation>℃</translation>
     </message>
+    <message>
+        <source>CSV文件写入失败：%1</source>
+        <translation>The CSV file could not be written: %1</translation>
+    </message>
+    <message>
+        <source>导出为CSV文件</source>
+        <translation>Export CSV</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceSetting</name>
@@ -1331,6 +1339,14 @@
     <message>
         <source>bao gao wen jian %1 wu fa du qu</source>
         <translation>The report %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>CSV wen jian xie ru shi bai: %1</source>
+        <translation>The CSV file could not be written: %1</translation>
+    </message>
+    <message>
+        <source>dao chu CSV wen jian</source>
+        <translation>Export CSV</translation>
     </message>
 </context>
 <context>

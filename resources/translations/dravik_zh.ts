@@ -429,6 +429,14 @@
         <source>℃</source>
         <translation>℃</translation>
     </message>
+    <message>
+        <source>CSV文件写入失败：%1</source>
+        <translation>CSV文件写入失败：%1</translation>
+    </message>
+    <message>
+        <source>导出为CSV文件</source>
+        <translation>导出为CSV文件</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceSetting</name>
@@ -1331,6 +1339,14 @@
     <message>
         <source>bao gao wen jian %1 wu fa du qu</source>
         <translation>无法读取报告文件 %1。</translation>
+    </message>
+    <message>
+        <source>CSV wen jian xie ru shi bai: %1</source>
+        <translation>CSV文件写入失败：%1</translation>
+    </message>
+    <message>
+        <source>dao chu CSV wen jian</source>
+        <translation>导出CSV文件</translation>
     </message>
 </context>
 <context>
