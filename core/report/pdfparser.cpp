@@ -96,51 +96,6 @@ QString parenText(QStringView line)
     return text;
 }
 
-int hexDigit(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
-// The hex operands of sample lines hold only ASCII bytes and the logger's
-// degree signs B043/B046; they are decoded here in one allocation, exactly
-// as GbkCodeUtils::decodeHexText decodes them. Anything else (GBK codes,
-// digits that are not hexadecimal, a lead byte at the end) returns false
-// and goes to decodeHexText.
-bool quickHexText(QStringView digits, QString &out)
-{
-    const int n = digits.size();
-    out.resize(n / 2); // keeps the buffer of the previous item
-    QChar *p = out.data();
-    int len = 0;
-    for (int i = 0; i + 1 < n; i += 2) {
-        const int hi = hexDigit(digits[i]);
-        const int lo = hexDigit(digits[i + 1]);
-        if (hi < 0 || lo < 0)
-            return false;
-        const int value = hi * 16 + lo;
-        if (value <= 128) {
-            p[len++] = QChar(ushort(value));
-            continue;
-        }
-        if (i + 3 >= n || digits[i] != QLatin1Char('B') || digits[i + 1] != QLatin1Char('0')
-            || digits[i + 2] != QLatin1Char('4')
-            || (digits[i + 3] != QLatin1Char('3') && digits[i + 3] != QLatin1Char('6')))
-            return false;
-        p[len++] = QChar(0xB0);
-        p[len++] = QLatin1Char(digits[i + 3] == QLatin1Char('3') ? 'C' : 'F');
-        i += 2;
-    }
-    out.resize(len);
-    return true;
-}
-
 // The text item of a line into item, reusing item's buffer (the passes read
 // tens of thousands of items).
 void textItem(const QString &line, QString &item)
@@ -153,7 +108,7 @@ void textItem(const QString &line, QString &item)
         // when both stand before "Tj" the whole line gives the same digits.
         const int close = rest.indexOf(QLatin1Char('>'), open + 1);
         const QStringView digits = rest.mid(open + 1, (close < 0 ? rest.size() : close) - open - 1);
-        if (!quickHexText(digits, item))
+        if (!GbkCodeUtils::decodeOneByteHex(digits, item))
             item = GbkCodeUtils::instance()->decodeHexText(close >= 0 ? line : rest.toString());
     } else {
         item.resize(0);
