@@ -16,51 +16,6 @@
 
 namespace ReportParser {
 
-QString CSummeryParam::*summaryMember(Field field)
-{
-    // clang-format off
-    static QString CSummeryParam::*const members[] = {
-        &CSummeryParam::deviceModel, &CSummeryParam::deviceSensor, &CSummeryParam::deviceNo,
-        &CSummeryParam::tempUnit, &CSummeryParam::firmwareVersion, &CSummeryParam::fileFormat,
-        &CSummeryParam::deviceZone, &CSummeryParam::language, &CSummeryParam::deviceTime,
-        &CSummeryParam::battery, &CSummeryParam::recordStartModel, &CSummeryParam::recordStopModel,
-        &CSummeryParam::delayStart, &CSummeryParam::stopAt, &CSummeryParam::startAt,
-        &CSummeryParam::tempHigh, &CSummeryParam::normalRecordSpace, &CSummeryParam::tempLow,
-        &CSummeryParam::alarmSpace, &CSummeryParam::alarmDelay, &CSummeryParam::lcd_mode,
-        &CSummeryParam::isRecycleRecord, &CSummeryParam::isLongPressed, &CSummeryParam::isRestart,
-        &CSummeryParam::isSettingClearRecord, &CSummeryParam::tempMax, &CSummeryParam::recordStartAt,
-        &CSummeryParam::tempMin, &CSummeryParam::recordStopAt, &CSummeryParam::tempAvg,
-        &CSummeryParam::recordTimes, &CSummeryParam::alarmTimeLen, &CSummeryParam::recordTimeLen,
-        &CSummeryParam::alarmCount, &CSummeryParam::recordCount, &CSummeryParam::alarmType,
-        &CSummeryParam::wayId, &CSummeryParam::wayDesc, &CSummeryParam::mkt,
-    };
-    // clang-format on
-    static_assert(sizeof members / sizeof members[0] == size_t(Field::Count), "one member per field");
-    return members[int(field)];
-}
-
-QString CDeviceSettingInfo::*copiedSetting(Field field)
-{
-    switch (field) {
-    case Field::LcdMode:
-        return &CDeviceSettingInfo::lcdMode;
-    case Field::Recycle:
-        return &CDeviceSettingInfo::isRecycleRecord;
-    case Field::LongPressed:
-        return &CDeviceSettingInfo::isLongPressed;
-    case Field::Restart:
-        return &CDeviceSettingInfo::isRestart;
-    case Field::SettingClear:
-        return &CDeviceSettingInfo::isSettingClearRecord;
-    case Field::WayId:
-        return &CDeviceSettingInfo::wayId;
-    case Field::WayDesc:
-        return &CDeviceSettingInfo::wayDesc;
-    default:
-        return nullptr;
-    }
-}
-
 void setGbk(QTextStream &in)
 {
     in.setCodec(GbkCodeUtils::codec());

@@ -18,57 +18,8 @@ class CTempData;
 
 namespace ReportParser {
 
-// The summary fields in the order in which their labels are tested on a line
-// or text item.
-enum class Field {
-    DeviceModel,
-    DeviceSensor,
-    DeviceNo,
-    TempUnit,
-    FirmwareVersion,
-    FileFormat,
-    DeviceZone,
-    Language,
-    DeviceTime,
-    Battery,
-    StartModel,
-    StopModel,
-    DelayStart,
-    StopAt,
-    StartAt,
-    TempHigh,
-    NormalSpace,
-    TempLow,
-    AlarmSpace,
-    AlarmDelay,
-    LcdMode,
-    Recycle,
-    LongPressed,
-    Restart,
-    SettingClear,
-    TempMax,
-    RecordStartAt,
-    TempMin,
-    RecordStopAt,
-    TempAvg,
-    RecordTimes,
-    AlarmTimeLen,
-    RecordTimeLen,
-    AlarmCount,
-    RecordCount,
-    AlarmType,
-    WayId,
-    WayDesc,
-    Mkt,
-    Count
-};
-
-// The CSummeryParam member that holds a field.
-QString CSummeryParam::*summaryMember(Field field);
-
-// The CDeviceSettingInfo member that receives a field's value unchanged (the
-// options, the trip ID and description), or null.
-QString CDeviceSettingInfo::*copiedSetting(Field field);
+// The report forms.
+enum class ReportForm { Csv, Txt, Pdf };
 
 // A stored value is never a null string (the database binds null as NULL).
 inline QString filled(const QString &value)
