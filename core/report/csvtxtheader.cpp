@@ -160,8 +160,7 @@ void csvLine(const QString &line, const std::vector<bool> &found, HeaderStore &h
         if (!found[size_t(k)])
             continue;
         // The table header holds "序列号" beside "报警"; it is no serial number.
-        if (label.field == Field::DeviceNo && label.lang == Lang::Chinese
-            && line.contains(QStringLiteral("报警")))
+        if (label.chineseSerialNumber() && line.contains(QStringLiteral("报警")))
             continue;
         const int i = csvIndexOf(line, label.text);
         if (i < 0)
@@ -292,7 +291,7 @@ void txtLine(const QString &line, const std::vector<bool> &found, HeaderStore &h
             continue;
         int labelPos = line.indexOf(label.text);
         int labelEnd = labelPos + label.text.size();
-        if (label.field == Field::DeviceNo && label.lang == Lang::Chinese) {
+        if (label.chineseSerialNumber()) {
             // Only "序列号" directly followed by the full-width colon, and
             // never the trip's "行程序列号".
             labelPos = line.indexOf(QStringLiteral("序列号："));
@@ -380,37 +379,26 @@ void txtHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
 
 namespace {
 
-bool openReport(QFile &file, QTextStream &in)
+void readHeader(const QString &path, ReportParser::ReportForm form, CSummeryParam &summary,
+    CDeviceSettingInfo &info, void (*pass)(QTextStream &, CSummeryParam &, CDeviceSettingInfo &))
 {
-    if (!ReportParser::openReport(file, QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    in.setDevice(&file);
-    ReportParser::setGbk(in);
-    return true;
+    info.fileType = form == ReportParser::ReportForm::Csv ? QStringLiteral("csv") : QStringLiteral("txt");
+    summary.containTemp = 1;
+    summary.containHumidity = 0;
+    QFile file(path);
+    QTextStream in;
+    if (ReportParser::openReport(file, in, form))
+        pass(in, summary, info);
 }
 
 } // namespace
 
 void CSummeryParam::ParseCsvHeader(const QString &path, CDeviceSettingInfo &info)
 {
-    info.fileType = QStringLiteral("csv");
-    containTemp = 1;
-    containHumidity = 0;
-    QFile file(path);
-    QTextStream in;
-    if (!openReport(file, in))
-        return;
-    ReportParser::csvHeader(in, *this, info);
+    readHeader(path, ReportParser::ReportForm::Csv, *this, info, ReportParser::csvHeader);
 }
 
 void CSummeryParam::ParseTxtHeader(const QString &path, CDeviceSettingInfo &info)
 {
-    info.fileType = QStringLiteral("txt");
-    containTemp = 1;
-    containHumidity = 0;
-    QFile file(path);
-    QTextStream in;
-    if (!openReport(file, in))
-        return;
-    ReportParser::txtHeader(in, *this, info);
+    readHeader(path, ReportParser::ReportForm::Txt, *this, info, ReportParser::txtHeader);
 }

@@ -145,18 +145,21 @@ namespace ReportParser {
 
 namespace {
 
-// Limits of a temperature/humidity logger: "30.0°C,80.0%" or "30.0°C 80.0%".
-void humidityLimit(const QString &value, QString &temp, QString &humidity)
+// A printed limit: a temperature with its unit mark or, for a
+// temperature/humidity logger, "30.0°C,80.0%" or "30.0°C 80.0%".
+void applyLimit(const QString &value, bool humidityLogger, QString &temp, QString &humidity)
 {
-    static const QString marks[]
-        = { QStringLiteral("°C"), QStringLiteral("℃"), QStringLiteral("°F"), QStringLiteral("℉") };
+    if (!humidityLogger) {
+        applyUnitMark(value.trimmed(), temp);
+        return;
+    }
     const QStringList parts
         = value.split(value.contains(QLatin1Char(',')) ? QLatin1Char(',') : QLatin1Char(' '));
     bool tempDone = false;
     bool humidityDone = false;
     for (const QString &part : parts) {
         if (!tempDone) {
-            for (const QString &mark : marks) {
+            for (const QString &mark : TemperatureMarks) {
                 if (part.contains(mark)) {
                     const QString trimmed = part.trimmed();
                     temp = filled(trimmed.left(trimmed.indexOf(mark)));
@@ -199,17 +202,11 @@ void storePdfValue(Field field, const QString &read, bool english, CSummeryParam
         break;
     case Field::TempHigh:
         s.tempHigh = value;
-        if (s.containHumidity == 1)
-            humidityLimit(value, info.tempHigh, info.humidityHigh);
-        else
-            applyUnitMark(value.trimmed(), info.tempHigh);
+        applyLimit(value, s.containHumidity == 1, info.tempHigh, info.humidityHigh);
         break;
     case Field::TempLow:
         s.tempLow = value;
-        if (s.containHumidity == 1)
-            humidityLimit(value, info.tempLow, info.humidityLow);
-        else
-            applyUnitMark(value.trimmed(), info.tempLow);
+        applyLimit(value, s.containHumidity == 1, info.tempLow, info.humidityLow);
         break;
     case Field::NormalSpace:
         s.normalRecordSpace = value;
@@ -354,8 +351,7 @@ void pdfHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
                 continue;
             if (label.pdfHumidityOnly && summary.containHumidity != 1)
                 continue;
-            if (label.field == Field::DeviceNo && label.lang == Lang::Chinese
-                && item.contains(QStringLiteral("行程序列号")))
+            if (label.chineseSerialNumber() && item.contains(QStringLiteral("行程序列号")))
                 continue;
             // The value is the next text item; it is consumed here.
             storePdfValue(label.field, ReadNextPdfText(in), label.english(), summary, info);
@@ -399,40 +395,23 @@ void CSummeryParam::ProcessPdf(const QString &path, CDeviceSettingInfo &info)
 {
     info.fileType = QStringLiteral("pdf");
     QFile file(path);
-    if (!ReportParser::openReport(file, QIODevice::ReadOnly)) {
+    QTextStream in;
+    if (!ReportParser::openReport(file, in, ReportParser::ReportForm::Pdf)) {
         qDebug().noquote() << "ProcessPdf open failed:" << file.errorString();
         qDebug().noquote() << "filePath = " << path;
         return;
     }
     containTemp = 1;
     containHumidity = 0;
-    QTextStream in(&file);
-    ReportParser::setUtf8(in);
     ReportParser::pdfHeader(in, *this, info);
 }
 
 void CTempData::ParseTempPdfFile(const QString &path)
 {
-    if (!dataList.isEmpty())
-        clear();
-    QFile file(path);
-    if (!ReportParser::openReport(file, QIODevice::ReadOnly))
-        return;
-    QTextStream in(&file);
-    ReportParser::setUtf8(in);
-    ReportParser::pdfSamples(in, *this, false);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Pdf, *this, false);
 }
 
 void CTempData::ParseTempHumidityPdfFile(const QString &path)
 {
-    if (!dataList.isEmpty())
-        clear();
-    QFile file(path);
-    if (!ReportParser::openReport(file, QIODevice::ReadOnly)) {
-        qDebug() << "ParseTempHumidityPdfFile open failed";
-        return;
-    }
-    QTextStream in(&file);
-    ReportParser::setUtf8(in);
-    ReportParser::pdfSamples(in, *this, true);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Pdf, *this, true);
 }

@@ -85,6 +85,9 @@ struct Label {
     bool pdfHumidityOnly = false;
 
     bool english() const { return lang == Lang::English; }
+    // "序列号" also stands inside the trip's "行程序列号" and in the sample
+    // table's header: each pass has a rule of its own for it.
+    bool chineseSerialNumber() const { return field == Field::DeviceNo && lang == Lang::Chinese; }
     // A Chinese label of a temperature/humidity value ("温湿度上限", ...).
     bool humidityLabel() const { return text.startsWith(QStringLiteral("温湿度")); }
 };

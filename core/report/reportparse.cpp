@@ -26,13 +26,47 @@ void setUtf8(QTextStream &in)
     in.setCodec("UTF-8");
 }
 
-bool openReport(QFile &file, QIODevice::OpenMode mode)
+bool openReport(QFile &file, QTextStream &in, ReportForm form)
 {
     if (!QFileInfo(file.fileName()).isFile()) {
         qDebug().noquote() << "not a regular file:" << file.fileName();
         return false;
     }
-    return file.open(mode);
+    const bool pdf = form == ReportForm::Pdf;
+    if (!file.open(pdf ? QIODevice::OpenMode(QIODevice::ReadOnly) : QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    in.setDevice(&file);
+    if (pdf)
+        setUtf8(in);
+    else
+        setGbk(in);
+    return true;
+}
+
+void readSamples(const QString &path, ReportForm form, CTempData &data, bool humidity)
+{
+    if (!data.dataList.isEmpty())
+        data.clear();
+    QFile file(path);
+    QTextStream in;
+    if (!openReport(file, in, form)) {
+        if (form == ReportForm::Pdf && humidity)
+            qDebug() << "ParseTempHumidityPdfFile open failed";
+        return;
+    }
+    switch (form) {
+    case ReportForm::Csv:
+        qDebug().noquote() << " csv  parse .................";
+        csvSamples(in, data, humidity);
+        break;
+    case ReportForm::Txt:
+        qDebug().noquote() << " txt  parse .................";
+        txtSamples(in, data, humidity);
+        break;
+    case ReportForm::Pdf:
+        pdfSamples(in, data, humidity);
+        break;
+    }
 }
 
 bool readLine(QTextStream &in, QString &line)
