@@ -7,8 +7,7 @@
 // English reports place their values differently.
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
-#include "core/report/gbkcodeutils.h"
-#include "core/report/labelfinder.h"
+#include "core/report/reportlabels.h"
 #include "core/report/reportparser_p.h"
 #include "core/report/reportrules.h"
 
@@ -20,138 +19,6 @@ using namespace ReportRules;
 namespace ReportParser {
 
 namespace {
-
-enum class Lang { Chinese, English, Both };
-
-struct Label {
-    Field field;
-    QString text;
-    Lang lang;
-    bool txtOnly;
-};
-
-// Labels in the order they are tested on a line.
-const QVector<Label> &labels()
-{
-    static const QVector<Label> table = [] {
-        const Lang C = Lang::Chinese;
-        const Lang E = Lang::English;
-        return QVector<Label> {
-            { Field::DeviceModel, "产品型号", C, false },
-            { Field::DeviceModel, "Device Code", E, false },
-            { Field::DeviceSensor, "探头类型", C, false },
-            { Field::DeviceSensor, "Probe Type", E, false },
-            { Field::DeviceNo, "序列号", C, false },
-            { Field::DeviceNo, "Serial Number", E, false },
-            { Field::TempUnit, "温度单位", C, false },
-            { Field::TempUnit, "UoM", E, false },
-            { Field::FirmwareVersion, "固件版本", C, false },
-            { Field::FirmwareVersion, "Firmware Version", E, false },
-            { Field::FileFormat, "文件格式", C, false },
-            { Field::FileFormat, "Format", E, false },
-            { Field::DeviceZone, "设备时区", C, false },
-            { Field::DeviceZone, "Time Zone", E, false },
-            { Field::Language, "语    言", C, false },
-            { Field::Language, "语言", C, false },
-            // A TXT line is simplified before matching, so its four blanks
-            // become one.
-            { Field::Language, "语 言", C, true },
-            { Field::Language, "Language", E, false },
-            { Field::DeviceTime, "设备时间", C, false },
-            { Field::DeviceTime, "Device Time", E, false },
-            { Field::Battery, "电池电量", C, false },
-            { Field::Battery, "Battery", E, false },
-            { Field::StartModel, "记录开启模式", C, false },
-            { Field::StartModel, "Start Mode", E, false },
-            { Field::StopModel, "记录关闭模式", C, false },
-            { Field::StopModel, "Stop Mode", E, false },
-            { Field::DelayStart, "延时开启方式", C, false },
-            { Field::DelayStart, "Start Delay", E, false },
-            { Field::StopAt, "定时关闭时间", C, false },
-            { Field::StopAt, "OFF TIME", E, false },
-            { Field::StopAt, "Timing stop time", E, false },
-            { Field::StartAt, "定时开启时间", C, false },
-            { Field::StartAt, "ON TIME", E, false },
-            { Field::StartAt, "Timing start time", E, false },
-            { Field::TempHigh, "温度上限", C, false },
-            { Field::TempHigh, "温湿度上限", C, false },
-            { Field::TempHigh, "Upper Limit", E, false },
-            { Field::NormalSpace, "正常记录间隔", C, false },
-            { Field::NormalSpace, "Log Interval", E, false },
-            { Field::NormalSpace, "Normal record interval", E, false },
-            { Field::TempLow, "温度下限", C, false },
-            { Field::TempLow, "温湿度下限", C, false },
-            { Field::TempLow, "Lower Limit", E, false },
-            { Field::AlarmSpace, "报警记录间隔", C, false },
-            { Field::AlarmSpace, "Alarm Interval", E, false },
-            { Field::AlarmSpace, "Alarm record interval", E, false },
-            { Field::AlarmDelay, "报警延时", C, false },
-            { Field::AlarmDelay, "Alarm Delay", E, false },
-            { Field::LcdMode, "屏幕常显", C, false },
-            { Field::LcdMode, "On-Screen Mode", E, false },
-            { Field::LcdMode, "LCD Mode", E, false },
-            { Field::Recycle, "循环记录", C, false },
-            { Field::Recycle, "Circular Mode", E, false },
-            { Field::Recycle, "Circular log", E, false },
-            { Field::LongPressed, "按键长按重置记录", C, false },
-            { Field::LongPressed, "Manual to Reset Log", E, false },
-            { Field::Restart, "重复启动", C, false },
-            { Field::Restart, "Multiple Trips Allowed", E, false },
-            { Field::Restart, "Multiple start", E, false },
-            { Field::SettingClear, "下发配置时重置记录", C, false },
-            { Field::SettingClear, "Optimset to Reset Log", E, false },
-            { Field::SettingClear, "Reset record after configuration", E, false },
-            { Field::TempMax, "温度最大值", C, false },
-            { Field::TempMax, "温湿度最大值", C, false },
-            { Field::TempMax, "Highest", E, false },
-            { Field::RecordStartAt, "记录开始时间", C, false },
-            { Field::RecordStartAt, "Start Time", E, false },
-            { Field::TempMin, "温度最小值", C, false },
-            { Field::TempMin, "温湿度最小值", C, false },
-            { Field::TempMin, "Lowest", E, false },
-            { Field::RecordStopAt, "记录停止时间", C, false },
-            { Field::RecordStopAt, "Stop Time", E, false },
-            { Field::TempAvg, "温度平均值", C, false },
-            { Field::TempAvg, "温湿度平均值", C, false },
-            { Field::TempAvg, "Average", E, false },
-            { Field::RecordTimes, "记录开启次数", C, false },
-            { Field::RecordTimes, "Trip Counts", E, false },
-            { Field::AlarmTimeLen, "报警总时长", C, false },
-            { Field::AlarmTimeLen, "Alarm Elapsed Time", E, false },
-            { Field::RecordTimeLen, "记录总时长", C, false },
-            { Field::RecordTimeLen, "Total Elapsed Time", E, false },
-            { Field::AlarmCount, "报警条数", C, false },
-            { Field::AlarmCount, "Alarm Data Points", E, false },
-            { Field::RecordCount, "记录条数", C, false },
-            { Field::RecordCount, "Total Data Points", E, false },
-            { Field::AlarmType, "报警类型", C, false },
-            { Field::AlarmType, "Alarm Type", E, false },
-            { Field::WayId, "行程序列号", C, false },
-            { Field::WayId, "Trip ID", E, false },
-            { Field::WayId, "Trip SN", E, false },
-            { Field::WayDesc, "行程描述", C, false },
-            { Field::WayDesc, "Trip Description", E, false },
-            { Field::Mkt, "MKT", Lang::Both, false },
-        };
-    }();
-    return table;
-}
-
-const LabelFinder &labelFinder()
-{
-    static const LabelFinder finder = [] {
-        QVector<QString> texts;
-        for (const Label &label : labels())
-            texts.append(label.text);
-        return LabelFinder(texts);
-    }();
-    return finder;
-}
-
-bool isHumidityLabel(const Label &label)
-{
-    return label.text.startsWith(QStringLiteral("温湿度"));
-}
 
 // How a printed alarm limit splits into temperature and humidity.
 struct LimitForm {
@@ -173,24 +40,8 @@ public:
     {
         const QString value = filled(printed);
         switch (field) {
-        case Field::DeviceModel:
-            s.deviceModel = value;
-            s.containHumidity = value.contains(QLatin1String("-83WQ")) ? 1 : 0;
-            break;
-        case Field::TempUnit:
-            s.tempUnit = info.tempUnit = value;
-            break;
-        case Field::Language:
-            s.language = info.language = value;
-            break;
         case Field::Battery:
             s.battery = QString(value).remove(QLatin1Char('%'));
-            break;
-        case Field::StartModel:
-            s.recordStartModel = info.recordStartModel = value;
-            break;
-        case Field::StopModel:
-            s.recordStopModel = info.recordStopModel = value;
             break;
         case Field::DelayStart:
             s.delayStart = value;
@@ -229,9 +80,7 @@ public:
                 = filled(textBefore(value, english ? QStringLiteral("min") : QStringLiteral("分")));
             break;
         default:
-            s.*summaryMember(field) = value;
-            if (QString CDeviceSettingInfo::*setting = copiedSetting(field))
-                info.*setting = value;
+            storeAsRead(field, value, s, info);
             break;
         }
     }
@@ -305,14 +154,13 @@ bool csvField(QStringView line, int index, QStringView *field)
 
 void csvLine(const QString &line, const std::vector<bool> &found, HeaderStore &header)
 {
-    const QVector<Label> &table = labels();
+    const QVector<Label> &table = formLabels(ReportForm::Csv).labels;
     for (int k = 0; k < table.size(); ++k) {
         const Label &label = table[k];
-        if (!found[size_t(k)] || label.txtOnly)
+        if (!found[size_t(k)])
             continue;
         // The table header holds "序列号" beside "报警"; it is no serial number.
-        if (label.field == Field::DeviceNo && label.lang == Lang::Chinese
-            && line.contains(QStringLiteral("报警")))
+        if (label.chineseSerialNumber() && line.contains(QStringLiteral("报警")))
             continue;
         const int i = csvIndexOf(line, label.text);
         if (i < 0)
@@ -324,11 +172,11 @@ void csvLine(const QString &line, const std::vector<bool> &found, HeaderStore &h
                 continue;
             if (value.isEmpty() && !csvField(line, i + 3, &value))
                 continue;
-        } else if (!csvField(line, i + (label.lang == Lang::English ? 3 : 2), &value)) {
+        } else if (!csvField(line, i + (label.english() ? 3 : 2), &value)) {
             continue;
         }
-        const bool english = label.lang == Lang::English;
-        const LimitForm limit { isHumidityLabel(label) || (english && header.s.containHumidity == 1),
+        const bool english = label.english();
+        const LimitForm limit { label.humidityLabel() || (english && header.s.containHumidity == 1),
             QStringLiteral("  ") };
         header.store(label.field, value.toString(), english, limit);
     }
@@ -369,7 +217,7 @@ QString fromTo(const QString &line, const QString &from, const QString &until)
 QString txtValue(
     const Label &label, const QString &line, int labelEnd, bool humidityLine, const CSummeryParam &s)
 {
-    const bool english = label.lang == Lang::English;
+    const bool english = label.english();
     // The value follows the colon and one blank; the temperature unit may
     // follow the colon directly.
     int start = labelEnd + 2;
@@ -436,14 +284,14 @@ QString txtValue(
 
 void txtLine(const QString &line, const std::vector<bool> &found, HeaderStore &header)
 {
-    const QVector<Label> &table = labels();
+    const QVector<Label> &table = formLabels(ReportForm::Txt).labels;
     for (int k = 0; k < table.size(); ++k) {
         const Label &label = table[k];
         if (!found[size_t(k)])
             continue;
         int labelPos = line.indexOf(label.text);
         int labelEnd = labelPos + label.text.size();
-        if (label.field == Field::DeviceNo && label.lang == Lang::Chinese) {
+        if (label.chineseSerialNumber()) {
             // Only "序列号" directly followed by the full-width colon, and
             // never the trip's "行程序列号".
             labelPos = line.indexOf(QStringLiteral("序列号："));
@@ -451,7 +299,7 @@ void txtLine(const QString &line, const std::vector<bool> &found, HeaderStore &h
                 continue;
             labelEnd = labelPos + 3;
         }
-        const bool english = label.lang == Lang::English;
+        const bool english = label.english();
         if (english) {
             // An English label is followed by its colon; the same words
             // inside a value are no label ("Alarm Type: [Temp Exceed Upper
@@ -467,7 +315,7 @@ void txtLine(const QString &line, const std::vector<bool> &found, HeaderStore &h
             if (labelPos < 0)
                 continue;
         }
-        const bool humidityLine = isHumidityLabel(label) || (english && line.contains(QLatin1Char('%')));
+        const bool humidityLine = label.humidityLabel() || (english && line.contains(QLatin1Char('%')));
         const QString value = txtValue(label, line, labelEnd, humidityLine, header.s);
         if (value.isEmpty())
             continue;
@@ -486,10 +334,11 @@ void txtLine(const QString &line, const std::vector<bool> &found, HeaderStore &h
 void csvHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info)
 {
     HeaderStore header(summary, info);
+    const LabelFinder &finder = formLabels(ReportForm::Csv).finder;
     std::vector<bool> found;
     QString line;
     while (readLine(in, line)) {
-        if (labelFinder().find(line, found))
+        if (finder.find(line, found))
             csvLine(line, found, header);
         // The sample table's header ends the summary block.
         if ((line.contains(QStringLiteral("序列号")) && line.contains(QStringLiteral("报警")))
@@ -501,11 +350,12 @@ void csvHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
 void txtHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info)
 {
     HeaderStore header(summary, info);
+    const LabelFinder &finder = formLabels(ReportForm::Txt).finder;
     std::vector<bool> found;
     QString raw;
     while (readLine(in, raw)) {
         const QString line = raw.simplified();
-        if (labelFinder().find(line, found))
+        if (finder.find(line, found))
             txtLine(line, found, header);
         static const QString chineseTable[] = { QStringLiteral("序列号"), QStringLiteral("日期"),
             QStringLiteral("时间"), QStringLiteral("温度"), QStringLiteral("报警") };
@@ -529,37 +379,26 @@ void txtHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
 
 namespace {
 
-bool openReport(QFile &file, QTextStream &in)
+void readHeader(const QString &path, ReportParser::ReportForm form, CSummeryParam &summary,
+    CDeviceSettingInfo &info, void (*pass)(QTextStream &, CSummeryParam &, CDeviceSettingInfo &))
 {
-    if (!ReportParser::openReport(file, QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    in.setDevice(&file);
-    ReportParser::setGbk(in);
-    return true;
+    info.fileType = form == ReportParser::ReportForm::Csv ? QStringLiteral("csv") : QStringLiteral("txt");
+    summary.containTemp = 1;
+    summary.containHumidity = 0;
+    QFile file(path);
+    QTextStream in;
+    if (ReportParser::openReport(file, in, form))
+        pass(in, summary, info);
 }
 
 } // namespace
 
 void CSummeryParam::ParseCsvHeader(const QString &path, CDeviceSettingInfo &info)
 {
-    info.fileType = QStringLiteral("csv");
-    containTemp = 1;
-    containHumidity = 0;
-    QFile file(path);
-    QTextStream in;
-    if (!openReport(file, in))
-        return;
-    ReportParser::csvHeader(in, *this, info);
+    readHeader(path, ReportParser::ReportForm::Csv, *this, info, ReportParser::csvHeader);
 }
 
 void CSummeryParam::ParseTxtHeader(const QString &path, CDeviceSettingInfo &info)
 {
-    info.fileType = QStringLiteral("txt");
-    containTemp = 1;
-    containHumidity = 0;
-    QFile file(path);
-    QTextStream in;
-    if (!openReport(file, in))
-        return;
-    ReportParser::txtHeader(in, *this, info);
+    readHeader(path, ReportParser::ReportForm::Txt, *this, info, ReportParser::txtHeader);
 }

@@ -7,8 +7,6 @@
 #include "core/report/reportparser_p.h"
 #include "core/report/reportrules.h"
 
-#include <QDebug>
-#include <QFile>
 #include <QTextStream>
 
 namespace ReportParser {
@@ -124,56 +122,22 @@ void txtSamples(QTextStream &in, CTempData &data, bool humidity)
 
 } // namespace ReportParser
 
-namespace {
-
-bool openReport(QFile &file, QTextStream &in, const char *kind)
-{
-    if (!ReportParser::openReport(file, QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    qDebug().noquote() << QStringLiteral(" %1  parse .................").arg(QLatin1String(kind));
-    in.setDevice(&file);
-    ReportParser::setGbk(in);
-    return true;
-}
-
-} // namespace
-
 void CTempData::ParseTempCsvFile(const QString &path)
 {
-    if (!dataList.isEmpty())
-        clear();
-    QFile file(path);
-    QTextStream in;
-    if (openReport(file, in, "csv"))
-        ReportParser::csvSamples(in, *this, false);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Csv, *this, false);
 }
 
 void CTempData::ParseTempHumidityCsvFile(const QString &path)
 {
-    if (!dataList.isEmpty())
-        clear();
-    QFile file(path);
-    QTextStream in;
-    if (openReport(file, in, "csv"))
-        ReportParser::csvSamples(in, *this, true);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Csv, *this, true);
 }
 
 void CTempData::ParseTempTxtFile(const QString &path)
 {
-    if (!dataList.isEmpty())
-        clear();
-    QFile file(path);
-    QTextStream in;
-    if (openReport(file, in, "txt"))
-        ReportParser::txtSamples(in, *this, false);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Txt, *this, false);
 }
 
 void CTempData::ParseTempHumidityTxtFile(const QString &path)
 {
-    if (!dataList.isEmpty())
-        clear();
-    QFile file(path);
-    QTextStream in;
-    if (openReport(file, in, "txt"))
-        ReportParser::txtSamples(in, *this, true);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Txt, *this, true);
 }

@@ -96,6 +96,34 @@ QString GbkCodeUtils::decodeHexText(const QString &line) const
     return result;
 }
 
+bool GbkCodeUtils::decodeOneByteHex(QStringView digits, QString &out)
+{
+    const int n = digits.size();
+    out.resize(n / 2); // keeps the buffer of the previous item
+    QChar *p = out.data();
+    int len = 0;
+    for (int i = 0; i + 1 < n; i += 2) {
+        const int hi = hexValue(digits[i]);
+        const int lo = hexValue(digits[i + 1]);
+        if (hi < 0 || lo < 0)
+            return false;
+        const int value = hi * 16 + lo;
+        if (value <= 128) {
+            p[len++] = QChar(ushort(value));
+            continue;
+        }
+        if (i + 3 >= n || digits[i] != QLatin1Char('B') || digits[i + 1] != QLatin1Char('0')
+            || digits[i + 2] != QLatin1Char('4')
+            || (digits[i + 3] != QLatin1Char('3') && digits[i + 3] != QLatin1Char('6')))
+            return false;
+        p[len++] = QChar(0xB0);
+        p[len++] = QLatin1Char(digits[i + 3] == QLatin1Char('3') ? 'C' : 'F');
+        i += 2;
+    }
+    out.resize(len);
+    return true;
+}
+
 QTextCodec *GbkCodeUtils::codec()
 {
     static QTextCodec *s_codec = QTextCodec::codecForName("GBK");

@@ -40,6 +40,14 @@ public:
     // the first "<" and the first ">" after it.
     QString decodeHexText(const QString &line) const;
 
+    // The decoding of decodeHexText for hex digits (the text between "<" and
+    // ">") that hold only one-byte characters and the two degree-sign codes,
+    // as the operands of sample lines do: decodes them into out, reusing its
+    // buffer, and returns true. Anything else (a GBK code, a pair that is not
+    // hexadecimal, a lead byte at the end) returns false and leaves out
+    // unspecified; decodeHexText decodes it.
+    static bool decodeOneByteHex(QStringView digits, QString &out);
+
     // Unicode to GBK bytes. Characters GBK lacks become "?".
     static QByteArray toGbk(const QString &text);
     // GBK bytes to Unicode (invalid sequences become U+FFFD).

@@ -4,8 +4,8 @@
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/report/gbkcodeutils.h"
-#include "core/report/labelfinder.h"
 #include "core/report/pdftext.h"
+#include "core/report/reportlabels.h"
 #include "core/report/reportparser_p.h"
 #include "core/report/reportrules.h"
 
@@ -96,51 +96,6 @@ QString parenText(QStringView line)
     return text;
 }
 
-int hexDigit(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
-// The hex operands of sample lines hold only ASCII bytes and the logger's
-// degree signs B043/B046; they are decoded here in one allocation, exactly
-// as GbkCodeUtils::decodeHexText decodes them. Anything else (GBK codes,
-// digits that are not hexadecimal, a lead byte at the end) returns false
-// and goes to decodeHexText.
-bool quickHexText(QStringView digits, QString &out)
-{
-    const int n = digits.size();
-    out.resize(n / 2); // keeps the buffer of the previous item
-    QChar *p = out.data();
-    int len = 0;
-    for (int i = 0; i + 1 < n; i += 2) {
-        const int hi = hexDigit(digits[i]);
-        const int lo = hexDigit(digits[i + 1]);
-        if (hi < 0 || lo < 0)
-            return false;
-        const int value = hi * 16 + lo;
-        if (value <= 128) {
-            p[len++] = QChar(ushort(value));
-            continue;
-        }
-        if (i + 3 >= n || digits[i] != QLatin1Char('B') || digits[i + 1] != QLatin1Char('0')
-            || digits[i + 2] != QLatin1Char('4')
-            || (digits[i + 3] != QLatin1Char('3') && digits[i + 3] != QLatin1Char('6')))
-            return false;
-        p[len++] = QChar(0xB0);
-        p[len++] = QLatin1Char(digits[i + 3] == QLatin1Char('3') ? 'C' : 'F');
-        i += 2;
-    }
-    out.resize(len);
-    return true;
-}
-
 // The text item of a line into item, reusing item's buffer (the passes read
 // tens of thousands of items).
 void textItem(const QString &line, QString &item)
@@ -153,7 +108,7 @@ void textItem(const QString &line, QString &item)
         // when both stand before "Tj" the whole line gives the same digits.
         const int close = rest.indexOf(QLatin1Char('>'), open + 1);
         const QStringView digits = rest.mid(open + 1, (close < 0 ? rest.size() : close) - open - 1);
-        if (!quickHexText(digits, item))
+        if (!GbkCodeUtils::decodeOneByteHex(digits, item))
             item = GbkCodeUtils::instance()->decodeHexText(close >= 0 ? line : rest.toString());
     } else {
         item.resize(0);
@@ -190,127 +145,21 @@ namespace ReportParser {
 
 namespace {
 
-using Field = ReportParser::Field;
-
-struct PdfLabel {
-    Field field;
-    QString text;
-    bool english;
-    bool humidityOnly; // tested only for a temperature/humidity logger
-};
-
-const QVector<PdfLabel> &pdfLabels()
+// A printed limit: a temperature with its unit mark or, for a
+// temperature/humidity logger, "30.0°C,80.0%" or "30.0°C 80.0%".
+void applyLimit(const QString &value, bool humidityLogger, QString &temp, QString &humidity)
 {
-    static const QVector<PdfLabel> table {
-        { Field::DeviceModel, "产品型号", false, false },
-        { Field::DeviceModel, "Device Code", true, false },
-        { Field::DeviceSensor, "探头类型", false, false },
-        { Field::DeviceSensor, "Probe Type", true, false },
-        { Field::DeviceNo, "序列号", false, false },
-        { Field::DeviceNo, "Serial Number", true, false },
-        { Field::TempUnit, "温度单位", false, false },
-        { Field::TempUnit, "UoM", true, false },
-        { Field::FirmwareVersion, "固件版本", false, false },
-        { Field::FirmwareVersion, "Firmware Version", true, false },
-        { Field::FileFormat, "文件格式", false, false },
-        { Field::FileFormat, "Format", true, false },
-        { Field::DeviceZone, "设备时区", false, false },
-        { Field::DeviceZone, "Time Zone", true, false },
-        { Field::Language, "语    言", false, false },
-        { Field::Language, "Language", true, false },
-        { Field::DeviceTime, "设备时间", false, false },
-        { Field::DeviceTime, "Device Time", true, false },
-        { Field::Battery, "电池电量", false, false },
-        { Field::Battery, "Battery", true, false },
-        { Field::StartModel, "记录开启模式", false, false },
-        { Field::StartModel, "Start Mode", true, false },
-        { Field::StopModel, "记录关闭模式", false, false },
-        { Field::StopModel, "Stop Mode", true, false },
-        { Field::DelayStart, "延时开启方式", false, false },
-        { Field::DelayStart, "Start Delay", true, false },
-        { Field::StopAt, "定时关闭时间", false, false },
-        { Field::StopAt, "OFF TIME", true, false },
-        { Field::StartAt, "定时开启时间", false, false },
-        { Field::StartAt, "ON TIME", true, false },
-        { Field::TempHigh, "温度上限", false, false },
-        { Field::TempHigh, "温湿度上限", false, true },
-        { Field::TempHigh, "Upper Limit", true, false },
-        { Field::NormalSpace, "正常记录间隔", false, false },
-        { Field::NormalSpace, "Log Interval", true, false },
-        { Field::TempLow, "温度下限", false, false },
-        { Field::TempLow, "温湿度下限", false, true },
-        { Field::TempLow, "Lower Limit", true, false },
-        { Field::AlarmSpace, "报警记录间隔", false, false },
-        { Field::AlarmSpace, "Alarm Interval", true, false },
-        { Field::AlarmDelay, "报警延时", false, false },
-        { Field::AlarmDelay, "Alarm Delay", true, false },
-        { Field::LcdMode, "屏幕常显", false, false },
-        { Field::LcdMode, "On-Screen Mode", true, false },
-        { Field::Recycle, "循环记录", false, false },
-        { Field::Recycle, "Circular Mode", true, false },
-        { Field::LongPressed, "按键长按重置记录", false, false },
-        { Field::LongPressed, "Manual to Reset Log", true, false },
-        { Field::Restart, "重复启动", false, false },
-        { Field::Restart, "Multiple Trips Allowed", true, false },
-        { Field::SettingClear, "下发配置时重置记录", false, false },
-        { Field::SettingClear, "Optimset to Reset Log", true, false },
-        { Field::TempMax, "温度最大值", false, false },
-        { Field::TempMax, "温湿度最大值", false, false },
-        { Field::TempMax, "Highest", true, false },
-        { Field::RecordStartAt, "记录开始时间", false, false },
-        { Field::RecordStartAt, "Start Time", true, false },
-        { Field::TempMin, "温度最小值", false, false },
-        { Field::TempMin, "温湿度最小值", false, false },
-        { Field::TempMin, "Lowest", true, false },
-        { Field::RecordStopAt, "记录停止时间", false, false },
-        { Field::RecordStopAt, "Stop Time", true, false },
-        { Field::TempAvg, "温度平均值", false, false },
-        { Field::TempAvg, "温湿度平均值", false, false },
-        { Field::TempAvg, "Average", true, false },
-        { Field::RecordTimes, "记录开启次数", false, false },
-        { Field::RecordTimes, "Trip Counts", true, false },
-        { Field::AlarmTimeLen, "报警总时长", false, false },
-        { Field::AlarmTimeLen, "Alarm Elapsed Time", true, false },
-        { Field::RecordTimeLen, "记录总时长", false, false },
-        { Field::RecordTimeLen, "Total Elapsed Time", true, false },
-        { Field::AlarmCount, "报警条数", false, false },
-        { Field::AlarmCount, "Alarm Data Points", true, false },
-        { Field::RecordCount, "记录条数", false, false },
-        { Field::RecordCount, "Total Data Points", true, false },
-        { Field::AlarmType, "报警类型", false, false },
-        { Field::AlarmType, "Alarm Type", true, false },
-        { Field::WayId, "行程序列号", false, false },
-        { Field::WayId, "Trip ID", true, false },
-        { Field::WayDesc, "行程描述", false, false },
-        { Field::WayDesc, "Trip Description", true, false },
-        { Field::Mkt, "MKT", false, false },
-    };
-    return table;
-}
-
-const LabelFinder &pdfLabelFinder()
-{
-    static const LabelFinder finder = [] {
-        QVector<QString> texts;
-        for (const PdfLabel &label : pdfLabels())
-            texts.append(label.text);
-        return LabelFinder(texts);
-    }();
-    return finder;
-}
-
-// Limits of a temperature/humidity logger: "30.0°C,80.0%" or "30.0°C 80.0%".
-void humidityLimit(const QString &value, QString &temp, QString &humidity)
-{
-    static const QString marks[]
-        = { QStringLiteral("°C"), QStringLiteral("℃"), QStringLiteral("°F"), QStringLiteral("℉") };
+    if (!humidityLogger) {
+        applyUnitMark(value.trimmed(), temp);
+        return;
+    }
     const QStringList parts
         = value.split(value.contains(QLatin1Char(',')) ? QLatin1Char(',') : QLatin1Char(' '));
     bool tempDone = false;
     bool humidityDone = false;
     for (const QString &part : parts) {
         if (!tempDone) {
-            for (const QString &mark : marks) {
+            for (const QString &mark : TemperatureMarks) {
                 if (part.contains(mark)) {
                     const QString trimmed = part.trimmed();
                     temp = filled(trimmed.left(trimmed.indexOf(mark)));
@@ -330,30 +179,14 @@ void storePdfValue(Field field, const QString &read, bool english, CSummeryParam
 {
     const QString value = filled(read);
     switch (field) {
-    case Field::DeviceModel:
-        s.deviceModel = value;
-        s.containHumidity = value.contains(QLatin1String("-83WQ")) ? 1 : 0;
-        break;
     case Field::DeviceSensor:
         s.deviceSensor = value;
         // The logger's English probe type may lose its closing parenthesis.
         if (english && value.count(QLatin1Char('(')) > value.count(QLatin1Char(')')))
             s.deviceSensor += QLatin1Char(')');
         break;
-    case Field::TempUnit:
-        s.tempUnit = info.tempUnit = value;
-        break;
-    case Field::Language:
-        s.language = info.language = value;
-        break;
     case Field::Battery:
         s.battery = textBefore(value, QStringLiteral("%"));
-        break;
-    case Field::StartModel:
-        s.recordStartModel = info.recordStartModel = value;
-        break;
-    case Field::StopModel:
-        s.recordStopModel = info.recordStopModel = value;
         break;
     case Field::DelayStart: {
         s.delayStart = value;
@@ -369,17 +202,11 @@ void storePdfValue(Field field, const QString &read, bool english, CSummeryParam
         break;
     case Field::TempHigh:
         s.tempHigh = value;
-        if (s.containHumidity == 1)
-            humidityLimit(value, info.tempHigh, info.humidityHigh);
-        else
-            applyUnitMark(value.trimmed(), info.tempHigh);
+        applyLimit(value, s.containHumidity == 1, info.tempHigh, info.humidityHigh);
         break;
     case Field::TempLow:
         s.tempLow = value;
-        if (s.containHumidity == 1)
-            humidityLimit(value, info.tempLow, info.humidityLow);
-        else
-            applyUnitMark(value.trimmed(), info.tempLow);
+        applyLimit(value, s.containHumidity == 1, info.tempLow, info.humidityLow);
         break;
     case Field::NormalSpace:
         s.normalRecordSpace = value;
@@ -397,9 +224,7 @@ void storePdfValue(Field field, const QString &read, bool english, CSummeryParam
         s.mkt = info.mkt = value;
         break;
     default:
-        s.*summaryMember(field) = value;
-        if (QString CDeviceSettingInfo::*setting = copiedSetting(field))
-            info.*setting = value;
+        storeAsRead(field, value, s, info);
         break;
     }
 }
@@ -510,7 +335,7 @@ TempDataItem *pdfSample(const QString &item, const QString &date, bool english, 
 
 void pdfHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info)
 {
-    const QVector<PdfLabel> &table = pdfLabels();
+    const FormLabels &labels = formLabels(ReportForm::Pdf);
     std::vector<bool> found;
     QString item;
     QString line;
@@ -518,19 +343,18 @@ void pdfHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
         if (!hasTj(line))
             continue;
         textItem(line, item);
-        if (!pdfLabelFinder().find(item, found))
+        if (!labels.finder.find(item, found))
             continue;
-        for (int k = 0; k < table.size(); ++k) {
-            const PdfLabel &label = table[k];
+        for (int k = 0; k < labels.labels.size(); ++k) {
+            const Label &label = labels.labels[k];
             if (!found[size_t(k)])
                 continue;
-            if (label.humidityOnly && summary.containHumidity != 1)
+            if (label.pdfHumidityOnly && summary.containHumidity != 1)
                 continue;
-            if (label.field == Field::DeviceNo && !label.english
-                && item.contains(QStringLiteral("行程序列号")))
+            if (label.chineseSerialNumber() && item.contains(QStringLiteral("行程序列号")))
                 continue;
             // The value is the next text item; it is consumed here.
-            storePdfValue(label.field, ReadNextPdfText(in), label.english, summary, info);
+            storePdfValue(label.field, ReadNextPdfText(in), label.english(), summary, info);
         }
     }
 }
@@ -571,40 +395,23 @@ void CSummeryParam::ProcessPdf(const QString &path, CDeviceSettingInfo &info)
 {
     info.fileType = QStringLiteral("pdf");
     QFile file(path);
-    if (!ReportParser::openReport(file, QIODevice::ReadOnly)) {
+    QTextStream in;
+    if (!ReportParser::openReport(file, in, ReportParser::ReportForm::Pdf)) {
         qDebug().noquote() << "ProcessPdf open failed:" << file.errorString();
         qDebug().noquote() << "filePath = " << path;
         return;
     }
     containTemp = 1;
     containHumidity = 0;
-    QTextStream in(&file);
-    ReportParser::setUtf8(in);
     ReportParser::pdfHeader(in, *this, info);
 }
 
 void CTempData::ParseTempPdfFile(const QString &path)
 {
-    if (!dataList.isEmpty())
-        clear();
-    QFile file(path);
-    if (!ReportParser::openReport(file, QIODevice::ReadOnly))
-        return;
-    QTextStream in(&file);
-    ReportParser::setUtf8(in);
-    ReportParser::pdfSamples(in, *this, false);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Pdf, *this, false);
 }
 
 void CTempData::ParseTempHumidityPdfFile(const QString &path)
 {
-    if (!dataList.isEmpty())
-        clear();
-    QFile file(path);
-    if (!ReportParser::openReport(file, QIODevice::ReadOnly)) {
-        qDebug() << "ParseTempHumidityPdfFile open failed";
-        return;
-    }
-    QTextStream in(&file);
-    ReportParser::setUtf8(in);
-    ReportParser::pdfSamples(in, *this, true);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Pdf, *this, true);
 }

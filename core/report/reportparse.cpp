@@ -16,51 +16,6 @@
 
 namespace ReportParser {
 
-QString CSummeryParam::*summaryMember(Field field)
-{
-    // clang-format off
-    static QString CSummeryParam::*const members[] = {
-        &CSummeryParam::deviceModel, &CSummeryParam::deviceSensor, &CSummeryParam::deviceNo,
-        &CSummeryParam::tempUnit, &CSummeryParam::firmwareVersion, &CSummeryParam::fileFormat,
-        &CSummeryParam::deviceZone, &CSummeryParam::language, &CSummeryParam::deviceTime,
-        &CSummeryParam::battery, &CSummeryParam::recordStartModel, &CSummeryParam::recordStopModel,
-        &CSummeryParam::delayStart, &CSummeryParam::stopAt, &CSummeryParam::startAt,
-        &CSummeryParam::tempHigh, &CSummeryParam::normalRecordSpace, &CSummeryParam::tempLow,
-        &CSummeryParam::alarmSpace, &CSummeryParam::alarmDelay, &CSummeryParam::lcd_mode,
-        &CSummeryParam::isRecycleRecord, &CSummeryParam::isLongPressed, &CSummeryParam::isRestart,
-        &CSummeryParam::isSettingClearRecord, &CSummeryParam::tempMax, &CSummeryParam::recordStartAt,
-        &CSummeryParam::tempMin, &CSummeryParam::recordStopAt, &CSummeryParam::tempAvg,
-        &CSummeryParam::recordTimes, &CSummeryParam::alarmTimeLen, &CSummeryParam::recordTimeLen,
-        &CSummeryParam::alarmCount, &CSummeryParam::recordCount, &CSummeryParam::alarmType,
-        &CSummeryParam::wayId, &CSummeryParam::wayDesc, &CSummeryParam::mkt,
-    };
-    // clang-format on
-    static_assert(sizeof members / sizeof members[0] == size_t(Field::Count), "one member per field");
-    return members[int(field)];
-}
-
-QString CDeviceSettingInfo::*copiedSetting(Field field)
-{
-    switch (field) {
-    case Field::LcdMode:
-        return &CDeviceSettingInfo::lcdMode;
-    case Field::Recycle:
-        return &CDeviceSettingInfo::isRecycleRecord;
-    case Field::LongPressed:
-        return &CDeviceSettingInfo::isLongPressed;
-    case Field::Restart:
-        return &CDeviceSettingInfo::isRestart;
-    case Field::SettingClear:
-        return &CDeviceSettingInfo::isSettingClearRecord;
-    case Field::WayId:
-        return &CDeviceSettingInfo::wayId;
-    case Field::WayDesc:
-        return &CDeviceSettingInfo::wayDesc;
-    default:
-        return nullptr;
-    }
-}
-
 void setGbk(QTextStream &in)
 {
     in.setCodec(GbkCodeUtils::codec());
@@ -71,13 +26,47 @@ void setUtf8(QTextStream &in)
     in.setCodec("UTF-8");
 }
 
-bool openReport(QFile &file, QIODevice::OpenMode mode)
+bool openReport(QFile &file, QTextStream &in, ReportForm form)
 {
     if (!QFileInfo(file.fileName()).isFile()) {
         qDebug().noquote() << "not a regular file:" << file.fileName();
         return false;
     }
-    return file.open(mode);
+    const bool pdf = form == ReportForm::Pdf;
+    if (!file.open(pdf ? QIODevice::OpenMode(QIODevice::ReadOnly) : QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    in.setDevice(&file);
+    if (pdf)
+        setUtf8(in);
+    else
+        setGbk(in);
+    return true;
+}
+
+void readSamples(const QString &path, ReportForm form, CTempData &data, bool humidity)
+{
+    if (!data.dataList.isEmpty())
+        data.clear();
+    QFile file(path);
+    QTextStream in;
+    if (!openReport(file, in, form)) {
+        if (form == ReportForm::Pdf && humidity)
+            qDebug() << "ParseTempHumidityPdfFile open failed";
+        return;
+    }
+    switch (form) {
+    case ReportForm::Csv:
+        qDebug().noquote() << " csv  parse .................";
+        csvSamples(in, data, humidity);
+        break;
+    case ReportForm::Txt:
+        qDebug().noquote() << " txt  parse .................";
+        txtSamples(in, data, humidity);
+        break;
+    case ReportForm::Pdf:
+        pdfSamples(in, data, humidity);
+        break;
+    }
 }
 
 bool readLine(QTextStream &in, QString &line)

@@ -8,7 +8,6 @@
 
 #include "core/record/csummeryparam.h"
 
-#include <QIODevice>
 #include <QString>
 
 class QFile;
@@ -18,57 +17,8 @@ class CTempData;
 
 namespace ReportParser {
 
-// The summary fields in the order in which their labels are tested on a line
-// or text item.
-enum class Field {
-    DeviceModel,
-    DeviceSensor,
-    DeviceNo,
-    TempUnit,
-    FirmwareVersion,
-    FileFormat,
-    DeviceZone,
-    Language,
-    DeviceTime,
-    Battery,
-    StartModel,
-    StopModel,
-    DelayStart,
-    StopAt,
-    StartAt,
-    TempHigh,
-    NormalSpace,
-    TempLow,
-    AlarmSpace,
-    AlarmDelay,
-    LcdMode,
-    Recycle,
-    LongPressed,
-    Restart,
-    SettingClear,
-    TempMax,
-    RecordStartAt,
-    TempMin,
-    RecordStopAt,
-    TempAvg,
-    RecordTimes,
-    AlarmTimeLen,
-    RecordTimeLen,
-    AlarmCount,
-    RecordCount,
-    AlarmType,
-    WayId,
-    WayDesc,
-    Mkt,
-    Count
-};
-
-// The CSummeryParam member that holds a field.
-QString CSummeryParam::*summaryMember(Field field);
-
-// The CDeviceSettingInfo member that receives a field's value unchanged (the
-// options, the trip ID and description), or null.
-QString CDeviceSettingInfo::*copiedSetting(Field field);
+// The report forms.
+enum class ReportForm { Csv, Txt, Pdf };
 
 // A stored value is never a null string (the database binds null as NULL).
 inline QString filled(const QString &value)
@@ -81,10 +31,11 @@ inline QString filled(const QString &value)
 void setGbk(QTextStream &in);
 void setUtf8(QTextStream &in);
 
-// Opens a report file for reading. Anything but a regular file is refused
-// before it is opened: opening a FIFO blocks until a writer comes, and a
-// device such as /dev/zero never ends.
-bool openReport(QFile &file, QIODevice::OpenMode mode);
+// Opens a report file for reading and sets in up as the passes of its form
+// read it: CSV and TXT in text mode through the GBK codec, PDF as UTF-8.
+// Anything but a regular file is refused before it is opened: opening a FIFO
+// blocks until a writer comes, and a device such as /dev/zero never ends.
+bool openReport(QFile &file, QTextStream &in, ReportForm form);
 
 // The next line of a pass, as QTextStream::readLineInto reads it; false at
 // the end. A line of MaxReportLine characters or more is no line of a
@@ -99,6 +50,10 @@ void pdfHeader(QTextStream &in, CSummeryParam &summary, CDeviceSettingInfo &info
 void csvSamples(QTextStream &in, CTempData &data, bool humidity);
 void txtSamples(QTextStream &in, CTempData &data, bool humidity);
 void pdfSamples(QTextStream &in, CTempData &data, bool humidity);
+
+// What the sample entry points of CTempData do: clear the list, open the
+// report and run the sample pass of its form over it.
+void readSamples(const QString &path, ReportForm form, CTempData &data, bool humidity);
 
 } // namespace ReportParser
 

@@ -7,9 +7,17 @@ namespace ReportRules {
 
 namespace {
 
-const QString kHour = QStringLiteral("小时");
-const QString kMinuteCn = QStringLiteral("分");
-const QString kSecondCn = QStringLiteral("秒");
+struct Unit {
+    QString text;
+    int factor;
+};
+
+// The time units of printed intervals: the Chinese ones, then the English ones.
+const Unit kUnits[]
+    = { { QStringLiteral("小时"), 3600 }, { QStringLiteral("分"), 60 }, { QStringLiteral("秒"), 1 },
+          { QStringLiteral("h"), 3600 }, { QStringLiteral("min"), 60 }, { QStringLiteral("sec"), 1 } };
+const Unit *const kChineseUnits = kUnits;
+const Unit *const kEnglishUnits = kUnits + 3;
 
 // Adds without overflowing: absurd values saturate instead of wrapping.
 qint64 addSaturating(qint64 total, qint64 add)
@@ -39,6 +47,23 @@ void appendPadded(QString &out, int n, int width)
         out += QLatin1Char(digits[--len]);
 }
 
+// What stands between the six numbers of a sample time "a/b/c h:m:s".
+const char kSeparators[] = { '/', '/', ' ', ':', ':' };
+
+// "c/a/b h:m" (count 5) or "c/a/b h:m:s" (count 6) from values in that
+// order, c with four digits and the rest with two, zero-padded.
+QString paddedDateTime(const int *values, int count)
+{
+    QString out;
+    out.reserve(19);
+    appendPadded(out, values[0], 4);
+    for (int i = 1; i < count; ++i) {
+        out += QLatin1Char(kSeparators[i - 1]);
+        appendPadded(out, values[i], 2);
+    }
+    return out;
+}
+
 // Splits text at sep into exactly count parts; false when there are more or fewer.
 bool splitExactly(QStringView text, QChar sep, QStringView *parts, int count)
 {
@@ -59,7 +84,6 @@ bool splitExactly(QStringView text, QChar sep, QStringView *parts, int count)
 // takes the general way (same result, only slower).
 bool plainSampleTime(QStringView text, int *values)
 {
-    static const char separators[] = { '/', '/', ' ', ':', ':' };
     static const int order[] = { 1, 2, 0, 3, 4, 5 }; // a, b, c, h, m, s -> output position
     int part = 0;
     int value = 0;
@@ -70,7 +94,7 @@ bool plainSampleTime(QStringView text, int *values)
             if (++digits > 9)
                 return false;
             value = value * 10 + (c - '0');
-        } else if (part < 5 && c == ushort(separators[part])) {
+        } else if (part < 5 && c == ushort(kSeparators[part])) {
             values[order[part++]] = value;
             value = digits = 0;
         } else {
@@ -112,11 +136,12 @@ QString textBefore(const QString &text, const QString &mark)
     return pos < 0 ? text : text.left(pos);
 }
 
+const QString TemperatureMarks[4]
+    = { QStringLiteral("°C"), QStringLiteral("℃"), QStringLiteral("°F"), QStringLiteral("℉") };
+
 void applyUnitMark(const QString &value, QString &target)
 {
-    static const QString marks[]
-        = { QStringLiteral("°C"), QStringLiteral("℃"), QStringLiteral("°F"), QStringLiteral("℉") };
-    for (const QString &mark : marks) {
+    for (const QString &mark : TemperatureMarks) {
         const int pos = value.indexOf(mark);
         if (pos > 0)
             target = value.left(pos);
@@ -125,14 +150,7 @@ void applyUnitMark(const QString &value, QString &target)
 
 int intervalSeconds(const QString &value, bool english)
 {
-    struct Unit {
-        QString text;
-        int factor;
-    };
-    static const Unit chinese[] = { { kHour, 3600 }, { kMinuteCn, 60 }, { kSecondCn, 1 } };
-    static const Unit englishUnits[]
-        = { { QStringLiteral("h"), 3600 }, { QStringLiteral("min"), 60 }, { QStringLiteral("sec"), 1 } };
-    const Unit *units = english ? englishUnits : chinese;
+    const Unit *units = english ? kEnglishUnits : kChineseUnits;
     qint64 total = 0;
     int numberStart = 0;
     for (int i = 0; i < 3; ++i) {
@@ -151,12 +169,6 @@ int intervalSeconds(const QString &value, bool english)
 
 int pdfIntervalSeconds(const QString &value)
 {
-    struct Unit {
-        QString text;
-        int factor;
-    };
-    static const Unit units[] = { { kHour, 3600 }, { kMinuteCn, 60 }, { kSecondCn, 1 },
-        { QStringLiteral("h"), 3600 }, { QStringLiteral("min"), 60 }, { QStringLiteral("sec"), 1 } };
     const QStringView text(value);
     qint64 total = 0;
     int i = 0;
@@ -173,7 +185,7 @@ int pdfIntervalSeconds(const QString &value)
         while (unitPos < text.size() && text[unitPos].isSpace())
             ++unitPos;
         i = end;
-        for (const Unit &unit : units) {
+        for (const Unit &unit : kUnits) {
             if (text.mid(unitPos).startsWith(unit.text)) {
                 total = addSaturating(total, qint64(number) * unit.factor);
                 i = unitPos + unit.text.size();
@@ -201,18 +213,8 @@ QString englishTimedTime(const QString &value)
         || !splitExactly(dateTime[0], QLatin1Char('/'), date, 3)
         || !splitExactly(dateTime[1], QLatin1Char(':'), time, 2))
         return value;
-    QString out;
-    out.reserve(16);
-    appendPadded(out, toInt(date[2]), 4);
-    out += QLatin1Char('/');
-    appendPadded(out, toInt(date[0]), 2);
-    out += QLatin1Char('/');
-    appendPadded(out, toInt(date[1]), 2);
-    out += QLatin1Char(' ');
-    appendPadded(out, toInt(time[0]), 2);
-    out += QLatin1Char(':');
-    appendPadded(out, toInt(time[1]), 2);
-    return out;
+    const int values[5] = { toInt(date[2]), toInt(date[0]), toInt(date[1]), toInt(time[0]), toInt(time[1]) };
+    return paddedDateTime(values, 5);
 }
 
 QString englishSampleTime(QStringView text)
@@ -253,26 +255,14 @@ QString englishSampleTime(QStringView text)
         put(values[5], 2);
         return out;
     }
-    QString out;
-    appendPadded(out, values[0], 4);
-    out += QLatin1Char('/');
-    appendPadded(out, values[1], 2);
-    out += QLatin1Char('/');
-    appendPadded(out, values[2], 2);
-    out += QLatin1Char(' ');
-    appendPadded(out, values[3], 2);
-    out += QLatin1Char(':');
-    appendPadded(out, values[4], 2);
-    out += QLatin1Char(':');
-    appendPadded(out, values[5], 2);
-    return out;
+    return paddedDateTime(values, 6);
 }
 
 QString chineseStartDelay(const QString &value)
 {
     const int hour = value.indexOf(QStringLiteral("时"));
     const int start = hour < 0 ? 0 : hour + 1;
-    const int minute = value.indexOf(kMinuteCn, start);
+    const int minute = value.indexOf(QStringLiteral("分"), start);
     return value.mid(start, minute < 0 ? -1 : minute - start);
 }
 

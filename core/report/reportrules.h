@@ -17,6 +17,9 @@ int toInt(QStringView text);
 // mark does not occur.
 QString textBefore(const QString &text, const QString &mark);
 
+// The unit marks of a printed temperature, in the order they are tested.
+extern const QString TemperatureMarks[4];
+
 // A printed temperature limit: the unit marks "°C", "℃", "°F", "℉" are tested
 // in that order and each one found at a position greater than 0 sets target
 // to the text before it (so the last matching mark in that order decides).
