@@ -100,6 +100,19 @@ private slots:
         answer = QMessageBox::Ok;
     }
 
+    // The translations and images the application loads from its resources.
+    void resourcesAreEmbedded()
+    {
+        for (const char *name : { "dravik_en.qm", "dravik_zh.qm", "qt_en.qm", "qtbase_en.qm", "qt_zh_CN.qm",
+                 "image/logo_neut.ico", "image/loading.gif", "image/Devices_64.png", "image/settings_64.png",
+                 "image/database_64.png", "image/device.png", "image/download.png", "image/stats_alt.png",
+                 "image/view_statistics.png", "image/list.png" })
+            QVERIFY2(QFile::exists(QString(":/CDravik/") + name), name);
+        QTranslator qt;
+        QVERIFY(qt.load(":/CDravik/qt_zh_CN.qm") && !qt.isEmpty());
+        QCOMPARE(english.translate("QObject", "cuo wu"), QString("Error"));
+    }
+
     void loggerPluggedBeforeStart()
     {
         const QString root = logger("en-th.csv");
