@@ -70,6 +70,29 @@ QString colourName(const QString &styleSheet)
                                                      : "";
 }
 
+// What a data view or history detail shows beside its summary: title,
+// limits, list (values and alarms), curve (points, ranges, label).
+template <typename Page> QString shown(Page *page, const CAlarmLimits &l)
+{
+    const bool humidity = !page->listView()->isColumnHidden(3); // a hidden column is not compared
+    QStringList out { page->titleLabel()->text(),
+        QString("%1 %2 %3 %4").arg(l.tempHigh).arg(l.tempLow).arg(l.humidityHigh).arg(l.humidityLow),
+        page->listModel()->headerData(2, Qt::Horizontal).toString() + (humidity ? "" : " -") };
+    CTempDataModel *model = page->listModel();
+    for (int row = 0; row < model->rowCount(); ++row)
+        out << QString("%1 %2 %3 %4")
+                   .arg(model->index(row, 1).data().toString(), model->index(row, 2).data().toString())
+                   .arg(model->isTemperatureAlarm(row))
+                   .arg(humidity ? model->index(row, 3).data().toString()
+                               + QString::number(model->isHumidityAlarm(row))
+                                 : "");
+    QCustomPlot *plot = page->plot();
+    for (QCPAxis *axis : { plot->xAxis, plot->yAxis, plot->yAxis2 })
+        out << QString("%1 %2 %3").arg(axis->range().lower).arg(axis->range().upper).arg(axis->label());
+    out << QString("%1 graphs, %2 points").arg(plot->graphCount()).arg(plot->graph(0)->dataCount());
+    return out.join('\n');
+}
+
 } // namespace
 
 class TestReopen : public QObject {
@@ -201,7 +224,6 @@ private slots:
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join('|')));
         const CTempData &samples = window.record()->data;
         QVERIFY(samples.dataList.size() > 10);
-        const bool humidity = window.containHumidity() == 1;
         // The report of a record in "中文" is written in Chinese.
         const bool english = !window.record()->summary.language.contains("中");
         CDeviceDataInfo *view = window.dataPage();
@@ -239,36 +261,8 @@ private slots:
             QCOMPARE(table->item(row, 1)->foreground().color(), QColor(alarmColour));
         }
 
-        // Limits and the list with its colours.
-        const CAlarmLimits &viewLimits = window.record()->limits;
-        const CAlarmLimits &detailLimits = detail->record()->limits;
-        QCOMPARE(detailLimits.tempHigh, viewLimits.tempHigh);
-        QCOMPARE(detailLimits.tempLow, viewLimits.tempLow);
-        QCOMPARE(detailLimits.humidityHigh, viewLimits.humidityHigh);
-        QCOMPARE(detailLimits.humidityLow, viewLimits.humidityLow);
-        CTempDataModel *viewModel = view->listModel();
-        CTempDataModel *detailModel = detail->listModel();
-        QCOMPARE(detailModel->rowCount(), viewModel->rowCount());
-        QCOMPARE(detailModel->headerData(2, Qt::Horizontal), viewModel->headerData(2, Qt::Horizontal));
-        QCOMPARE(detail->listView()->isColumnHidden(3), view->listView()->isColumnHidden(3));
-        for (int row = 0; row < viewModel->rowCount(); ++row) {
-            for (int column = 1; column < (humidity ? 4 : 3); ++column)
-                QCOMPARE(detailModel->index(row, column).data(), viewModel->index(row, column).data());
-            QCOMPARE(detailModel->isTemperatureAlarm(row), viewModel->isTemperatureAlarm(row));
-            if (humidity)
-                QCOMPARE(detailModel->isHumidityAlarm(row), viewModel->isHumidityAlarm(row));
-        }
-
-        // Curve ranges.
-        QCustomPlot *viewPlot = view->plot();
-        QCustomPlot *detailPlot = detail->plot();
-        QCOMPARE(detailPlot->graphCount(), viewPlot->graphCount());
-        QCOMPARE(detailPlot->graph(0)->dataCount(), viewPlot->graph(0)->dataCount());
-        QCOMPARE(detailPlot->xAxis->range(), viewPlot->xAxis->range());
-        QCOMPARE(detailPlot->yAxis->range(), viewPlot->yAxis->range());
-        QCOMPARE(detailPlot->yAxis->label(), viewPlot->yAxis->label());
-        if (humidity)
-            QCOMPARE(detailPlot->yAxis2->range(), viewPlot->yAxis2->range());
+        // Limits, the list with its colours, the curve.
+        QCOMPARE(shown(detail, detail->record()->limits), shown(view, window.record()->limits));
 
         // 3. Exports of the preset range and of samples 4 to 10 from the data
         // view, the history page and vesmira-cli: one report each time.
