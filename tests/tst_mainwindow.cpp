@@ -6,7 +6,6 @@
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdatamodel.h"
 #include "gui/app/cdeviceconnect.h"
-#include "gui/app/cdialogs.h"
 #include "gui/app/cdravik.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/configuration/cdevicesetting.h"
@@ -20,7 +19,6 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QtTest>
-#include <qcustomplot.h>
 #include <sys/stat.h>
 
 namespace {
@@ -249,38 +247,15 @@ private slots:
         unplug(window, root);
     }
 
-    void dataViewButtons()
+    // Nothing read yet: the data view's buttons say so.
+    void dataViewButtonsWithoutRecord()
     {
         CDravik window;
-        // Nothing read yet: both buttons say so.
         window.dataPage()->OnExportPdfBtnClick();
         window.dataPage()->OnSaveAsPdfPathBtnClick();
         QCOMPARE(messages,
             (QStringList { "Failed to export file, no corresponding data loaded.",
                 "Save as file failed, no corresponding historical data was loaded." }));
-
-        const QString root = logger("en-temp.csv");
-        drives.plug(root);
-        QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 5000);
-        messages.clear();
-        QString offered;
-        const QString target = appDir.path() + "/copy-of-report.csv";
-        CDialogs::TestHandlers handlers;
-        handlers.saveFile = [&](const QString &caption, const QString &start, const QString &filter) {
-            offered = caption + "|" + start + "|" + filter;
-            return target;
-        };
-        CDialogs::setTestHandlers(handlers);
-        window.dataPage()->OnSaveAsPdfPathBtnClick();
-        QCOMPARE(
-            offered, "File save as|" + QFileInfo(window.localReportPath()).fileName() + "|CSV Files (*.csv)");
-        QCOMPARE(messages, QStringList { "File saved successfully" });
-        QCOMPARE(readAll(target), readAll(window.localReportPath()));
-        // The copy never overwrites: no second success.
-        window.dataPage()->OnSaveAsPdfPathBtnClick();
-        QCOMPARE(messages.size(), 1);
-        CDialogs::setTestHandlers({});
-        unplug(window, root);
     }
 
     void upperCaseSuffixIsCopiedNotRead()
@@ -336,54 +311,6 @@ private slots:
         QVERIFY(window.localReportPath().isEmpty());
         QCOMPARE(dataFiles.entryList(QDir::Files).size(), copies + (kind == "empty"));
         unplug(window, root);
-    }
-
-    void dataViewSummaryAndCurve()
-    {
-        CDeviceDataInfo view;
-        auto record = std::make_shared<CRecord>();
-        CSummeryParam &summary = record->summary;
-        summary.clear();
-        summary.language = "EN";
-        summary.fileFormat = "CSV";
-        summary.alarmCount = "0";
-        summary.tempUnit = "°F";
-        view.showSummary(record);
-        QVERIFY(view.captionLabel("mkt")->isHidden());
-        QCOMPARE(view.valueLabel("alarmCount")->styleSheet() + view.captionLabel("alarmType")->styleSheet(),
-            QString("color:greencolor:green"));
-        QCOMPARE(view.plot()->yAxis->label(), QString("Temperature(℉)"));
-        summary.mkt = "77.1°F";
-        summary.alarmCount = "3条";
-        summary.containHumidity = 1;
-        view.showSummary(record);
-        QVERIFY(!view.captionLabel("mkt")->isHidden());
-        QCOMPARE(view.valueLabel("alarmCount")->text(), QString("3"));
-        QCOMPARE(view.valueLabel("alarmTimeLen")->styleSheet(), QString("color:red"));
-        QCOMPARE(view.captionLabel("tempHigh")->text(), QString("Upper Limit:"));
-        QVERIFY(view.captionLabel("tempAdj")->text().isEmpty());
-
-        // A right click puts the ranges back after a zoom.
-        for (int i = 0; i < 10; ++i)
-            record->data.dataList << new TempDataItem { QString::number(20 + i), QString::number(50 + i),
-                QString("2021/05/06 08:%1:00").arg(i, 2, 10, QChar('0')) };
-        QVERIFY(view.plot()->isHidden());
-        view.showSamples();
-        QVERIFY(!view.plot()->isHidden());
-        QCOMPARE(view.plot()->graphCount(), 2);
-        const QCPRange time = view.plot()->xAxis->range();
-        const QCPRange temp = view.plot()->yAxis->range();
-        QCOMPARE(QString("%1 %2").arg(temp.lower).arg(temp.upper), QString("18 31"));
-        view.plot()->xAxis->scaleRange(0.2);
-        view.plot()->yAxis->moveRange(5);
-        QMouseEvent left(
-            QEvent::MouseButtonPress, QPointF(10, 10), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        view.mousePress(&left);
-        QVERIFY(view.plot()->yAxis->range() != temp);
-        QMouseEvent right(
-            QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        view.mousePress(&right);
-        QVERIFY(view.plot()->xAxis->range() == time && view.plot()->yAxis->range() == temp);
     }
 
     void actionsAndClosePrompt()

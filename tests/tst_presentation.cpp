@@ -66,38 +66,16 @@ private slots:
     void initTestCase() { QVERIFY(english.load(QStringLiteral(VESMIRA_RESOURCE_DIR "/dravik_en.qm"))); }
 
     // Cleared fields are empty texts, never null (stored as '', not NULL);
-    // the flags are left to the next parse. The one table of summary fields
-    // names every text field once, each stored column and history cell once.
-    void summaryFields()
+    // the flags are left to the next parse.
+    void summaryClear()
     {
         CSummeryParam summary;
         summary.deviceModel = "RZ-83WQ";
         summary.containHumidity = 1;
         summary.clear();
-        QVERIFY(summary.deviceModel.isEmpty() && !summary.deviceModel.isNull() && !summary.tempAdj.isNull());
-        QCOMPARE(summary.containHumidity, 1);
-
-        QSet<int> columns, cells;
-        QSet<QString> names;
-        CSummeryParam probe;
-        for (const CSummaryField &field : CSummaryFields::all()) {
-            QVERIFY2(!names.contains(field.name), field.name);
-            names.insert(field.name);
-            QCOMPARE(CSummaryFields::find(field.name), &field);
-            const int cell = field.historyRow * 5 + field.historyColumn;
-            QVERIFY2(field.column <= 0 || !columns.contains(field.column), field.name);
-            QVERIFY2(field.historyRow < 0 || !cells.contains(cell), field.name);
-            if (field.column > 0)
-                columns.insert(field.column);
-            if (field.historyRow >= 0)
-                cells.insert(cell);
-            probe.*field.member = field.name; // every member a field of its own
-        }
         for (const CSummaryField &field : CSummaryFields::all())
-            QCOMPARE(field.of(probe), QString(field.name));
-        QCOMPARE(names.size(), CSummaryFields::Count);
-        QCOMPARE(columns.size(), 35); // 38 columns but the link and the two flags
-        QVERIFY(!CSummaryFields::find("nonsense"));
+            QVERIFY2(field.of(summary).isEmpty() && !field.of(summary).isNull(), field.name);
+        QCOMPARE(summary.containHumidity, 1);
     }
 
     // CTempData owns its samples, a copy copies them (the sanitizer build
