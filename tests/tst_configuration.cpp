@@ -471,12 +471,13 @@ private slots:
         QCOMPARE(CConfigTemplate::saveNamed(d, "a", values), R::Exists);
         QCOMPARE(CConfigTemplate::saveNamed(d, "b", values), R::Done);
         writeFile(d + "/A.INI", "1");
+        writeFile(d + "/x.tmp.ini", "12");
         writeFile(d + "/notes.txt", "1");
         QVERIFY(QDir(d).mkdir("dir.ini") && QFile::link(d + "/b.ini", d + "/link.ini"));
         QCOMPARE(CConfigTemplate::pageList(d), QStringList({ "a.ini", "b.ini" }));
         const QStringList managed = CConfigTemplate::managerList(d);
         QCOMPARE(QSet<QString>(managed.begin(), managed.end()),
-            QSet<QString>({ "A.INI", "a.ini", "b.ini", "dir.ini" }));
+            QSet<QString>({ "A.INI", "x.tmp.ini", "a.ini", "b.ini", "dir.ini" }));
         QVERIFY(managed.indexOf("A.INI") < managed.indexOf("b.ini")
             && managed.indexOf("b.ini") < managed.indexOf("a.ini"));
         QCOMPARE(CConfigTemplate::rename(d, "a.ini", "b"), R::Exists);

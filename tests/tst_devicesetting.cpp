@@ -549,20 +549,6 @@ private slots:
             QString("%1|Error|file name repeated, save failure|OK").arg(QMessageBox::Warning));
         QCOMPARE(readAll(dir + "/cold.ini"), saved);
 
-        // A template with start mode 0, written by hand; files the page does not offer.
-        {
-            QSettings manual(dir + "/plain.ini", QSettings::IniFormat);
-            manual.setValue("base/startTypeCb", 0);
-            manual.setValue("base/startDelayTime", 99);
-            manual.setValue("base/runwayIdTxt", "PLAIN001");
-            manual.setValue("base/startDateTimeEdit", QDateTime(QDate(2027, 1, 1), QTime(0, 0)));
-        }
-        QFile::copy(dir + "/plain.ini", dir + "/A.INI");
-        QFile::copy(dir + "/plain.ini", dir + "/x.tmp.ini");
-        page.reloadTemplates();
-        QCOMPARE(list->count(), 2);
-        QCOMPARE(list->itemText(1), QString("plain.ini"));
-
         // Change the page, then load "cold" back.
         set(&page, "tempUnitDuRb=1 startTypeCb=0 tempHighSpinBox=10");
         list->setCurrentIndex(0);
@@ -571,15 +557,6 @@ private slots:
                               "humidityLowSpinBox exportFileTypeCb";
         QCOMPARE(show(&page, names), QString::fromUtf8("1 ℉ 2 2026/03/08 06:30 46.4 20 2"));
         QCOMPARE(enabled(&page, "startDateTimeEdit"), QString("1"));
-        list->setCurrentIndex(1);
-        click(&page, "openSettingPathBtn");
-        // Missing values: 0, raised by the field where 0 is below its minimum.
-        QCOMPARE(
-            show(&page,
-                "runwayIdTxt startTypeCb startDateTimeEdit startDelayTime tempUnitDuRb normalRecordSpace"),
-            QString("PLAIN001 0 2026/03/07 14:05 0 1 10"));
-        for (const char *name : { "plain.ini", "A.INI", "x.tmp.ini" })
-            QFile::remove(dir + "/" + name);
 
         // Loaded and written by the page, the templates of the reference
         // frames give the frames vesmira-cli writes from them.
