@@ -194,6 +194,41 @@ private slots:
             QFileInfo(records().value(r.out.section('\t', 0, 0).toInt())).fileName().startsWith("REPORT-"));
     }
 
+    // The read takes the smallest file named *.pdf, *.csv or *.txt and
+    // stores exactly that one.
+    void smallestReportIsRead_data()
+    {
+        QTest::addColumn<QString>("files"); // name=test report ...
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("CSV and an older, larger TXT") << "REPORT.csv=en-th.csv REPORT.txt=en-th.txt"
+                                                      << "REPORT.csv";
+        QTest::newRow("TXT smaller than CSV") << "OLD.csv=zh-th.csv NEW.txt=en-temp.txt"
+                                              << "NEW.txt";
+        QTest::newRow("two PDFs") << "A.pdf=zh-th.pdf B.pdf=en-temp.pdf"
+                                  << "B.pdf";
+    }
+    void smallestReportIsRead()
+    {
+        QFETCH(QString, files);
+        QFETCH(QString, chosen);
+        QTemporaryDir drive;
+        QMap<QString, QByteArray> content;
+        for (const QString &file : files.split(' '))
+            content.insert(file.section('=', 0, 0), fixture(qPrintable(file.section('=', 1))));
+        fillDrive(drive, content);
+        const QMap<int, QString> before = records();
+        const Result r = run({ drive.path() });
+        QCOMPARE(r.code, 0);
+        const QMap<int, QString> after = records();
+        QCOMPARE(after.size(), before.size() + 1);
+        const QString copy = after.value(r.out.section('\t', 0, 0).toInt());
+        QVERIFY2(QFileInfo(copy).fileName().startsWith(QFileInfo(chosen).completeBaseName() + "-"),
+            qPrintable(copy));
+        QFile stored(copy);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), content.value(chosen));
+    }
+
     void noRecordIsStored_data()
     {
         QTest::addColumn<QString>("name");

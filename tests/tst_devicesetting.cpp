@@ -21,7 +21,6 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,23 +43,103 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray reference(const QString &name)
+QString frameDifference(const QString &path, const QString &reference)
 {
     QString error;
-    return readFrameFile(QString(VESMIRA_TEST_DATA "/frames/") + name, &error);
+    return firstDifference(
+        readAll(path), readFrameFile(QString(VESMIRA_TEST_DATA "/frames/") + reference, &error));
 }
 
-QVector<int> ints(int a, int b, int c)
+QObject *control(QObject *page, const QString &name)
 {
-    return { a, b, c };
-}
-
-template <typename T> T *child(QObject *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
+    QObject *found = page->findChild<QObject *>(name);
     if (!found)
-        qFatal("no control %s", name);
+        qFatal("no control %s", qPrintable(name));
     return found;
+}
+
+// What the named controls show, blank-separated: the index of a combo box,
+// the value of a spin box, the text of an edit or label, the time of a
+// date-time edit, 1 or 0 for a checked or unchecked button, the page a
+// stack shows.
+QString show(QObject *page, const QString &names)
+{
+    QStringList out;
+    for (const QString &name : names.split(' ')) {
+        QObject *o = control(page, name);
+        if (auto *c = qobject_cast<QComboBox *>(o))
+            out << QString::number(c->currentIndex());
+        else if (auto *s = qobject_cast<QSpinBox *>(o))
+            out << QString::number(s->value());
+        else if (auto *d = qobject_cast<QDoubleSpinBox *>(o))
+            out << QString::number(d->value());
+        else if (auto *e = qobject_cast<QLineEdit *>(o))
+            out << e->text();
+        else if (auto *t = qobject_cast<QTextEdit *>(o))
+            out << t->toPlainText();
+        else if (auto *dt = qobject_cast<QDateTimeEdit *>(o))
+            out << dt->dateTime().toString("yyyy/MM/dd hh:mm");
+        else if (auto *b = qobject_cast<QAbstractButton *>(o))
+            out << QString::number(b->isChecked());
+        else if (auto *l = qobject_cast<QLabel *>(o))
+            out << l->text();
+        else if (auto *stack = qobject_cast<QStackedWidget *>(o))
+            out << stack->currentWidget()->objectName();
+        else
+            qFatal("%s shows no value", qPrintable(name));
+    }
+    return out.join(' ');
+}
+
+// Sets controls from "name=value ..." (a time as yyyy/MM/dd-hh:mm; 1 checks a button).
+void set(QObject *page, const QString &assignments)
+{
+    for (const QString &assignment : assignments.split(' ')) {
+        const QString name = assignment.section('=', 0, 0);
+        const QString value = assignment.section('=', 1);
+        QObject *o = control(page, name);
+        if (auto *c = qobject_cast<QComboBox *>(o))
+            c->setCurrentIndex(value.toInt());
+        else if (auto *s = qobject_cast<QSpinBox *>(o))
+            s->setValue(value.toInt());
+        else if (auto *d = qobject_cast<QDoubleSpinBox *>(o))
+            d->setValue(value.toDouble());
+        else if (auto *e = qobject_cast<QLineEdit *>(o))
+            e->setText(value);
+        else if (auto *dt = qobject_cast<QDateTimeEdit *>(o))
+            dt->setDateTime(QDateTime::fromString(value, "yyyy/MM/dd-hh:mm"));
+        else
+            qobject_cast<QAbstractButton *>(o)->setChecked(value == "1");
+    }
+}
+
+// "1" or "0" per named widget for enabled, or for not hidden.
+QString flags(QObject *page, const QString &names, bool visibility)
+{
+    QString out;
+    for (const QString &name : names.split(' ')) {
+        auto *w = qobject_cast<QWidget *>(control(page, name));
+        out += (visibility ? !w->isHidden() : w->isEnabled()) ? '1' : '0';
+    }
+    return out;
+}
+QString enabled(QObject *page, const QString &names)
+{
+    return flags(page, names, false);
+}
+QString visible(QObject *page, const QString &names)
+{
+    return flags(page, names, true);
+}
+
+void click(QObject *page, const char *button)
+{
+    QTest::mouseClick(qobject_cast<QWidget *>(control(page, button)), Qt::LeftButton);
+}
+
+void setZone(const QString &zone)
+{
+    CDeviceSetting::setEnvironmentOverride([] { return saturday; }, zone);
 }
 
 } // namespace
@@ -70,26 +149,25 @@ class TestDeviceSetting : public QObject {
 private:
     QTemporaryDir m_appDir;
     QTranslator m_translator;
-    QVector<CMessageBox::Request> m_boxes;
+    QStringList m_boxes; // "icon|title|text|OK text[|cancel text]" of each message box
     QMessageBox::StandardButton m_answer = QMessageBox::Ok;
     QVector<CTemplateNameDialog::Request> m_nameRequests;
     QString m_name;
     bool m_nameOk = true;
 
-    QString lastText() const { return m_boxes.isEmpty() ? QString() : m_boxes.last().text; }
+    QString lastText() const { return m_boxes.value(m_boxes.size() - 1).section('|', 2, 2); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_appDir.isValid());
         applicationDir = m_appDir.path();
-        languageCode = "en";
-        tempAdjust = 0;
         CRecordConfig::instance()->load();
         QVERIFY(m_translator.load(":/CDravik/dravik_en.qm"));
         QCoreApplication::installTranslator(&m_translator);
-        CMessageBox::setHandler([this](const CMessageBox::Request &request) {
-            m_boxes.append(request);
+        CMessageBox::setHandler([this](const CMessageBox::Request &r) {
+            m_boxes << QString("%1|%2|%3|%4").arg(r.icon).arg(r.title, r.text, r.okText)
+                    + (r.cancelText.isEmpty() ? QString() : "|" + r.cancelText);
             return m_answer;
         });
         CTemplateNameDialog::setHandler([this](const CTemplateNameDialog::Request &request, bool *ok) {
@@ -97,7 +175,7 @@ private slots:
             *ok = m_nameOk;
             return m_name;
         });
-        CDeviceSetting::setEnvironmentOverride([] { return saturday; }, "(UTC+05:30) Chennai");
+        setZone("(UTC+05:30) Chennai");
         GbkCodeUtils::instance()->load(VESMIRA_APP_DIR "/config/gbk_code.txt");
     }
 
@@ -111,68 +189,28 @@ private slots:
         tempAdjust = 0;
     }
 
-    void constructedState()
+    // The English interface shows no Chinese source text.
+    void englishTexts()
     {
         CDeviceSetting page;
-        QVERIFY(QDir(applicationDir + "/setting_file_dir").exists());
-        QVERIFY(child<QRadioButton>(&page, "baseConfigModelRb")->isChecked());
-        QCOMPARE(
-            child<QStackedWidget>(&page, "configStack")->currentWidget(), child<QWidget>(&page, "basePage"));
-        QVERIFY(child<QPushButton>(&page, "saveSettingBtn")->isHidden());
-        QVERIFY(child<QPushButton>(&page, "defaultSettingBtn")->isHidden());
-        QVERIFY(!child<QPushButton>(&page, "writeSettingBtn")->isEnabled());
-        QVERIFY(!page.controlsEnabled());
-        QVERIFY(!page.humidityApplies());
-        QVERIFY(child<QDoubleSpinBox>(&page, "humidityHighSpinBox")->isHidden());
-        QVERIFY(child<QDoubleSpinBox>(&page, "humidityLowSpinBox2")->isHidden());
-        QVERIFY(child<QDoubleSpinBox>(&page, "adjustTempSpinBox")->isHidden()); // tempAdjust 0
-        QVERIFY(child<QRadioButton>(&page, "tempUnitDuRb")->isChecked());
-        QVERIFY(child<QRadioButton>(&page, "reportZhRb")->isChecked());
-        QCOMPARE(child<QLineEdit>(&page, "runwayIdTxt")->text(), QString("XC000000"));
-        QCOMPARE(child<QLineEdit>(&page, "runwayIdTxt2")->text(), QString("XC000000"));
-        QCOMPARE(child<QDateTimeEdit>(&page, "startDateTimeEdit")->dateTime(), saturday);
-        QCOMPARE(
-            child<QDateTimeEdit>(&page, "stopDateTimeEdit")->displayFormat(), QString("yyyy/MM/dd hh:mm"));
-        auto *tabs = child<QTabWidget>(&page, "otherSettingTab");
-        QCOMPARE(tabs->currentIndex(), 2);
-        QCOMPARE(tabs->tabText(0), QString("Alarm settings"));
-        QCOMPARE(tabs->styleSheet(), QString("QTabBar::tab{min-height: 40px; min-width: 120px;}"));
-        QVERIFY(qobject_cast<QListView *>(child<QComboBox>(&page, "startTypeCb")->view()));
-        QCOMPARE(child<QComboBox>(&page, "startTypeCb")->itemText(3), QString("Always start"));
-        QCOMPARE(child<QComboBox>(&page, "lcdLightComboBox")->itemText(1), QString("Always on"));
-        QCOMPARE(
-            child<QRadioButton>(&page, "highConfigModelRb")->text(), QString("Advanced configuration mode"));
-        QCOMPARE(child<QLabel>(&page, "tempHighUnitLb")->text(), QString::fromUtf8("℃"));
-        QVERIFY(child<QLabel>(&page, "baseTipLb")->text().contains("The trip number only supports letters"));
-
-        struct Range {
-            const char *name;
-            double min, max, step, value;
-        };
-        for (const Range &r : { Range { "normalRecordSpace", 10, 86400, 10, 60 },
-                 Range { "alarmRecordSpace2", 10, 86400, 10, 30 }, Range { "startDelayTime", 0, 240, 1, 0 },
-                 Range { "spinBox", 0, 240, 1, 0 } }) {
-            auto *box = child<QSpinBox>(&page, r.name);
-            QVERIFY2(box->minimum() == r.min && box->maximum() == r.max && box->singleStep() == r.step
-                    && box->value() == r.value,
-                r.name);
+        CSettingFileManager dialog(nullptr);
+        QStringList texts;
+        for (QObject *o : page.findChildren<QObject *>() + dialog.findChildren<QObject *>()) {
+            auto *c = qobject_cast<QComboBox *>(o);
+            auto *t = qobject_cast<QTabWidget *>(o);
+            for (int i = 0; c && i < c->count(); ++i)
+                texts << c->itemText(i);
+            for (int i = 0; t && i < t->count(); ++i)
+                texts << t->tabText(i);
+            texts << o->property("text").toString();
         }
-        for (const Range &r : { Range { "tempHighSpinBox", -1000, 1000, 0.1, 70.0 },
-                 Range { "tempLowSpinBox2", -1000, 1000, 0.1, -30.0 },
-                 Range { "adjustTempSpinBox", -1000, 1000, 0.1, 0.0 },
-                 Range { "humidityHighSpinBox", 1.0, 99.9, 0.1, 99.9 },
-                 Range { "humidityLowSpinBox2", 1.0, 99.9, 0.1, 1.0 },
-                 Range { "humidityAdjSpinBox", 0.0, 99.9, 0.1, 0.0 } }) {
-            auto *box = child<QDoubleSpinBox>(&page, r.name);
-            QVERIFY2(box->decimals() == 1 && box->minimum() == r.min && box->maximum() == r.max
-                    && box->singleStep() == r.step && box->value() == r.value,
-                r.name);
-        }
-
-        tempAdjust = 1;
-        CDeviceSetting shown;
-        QVERIFY(!child<QDoubleSpinBox>(&shown, "adjustTempSpinBox")->isHidden());
-        QVERIFY(shown.calibrationVisible());
+        for (const QString &text : texts)
+            QVERIFY2(!QString(text)
+                          .remove(QRegularExpression("<[^>]*>"))
+                          .contains(QRegularExpression("[\\x{4e00}-\\x{9fa5}]")),
+                qPrintable(text));
+        QVERIFY(texts.contains("Alarm settings") && texts.contains("Always start")
+            && texts.contains("Advanced configuration mode"));
     }
 
     void tripIdAndDescriptionInput()
@@ -180,13 +218,13 @@ private slots:
         CDeviceSetting page;
         page.setControlsEnabled(true);
         for (const char *name : { "runwayIdTxt", "runwayIdTxt2" }) {
-            auto *edit = child<QLineEdit>(&page, name);
+            auto *edit = qobject_cast<QLineEdit *>(control(&page, name));
             edit->clear();
             QTest::keyClicks(edit, "AB1 -c.D9XYZ");
             QCOMPARE(edit->text(), QString("AB1cD9XY")); // no blank or punctuation, no ninth character
         }
         for (const char *name : { "runwayDescTxt", "runwayDescTxt2" }) {
-            auto *edit = child<QTextEdit>(&page, name);
+            auto *edit = qobject_cast<QTextEdit *>(control(&page, name));
             edit->clear();
             edit->insertPlainText(QString(40, 'p')); // a paste
             QCOMPARE(edit->toPlainText(), QString(32, 'p'));
@@ -202,238 +240,123 @@ private slots:
     {
         CDeviceSetting page;
         page.setControlsEnabled(true);
-        auto *stack = child<QStackedWidget>(&page, "configStack");
-        auto *save = child<QPushButton>(&page, "saveSettingBtn");
-        child<QRadioButton>(&page, "highConfigModelRb")->setChecked(true);
-        QCOMPARE(stack->currentWidget(), child<QWidget>(&page, "highPage"));
-        QVERIFY(!save->isHidden());
-        QVERIFY(!child<QWidget>(&page, "saveSettingLine")->isHidden());
-        child<QRadioButton>(&page, "baseConfigModelRb")->setChecked(true);
-        QCOMPARE(stack->currentWidget(), child<QWidget>(&page, "basePage"));
-        QVERIFY(save->isHidden());
+        set(&page, "highConfigModelRb=1");
+        QCOMPARE(show(&page, "configStack") + visible(&page, "saveSettingBtn saveSettingLine"),
+            QString("highPage11"));
+        set(&page, "baseConfigModelRb=1");
+        QCOMPARE(show(&page, "configStack") + visible(&page, "saveSettingBtn"), QString("basePage0"));
 
-        auto *start = child<QComboBox>(&page, "startTypeCb");
-        auto *delay = child<QSpinBox>(&page, "startDelayTime");
-        auto *startTime = child<QDateTimeEdit>(&page, "startDateTimeEdit");
-        auto *stopTime = child<QDateTimeEdit>(&page, "stopDateTimeEdit");
-        QVERIFY(!delay->isEnabled() && !startTime->isEnabled() && !stopTime->isEnabled());
-        const QVector<QPair<bool, bool>> expected
-            = { { false, false }, { true, false }, { false, true }, { false, false } };
-        for (int index : { 1, 2, 3, 0, 2 }) {
-            start->setCurrentIndex(index);
-            QCOMPARE(qMakePair(delay->isEnabled(), startTime->isEnabled()), expected.at(index));
+        const QString times = "startDelayTime startDateTimeEdit stopDateTimeEdit";
+        QCOMPARE(enabled(&page, times), QString("000"));
+        for (const char *mode : { "1 100", "2 010", "3 000", "0 000", "2 010" }) { // start mode, expected
+            set(&page, QString("startTypeCb=") + mode[0]);
+            QCOMPARE(enabled(&page, times), QString(mode + 2));
         }
-        child<QComboBox>(&page, "stopTypeCb")->setCurrentIndex(1);
-        QVERIFY(stopTime->isEnabled());
+        set(&page, "stopTypeCb=1");
+        QCOMPARE(enabled(&page, times), QString("011"));
         // Enabling the page disables them whatever the modes.
         page.setControlsEnabled(true);
-        QVERIFY(!startTime->isEnabled() && !stopTime->isEnabled());
-        child<QComboBox>(&page, "stopTypeCb")->setCurrentIndex(0);
-        QVERIFY(!stopTime->isEnabled());
+        QCOMPARE(enabled(&page, times), QString("000"));
 
         // The unit switch changes the labels, never the numbers.
-        auto *high = child<QDoubleSpinBox>(&page, "tempHighSpinBox");
-        high->setValue(158.0);
-        child<QRadioButton>(&page, "tempUnitFRb")->setChecked(true);
-        for (const char *unit : { "tempHighUnitLb", "tempLowUnitLb", "adjustTempUnitLb" })
-            QCOMPARE(child<QLabel>(&page, unit)->text(), QString::fromUtf8("℉"));
-        QCOMPARE(high->value(), 158.0);
-        child<QRadioButton>(&page, "tempUnitDuRb")->setChecked(true);
-        QCOMPARE(child<QLabel>(&page, "adjustTempUnitLb")->text(), QString::fromUtf8("℃"));
-        QCOMPARE(high->value(), 158.0);
+        set(&page, "tempHighSpinBox=158 tempUnitFRb=1");
+        QCOMPARE(show(&page, "tempHighUnitLb tempLowUnitLb adjustTempUnitLb tempHighSpinBox"),
+            QString::fromUtf8("℉ ℉ ℉ 158"));
+        set(&page, "tempUnitDuRb=1");
+        QCOMPARE(show(&page, "adjustTempUnitLb tempHighSpinBox"), QString::fromUtf8("℃ 158"));
     }
 
     void enablingHumidityCalibrationAndModel()
     {
-        QTemporaryDir drive;
         CDeviceSetting page;
-        auto *fileType = child<QComboBox>(&page, "exportFileTypeCb");
+        QVERIFY(QDir(applicationDir + "/setting_file_dir").exists());
+        QVERIFY(!page.controlsEnabled() && !page.humidityApplies());
+        QCOMPARE(enabled(&page, "writeSettingBtn"), QString("0"));
+        QCOMPARE(visible(&page, "humidityHighSpinBox humidityLowSpinBox2 adjustTempSpinBox"), QString("000"));
+        QTemporaryDir drive;
         page.setLogger(drive.path(), "TL-30-83WQ");
         page.setControlsEnabled(true);
-        for (const char *name :
-            { "writeSettingBtn", "tempUnitFRb", "reportEnRb", "runwayDescTxt", "settingFilePathCB",
-                "deviceSettingBtn", "otherSettingTab", "tempHighSpinBox2", "runwayIdTxt2" })
-            QVERIFY2(child<QWidget>(&page, name)->isEnabled(), name);
-        QVERIFY(fileType->isEnabled());
-        QCOMPARE(fileType->currentIndex(), 0);
+        QCOMPARE(
+            enabled(&page,
+                "writeSettingBtn tempUnitFRb reportEnRb runwayDescTxt settingFilePathCB deviceSettingBtn "
+                "otherSettingTab tempHighSpinBox2 runwayIdTxt2 exportFileTypeCb"),
+            QString("1111111111"));
+        QCOMPARE(show(&page, "exportFileTypeCb"), QString("0"));
         page.setControlsEnabled(false);
-        for (const char *name : { "writeSettingBtn", "openSettingPathBtn", "stopTypeCb", "spinBox",
-                 "humidityHighSpinBox2", "runwayDescTxt2", "exportFileTypeCb" })
-            QVERIFY2(!child<QWidget>(&page, name)->isEnabled(), name);
-
+        QCOMPARE(
+            enabled(&page,
+                "writeSettingBtn openSettingPathBtn stopTypeCb spinBox humidityHighSpinBox2 runwayDescTxt2 "
+                "exportFileTypeCb"),
+            QString("0000000"));
+        // An RZ-83K logger writes TXT reports only.
         page.setLogger(drive.path(), "RZ-83K-01");
         page.setControlsEnabled(true);
-        QCOMPARE(fileType->currentIndex(), 1);
-        QVERIFY(!fileType->isEnabled());
+        QCOMPARE(show(&page, "exportFileTypeCb") + enabled(&page, "exportFileTypeCb"), QString("10"));
 
         page.setHumidityApplies(true);
-        for (const char *name :
-            { "humidityHighSpinBox", "humidityLowLb", "humidityHighSpinBox2", "humidityLowLb2" })
-            QVERIFY2(!child<QWidget>(&page, name)->isHidden(), name);
-        QVERIFY(child<QWidget>(&page, "humidityAdjSpinBox")->isHidden()); // calibration values hidden
+        QCOMPARE(
+            visible(&page,
+                "humidityHighSpinBox humidityLowLb humidityHighSpinBox2 humidityLowLb2 humidityAdjSpinBox"),
+            QString("11110")); // calibration values hidden
         tempAdjust = 1;
         page.setHumidityApplies(true);
-        QVERIFY(!child<QWidget>(&page, "humidityAdjSpinBox")->isHidden());
-        QVERIFY(!child<QWidget>(&page, "humidityAdjLb")->isHidden());
+        QCOMPARE(visible(&page, "humidityAdjSpinBox humidityAdjLb"), QString("11"));
         page.setHumidityApplies(false);
-        QVERIFY(child<QWidget>(&page, "humidityAdjSpinBox")->isHidden());
-        QVERIFY(child<QWidget>(&page, "humidityLowSpinBox")->isHidden());
-
+        QCOMPARE(visible(&page, "humidityAdjSpinBox humidityLowSpinBox"), QString("00"));
         page.setCalibrationVisible(true);
-        for (const char *name : { "adjustTempSpinBox", "adjustTempLb", "adjustTempUnitLb" })
-            QVERIFY2(!child<QWidget>(&page, name)->isHidden(), name);
+        QCOMPARE(visible(&page, "adjustTempSpinBox adjustTempLb adjustTempUnitLb"), QString("111"));
         page.setCalibrationVisible(false);
-        for (const char *name : { "adjustTempSpinBox", "adjustTempLb", "adjustTempUnitLb" })
-            QVERIFY2(child<QWidget>(&page, name)->isHidden(), name);
-    }
-
-    void fillFromTheLoggerRead()
-    {
-        CDeviceSetting page;
-        page.setControlsEnabled(true);
-        CDeviceSettingInfo info;
-        info.wayId = "EH210500";
-        info.wayDesc = "Cold chain";
-        info.tempUnit = QString::fromUtf8("°F");
-        info.recordStartModel = "Manual+Delay";
-        info.delayStart = "30";
-        info.recordStopModel = "Timing";
-        info.stopAt = "2026/03/20 18:00";
-        info.normalRecordSpace = "900";
-        info.alarmSpace = "90";
-        info.alarmDelay = "5";
-        info.tempHigh = "86.0";
-        info.tempLow = "35.6";
-        info.humidityHigh = "80.0";
-        info.humidityLow = "20.0";
-        info.language = "EN";
-        info.fileType = "txt";
-        info.isRecycleRecord = "OFF";
-        info.lcdMode = "Automatic OFF";
-        page.fillFromDeviceInfo(&info);
-        QCOMPARE(child<QLineEdit>(&page, "runwayIdTxt")->text(), QString("EH210500"));
-        QCOMPARE(child<QTextEdit>(&page, "runwayDescTxt")->toPlainText(), QString("Cold chain"));
-        QVERIFY(child<QRadioButton>(&page, "tempUnitFRb")->isChecked());
-        QCOMPARE(child<QLabel>(&page, "tempHighUnitLb")->text(), QString::fromUtf8("℉"));
-        QCOMPARE(child<QComboBox>(&page, "startTypeCb")->currentIndex(), 1);
-        QCOMPARE(child<QSpinBox>(&page, "startDelayTime")->value(), 30);
-        QVERIFY(child<QSpinBox>(&page, "startDelayTime")->isEnabled());
-        QVERIFY(!child<QDateTimeEdit>(&page, "startDateTimeEdit")->isEnabled());
-        QCOMPARE(child<QDateTimeEdit>(&page, "stopDateTimeEdit")->dateTime(),
-            QDateTime(QDate(2026, 3, 20), QTime(18, 0)));
-        QVERIFY(child<QDateTimeEdit>(&page, "stopDateTimeEdit")->isEnabled());
-        QCOMPARE(child<QSpinBox>(&page, "normalRecordSpace")->value(), 900);
-        QCOMPARE(child<QDoubleSpinBox>(&page, "tempHighSpinBox")->value(), 86.0);
-        QVERIFY(child<QRadioButton>(&page, "reportEnRb")->isChecked());
-        QCOMPARE(child<QComboBox>(&page, "exportFileTypeCb")->currentIndex(), 1);
-        QCOMPARE(child<QComboBox>(&page, "repeatRecordComboBox")->currentIndex(), 0);
-        QCOMPARE(child<QComboBox>(&page, "restartComboBox")->currentIndex(), 1);
-        QCOMPARE(child<QComboBox>(&page, "lcdLightComboBox")->currentIndex(), 0);
-
-        info.recordStartModel = "Timing";
-        info.startAt = " 2026/04/01 07:30 ";
-        info.recordStopModel = "Manual";
-        page.fillFromDeviceInfo(&info);
-        QCOMPARE(child<QComboBox>(&page, "startTypeCb")->currentIndex(), 2);
-        QCOMPARE(child<QSpinBox>(&page, "startDelayTime")->value(), 0);
-        QVERIFY(!child<QSpinBox>(&page, "startDelayTime")->isEnabled());
-        QVERIFY(child<QDateTimeEdit>(&page, "startDateTimeEdit")->isEnabled());
-        QCOMPARE(child<QDateTimeEdit>(&page, "startDateTimeEdit")->dateTime(),
-            QDateTime(QDate(2026, 4, 1), QTime(7, 30)));
-        QCOMPARE(child<QDateTimeEdit>(&page, "stopDateTimeEdit")->dateTime(), saturday);
-        QVERIFY(!child<QDateTimeEdit>(&page, "stopDateTimeEdit")->isEnabled());
-
-        // The basic page follows the unit of the logger read last.
-        page.setReadState(&info, true);
-        QVERIFY(page.basicFahrenheit());
-        QCOMPARE(child<QLabel>(&page, "tempLowUnitLb2")->text(), QString::fromUtf8("℉"));
-        page.setReadState(&info, false);
-        QVERIFY(!page.basicFahrenheit());
-        QCOMPARE(child<QLabel>(&page, "tempHighUnitLb2")->text(), QString::fromUtf8("℃"));
+        QCOMPARE(visible(&page, "adjustTempSpinBox adjustTempLb adjustTempUnitLb"), QString("000"));
+        CDeviceSetting shown; // tempAdjust 1 at its start
+        QVERIFY(shown.calibrationVisible() && !shown.findChild<QWidget *>("adjustTempSpinBox")->isHidden());
     }
 
     // "Sync device parameters" after reading each report of tests/data/reports:
     // every mode, time, interval, limit and option as that report printed it.
     void syncFromEveryReport_data()
     {
-        QTest::addColumn<QVector<int>>("modes"); // start mode, start delay, stop mode
-        QTest::addColumn<QString>("startAt"); // empty: not timed, stays now
-        QTest::addColumn<QString>("stopAt");
-        QTest::addColumn<QVector<int>>("intervals"); // normal, over limit (s), alarm delay (min)
-        QTest::addColumn<QVector<double>>("limits"); // temperature high, low[, humidity high, low]
-        // ℉, English report, file type, circular, clear saved records, multiple start, long-press clear,
-        // display always on
-        QTest::addColumn<QVector<int>>("options");
-        using I = QVector<int>;
-        using D = QVector<double>;
-        const QString none;
-        const QString may6("2021/05/06 22:00"), may7("2021/05/07 06:00");
-        const QString may31("2021/05/31 22:00"), jun1("2021/06/01 06:00");
-        QTest::newRow("zh-temp.csv") << I { 1, 30, 0 } << none << none << I { 900, 300, 10 } << D { 8, 2 }
-                                     << I { 0, 0, 2, 0, 1, 1, 0, 1 };
-        QTest::newRow("zh-temp.txt") << I { 2, 0, 1 } << may6 << may7 << I { 900, 300, 10 } << D { 8, 2 }
-                                     << I { 0, 0, 1, 0, 1, 1, 0, 0 };
-        QTest::newRow("zh-temp.pdf") << I { 1, 30, 0 } << none << none << I { 3600, 300, 10 } << D { 8, 2 }
-                                     << I { 0, 0, 0, 0, 1, 1, 0, 1 };
-        QTest::newRow("zh-th.csv") << I { 2, 0, 1 } << may6 << may7 << I { 900, 90, 0 } << D { 30, 2, 80, 20 }
-                                   << I { 0, 0, 2, 1, 0, 0, 1, 0 };
-        QTest::newRow("zh-th.txt") << I { 1, 30, 0 } << none << none << I { 900, 90, 0 }
-                                   << D { 30, 2, 80, 20 } << I { 0, 0, 1, 0, 1, 1, 0, 1 };
-        QTest::newRow("zh-th.pdf") << I { 2, 0, 1 } << may6 << may7 << I { 900, 90, 0 } << D { 30, 2, 80, 20 }
-                                   << I { 0, 0, 0, 0, 0, 0, 0, 0 };
-        QTest::newRow("en-temp.csv") << I { 2, 0, 0 } << may6 << none << I { 900, 300, 10 }
-                                     << D { 46.4, 35.6 } << I { 1, 1, 2, 0, 1, 1, 0, 1 };
-        QTest::newRow("en-temp.txt") << I { 3, 0, 1 } << none << may7 << I { 900, 300, 15 } << D { 8, 2 }
-                                     << I { 0, 1, 1, 1, 0, 0, 1, 1 };
-        QTest::newRow("en-temp.pdf") << I { 1, 30, 0 } << none << none << I { 900, 300, 10 }
-                                     << D { 46.4, 35.6 } << I { 1, 1, 0, 0, 1, 1, 0, 1 };
-        QTest::newRow("en-th.csv") << I { 1, 30, 1 } << none << jun1 << I { 900, 90, 0 }
-                                   << D { 30, 2, 80, 20 } << I { 0, 1, 2, 0, 1, 0, 0, 0 };
-        QTest::newRow("en-th.txt") << I { 2, 0, 0 } << may31 << none << I { 900, 90, 5 }
-                                   << D { 30, 2, 80, 20 } << I { 0, 1, 1, 0, 0, 1, 0, 0 };
-        QTest::newRow("en-th.pdf") << I { 2, 0, 1 } << may31 << jun1 << I { 900, 90, 0 }
-                                   << D { 30, 2, 80, 20 } << I { 0, 1, 0, 1, 0, 0, 0, 0 };
+        QTest::addColumn<QString>("shown");
+        auto row = [](const char *report, const char *shown) { QTest::newRow(report) << QString(shown); };
+        // Start mode, delay, stop mode, start and stop time, normal and alarm
+        // interval, alarm delay, limits; ℉, English report, file type,
+        // circular, clear saved records, multiple start, long-press clear,
+        // display always on.
+        row("zh-temp.csv", "1 30 0 2026/03/07 14:05 2026/03/07 14:05 900 300 10 8 2 0 0 2 0 1 1 0 1");
+        row("zh-temp.txt", "2 0 1 2021/05/06 22:00 2021/05/07 06:00 900 300 10 8 2 0 0 1 0 1 1 0 0");
+        row("zh-temp.pdf", "1 30 0 2026/03/07 14:05 2026/03/07 14:05 3600 300 10 8 2 0 0 0 0 1 1 0 1");
+        row("zh-th.csv", "2 0 1 2021/05/06 22:00 2021/05/07 06:00 900 90 0 30 2 80 20 0 0 2 1 0 0 1 0");
+        row("zh-th.txt", "1 30 0 2026/03/07 14:05 2026/03/07 14:05 900 90 0 30 2 80 20 0 0 1 0 1 1 0 1");
+        row("zh-th.pdf", "2 0 1 2021/05/06 22:00 2021/05/07 06:00 900 90 0 30 2 80 20 0 0 0 0 0 0 0 0");
+        row("en-temp.csv", "2 0 0 2021/05/06 22:00 2026/03/07 14:05 900 300 10 46.4 35.6 1 1 2 0 1 1 0 1");
+        row("en-temp.txt", "3 0 1 2026/03/07 14:05 2021/05/07 06:00 900 300 15 8 2 0 1 1 1 0 0 1 1");
+        row("en-temp.pdf", "1 30 0 2026/03/07 14:05 2026/03/07 14:05 900 300 10 46.4 35.6 1 1 0 0 1 1 0 1");
+        row("en-th.csv", "1 30 1 2026/03/07 14:05 2021/06/01 06:00 900 90 0 30 2 80 20 0 1 2 0 1 0 0 0");
+        row("en-th.txt", "2 0 0 2021/05/31 22:00 2026/03/07 14:05 900 90 5 30 2 80 20 0 1 1 0 0 1 0 0");
+        row("en-th.pdf", "2 0 1 2021/05/31 22:00 2021/06/01 06:00 900 90 0 30 2 80 20 0 1 0 1 0 0 0 0");
         // A report added to the folder needs its row here.
         QCOMPARE(QDir(VESMIRA_TEST_DATA "/reports").entryList({ "*.csv", "*.txt", "*.pdf" }).size(), 12);
     }
 
     void syncFromEveryReport()
     {
-        QFETCH(QVector<int>, modes);
-        QFETCH(QString, startAt);
-        QFETCH(QString, stopAt);
-        QFETCH(QVector<int>, intervals);
-        QFETCH(QVector<double>, limits);
-        QFETCH(QVector<int>, options);
+        QFETCH(QString, shown);
         CSummeryParam summary;
         CDeviceSettingInfo info;
         CTempData samples;
-        QVERIFY(parseReportFile(
-                    QString(VESMIRA_TEST_DATA "/reports/") + QTest::currentDataTag(), summary, info, samples)
+        const QString report = QTest::currentDataTag();
+        QVERIFY(parseReportFile(VESMIRA_TEST_DATA "/reports/" + report, summary, info, samples)
             != ReportKind::None);
         CDeviceSetting page;
         page.setControlsEnabled(true);
         page.fillFromDeviceInfo(&info);
-
-        auto time = [](const QString &text) {
-            return text.isEmpty() ? saturday : QDateTime::fromString(text, "yyyy/MM/dd hh:mm");
-        };
-        auto index = [&page](const char *name) { return child<QComboBox>(&page, name)->currentIndex(); };
-        auto spin = [&page](const char *name) { return child<QSpinBox>(&page, name)->value(); };
-        auto decimal = [&page](const char *name) { return child<QDoubleSpinBox>(&page, name)->value(); };
-        QCOMPARE(ints(index("startTypeCb"), spin("startDelayTime"), index("stopTypeCb")), modes);
-        QCOMPARE(child<QDateTimeEdit>(&page, "startDateTimeEdit")->dateTime(), time(startAt));
-        QCOMPARE(child<QDateTimeEdit>(&page, "stopDateTimeEdit")->dateTime(), time(stopAt));
-        QCOMPARE(ints(spin("normalRecordSpace"), spin("alarmRecordSpace"), spin("spinBox")), intervals);
-        QVector<double> shown { decimal("tempHighSpinBox"), decimal("tempLowSpinBox") };
-        if (limits.size() == 4)
-            shown << decimal("humidityHighSpinBox") << decimal("humidityLowSpinBox");
-        QCOMPARE(shown, limits);
-        const QVector<int> chosen { child<QRadioButton>(&page, "tempUnitFRb")->isChecked(),
-            child<QRadioButton>(&page, "reportEnRb")->isChecked(), index("exportFileTypeCb"),
-            index("repeatRecordComboBox"), index("clearRecordComboBox"), index("restartComboBox"),
-            index("longPressedClearRecordComboBox"), index("lcdLightComboBox") };
-        QCOMPARE(chosen, options);
+        QCOMPARE(
+            show(&page,
+                "startTypeCb startDelayTime stopTypeCb startDateTimeEdit stopDateTimeEdit normalRecordSpace "
+                "alarmRecordSpace spinBox tempHighSpinBox tempLowSpinBox "
+                    + QString(report.contains("-th") ? "humidityHighSpinBox humidityLowSpinBox " : "")
+                    + "tempUnitFRb reportEnRb exportFileTypeCb repeatRecordComboBox clearRecordComboBox "
+                      "restartComboBox longPressedClearRecordComboBox lcdLightComboBox"),
+            shown);
     }
 
     void writeFromThePage()
@@ -443,101 +366,82 @@ private slots:
         CDeviceSetting page;
         page.setLogger(drive.path(), "TL-30");
         page.setControlsEnabled(true);
-        auto *write = child<QPushButton>(&page, "writeSettingBtn");
 
         // Advanced mode as built.
-        child<QRadioButton>(&page, "highConfigModelRb")->setChecked(true);
-        QTest::mouseClick(write, Qt::LeftButton);
-        QCOMPARE(firstDifference(readAll(file), reference("advanced-defaults.hex")), QString());
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes.last().icon, QMessageBox::Information);
-        QCOMPARE(m_boxes.last().title, QString("Information"));
-        QCOMPARE(lastText(),
-            QString("Configuration written successfully, please disconnect logger to make "
-                    "configuration effective."));
+        set(&page, "highConfigModelRb=1");
+        click(&page, "writeSettingBtn");
+        QCOMPARE(frameDifference(file, "advanced-defaults.hex"), QString());
+        QCOMPARE(m_boxes,
+            QStringList {
+                QString("%1|Information|Configuration written successfully, please disconnect logger "
+                        "to make configuration effective.|OK")
+                    .arg(QMessageBox::Information) });
 
         // Basic mode of a humidity logger reporting in ℉.
-        child<QRadioButton>(&page, "baseConfigModelRb")->setChecked(true);
+        set(&page, "baseConfigModelRb=1");
         CDeviceSettingInfo info;
         info.tempUnit = QString::fromUtf8("℉");
         page.setReadState(&info, true);
         page.setHumidityApplies(true);
-        child<QSpinBox>(&page, "normalRecordSpace2")->setValue(65);
-        child<QDoubleSpinBox>(&page, "tempHighSpinBox2")->setValue(158.0);
-        child<QDoubleSpinBox>(&page, "tempLowSpinBox2")->setValue(32.0);
-        child<QDoubleSpinBox>(&page, "humidityHighSpinBox2")->setValue(80.0);
-        child<QDoubleSpinBox>(&page, "humidityLowSpinBox2")->setValue(30.0);
-        child<QLineEdit>(&page, "runwayIdTxt2")->setText("BASIC001");
-        child<QSpinBox>(&page, "spinBox")->setValue(5);
-        CDeviceSetting::setEnvironmentOverride([] { return saturday; }, "(UTC+08:00) Beijing");
-        QTest::mouseClick(write, Qt::LeftButton);
-        CDeviceSetting::setEnvironmentOverride([] { return saturday; }, "(UTC+05:30) Chennai");
-        QCOMPARE(firstDifference(readAll(file), reference("basic-fahrenheit-humidity.hex")), QString());
-        QCOMPARE(child<QSpinBox>(&page, "normalRecordSpace2")->value(), 60);
+        QVERIFY(page.basicFahrenheit());
+        QCOMPARE(show(&page, "tempLowUnitLb2"), QString::fromUtf8("℉"));
+        set(&page,
+            "normalRecordSpace2=65 tempHighSpinBox2=158 tempLowSpinBox2=32 humidityHighSpinBox2=80 "
+            "humidityLowSpinBox2=30 runwayIdTxt2=BASIC001 spinBox=5");
+        setZone("(UTC+08:00) Beijing");
+        click(&page, "writeSettingBtn");
+        setZone("(UTC+05:30) Chennai");
+        QCOMPARE(frameDifference(file, "basic-fahrenheit-humidity.hex"), QString());
+        QCOMPARE(show(&page, "normalRecordSpace2"), QString("60"));
 
-        // Refusals: the message of the check, the old file stays.
+        // Refusals: the message of the check, the old file stays, the
+        // interval is corrected only once the checks passed.
         const QByteArray old = readAll(file);
-        m_boxes.clear();
-        child<QLineEdit>(&page, "runwayIdTxt2")->setText("BASIC01");
-        child<QSpinBox>(&page, "normalRecordSpace2")->setValue(75);
-        QTest::mouseClick(write, Qt::LeftButton);
-        QCOMPARE(m_boxes.last().icon, QMessageBox::Warning);
-        QCOMPARE(m_boxes.last().title, QString("Error"));
-        QCOMPARE(m_boxes.last().okText, QString("OK"));
-        QCOMPARE(lastText(), QString("Trip ID should be 8 characters"));
-        QCOMPARE(child<QSpinBox>(&page, "normalRecordSpace2")->value(), 75);
-        child<QLineEdit>(&page, "runwayIdTxt2")->setText("BASIC001");
-
-        child<QDoubleSpinBox>(&page, "humidityLowSpinBox2")->setValue(80.1);
-        QTest::mouseClick(write, Qt::LeftButton);
-        QCOMPARE(lastText(),
-            QString("The upper limit of humidity cannot be less than the lower limit of humidity"));
-        QCOMPARE(m_boxes.last().title, QString("Error"));
-        QCOMPARE(child<QSpinBox>(&page, "normalRecordSpace2")->value(), 75);
-        languageCode = "zh_CN";
-        child<QDoubleSpinBox>(&page, "tempLowSpinBox2")->setValue(158.1);
-        QTest::mouseClick(write, Qt::LeftButton);
-        QCOMPARE(lastText(), QString::fromUtf8("温度上限不能小于温度下限"));
-        QCOMPARE(m_boxes.last().title, QString::fromUtf8("错误"));
-        QCOMPARE(m_boxes.last().okText, QString::fromUtf8("确 定"));
-        QCOMPARE(m_boxes.last().icon, QMessageBox::Warning);
+        const QString error = QString("%1|Error|%2|OK").arg(QMessageBox::Warning);
+        const QVector<std::tuple<QString, QString, QString>> refusals = {
+            { "runwayIdTxt2=BASIC01 normalRecordSpace2=75", "en",
+                error.arg("Trip ID should be 8 characters") },
+            { "runwayIdTxt2=BASIC001 humidityLowSpinBox2=80.1", "en",
+                error.arg("The upper limit of humidity cannot be less than the lower limit of humidity") },
+            { "tempLowSpinBox2=158.1", "zh_CN",
+                QString::fromUtf8("%1|错误|温度上限不能小于温度下限|确 定").arg(QMessageBox::Warning) },
+        };
+        for (const auto &refusal : refusals) {
+            set(&page, std::get<0>(refusal));
+            languageCode = std::get<1>(refusal);
+            click(&page, "writeSettingBtn");
+            QCOMPARE(m_boxes.last(), std::get<2>(refusal));
+            QCOMPARE(show(&page, "normalRecordSpace2"), QString("75"));
+        }
         languageCode = "en";
-        child<QDoubleSpinBox>(&page, "tempLowSpinBox2")->setValue(158.0);
         // On a temperature-only logger the humidity limits are not checked.
+        set(&page, "tempLowSpinBox2=158");
         page.setHumidityApplies(false);
-        child<QTextEdit>(&page, "runwayDescTxt2")->setPlainText(QString::fromUtf8("，").repeated(17));
-        QTest::mouseClick(write, Qt::LeftButton);
+        qobject_cast<QTextEdit *>(control(&page, "runwayDescTxt2"))
+            ->setPlainText(QString::fromUtf8("，").repeated(17));
+        click(&page, "writeSettingBtn");
         QCOMPARE(
             lastText(), QString("Trip description no longer than 32 characters (or 16 Chinese characters)"));
-        QCOMPARE(readAll(file), old);
-        child<QTextEdit>(&page, "runwayDescTxt2")->clear();
-
+        qobject_cast<QTextEdit *>(control(&page, "runwayDescTxt2"))->clear();
         page.setLogger(drive.path() + "/unplugged", "TL-30");
-        QTest::mouseClick(write, Qt::LeftButton);
+        click(&page, "writeSettingBtn");
         QCOMPARE(lastText(), QString("Logger device unavailable"));
         QCOMPARE(readAll(file), old);
     }
 
     void failedWritesAreShown()
     {
-        const QString cannotCreate(
-            "Cannot create setting.ini on the logger. Please check that the logger drive is writable.");
+        const QString cannotCreate
+            = QString("%1|Error|Cannot create setting.ini on the logger. Please check that "
+                      "the logger drive is writable.|OK")
+                  .arg(QMessageBox::Warning);
         CDeviceSetting page;
         page.setControlsEnabled(true);
-        auto *write = child<QPushButton>(&page, "writeSettingBtn");
-        // One error box with text, then forgotten.
-        auto errorShown = [this](const QString &text) {
-            const bool shown = m_boxes.size() == 1 && m_boxes.last().icon == QMessageBox::Warning
-                && m_boxes.last().title == "Error" && m_boxes.last().okText == "OK" && lastText() == text;
-            m_boxes.clear();
-            return shown;
-        };
-
         QTemporaryDir blocked;
         QVERIFY(QDir(blocked.path()).mkdir("setting.ini"));
         page.setLogger(blocked.path(), "TL-30");
-        QTest::mouseClick(write, Qt::LeftButton);
-        QVERIFY2(errorShown(cannotCreate), qPrintable(lastText()));
+        click(&page, "writeSettingBtn");
+        QCOMPARE(m_boxes, QStringList { cannotCreate });
 
         SmallTmpfs drive(64 * 1024);
         if (!drive.isMounted())
@@ -548,16 +452,19 @@ private slots:
         file.close();
         page.setLogger(drive.path(), "TL-30");
         QVERIFY(drive.setReadOnly(true));
-        QTest::mouseClick(write, Qt::LeftButton);
-        QVERIFY2(errorShown(cannotCreate), qPrintable(lastText()));
+        click(&page, "writeSettingBtn");
+        QCOMPARE(m_boxes, QStringList({ cannotCreate, cannotCreate }));
         QCOMPARE(readAll(file.fileName()), old);
 
         QVERIFY(drive.setReadOnly(false));
         QVERIFY(drive.fill());
-        QTest::mouseClick(write, Qt::LeftButton);
-        QVERIFY2(errorShown("Writing the configuration to the logger failed. Please check that the logger is "
-                            "still connected and has free space."),
-            qPrintable(lastText()));
+        click(&page, "writeSettingBtn");
+        QCOMPARE(m_boxes.size(), 3);
+        QCOMPARE(m_boxes.last(),
+            QString(
+                "%1|Error|Writing the configuration to the logger failed. Please check that the logger is "
+                "still connected and has free space.|OK")
+                .arg(QMessageBox::Warning));
         QCOMPARE(readAll(file.fileName()), old);
         QCOMPARE(QDir(drive.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList({ "filler", "setting.ini" }));
@@ -570,36 +477,33 @@ private slots:
         CDeviceSetting page;
         page.setLogger(drive.path(), "TL-30");
         page.setControlsEnabled(true);
-        child<QRadioButton>(&page, "highConfigModelRb")->setChecked(true);
-        auto *write = child<QPushButton>(&page, "writeSettingBtn");
-        auto *tripId = child<QLineEdit>(&page, "runwayIdTxt");
-        tripId->setText("BEFORE01");
+        set(&page, "highConfigModelRb=1 runwayIdTxt=BEFORE01");
 
         // A damaged template: no field can hold the number, nothing is loaded.
+        auto load = [&](const QByteArray &ini) {
+            QFile file(dir + "/damaged.ini");
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(ini) == ini.size());
+            file.close();
+            page.reloadTemplates();
+            qobject_cast<QComboBox *>(control(&page, "settingFilePathCB"))->setCurrentText("damaged.ini");
+            m_boxes.clear();
+            click(&page, "openSettingPathBtn");
+        };
         for (const char *key : { "tempHighSpinBox", "tempLowSpinBox", "adjustTempSpinBox",
                  "humidityHighSpinBox", "humidityLowSpinBox", "humidityAdjSpinBox" }) {
             for (const char *number : { "nan", "inf", "-inf" }) {
-                QFile ini(dir + "/damaged.ini");
-                QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-                ini.write(QByteArray("[base]\nrunwayIdTxt=DAMAGED1\n[alarm]\n") + key + "=" + number + "\n");
-                ini.close();
-                page.reloadTemplates();
-                child<QComboBox>(&page, "settingFilePathCB")->setCurrentText("damaged.ini");
-                m_boxes.clear();
-                QTest::mouseClick(child<QPushButton>(&page, "openSettingPathBtn"), Qt::LeftButton);
-                QVERIFY2(lastText() == "Alarm limits and calibration values must be valid numbers", key);
-                QCOMPARE(m_boxes.last().title, QString("Error"));
-                QCOMPARE(tripId->text(), QString("BEFORE01"));
+                load(QByteArray("[base]\nrunwayIdTxt=DAMAGED1\n[alarm]\n") + key + "=" + number + "\n");
+                QCOMPARE(m_boxes,
+                    QStringList {
+                        QString("%1|Error|Alarm limits and calibration values must be valid numbers|OK")
+                            .arg(QMessageBox::Warning) });
+                QCOMPARE(show(&page, "runwayIdTxt"), QString("BEFORE01"));
             }
         }
         // Binary data where QSettings would decode any type from it.
-        QFile ini(dir + "/damaged.ini");
-        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write("[base]\nrunwayIdTxt=DAMAGED1, @DateTime(\\0\\0\\0\\v\\0 eic)\n");
-        ini.close();
-        QTest::mouseClick(child<QPushButton>(&page, "openSettingPathBtn"), Qt::LeftButton);
+        load("[base]\nrunwayIdTxt=DAMAGED1, @DateTime(\\0\\0\\0\\v\\0 eic)\n");
         QCOMPARE(lastText(), QString("The template file is damaged and was not loaded."));
-        QCOMPARE(tripId->text(), QString("BEFORE01"));
+        QCOMPARE(show(&page, "runwayIdTxt"), QString("BEFORE01"));
         QFile::remove(dir + "/damaged.ini");
 
         // Years the frame cannot carry: the computer's clock, a timed start.
@@ -607,12 +511,11 @@ private slots:
                             "years 2000 and 2255");
         CDeviceSetting::setEnvironmentOverride(
             [] { return QDateTime(QDate(1999, 12, 31), QTime(23, 59)); }, "(UTC+05:30) Chennai");
-        QTest::mouseClick(write, Qt::LeftButton);
-        CDeviceSetting::setEnvironmentOverride([] { return saturday; }, "(UTC+05:30) Chennai");
+        click(&page, "writeSettingBtn");
+        setZone("(UTC+05:30) Chennai");
         QCOMPARE(lastText(), years);
-        child<QDateTimeEdit>(&page, "startDateTimeEdit")
-            ->setDateTime(QDateTime(QDate(2300, 1, 1), QTime(0, 0)));
-        QTest::mouseClick(write, Qt::LeftButton);
+        set(&page, "startDateTimeEdit=2300/01/01-00:00");
+        click(&page, "writeSettingBtn");
         QCOMPARE(lastText(), years);
         QVERIFY(QDir(drive.path()).isEmpty());
     }
@@ -625,90 +528,35 @@ private slots:
         QTemporaryDir drive;
         page.setLogger(drive.path(), "TL-30");
         page.setControlsEnabled(true);
-        child<QRadioButton>(&page, "highConfigModelRb")->setChecked(true);
-        auto *list = child<QComboBox>(&page, "settingFilePathCB");
-        auto *save = child<QPushButton>(&page, "saveSettingBtn");
+        auto *list = qobject_cast<QComboBox *>(control(&page, "settingFilePathCB"));
 
-        // A ℉ page with a timed start, saved as "cold".
-        child<QRadioButton>(&page, "tempUnitFRb")->setChecked(true);
-        child<QLineEdit>(&page, "runwayIdTxt")->setText("TRIP2026");
-        child<QComboBox>(&page, "startTypeCb")->setCurrentIndex(2);
-        child<QDateTimeEdit>(&page, "startDateTimeEdit")
-            ->setDateTime(QDateTime(QDate(2026, 3, 8), QTime(6, 30)));
-        child<QDoubleSpinBox>(&page, "tempHighSpinBox")->setValue(46.4);
-        child<QDoubleSpinBox>(&page, "humidityLowSpinBox")->setValue(20.0); // hidden here, saved all the same
-        child<QComboBox>(&page, "exportFileTypeCb")->setCurrentIndex(2);
+        // A ℉ page with a timed start, saved as "cold"; the hidden humidity
+        // limit is saved all the same.
+        const QString cold
+            = "tempUnitFRb=1 runwayIdTxt=TRIP2026 startTypeCb=2 startDateTimeEdit=2026/03/08-06:30 "
+              "tempHighSpinBox=46.4 humidityLowSpinBox=20 exportFileTypeCb=2";
+        set(&page, "highConfigModelRb=1 " + cold);
         m_name = "cold";
-        QTest::mouseClick(save, Qt::LeftButton);
-        QCOMPARE(m_nameRequests.last().title, QString("Template information"));
-        QCOMPARE(m_nameRequests.last().label, QString("please input template file name"));
-        QCOMPARE(m_nameRequests.last().preset, QString());
-        QCOMPARE(m_nameRequests.last().cancelText, QString("cancel"));
-        QVERIFY(QFile::exists(dir + "/cold.ini"));
+        click(&page, "saveSettingBtn");
         QCOMPARE(lastText(), QString("current template file save success"));
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->itemText(0), QString("cold.ini"));
 
+        // The name is taken: nothing overwritten.
         const QByteArray saved = readAll(dir + "/cold.ini");
-        QTest::mouseClick(save, Qt::LeftButton);
-        QCOMPARE(lastText(), QString("file name repeated, save failure"));
-        QCOMPARE(m_boxes.last().title, QString("Error"));
+        click(&page, "saveSettingBtn");
+        QCOMPARE(m_boxes.last(),
+            QString("%1|Error|file name repeated, save failure|OK").arg(QMessageBox::Warning));
         QCOMPARE(readAll(dir + "/cold.ini"), saved);
-        for (const char *bad : { "", "a/b" }) {
-            m_name = bad;
-            QTest::mouseClick(save, Qt::LeftButton);
-            QCOMPARE(lastText(), QString("The template name must not be empty or contain \"/\"."));
-        }
-        m_boxes.clear();
-        m_nameOk = false;
-        m_name = "cancelled";
-        QTest::mouseClick(save, Qt::LeftButton);
-        QVERIFY(m_boxes.isEmpty());
-        QVERIFY(!QFile::exists(dir + "/cancelled.ini"));
-        m_nameOk = true;
-
-        // A template with start mode 0, written by hand; files the page does not offer.
-        {
-            QSettings manual(dir + "/plain.ini", QSettings::IniFormat);
-            manual.setValue("base/startTypeCb", 0);
-            manual.setValue("base/startDelayTime", 99);
-            manual.setValue("base/runwayIdTxt", "PLAIN001");
-            manual.setValue("base/startDateTimeEdit", QDateTime(QDate(2027, 1, 1), QTime(0, 0)));
-        }
-        QFile::copy(dir + "/plain.ini", dir + "/A.INI");
-        QFile::copy(dir + "/plain.ini", dir + "/x.tmp.ini");
-        page.reloadTemplates();
-        QCOMPARE(list->count(), 2);
-        QCOMPARE(list->itemText(1), QString("plain.ini"));
 
         // Change the page, then load "cold" back.
-        child<QRadioButton>(&page, "tempUnitDuRb")->setChecked(true);
-        child<QComboBox>(&page, "startTypeCb")->setCurrentIndex(0);
-        child<QDoubleSpinBox>(&page, "tempHighSpinBox")->setValue(10.0);
+        set(&page, "tempUnitDuRb=1 startTypeCb=0 tempHighSpinBox=10");
         list->setCurrentIndex(0);
-        QTest::mouseClick(child<QPushButton>(&page, "openSettingPathBtn"), Qt::LeftButton);
-        QVERIFY(child<QRadioButton>(&page, "tempUnitFRb")->isChecked());
-        QCOMPARE(child<QLabel>(&page, "tempHighUnitLb")->text(), QString::fromUtf8("℉"));
-        QCOMPARE(child<QDoubleSpinBox>(&page, "tempHighSpinBox")->value(), 46.4);
-        QCOMPARE(child<QComboBox>(&page, "startTypeCb")->currentIndex(), 2);
-        QCOMPARE(child<QDateTimeEdit>(&page, "startDateTimeEdit")->dateTime(),
-            QDateTime(QDate(2026, 3, 8), QTime(6, 30)));
-        QVERIFY(child<QDateTimeEdit>(&page, "startDateTimeEdit")->isEnabled());
-        QCOMPARE(child<QDoubleSpinBox>(&page, "humidityLowSpinBox")->value(), 20.0);
-        QCOMPARE(child<QComboBox>(&page, "exportFileTypeCb")->currentIndex(), 2);
-
-        list->setCurrentIndex(1);
-        QTest::mouseClick(child<QPushButton>(&page, "openSettingPathBtn"), Qt::LeftButton);
-        QCOMPARE(child<QLineEdit>(&page, "runwayIdTxt")->text(), QString("PLAIN001"));
-        QCOMPARE(child<QComboBox>(&page, "startTypeCb")->currentIndex(), 0);
-        QCOMPARE(child<QDateTimeEdit>(&page, "startDateTimeEdit")->dateTime(), saturday);
-        QCOMPARE(child<QSpinBox>(&page, "startDelayTime")->value(), 0);
-        QVERIFY(child<QRadioButton>(&page, "tempUnitDuRb")->isChecked());
-        QCOMPARE(child<QSpinBox>(&page, "normalRecordSpace")->value(), 10); // missing: 0, raised by the field
-
-        QFile::remove(dir + "/plain.ini");
-        QFile::remove(dir + "/A.INI");
-        QFile::remove(dir + "/x.tmp.ini");
+        click(&page, "openSettingPathBtn");
+        const QString names = "tempUnitFRb tempHighUnitLb startTypeCb startDateTimeEdit tempHighSpinBox "
+                              "humidityLowSpinBox exportFileTypeCb";
+        QCOMPARE(show(&page, names), QString::fromUtf8("1 ℉ 2 2026/03/08 06:30 46.4 20 2"));
+        QCOMPARE(enabled(&page, "startDateTimeEdit"), QString("1"));
 
         // Loaded and written by the page, the templates of the reference
         // frames give the frames vesmira-cli writes from them.
@@ -721,15 +569,14 @@ private slots:
         };
         for (const auto &c : cases) {
             list->setCurrentText(std::get<0>(c));
-            QTest::mouseClick(child<QPushButton>(&page, "openSettingPathBtn"), Qt::LeftButton);
+            click(&page, "openSettingPathBtn");
             page.setHumidityApplies(std::get<1>(c));
-            CDeviceSetting::setEnvironmentOverride([] { return saturday; }, std::get<2>(c));
-            QTest::mouseClick(child<QPushButton>(&page, "writeSettingBtn"), Qt::LeftButton);
-            QCOMPARE(firstDifference(readAll(drive.path() + "/setting.ini"), reference(std::get<3>(c))),
-                QString());
+            setZone(std::get<2>(c));
+            click(&page, "writeSettingBtn");
+            QCOMPARE(frameDifference(drive.path() + "/setting.ini", std::get<3>(c)), QString());
         }
-        CDeviceSetting::setEnvironmentOverride([] { return saturday; }, "(UTC+05:30) Chennai");
-        QCOMPARE(child<QSpinBox>(&page, "alarmRecordSpace")->value(), 300);
+        setZone("(UTC+05:30) Chennai");
+        QCOMPARE(show(&page, "alarmRecordSpace"), QString("300"));
     }
 
     void preferencesDialog()
@@ -740,111 +587,90 @@ private slots:
         for (const auto &f : { qMakePair(QString("big.ini"), 300), qMakePair(QString("A.INI"), 10),
                  qMakePair(QString("x.tmp.ini"), 20), qMakePair(QString("notes.txt"), 5) }) {
             QFile file(dir + "/" + f.first);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(f.second, 'x'));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(f.second, 'x')) == f.second);
         }
         const QString config = applicationDir + "/config/record-config.ini";
+        auto stored = [&config](const char *key) {
+            return QSettings(config, QSettings::IniFormat).value(key).toString();
+        };
         int restarts = 0;
         CSettingFileManager::setRestartHandler([&restarts] { ++restarts; });
 
         tempAdjust = 1;
         CSettingFileManager dialog(nullptr);
         QVERIFY(m_boxes.isEmpty()); // opening asks nothing
-        QCOMPARE(dialog.windowTitle(), QString("Configuration and template management"));
         QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-        auto *language = child<QComboBox>(&dialog, "languageCb");
-        QCOMPARE(language->currentIndex(), 0);
-        auto *adjust = child<SwitchButton>(&dialog, "adjustSwitchBtn");
-        QVERIFY(adjust->isChecked());
-        QCOMPARE(adjust->property("textOn").toString(), QString("display"));
-        QCOMPARE(adjust->property("textOff").toString(), QString("no display"));
-        auto *list = child<QListWidget>(&dialog, "templateList");
-        QStringList names;
-        for (int i = 0; i < list->count(); ++i)
-            names << list->item(i)->text();
-        QCOMPARE(names, QStringList({ "A.INI", "x.tmp.ini", "big.ini" }));
+        auto *adjust = qobject_cast<SwitchButton *>(control(&dialog, "adjustSwitchBtn"));
+        QCOMPARE(QStringList({ dialog.windowTitle(),
+                     show(&dialog, "languageCb") + QString::number(adjust->isChecked()),
+                     adjust->property("textOn").toString(), adjust->property("textOff").toString() }),
+            QStringList({ "Configuration and template management", "01", "display", "no display" }));
+        auto *list = qobject_cast<QListWidget *>(control(&dialog, "templateList"));
+        auto names = [list] {
+            QStringList out;
+            for (int i = 0; i < list->count(); ++i)
+                out << list->item(i)->text();
+            return out;
+        };
+        QCOMPARE(names(), QStringList({ "A.INI", "x.tmp.ini", "big.ini" })); // smallest first
 
         // The calibration switch takes effect and is stored at once.
         QTest::mouseClick(adjust, Qt::LeftButton);
-        QVERIFY(!adjust->isChecked());
-        QCOMPARE(tempAdjust, 0);
-        QCOMPARE(QSettings(config, QSettings::IniFormat).value("record/tempAdjust").toInt(), 0);
+        QCOMPARE(
+            QString::number(adjust->isChecked()) + QString::number(tempAdjust) + stored("record/tempAdjust"),
+            QString("000"));
         adjust->setChecked(true);
-        QCOMPARE(tempAdjust, 1);
-        QCOMPARE(QSettings(config, QSettings::IniFormat).value("record/tempAdjust").toInt(), 1);
+        QCOMPARE(QString::number(tempAdjust) + stored("record/tempAdjust"), QString("11"));
 
-        // Language: stored, then a restart offered in the running language.
+        // Language: stored, then a restart offered in the running language;
+        // "Later" keeps the running language.
         m_answer = QMessageBox::Cancel;
-        language->setCurrentIndex(1);
-        QCOMPARE(QSettings(config, QSettings::IniFormat).value("record/formLan").toString(), QString("2052"));
-        QCOMPARE(m_boxes.last().title, QString("tips"));
-        QCOMPARE(m_boxes.last().text, QString("The language change will take effect after restart."));
-        QCOMPARE(m_boxes.last().okText, QString("Restart Now"));
-        QCOMPARE(m_boxes.last().cancelText, QString("Later"));
+        set(&dialog, "languageCb=1");
+        QCOMPARE(stored("record/formLan"), QString("2052"));
+        QCOMPARE(m_boxes.last(),
+            QString("%1|tips|The language change will take effect after restart.|Restart Now|Later")
+                .arg(QMessageBox::Information));
         QCOMPARE(restarts, 0);
-        QCOMPARE(languageCode, QString("en")); // "Later" keeps the running language
+        QCOMPARE(languageCode, QString("en"));
         languageCode = "zh_CN";
         m_answer = QMessageBox::Ok;
-        language->setCurrentIndex(0);
-        QCOMPARE(QSettings(config, QSettings::IniFormat).value("record/formLan").toString(), QString("1033"));
-        QCOMPARE(m_boxes.last().text, QString::fromUtf8("语言更改将在重新启动后生效."));
-        QCOMPARE(m_boxes.last().okText, QString::fromUtf8("现在重启"));
+        set(&dialog, "languageCb=0");
+        QCOMPARE(stored("record/formLan"), QString("1033"));
+        QCOMPARE(
+            m_boxes.last().section('|', 2, 3), QString::fromUtf8("语言更改将在重新启动后生效.|现在重启"));
         QCOMPARE(restarts, 1);
         languageCode = "en";
 
         // Rename: preset up to the first ".", refused duplicates, result.
         list->setCurrentRow(1); // x.tmp.ini
         m_name = "big";
-        QTest::mouseClick(child<QPushButton>(&dialog, "renameBtn"), Qt::LeftButton);
-        QCOMPARE(m_nameRequests.last().preset, QString("x"));
-        QCOMPARE(m_nameRequests.last().title, QString("Configuration info"));
-        QCOMPARE(m_nameRequests.last().cancelText, QString("Cancle"));
+        click(&dialog, "renameBtn");
+        const CTemplateNameDialog::Request asked = m_nameRequests.last();
+        QCOMPARE(QStringList({ asked.preset, asked.title, asked.cancelText }),
+            QStringList({ "x", "Configuration info", "Cancle" }));
         QCOMPARE(lastText(), QString("File name repeated, save failure"));
-        QVERIFY(QFile::exists(dir + "/x.tmp.ini"));
         m_name = "y";
-        QTest::mouseClick(child<QPushButton>(&dialog, "renameBtn"), Qt::LeftButton);
-        QVERIFY(QFile::exists(dir + "/y.ini"));
-        QVERIFY(!QFile::exists(dir + "/x.tmp.ini"));
-        QCOMPARE(list->count(), 3);
+        click(&dialog, "renameBtn");
+        QCOMPARE(names(), QStringList({ "A.INI", "y.ini", "big.ini" }));
+        QVERIFY(QFile::exists(dir + "/y.ini") && !QFile::exists(dir + "/x.tmp.ini"));
         m_name = "";
         list->setCurrentRow(0);
-        QTest::mouseClick(child<QPushButton>(&dialog, "renameBtn"), Qt::LeftButton);
+        click(&dialog, "renameBtn");
         QCOMPARE(lastText(), QString("The template name must not be empty or contain \"/\"."));
 
         // Delete asks first.
         list->setCurrentRow(0);
-        const QString first = list->currentItem()->text();
         m_answer = QMessageBox::Cancel;
-        QTest::mouseClick(child<QPushButton>(&dialog, "deleteBtn"), Qt::LeftButton);
-        QCOMPARE(m_boxes.last().icon, QMessageBox::Question);
-        QCOMPARE(m_boxes.last().title, QString("Prompt"));
-        QCOMPARE(
-            lastText(), QString("Are you sure to delete file  named as %1  de wen jian ma ?").arg(first));
-        QVERIFY(QFile::exists(dir + "/" + first));
+        click(&dialog, "deleteBtn");
+        QCOMPARE(m_boxes.last(),
+            QString("%1|Prompt|Are you sure to delete file  named as A.INI  de wen jian ma ?|OK|Cancle")
+                .arg(QMessageBox::Question));
+        QVERIFY(QFile::exists(dir + "/A.INI"));
         m_answer = QMessageBox::Ok;
-        QTest::mouseClick(child<QPushButton>(&dialog, "deleteBtn"), Qt::LeftButton);
-        QVERIFY(!QFile::exists(dir + "/" + first));
+        click(&dialog, "deleteBtn");
+        QVERIFY(!QFile::exists(dir + "/A.INI"));
         QCOMPARE(list->count(), 2);
         CSettingFileManager::setRestartHandler(nullptr);
-    }
-
-    void switchButton()
-    {
-        SwitchButton button;
-        QSignalSpy spy(&button, SIGNAL(checkedChanged(bool)));
-        button.setChecked(false);
-        QCOMPARE(spy.count(), 0);
-        button.setChecked(true);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).toBool(), true);
-        button.resize(button.sizeHint());
-        QTest::mouseClick(&button, Qt::LeftButton);
-        QVERIFY(!button.isChecked());
-        QTest::keyClick(&button, Qt::Key_Space);
-        QVERIFY(button.isChecked());
-        QCOMPARE(spy.count(), 3);
-        button.setProperty("textOn", "on");
-        QCOMPARE(button.textOn(), QString("on"));
     }
 };
 

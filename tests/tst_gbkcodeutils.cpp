@@ -31,11 +31,10 @@ private slots:
                              " B0A3,\xe5\x9f\x83 \n" // nothing is trimmed
                              "\n"));
         QCOMPARE(gbk->entryCount(), 3);
-        QCOMPARE(gbk->lookup("B0A1"), QString::fromUtf8("\xe5\x95\x8a"));
-        QCOMPARE(gbk->lookup("b0a1"), QString(""));
-        QCOMPARE(gbk->lookup("B0A2"), QString(""));
-        QCOMPARE(gbk->lookup("B0A3"), QString(""));
-        QCOMPARE(gbk->lookup(" B0A3"), QString::fromUtf8("\xe5\x9f\x83 "));
+        QCOMPARE(QStringList({ gbk->lookup("B0A1"), gbk->lookup("b0a1"), gbk->lookup("B0A2"),
+                     gbk->lookup("B0A3"), gbk->lookup(" B0A3") }),
+            QStringList(
+                { QString::fromUtf8("\xe5\x95\x8a"), "", "", "", QString::fromUtf8("\xe5\x9f\x83 ") }));
 
         // A file that cannot be opened leaves the table as it was.
         gbk->load(tmp.filePath("missing.txt"));
@@ -130,10 +129,8 @@ private slots:
 
     void writingDirection()
     {
-        QCOMPARE(GbkCodeUtils::toGbk(QString::fromUtf8("\xe5\x95\x8a")), QByteArray("\xB0\xA1"));
-        QCOMPARE(GbkCodeUtils::toGbk(QString::fromUtf8("按键开启 25")),
-            QByteArray("\xB0\xB4\xBC\xFC\xBF\xAA\xC6\xF4 25"));
-        QCOMPARE(GbkCodeUtils::toGbk("ASCII (1)"), QByteArray("ASCII (1)"));
+        QCOMPARE(GbkCodeUtils::toGbk(QString::fromUtf8("按键开启 25 (1)")),
+            QByteArray("\xB0\xB4\xBC\xFC\xBF\xAA\xC6\xF4 25 (1)"));
         QCOMPARE(GbkCodeUtils::fromGbk(QByteArray("\xB0\xA1x")), QString::fromUtf8("\xe5\x95\x8ax"));
     }
 };

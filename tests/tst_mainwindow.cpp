@@ -6,20 +6,35 @@
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdatamodel.h"
 #include "gui/app/cdeviceconnect.h"
-#include "gui/app/cdialogs.h"
 #include "gui/app/cdravik.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/configuration/cdevicesetting.h"
 #include "gui/view/cdevicedatainfo.h"
 #include "helpers/fakedrives.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QtTest>
-#include <qcustomplot.h>
 #include <sys/stat.h>
+
+namespace {
+
+QString report(const QString &name)
+{
+    return VESMIRA_TEST_DATA "/reports/" + name;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -29,18 +44,19 @@ class TestMainWindow : public QObject {
     QStringList messages;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QTranslator english;
+    int loggers = 0;
 
-    static QString report(const char *name) { return QStringLiteral(VESMIRA_TEST_DATA "/reports/") + name; }
-
-    // A logger drive holding its configuration file and one report.
-    QString loggerWith(const QString &name, const QString &reportFile, const QString &as = QString())
+    // A logger drive holding its configuration file and the reports given
+    // (name on the drive -> test report).
+    QString logger(const QMap<QString, QString> &reports = {})
     {
-        const QString root = drives.addDrive(name, "STM");
+        const QString root = drives.addDrive(QString("LOGGER%1").arg(++loggers), "STM");
         FakeDrives::write(root + "/setting.ini", QByteArray(102, '\0'));
-        if (!reportFile.isEmpty())
-            QFile::copy(reportFile, root + "/" + (as.isEmpty() ? QFileInfo(reportFile).fileName() : as));
+        for (auto it = reports.begin(); it != reports.end(); ++it)
+            QFile::copy(report(it.value()), root + "/" + it.key());
         return root;
     }
+    QString logger(const QString &name) { return logger({ { name, name } }); }
 
     static int storedRecords(CDravik &window) { return window.database()->LoadAllRecords().size(); }
 
@@ -54,6 +70,12 @@ class TestMainWindow : public QObject {
     {
         return !window.loggerRead() && window.leftStack()->currentWidget() == (QWidget *)window.searchPage()
             && window.rightStack()->currentWidget() == (QWidget *)window.emptyPage();
+    }
+
+    void unplug(CDravik &window, const QString &root)
+    {
+        drives.unplug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
     }
 
 private slots:
@@ -76,9 +98,22 @@ private slots:
         answer = QMessageBox::Ok;
     }
 
+    // The translations and images the application loads from its resources.
+    void resourcesAreEmbedded()
+    {
+        for (const char *name : { "dravik_en.qm", "dravik_zh.qm", "qt_en.qm", "qtbase_en.qm", "qt_zh_CN.qm",
+                 "image/logo_neut.ico", "image/loading.gif", "image/Devices_64.png", "image/settings_64.png",
+                 "image/database_64.png", "image/device.png", "image/download.png", "image/stats_alt.png",
+                 "image/view_statistics.png", "image/list.png" })
+            QVERIFY2(QFile::exists(QString(":/CDravik/") + name), name);
+        QTranslator qt;
+        QVERIFY(qt.load(":/CDravik/qt_zh_CN.qm") && !qt.isEmpty());
+        QCOMPARE(english.translate("QObject", "cuo wu"), QString("Error"));
+    }
+
     void loggerPluggedBeforeStart()
     {
-        const QString root = loggerWith("LOGGER1", report("en-th.csv"));
+        const QString root = logger("en-th.csv");
         drives.plug(root);
         CDravik window;
         const int before = storedRecords(window);
@@ -92,90 +127,113 @@ private slots:
         QVERIFY(window.settingPage()->controlsEnabled());
         QCOMPARE(window.containHumidity(), 1);
 
-        // The local copy: base name, 17 digits of the copy time, suffix.
+        // The local copy: base name, 17 digits of the copy time, suffix; the
+        // record name: serial number and 17 digits of the time of storing.
         QVERIFY(QRegularExpression("/data_files/en-th-\\d{17}\\.csv$")
                     .match(window.localReportPath())
                     .hasMatch());
         QVERIFY(QFile::exists(window.localReportPath()));
-        // The record name: serial number and 17 digits of the time of storing.
         const QString title = window.dataPage()->titleLabel()->text();
-        QVERIFY2(QRegularExpression(
-                     "^" + QRegularExpression::escape(window.record()->summary.deviceNo) + "_\\d{17}$")
-                     .match(title)
-                     .hasMatch(),
-            qPrintable(title));
+        QVERIFY2(QRegularExpression("^EH21050014_\\d{17}$").match(title).hasMatch(), qPrintable(title));
         // Temperature/humidity form: the humidity column is shown.
-        QCOMPARE(window.dataPage()->listModel()->rowCount(), window.record()->data.dataList.size());
-        QVERIFY(window.dataPage()->listModel()->rowCount() > 0);
+        QCOMPARE(window.dataPage()->listModel()->rowCount(), 30);
         QVERIFY(!window.dataPage()->listView()->isColumnHidden(3));
-        const CAlarmLimits &limits = window.record()->limits;
-        QVERIFY(limits.humidityHigh != 0 || limits.humidityLow != 0);
+        QVERIFY(window.record()->limits.humidityHigh != 0);
 
         // Unplugged: back to searching, the configuration page disabled, also
-        // when the emptied mount point stays behind.
+        // when the emptied mount point stays behind; the record stays in memory.
         drives.unplug(root, false);
         QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
         QVERIFY(!window.settingPage()->controlsEnabled());
-        // The record read last stays in memory.
         QVERIFY(!window.record()->data.dataList.isEmpty());
+    }
+
+    // The read takes the smallest file named *.pdf, *.csv or *.txt and
+    // stores exactly that one.
+    void smallestReportIsRead_data()
+    {
+        QTest::addColumn<QString>("files"); // name=test report ...
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("CSV and an older, larger TXT") << "REPORT.csv=en-th.csv REPORT.txt=en-th.txt"
+                                                      << "REPORT.csv";
+        QTest::newRow("TXT smaller than CSV") << "OLD.csv=zh-th.csv NEW.txt=en-temp.txt"
+                                              << "NEW.txt";
+        QTest::newRow("two PDFs") << "A.pdf=zh-th.pdf B.pdf=en-temp.pdf"
+                                  << "B.pdf";
+    }
+    void smallestReportIsRead()
+    {
+        QFETCH(QString, files);
+        QFETCH(QString, chosen);
+        QMap<QString, QString> reports;
+        for (const QString &file : files.split(' '))
+            reports.insert(file.section('=', 0, 0), file.section('=', 1));
+        CDravik window;
+        const int before = storedRecords(window);
+        const QString root = logger(reports);
+        drives.plug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 5000);
+        QCOMPARE(storedRecords(window), before + 1);
+        QVERIFY(QFileInfo(window.localReportPath())
+                    .fileName()
+                    .startsWith(QFileInfo(chosen).completeBaseName() + "-"));
+        QCOMPARE(readAll(window.localReportPath()), readAll(root + "/" + chosen));
+        const QJsonObject expected
+            = QJsonDocument::fromJson(readAll(report(reports[chosen]) + ".json")).object();
+        QCOMPARE(window.record()->summary.deviceNo, expected["summary"].toObject()["deviceNo"].toString());
+        unplug(window, root);
     }
 
     void otherStickNextToLogger()
     {
         CDravik window;
-        const QString root = loggerWith("LOGGER2", report("zh-temp.pdf"));
+        const QString root = logger("zh-temp.pdf");
         drives.plug(root);
         QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 5000);
         QCOMPARE(window.containHumidity(), 0);
         QVERIFY(window.dataPage()->listView()->isColumnHidden(3));
         const int stored = storedRecords(window);
 
-        // Another USB stick arrives: the logger keeps its drive, nothing is read.
+        // Another USB stick arrives: the logger keeps its drive, nothing is
+        // read; its removal changes nothing.
         const QString stick = drives.addDrive("STICK", "SanDisk");
         drives.plug(stick);
         QTest::qWait(300);
         QCOMPARE(window.currentDrivePath(), root);
         QCOMPARE(storedRecords(window), stored);
-        // ...and its removal changes nothing.
         drives.unplug(stick);
         QTest::qWait(300);
-        QVERIFY(readAndShown(window));
-        QVERIFY(window.settingPage()->controlsEnabled());
-
-        drives.unplug(root);
-        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+        QVERIFY(readAndShown(window) && window.settingPage()->controlsEnabled());
+        unplug(window, root);
     }
 
     void noReportOnTheDrive()
     {
         CDravik window;
-        const QString root = loggerWith("LOGGER3", QString());
+        const QString root = logger();
         drives.plug(root);
         QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 5000);
         QCOMPARE(messages.first(),
             QString("Error occurs when reading device data, please check if device fails."));
-        QVERIFY(window.loggerRead());
-        QVERIFY(window.leftStack()->currentWidget() == (QWidget *)window.connectPage());
+        QVERIFY(
+            window.loggerRead() && window.leftStack()->currentWidget() == (QWidget *)window.connectPage());
 
-        // A further arrival does not read again...
+        // A further arrival does not read again; the download button does.
         const QString stick = drives.addDrive("STICK2", "Kingston");
         drives.plug(stick);
         QTest::qWait(300);
         QCOMPARE(messages.size(), 1);
-        // ...the download button does.
         window.connectPage()->downloadButton()->click();
         QCOMPARE(messages.size(), 2);
         QVERIFY(window.connectPage()->downloadButton()->isEnabled());
-
         drives.unplug(stick);
-        drives.unplug(root);
-        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+        unplug(window, root);
     }
 
     void downloadButtonStoresASecondRecord()
     {
         CDravik window;
-        const QString root = loggerWith("LOGGER4", report("zh-th.txt"));
+        const QString root = logger("zh-th.txt");
         drives.plug(root);
         QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 5000);
         const int stored = storedRecords(window);
@@ -184,65 +242,34 @@ private slots:
         QTest::qWait(5); // another millisecond for the names
         window.connectPage()->downloadButton()->click();
         QCOMPARE(storedRecords(window), stored + 1);
-        QVERIFY(window.localReportPath() != firstCopy);
-        QVERIFY(QFile::exists(firstCopy));
+        QVERIFY(window.localReportPath() != firstCopy && QFile::exists(firstCopy));
         QVERIFY(window.dataPage()->titleLabel()->text() != firstName);
-        drives.unplug(root);
-        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+        unplug(window, root);
     }
 
-    void dataViewButtons()
+    // Nothing read yet: the data view's buttons say so.
+    void dataViewButtonsWithoutRecord()
     {
         CDravik window;
-        // Nothing read yet: both buttons say so.
         window.dataPage()->OnExportPdfBtnClick();
         window.dataPage()->OnSaveAsPdfPathBtnClick();
         QCOMPARE(messages,
             (QStringList { "Failed to export file, no corresponding data loaded.",
                 "Save as file failed, no corresponding historical data was loaded." }));
-
-        const QString root = loggerWith("LOGGER6", report("en-temp.csv"));
-        drives.plug(root);
-        QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 5000);
-        messages.clear();
-        QString offered;
-        const QString target = appDir.path() + "/copy-of-report.csv";
-        CDialogs::TestHandlers handlers;
-        handlers.saveFile = [&](const QString &caption, const QString &start, const QString &filter) {
-            offered = caption + "|" + start + "|" + filter;
-            return target;
-        };
-        CDialogs::setTestHandlers(handlers);
-        window.dataPage()->OnSaveAsPdfPathBtnClick();
-        QCOMPARE(
-            offered, "File save as|" + QFileInfo(window.localReportPath()).fileName() + "|CSV Files (*.csv)");
-        QCOMPARE(messages, QStringList { "File saved successfully" });
-        QFile copy(target);
-        QFile original(window.localReportPath());
-        QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), original.readAll());
-        // The copy never overwrites: no second success.
-        window.dataPage()->OnSaveAsPdfPathBtnClick();
-        QCOMPARE(messages.size(), 1);
-        CDialogs::setTestHandlers({});
-        drives.unplug(root);
-        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
     }
 
     void upperCaseSuffixIsCopiedNotRead()
     {
         CDravik window;
-        const QString root = loggerWith("LOGGER5", report("en-temp.txt"), "DATA.TXT");
+        const QString root = logger(QMap<QString, QString> { { "DATA.TXT", "en-temp.txt" } });
         drives.plug(root);
         QTRY_VERIFY_WITH_TIMEOUT(window.loggerRead() && !window.localReportPath().isEmpty(), 5000);
         const int stored = storedRecords(window);
-        QVERIFY(window.localReportPath().endsWith(".TXT"));
-        QVERIFY(QFile::exists(window.localReportPath()));
+        QVERIFY(window.localReportPath().endsWith(".TXT") && QFile::exists(window.localReportPath()));
         QTRY_VERIFY_WITH_TIMEOUT(window.rightStack()->currentWidget() == (QWidget *)window.dataPage(), 5000);
         QCOMPARE(storedRecords(window), stored);
         QVERIFY(messages.isEmpty());
-        drives.unplug(root);
-        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
+        unplug(window, root);
     }
 
     void reportsThatAreNoRecord_data()
@@ -263,18 +290,15 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, message);
-        static int drive = 0;
-        const QString root = loggerWith(QString("NOREPORT%1").arg(++drive), QString());
+        const QString root = logger();
         const QString path = root + "/" + name;
         const QString kind = QTest::currentDataTag();
-        if (kind == "FIFO") {
+        QFile file(path);
+        if (kind == "FIFO")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            if (kind == "2 GB sparse file")
-                QVERIFY(file.resize(qint64(2) << 30)); // costs no disk
-        }
+        else
+            QVERIFY(file.open(QIODevice::WriteOnly) && (kind == "empty" || file.resize(qint64(2) << 30)));
+        file.close();
         const QDir dataFiles(appDir.path() + "/data_files");
         const int copies = dataFiles.entryList(QDir::Files).size();
         CDravik window;
@@ -285,61 +309,8 @@ private slots:
             qPrintable(messages.first()));
         QCOMPARE(storedRecords(window), stored);
         QVERIFY(window.localReportPath().isEmpty());
-        if (kind != "empty")
-            QCOMPARE(dataFiles.entryList(QDir::Files).size(), copies);
-        drives.unplug(root);
-        QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
-    }
-
-    void dataViewSummaryAndCurve()
-    {
-        CDeviceDataInfo view;
-        auto record = std::make_shared<CRecord>();
-        CSummeryParam &summary = record->summary;
-        summary.clear();
-        summary.language = "EN";
-        summary.fileFormat = "CSV";
-        summary.alarmCount = "0";
-        summary.tempUnit = "°F";
-        view.showSummary(record);
-        QVERIFY(view.captionLabel("mkt")->isHidden());
-        QCOMPARE(view.valueLabel("alarmCount")->styleSheet(), QString("color:green"));
-        QCOMPARE(view.captionLabel("alarmType")->styleSheet(), QString("color:green"));
-        QCOMPARE(view.plot()->yAxis->label(), QString("Temperature(℉)"));
-        summary.mkt = "77.1°F";
-        summary.alarmCount = "3条";
-        summary.containHumidity = 1;
-        view.showSummary(record);
-        QVERIFY(!view.captionLabel("mkt")->isHidden());
-        QCOMPARE(view.valueLabel("alarmCount")->text(), QString("3"));
-        QCOMPARE(view.valueLabel("alarmTimeLen")->styleSheet(), QString("color:red"));
-        QCOMPARE(view.captionLabel("tempHigh")->text(), QString("Upper Limit:"));
-        QVERIFY(view.captionLabel("tempAdj")->text().isEmpty());
-
-        // A right click puts the ranges back after a zoom.
-        CTempData &data = record->data;
-        for (int i = 0; i < 10; ++i)
-            data.dataList << new TempDataItem { QString::number(20 + i), QString::number(50 + i),
-                QString("2021/05/06 08:%1:00").arg(i, 2, 10, QChar('0')) };
-        QVERIFY(view.plot()->isHidden());
-        view.showSamples();
-        QVERIFY(!view.plot()->isHidden());
-        QCOMPARE(view.plot()->graphCount(), 2);
-        const QCPRange time = view.plot()->xAxis->range();
-        const QCPRange temp = view.plot()->yAxis->range();
-        QCOMPARE(temp.lower, 18.0);
-        QCOMPARE(temp.upper, 31.0);
-        view.plot()->xAxis->scaleRange(0.2);
-        view.plot()->yAxis->moveRange(5);
-        QMouseEvent left(
-            QEvent::MouseButtonPress, QPointF(10, 10), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        view.mousePress(&left);
-        QVERIFY(view.plot()->yAxis->range() != temp);
-        QMouseEvent right(
-            QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        view.mousePress(&right);
-        QCOMPARE(view.plot()->xAxis->range(), time);
-        QCOMPARE(view.plot()->yAxis->range(), temp);
+        QCOMPARE(dataFiles.entryList(QDir::Files).size(), copies + (kind == "empty"));
+        unplug(window, root);
     }
 
     void actionsAndClosePrompt()

@@ -14,77 +14,57 @@
 #include <QString>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace ExportRecords {
 
+inline void setFields(
+    CSummeryParam &s, const std::vector<std::pair<QString CSummeryParam::*, QString>> &values)
+{
+    for (const auto &value : values)
+        s.*value.first = value.second;
+}
+
 inline void englishSummary(CSummeryParam &s, bool humidity)
 {
-    s.deviceModel = humidity ? "TL-83WQ" : "TL-30";
-    s.deviceNo = "ID000123";
-    s.firmwareVersion = "V2.1";
-    s.deviceZone = "UTC+08:00";
-    s.deviceTime = "2024/03/06 10:00:00";
-    s.deviceSensor = "Internal";
-    s.tempUnit = QString::fromUtf8("°C");
-    s.fileFormat = "PDF";
-    s.language = "EN";
-    s.battery = "85";
-    s.recordStartModel = "Manual";
-    s.delayStart = "Manual+Delay 30min";
-    s.startAt = "-----";
-    s.normalRecordSpace = "1min";
-    s.alarmSpace = "1min";
-    s.alarmDelay = "0min";
-    s.isRecycleRecord = "OFF";
-    s.isRestart = "ON";
-    s.recordStopModel = "Manual";
-    s.stopAt = "-----";
-    s.tempHigh = humidity ? QString::fromUtf8("30.0°C  80.0%") : QString::fromUtf8("30.0°C");
-    s.tempLow = humidity ? QString::fromUtf8("-10.0°C  20.0%") : QString::fromUtf8("-10.0°C");
-    s.isLongPressed = "ON";
-    s.isSettingClearRecord = "OFF";
-    s.tempMax = humidity ? QString::fromUtf8("31.5°C  65.0%") : QString::fromUtf8("31.5°C");
-    s.tempMin = humidity ? QString::fromUtf8("18.0°C  40.0%") : QString::fromUtf8("18.0°C");
-    s.tempAvg = humidity ? QString::fromUtf8("24.2°C  52.3%") : QString::fromUtf8("24.2°C");
-    s.alarmTimeLen = "2h 5min";
-    s.alarmCount = "3";
-    s.alarmType = "[Exceed Upper Limit]";
-    s.wayId = "7";
-    s.recordStartAt = "2024/03/05 08:00:00";
-    s.recordStopAt = "2024/03/05 17:59:00";
-    s.recordTimes = "1";
-    s.recordTimeLen = "9h 59min";
-    s.recordCount = "600";
-    s.wayDesc = "Cold chain (test) \\ route";
-    s.mkt = QString::fromUtf8("24.5°C");
-    s.lcd_mode = "ON";
+    using S = CSummeryParam;
+    auto th = [humidity](
+                  const char *t, const char *h) { return QString(t) + (humidity ? QString(h) : QString()); };
+    setFields(s,
+        { { &S::deviceModel, humidity ? "TL-83WQ" : "TL-30" }, { &S::deviceNo, "ID000123" },
+            { &S::firmwareVersion, "V2.1" }, { &S::deviceZone, "UTC+08:00" },
+            { &S::deviceTime, "2024/03/06 10:00:00" }, { &S::deviceSensor, "Internal" },
+            { &S::tempUnit, "°C" }, { &S::fileFormat, "PDF" }, { &S::language, "EN" }, { &S::battery, "85" },
+            { &S::recordStartModel, "Manual" }, { &S::delayStart, "Manual+Delay 30min" },
+            { &S::startAt, "-----" }, { &S::normalRecordSpace, "1min" }, { &S::alarmSpace, "1min" },
+            { &S::alarmDelay, "0min" }, { &S::isRecycleRecord, "OFF" }, { &S::isRestart, "ON" },
+            { &S::recordStopModel, "Manual" }, { &S::stopAt, "-----" },
+            { &S::tempHigh, th("30.0°C", "  80.0%") }, { &S::tempLow, th("-10.0°C", "  20.0%") },
+            { &S::isLongPressed, "ON" }, { &S::isSettingClearRecord, "OFF" },
+            { &S::tempMax, th("31.5°C", "  65.0%") }, { &S::tempMin, th("18.0°C", "  40.0%") },
+            { &S::tempAvg, th("24.2°C", "  52.3%") }, { &S::alarmTimeLen, "2h 5min" },
+            { &S::alarmCount, "3" }, { &S::alarmType, "[Exceed Upper Limit]" }, { &S::wayId, "7" },
+            { &S::recordStartAt, "2024/03/05 08:00:00" }, { &S::recordStopAt, "2024/03/05 17:59:00" },
+            { &S::recordTimes, "1" }, { &S::recordTimeLen, "9h 59min" }, { &S::recordCount, "600" },
+            { &S::wayDesc, "Cold chain (test) \\ route" }, { &S::mkt, "24.5°C" }, { &S::lcd_mode, "ON" } });
     s.containTemp = 1;
     s.containHumidity = humidity ? 1 : 0;
 }
 
 inline void chineseSummary(CSummeryParam &s, bool humidity)
 {
+    using S = CSummeryParam;
     englishSummary(s, humidity);
-    s.deviceSensor = QString::fromUtf8("内置");
-    s.tempUnit = QString::fromUtf8("℃");
-    s.language = QString::fromUtf8("中文");
-    s.recordStartModel = QString::fromUtf8("按键开启");
-    s.delayStart = QString::fromUtf8("按键开启 + 延时");
-    s.recordStopModel = QString::fromUtf8("按键关闭");
-    s.normalRecordSpace = QString::fromUtf8("1分");
-    s.isRecycleRecord = QString::fromUtf8("否");
-    s.isRestart = QString::fromUtf8("是");
-    s.isLongPressed = QString::fromUtf8("是");
-    s.isSettingClearRecord = QString::fromUtf8("否");
-    s.lcd_mode = QString::fromUtf8("是");
-    s.tempHigh = humidity ? QString::fromUtf8("30.0℃  80.0%") : QString::fromUtf8("30.0℃");
-    s.tempMax = humidity ? QString::fromUtf8("31.5℃  65.0%") : QString::fromUtf8("31.5℃");
-    s.alarmTimeLen = QString::fromUtf8("2时 5分 ");
-    s.alarmType = QString::fromUtf8("无报警");
-    s.alarmCount = "0";
-    s.recordTimeLen = QString::fromUtf8("9时 59分 ");
-    s.wayDesc = QString::fromUtf8("冷链运输（测试）");
-    s.mkt = QString::fromUtf8("24.5℃");
+    setFields(s,
+        { { &S::deviceSensor, "内置" }, { &S::tempUnit, "℃" }, { &S::language, "中文" },
+            { &S::recordStartModel, "按键开启" }, { &S::delayStart, "按键开启 + 延时" },
+            { &S::recordStopModel, "按键关闭" }, { &S::normalRecordSpace, "1分" },
+            { &S::isRecycleRecord, "否" }, { &S::isRestart, "是" }, { &S::isLongPressed, "是" },
+            { &S::isSettingClearRecord, "否" }, { &S::lcd_mode, "是" },
+            { &S::tempHigh, humidity ? "30.0℃  80.0%" : "30.0℃" },
+            { &S::tempMax, humidity ? "31.5℃  65.0%" : "31.5℃" }, { &S::alarmTimeLen, "2时 5分 " },
+            { &S::alarmType, "无报警" }, { &S::alarmCount, "0" }, { &S::recordTimeLen, "9时 59分 " },
+            { &S::wayDesc, "冷链运输（测试）" }, { &S::mkt, "24.5℃" } });
 }
 
 // Time text of start + seconds, by calendar arithmetic (no time zone), in
