@@ -12,6 +12,7 @@
 #include "gui/view/cdevicedatainfo.h"
 #include "helpers/fakedrives.h"
 
+#include <QAction>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -103,7 +104,8 @@ private slots:
     {
         for (const char *name : { "dravik_en.qm", "dravik_zh.qm", "qt_en.qm", "qtbase_en.qm", "qt_zh_CN.qm",
                  "image/logo_neut.ico", "image/loading.gif", "image/Devices_64.png", "image/settings_64.png",
-                 "image/database_64.png", "image/device.png", "image/download.png", "image/stats_alt.png",
+                 "image/database_64.png", "image/Devices_32.png", "image/settings_32.png",
+                 "image/database_32.png", "image/device.png", "image/download.png", "image/stats_alt.png",
                  "image/view_statistics.png", "image/list.png" })
             QVERIFY2(QFile::exists(QString(":/CDravik/") + name), name);
         QTranslator qt;
@@ -328,6 +330,26 @@ private slots:
         window.TestRearchDeviceAction(false);
         QCOMPARE(window.topStack()->currentIndex(), 0);
         QVERIFY(searching(window));
+
+        // The three actions' icons: white on the blue tool bar, blue where a
+        // menu draws them small on its light background.
+        for (const char *name : { "searchDeviceAction", "deviceSettingAction", "recordHistoryAction" }) {
+            const QIcon icon = window.findChild<QAction *>(name)->icon();
+            const auto ink = [&](int size) {
+                const QImage image = icon.pixmap(size, size).toImage();
+                QColor darkest(Qt::white);
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        const QColor c = image.pixelColor(x, y);
+                        if (c.alpha() == 255 && c.lightness() < darkest.lightness())
+                            darkest = c;
+                    }
+                }
+                return darkest;
+            };
+            QCOMPARE(ink(64), QColor(Qt::white));
+            QVERIFY2(ink(16).lightness() < 128, name);
+        }
 
         answer = QMessageBox::Cancel;
         QVERIFY(!window.close());
