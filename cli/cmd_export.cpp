@@ -72,13 +72,19 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
         return 2;
     }
 
+    return writeRecordPdf(record, positional.at(1), from, to, err);
+}
+
+int writeRecordPdf(const CRecord &record, const QString &target, const CRecordTime &from,
+    const CRecordTime &to, QTextStream &err)
+{
     const CExportRange::Range preset = CExportRange::presetRange(record.data);
     const qint64 start = from.isValid() ? from.toSecsSinceEpoch() : preset.start;
     const qint64 end = to.isValid() ? to.toSecsSinceEpoch() : preset.end;
     const CExportRange::RangeKind kind
         = from.isValid() || to.isValid() ? CExportRange::ChosenRange : CExportRange::PresetRange;
     CExportPdf pdf;
-    switch (CExportRange::exportRecord(record, start, end, positional.at(1), pdf, kind)) {
+    switch (CExportRange::exportRecord(record, start, end, target, pdf, kind)) {
     case CExportRange::Written:
         return 0;
     case CExportRange::InvalidRange:
@@ -87,6 +93,6 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
     case CExportRange::WriteFailed:
         break;
     }
-    err << "vesmira-cli: cannot write \"" << positional.at(1) << "\"\n";
+    err << "vesmira-cli: cannot write \"" << target << "\"\n";
     return 1;
 }
