@@ -400,6 +400,21 @@ QString CTempDbManager::localReport(const CRecord &record, const QString &dataDi
     return candidates.value(0, record.reportPath);
 }
 
+QString CTempDbManager::localReport(int id, const QString &dataDir, QString *digest)
+{
+    CRecord record;
+    record.id = id;
+    record.reportPath = GetPdfPathById(id);
+    CReportFile file;
+    if (reportFile(id, file, false))
+        record.reportDigest = file.sha256;
+    if (digest)
+        *digest = record.reportDigest;
+    if (record.reportPath.isEmpty() && file.fileName.isEmpty())
+        return QString();
+    return localReport(record, dataDir);
+}
+
 bool CTempDbManager::markPending(int id, const QString &url)
 {
     QSqlQuery query(database);
@@ -465,7 +480,7 @@ QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)
     if (filter.from.isValid())
         where << start + " >= :from";
     if (filter.to.isValid())
-        where << start + " <= :to";
+        where << start + " <> '' and " + start + " <= :to"; // '': no sample time
     if (filter.alarmsOnly)
         where << "r.alarmStatus = 1";
     QString order;

@@ -123,6 +123,9 @@ public:
     // caller sees the change (CRecord::checkReport). Empty when there is
     // none at all.
     QString localReport(const CRecord &record, const QString &dataDir);
+    // The same for a record known by its id only; its digest comes back in
+    // *digest when asked for.
+    QString localReport(int id, const QString &dataDir, QString *digest = nullptr);
 
     // The records of this (embedded) history waiting to be copied to the
     // shared history at url, oldest first.
