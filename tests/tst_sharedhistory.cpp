@@ -84,7 +84,8 @@ private slots:
         {
             auto db = openEngine(engine, m_dir.path());
             QVERIFY2(db->isOpen(), qPrintable(db->lastError()));
-            const QByteArray bytes("No.,Time,Temp\n1,2021/05/06,5.0\n\x00\xff", 37);
+            static const char raw[] = "No.,Time,Temp\n1,2021/05/06,5.0\n\x00\xff";
+            const QByteArray bytes(raw, sizeof raw - 1);
             CRecord first = makeRecord(m_dir.path(), "A1", 4500, bytes);
             CRecord second = makeRecord(m_dir.path(), "B2", 0, "b");
             QVERIFY(db->storeRecord(first));

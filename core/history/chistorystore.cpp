@@ -100,6 +100,24 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
     for (int i = 0; i < ids.size(); ++i) {
         const int id = ids.at(i);
         const QString counter = QStringLiteral("[%1/%2]").arg(i + 1).arg(ids.size());
+        // A record already there is not read at all: a second run of a
+        // migration costs one query per record.
+        CReportFile file;
+        QString digest = from.reportFile(id, file, false) ? file.sha256 : QString();
+        if (digest.isEmpty())
+            digest = CRecord::fileDigest(from.GetPdfPathById(id));
+        const QString known = from.recordName(id);
+        const int existing = known.isNull() ? 0 : to.findCopy(known, digest);
+        if (existing != 0) {
+            ++result.alreadyThere;
+            from.clearPending(id, toUrl);
+            tell(QStringLiteral("%1 record %2 %3: already there as %4")
+                     .arg(counter)
+                     .arg(id)
+                     .arg(known)
+                     .arg(existing));
+            continue;
+        }
         CRecord record;
         if (!from.readRecord(id, record)) {
             ++result.failed;

@@ -341,6 +341,17 @@ CTempDbManager::CopyResult CTempDbManager::copyRecord(CRecord &record)
     return Copied;
 }
 
+int CTempDbManager::findCopy(const QString &name, const QString &digest)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare("select r.id from t_record r join t_record_report p on p.t_reocrd_id = r.id "
+                  "where r.data_name = :name and p.sha256 = :sha256 order by r.id");
+    query.bindValue(":name", stored(name));
+    query.bindValue(":sha256", stored(digest.toLower()));
+    return query.exec() && query.next() ? query.value(0).toInt() : 0;
+}
+
 bool CTempDbManager::reportFile(int id, CReportFile &file, bool withContent)
 {
     QSqlQuery query(database);
@@ -464,6 +475,17 @@ bool CTempDbManager::containsRecord(int id)
     query.prepare("select id from t_record where id = :id");
     query.bindValue(":id", id);
     return query.exec() && query.next();
+}
+
+QString CTempDbManager::recordName(int id)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare("select data_name from t_record where id = :id");
+    query.bindValue(":id", id);
+    if (!query.exec() || !query.next())
+        return QString();
+    return stored(query.value(0).toString());
 }
 
 QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)

@@ -112,6 +112,9 @@ public:
     // record has none.
     enum CopyResult { Copied, AlreadyThere, CopyFailed };
     CopyResult copyRecord(CRecord &record);
+    // The id of a record of that name whose report has that digest; 0 when
+    // there is none (or the query failed).
+    int findCopy(const QString &name, const QString &digest);
 
     // The report kept with a record; withContent also fetches its bytes
     // (where the history keeps them). False when there is none.
@@ -135,6 +138,8 @@ public:
 
     // Whether a record of that id is stored.
     bool containsRecord(int id);
+    // Its name; a null string when there is no such record.
+    QString recordName(int id);
     // The records of a filter; the rows of LoadAllRecords for an empty one.
     QVector<CHistoryRow> findRecords(const CHistoryFilter &filter);
 
