@@ -75,6 +75,12 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
         return 2;
     }
 
+    return writeRecordFile(record, positional.at(1), from, to, err);
+}
+
+int writeRecordFile(const CRecord &record, const QString &target, const CRecordTime &from,
+    const CRecordTime &to, QTextStream &err)
+{
     const CExportRange::Range preset = CExportRange::presetRange(record.data);
     const qint64 start = from.isValid() ? from.toSecsSinceEpoch() : preset.start;
     const qint64 end = to.isValid() ? to.toSecsSinceEpoch() : preset.end;
@@ -82,10 +88,9 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
         = from.isValid() || to.isValid() ? CExportRange::ChosenRange : CExportRange::PresetRange;
     CExportPdf pdf;
     CExportCsv csv;
-    const bool toCsv
-        = QFileInfo(positional.at(1)).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+    const bool toCsv = QFileInfo(target).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
     CRecordExporter &exporter = toCsv ? static_cast<CRecordExporter &>(csv) : pdf;
-    switch (CExportRange::exportRecord(record, start, end, positional.at(1), exporter, kind)) {
+    switch (CExportRange::exportRecord(record, start, end, target, exporter, kind)) {
     case CExportRange::Written:
         return 0;
     case CExportRange::InvalidRange:
@@ -94,7 +99,7 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
     case CExportRange::WriteFailed:
         break;
     }
-    err << "vesmira-cli: cannot write \"" << positional.at(1) << "\"";
+    err << "vesmira-cli: cannot write \"" << target << "\"";
     if (toCsv && !csv.error().isEmpty())
         err << ": " << csv.error();
     err << "\n";

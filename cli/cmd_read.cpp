@@ -1,34 +1,16 @@
 // vesmira-cli read [DRIVE_ROOT]: reads a logger as the main window does, without
 // widgets: recognise it (or take DRIVE_ROOT), then the one read step (copy
-// the report into data_files, parse it, store it in the history database).
+// the report into data_files, parse it, store it in the history: the shared
+// one when configured, kept in the embedded one while it cannot be reached).
 #include "cli/commands.h"
 #include "core/device/cdriveprobe.h"
 #include "core/device/cloggerfinder.h"
 #include "core/device/cloggerreader.h"
-#include "core/history/ctempdbmanager.h"
+#include "core/history/chistorystore.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
 
 #include <QDir>
-
-namespace {
-
-// The history, opened when the first record is stored: a read that fails
-// before leaves the database alone.
-class HistoryOnDemand : public CRecordStore {
-public:
-    bool storeRecord(CRecord &record) override
-    {
-        if (!db)
-            db = std::make_unique<CTempDbManager>(CTempDbManager::databasePath(applicationDir));
-        return db->storeRecord(record);
-    }
-
-private:
-    std::unique_ptr<CTempDbManager> db;
-};
-
-} // namespace
 
 int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
 {
@@ -53,11 +35,17 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
         }
     }
 
-    HistoryOnDemand db;
+    // The history is opened when the first record is stored: a read that
+    // fails before leaves the database alone.
+    CHistoryStore db(applicationDir, CHistoryLocation::configured());
     CRecord record;
     const CReadOutcome outcome = readLogger(root, applicationDir, db, record);
     switch (outcome.status) {
     case CReadOutcome::Stored:
+        if (db.lastPlace() == CHistoryStore::KeptLocally)
+            err << "vesmira-cli: the shared history cannot be reached (" << db.lastError()
+                << "); the record is kept in the embedded history and will be copied there when it can be "
+                   "reached\n";
         out << record.id << '\t' << record.name << '\n';
         return 0;
     case CReadOutcome::NoReport:

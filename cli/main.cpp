@@ -24,6 +24,11 @@ int usage(QTextStream &err)
            "  configure DRIVE_ROOT [--template FILE] [--trip-id ID] [--desc TEXT]\n"
            "            [--humidity|--no-humidity] [--now \"yyyy-MM-dd hh:mm:ss\"] [--zone TEXT]\n"
            "                    write setting.ini onto a logger drive (advanced configuration)\n"
+           "  history list [--json] [--search TEXT]\n"
+           "          show ID [--json] | export ID OUT.pdf [--from TIME] [--to TIME]\n"
+           "          rename ID NAME | delete ID | copy --to URL\n"
+           "                    the history (config/record-config.ini [history] url, or\n"
+           "                    VESMIRA_HISTORY); copy moves the embedded history into a shared one\n"
            "  help              show this text\n";
     return 2;
 }
@@ -61,6 +66,8 @@ int main(int argc, char *argv[])
         return runExport(rest, out, err);
     if (command == QLatin1String("configure"))
         return runConfigure(rest, out, err);
+    if (command == QLatin1String("history"))
+        return runHistory(rest, out, err);
     err << "vesmira-cli: unknown command \"" << command << "\"\n";
     return usage(err);
 }

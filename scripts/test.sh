@@ -2,7 +2,9 @@
 # Installs what is missing, checks formatting, translations and the
 # direction of includes, builds Vesmira twice (normal, and with
 # AddressSanitizer + UndefinedBehaviorSanitizer; every warning an error) and
-# runs every test in both, then runs the fuzz targets.
+# runs every test in both, then runs the fuzz targets. The tests run beside a
+# throwaway PostgreSQL server (scripts/with-postgres.sh), so that the shared
+# history is tested too; it is stopped even when a test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,14 +28,14 @@ bash scripts/check-layers.sh
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESMIRA_WERROR=ON
 cmake --build build -j "$jobs"
-(cd build && ctest --output-on-failure -j "$jobs")
+bash scripts/with-postgres.sh bash -c "cd build && ctest --output-on-failure -j $jobs"
 
 # Sanitizer build: leaks and undefined behaviour fail the tests.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESMIRA_SANITIZE=ON -DVESMIRA_BUILD_BENCH=OFF -DVESMIRA_WERROR=ON
 cmake --build build-asan -j "$jobs"
-(cd build-asan && ctest --output-on-failure -j "$jobs")
+bash scripts/with-postgres.sh bash -c "cd build-asan && ctest --output-on-failure -j $jobs"
 
 # Fuzzing: the report parsers' libFuzzer targets (clang, with the sanitizers
 # above), each for about 30 s on a copy of its seeds; any crash fails.

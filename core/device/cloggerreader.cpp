@@ -107,6 +107,9 @@ CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecord
         return outcome;
     record = CRecord();
     record.reportPath = copy;
+    // The digest of the copy as it came off the drive: whoever has the
+    // record later can prove the report unchanged.
+    record.reportDigest = CRecord::fileDigest(copy);
     if (readReport(copy, record, [&](int value) { return step(value); }) == ReportKind::None) {
         outcome.status = CReadOutcome::NotParsed;
         return outcome;

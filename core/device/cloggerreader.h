@@ -49,7 +49,8 @@ public:
 
 // The one read step of a logger, the same for the main window and
 // `vesmira-cli read`, which differ only in how they show progress and
-// errors: copy the report off the drive into appDir/data_files, parse it and
+// errors: copy the report off the drive into appDir/data_files (its SHA-256
+// becomes record.reportDigest), parse it and
 // apply the conversions the record is kept with (readReport), derive the
 // alarm limits, and store it under "<deviceNo>_<time of storing>".
 //

@@ -65,3 +65,27 @@ bool CSqlDialect::readSamples(QSqlDatabase &database, int recordId, CTempData &d
 }
 
 void CSqlDialect::afterRollback(QSqlDatabase &) const { }
+
+void CSqlDialect::createTables(QSqlDatabase &database) const
+{
+    // A failure does not stop the next table.
+    QSqlQuery query(database);
+    for (const Table &table : tables()) {
+        if (query.exec(table.create)) {
+            if (table.logged)
+                qDebug().noquote() << table.name + " Table created!";
+        } else {
+            qDebug().noquote() << "Error: Fail to create table " + table.name + "." << query.lastError();
+        }
+    }
+}
+
+bool CSqlDialect::announce(QSqlDatabase &, const QString &) const
+{
+    return true;
+}
+
+bool CSqlDialect::lock(QSqlDatabase &, const QString &) const
+{
+    return true;
+}

@@ -20,12 +20,17 @@ public:
     virtual QString driver() const = 0;
 
     // The tables of the history, created when missing: the statements in
-    // order, each with the table it makes (for the debug lines).
+    // order, each with the table it makes (for the debug lines; the tables
+    // added after the first three log only a failure).
     struct Table {
         QString name;
         QString create;
+        bool logged = true;
     };
     virtual QList<Table> tables() const = 0;
+    // Runs the statements of tables(); an engine shared by several desks
+    // keeps two of them from creating at once.
+    virtual void createTables(QSqlDatabase &database) const;
 
     // The insert of a record header as this engine runs it (an engine may
     // have it return the new id), and the new id once it ran; 0 on failure.
@@ -45,12 +50,27 @@ public:
     // After a transaction was rolled back.
     virtual void afterRollback(QSqlDatabase &database) const;
 
+    // Whether t_record_report keeps the report's bytes (content); otherwise
+    // only its name, size and digest, the file staying in data_files.
+    virtual bool keepsReportBytes() const { return false; }
+    // The notification channel on which other desks hear of a change; empty
+    // when the engine has none.
+    virtual QString channel() const { return QString(); }
+    // Inside the transaction of a change: the listeners of channel() hear
+    // of it when it commits. False when that failed.
+    virtual bool announce(QSqlDatabase &database, const QString &change) const;
+    // Inside a transaction: waits until no other connection holds key, and
+    // holds it until the transaction ends (two desks copying one record).
+    virtual bool lock(QSqlDatabase &database, const QString &key) const;
+
     // The two sample statements every engine runs.
     static const char insertSampleSql[];
     static const char selectSamplesSql[];
 
     // The embedded history: SQLite, one file.
     static std::unique_ptr<CSqlDialect> sqlite();
+    // A history shared by several desks: PostgreSQL (QPSQL).
+    static std::unique_ptr<CSqlDialect> postgres();
 };
 
 #endif // CSQLDIALECT_H

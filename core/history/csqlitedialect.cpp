@@ -47,6 +47,21 @@ public:
                 "varchar(50),alarmType "
                 "varchar(50),wayDesc varchar(150),wayId varchar(50),t_reocrd_id int,containTemp "
                 "int,containHumidity int,mkt varchar(50),lcd_mode varchar(50));" },
+            // The report a record was read from: its name, size and SHA-256
+            // (the bytes stay in data_files), and the trip's first sample
+            // time as "yyyy-MM-dd hh:mm:ss" for the search by date.
+            { "t_record_report",
+                "create table IF NOT EXISTS t_record_report(id INTEGER PRIMARY KEY AUTOINCREMENT,t_reocrd_id "
+                "int,fileName varchar(200),fileSize int,sha256 varchar(64),content blob,tripStart "
+                "varchar(19));",
+                false },
+            // Records kept here while the shared history at url could not
+            // be reached, until they are copied there.
+            { "t_record_pending",
+                "create table IF NOT EXISTS t_record_pending(id INTEGER PRIMARY KEY "
+                "AUTOINCREMENT,t_reocrd_id "
+                "int,url varchar(500));",
+                false },
         };
     }
 

@@ -1,11 +1,18 @@
 #include "core/history/ctempdbmanager.h"
 
+#include "core/history/chistorylocation.h"
 #include "core/history/csqldialect.h"
 #include "core/record/crecord.h"
 #include "core/record/summaryfields.h"
 
+#include <QAtomicInt>
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -52,6 +59,34 @@ inline QString stored(const QString &text)
     return text.isNull() ? QString("") : text;
 }
 
+// The trip's first sample time as the logger printed it, in a form that
+// sorts and compares as text: "yyyy-MM-dd hh:mm:ss"; empty without one.
+QString tripStart(const CTempData &data)
+{
+    for (const TempDataItem *sample : data.dataList) {
+        const CRecordTime &t = sample->time;
+        if (t.isValid())
+            return QString::asprintf(
+                "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
+    }
+    return QString("");
+}
+
+QString sha256(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+// A LIKE pattern for "holds text", lower case, its wildcards escaped.
+QString containsPattern(const QString &text)
+{
+    QString escaped = text.toLower();
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    escaped.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    escaped.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
 // One of the deletes of a record: the statement binds the id to its only placeholder.
 bool deleteRows(const QSqlDatabase &database, const char *sql, const char *placeholder, int id)
 {
@@ -76,8 +111,111 @@ CTempDbManager::CTempDbManager(const QString &dbPath, QObject *parent)
     pdfPath = QString("");
 }
 
-// The connection stays registered and open: it belongs to the process.
-CTempDbManager::~CTempDbManager() = default;
+CTempDbManager::CTempDbManager(const CHistoryLocation &location, QObject *parent)
+    : QObject(parent)
+    , dialect(CSqlDialect::postgres())
+{
+    openShared(location);
+    pdfPath = QString("");
+}
+
+// The embedded connection stays registered and open: it belongs to the
+// process. A shared one is this manager's own.
+CTempDbManager::~CTempDbManager()
+{
+    if (m_connection.isEmpty())
+        return;
+    database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connection);
+    if (!m_listener.isEmpty())
+        QSqlDatabase::removeDatabase(m_listener);
+}
+
+void CTempDbManager::openShared(const CHistoryLocation &location)
+{
+    static QAtomicInt serial;
+    m_connection = QStringLiteral("vesmira_shared_history_%1").arg(serial.fetchAndAddRelaxed(1) + 1);
+    dbPath = location.url();
+    if (!location.isShared()) {
+        m_error = QStringLiteral("%1: %2").arg(location.url(), location.error());
+        return;
+    }
+    if (!QSqlDatabase::isDriverAvailable(dialect->driver())) {
+        m_error = QStringLiteral("Qt's PostgreSQL driver QPSQL is not installed (Debian: libqt5sql5-psql)");
+        return;
+    }
+    database = QSqlDatabase::addDatabase(dialect->driver(), m_connection);
+    database.setHostName(location.host());
+    if (location.port() > 0)
+        database.setPort(location.port());
+    database.setUserName(location.user());
+    database.setDatabaseName(location.databaseName());
+    database.setConnectOptions(location.connectOptions());
+    if (!reconnect())
+        qDebug().noquote() << "Error: Failed to connect database." << m_error;
+}
+
+bool CTempDbManager::reconnect()
+{
+    if (m_connection.isEmpty())
+        return database.isOpen();
+    if (!database.isValid())
+        return false;
+    if (database.isOpen()) {
+        QSqlQuery ping(database);
+        if (ping.exec("select 1"))
+            return true;
+        // The server went away (or restarted): a new session.
+        database.close();
+    }
+    if (!database.open()) {
+        // libpq's own words: "password authentication failed", "database
+        // \"x\" does not exist", "connection refused".
+        const QSqlError error = database.lastError();
+        const QString why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        m_error = QStringLiteral("cannot open the shared history %1: %2").arg(dbPath, why.simplified());
+        return false;
+    }
+    m_error.clear();
+    dialect->createTables(database);
+    listen();
+    return true;
+}
+
+void CTempDbManager::listen()
+{
+    if (dialect->channel().isEmpty())
+        return;
+    // A connection of its own that runs no statement: notifications that
+    // arrive while a statement runs would wait in the driver until the
+    // next one.
+    if (m_listener.isEmpty())
+        m_listener = m_connection + QStringLiteral("_listen");
+    QSqlDatabase listener = QSqlDatabase::contains(m_listener)
+        ? QSqlDatabase::database(m_listener, false)
+        : QSqlDatabase::cloneDatabase(database, m_listener);
+    if (listener.isOpen()) {
+        QSqlQuery ping(listener);
+        if (ping.exec("select 1"))
+            return;
+        listener.close();
+    }
+    if (!listener.open()) {
+        qDebug() << "listen:" << listener.lastError();
+        return;
+    }
+    QSqlDriver *driver = listener.driver();
+    connect(
+        driver,
+        QOverload<const QString &, QSqlDriver::NotificationSource, const QVariant &>::of(
+            &QSqlDriver::notification),
+        this,
+        [this](const QString &, QSqlDriver::NotificationSource, const QVariant &) { emit historyChanged(); },
+        Qt::UniqueConnection);
+    if (!driver->subscribeToNotification(dialect->channel()))
+        qDebug() << "listen:" << driver->lastError();
+}
 
 QString CTempDbManager::databasePath(const QString &appDir)
 {
@@ -103,21 +241,313 @@ void CTempDbManager::CreateConnection()
         return;
     }
 
-    // A failure does not stop the next table.
-    QSqlQuery query(database);
-    for (const CSqlDialect::Table &table : dialect->tables()) {
-        if (query.exec(table.create))
-            qDebug().noquote() << table.name + " Table created!";
-        else
-            qDebug().noquote() << "Error: Fail to create table " + table.name + "." << query.lastError();
-    }
+    dialect->createTables(database);
 }
 
 bool CTempDbManager::storeRecord(CRecord &record)
 {
     pdfPath = record.reportPath;
-    record.id = InsertRecord(&record.summary, record.name, &record.data, record.summary.containHumidity);
+    // A record is either in the history with every sample and its report
+    // or not at all: a process killed, a disk full or a server lost in the
+    // middle leaves no half record.
+    record.id = 0;
+    if (!begin("InsertRecord"))
+        return false;
+    const int id = insertWhole(record);
+    record.id = finishTransaction(id != 0, "InsertRecord") ? id : 0;
     return record.id != 0;
+}
+
+int CTempDbManager::insertWhole(const CRecord &record)
+{
+    const int id = insertHeader(record.summary, record.name);
+    const bool stored = id != 0 && insertSummary(record.summary, id)
+        && dialect->insertSamples(database, record.data, id, record.hasHumidity()) && insertReport(record, id)
+        && dialect->announce(database, QStringLiteral("store %1").arg(id));
+    return stored ? id : 0;
+}
+
+bool CTempDbManager::insertReport(const CRecord &record, int recordId)
+{
+    const QString &path = record.reportPath;
+    const QFileInfo info(path);
+    QString digest = record.reportDigest.toLower();
+    QByteArray bytes;
+    bool hasBytes = false;
+    qint64 size = 0;
+    if (!path.isEmpty() && info.isFile()) {
+        size = info.size();
+        if (dialect->keepsReportBytes()) {
+            QFile file(path);
+            hasBytes = file.open(QIODevice::ReadOnly);
+            if (hasBytes) {
+                bytes = file.readAll();
+                size = bytes.size();
+            }
+        }
+        if (digest.isEmpty())
+            digest = hasBytes ? sha256(bytes) : CRecord::fileDigest(path);
+    }
+    QSqlQuery query(database);
+    query.prepare("insert into t_record_report(t_reocrd_id,fileName,fileSize,sha256,content,tripStart) "
+                  "values(:t_reocrd_id,:fileName,:fileSize,:sha256,:content,:tripStart)");
+    query.bindValue(":t_reocrd_id", recordId);
+    query.bindValue(":fileName", path.isEmpty() ? QString("") : info.fileName());
+    query.bindValue(":fileSize", size);
+    query.bindValue(":sha256", stored(digest));
+    query.bindValue(":content", hasBytes ? QVariant(bytes) : QVariant(QVariant::ByteArray));
+    query.bindValue(":tripStart", tripStart(record.data));
+    if (!query.exec()) {
+        qDebug() << "insert t_record_report error " << query.lastError();
+        return false;
+    }
+    return true;
+}
+
+CTempDbManager::CopyResult CTempDbManager::copyRecord(CRecord &record)
+{
+    if (record.reportDigest.isEmpty())
+        record.reportDigest = CRecord::fileDigest(record.reportPath);
+    if (!begin("copyRecord"))
+        return CopyFailed;
+    // Two desks copying the same record wait for each other here, so that
+    // the second finds the first one's copy.
+    QSqlQuery query(database);
+    bool ok = dialect->lock(database, record.name);
+    if (ok) {
+        query.setForwardOnly(true);
+        query.prepare("select r.id from t_record r join t_record_report p on p.t_reocrd_id = r.id "
+                      "where r.data_name = :name and p.sha256 = :sha256 order by r.id");
+        query.bindValue(":name", stored(record.name));
+        query.bindValue(":sha256", stored(record.reportDigest.toLower()));
+        ok = query.exec();
+        if (!ok)
+            qDebug() << "copyRecord:" << query.lastError();
+    }
+    if (ok && query.next()) {
+        const int existing = query.value(0).toInt();
+        query.finish();
+        if (!finishTransaction(true, "copyRecord"))
+            return CopyFailed;
+        record.id = existing;
+        return AlreadyThere;
+    }
+    query.finish();
+    pdfPath = record.reportPath;
+    const int id = ok ? insertWhole(record) : 0;
+    if (!finishTransaction(id != 0, "copyRecord"))
+        return CopyFailed;
+    record.id = id;
+    return Copied;
+}
+
+int CTempDbManager::findCopy(const QString &name, const QString &digest)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare("select r.id from t_record r join t_record_report p on p.t_reocrd_id = r.id "
+                  "where r.data_name = :name and p.sha256 = :sha256 order by r.id");
+    query.bindValue(":name", stored(name));
+    query.bindValue(":sha256", stored(digest.toLower()));
+    return query.exec() && query.next() ? query.value(0).toInt() : 0;
+}
+
+bool CTempDbManager::reportFile(int id, CReportFile &file, bool withContent)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("select fileName, fileSize, sha256%1 from t_record_report where t_reocrd_id = "
+                       ":id order by id")
+            .arg(withContent ? QStringLiteral(", content") : QString()));
+    query.bindValue(":id", id);
+    if (!query.exec()) {
+        qDebug() << query.lastError();
+        return false;
+    }
+    if (!query.next())
+        return false;
+    file = CReportFile();
+    file.fileName = query.value(0).toString();
+    file.size = query.value(1).toLongLong();
+    file.sha256 = query.value(2).toString();
+    if (withContent && !query.isNull(3)) {
+        file.content = query.value(3).toByteArray();
+        file.hasContent = true;
+    }
+    return true;
+}
+
+QString CTempDbManager::localReport(const CRecord &record, const QString &dataDir)
+{
+    CReportFile file;
+    const bool known = reportFile(record.id, file, false);
+    const QString digest = record.reportDigest.isEmpty() ? file.sha256 : record.reportDigest;
+    // Only a plain name: the name comes from the database, which other
+    // desks write ("../../x" must not leave dataDir).
+    const QString name = QFileInfo(file.fileName).fileName();
+    const bool plainName
+        = known && !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..");
+    const QString inDataDir = plainName ? dataDir + QLatin1Char('/') + name : QString();
+    QStringList candidates;
+    for (const QString &path : { record.reportPath, inDataDir }) {
+        if (!path.isEmpty() && QFileInfo(path).isFile() && !candidates.contains(path))
+            candidates << path;
+    }
+    for (const QString &path : candidates) {
+        if (digest.isEmpty() || CRecord::checkReport(path, digest) == CReportCheck::Unchanged)
+            return path;
+    }
+    // No unchanged copy here: the bytes kept with the record, if they are
+    // the report read.
+    if (plainName && !QFileInfo::exists(inDataDir) && reportFile(record.id, file, true) && file.hasContent
+        && (digest.isEmpty() || sha256(file.content).compare(digest, Qt::CaseInsensitive) == 0)) {
+        QDir().mkpath(dataDir);
+        QSaveFile out(inDataDir);
+        if (out.open(QIODevice::WriteOnly) && out.write(file.content) == file.content.size() && out.commit())
+            return inDataDir;
+        qDebug() << "cannot write" << inDataDir << out.errorString();
+    }
+    return candidates.value(0, record.reportPath);
+}
+
+QString CTempDbManager::localReport(int id, const QString &dataDir, QString *digest)
+{
+    CRecord record;
+    record.id = id;
+    record.reportPath = GetPdfPathById(id);
+    CReportFile file;
+    if (reportFile(id, file, false))
+        record.reportDigest = file.sha256;
+    if (digest)
+        *digest = record.reportDigest;
+    if (record.reportPath.isEmpty() && file.fileName.isEmpty())
+        return QString();
+    return localReport(record, dataDir);
+}
+
+bool CTempDbManager::markPending(int id, const QString &url)
+{
+    QSqlQuery query(database);
+    query.prepare("insert into t_record_pending(t_reocrd_id,url) values(:id,:url)");
+    query.bindValue(":id", id);
+    query.bindValue(":url", stored(url));
+    if (!query.exec()) {
+        qDebug() << "markPending:" << query.lastError();
+        return false;
+    }
+    return true;
+}
+
+QVector<int> CTempDbManager::pendingRecords(const QString &url)
+{
+    QVector<int> ids;
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare("select distinct t_reocrd_id from t_record_pending where url = :url order by t_reocrd_id");
+    query.bindValue(":url", stored(url));
+    if (!query.exec()) {
+        qDebug() << "pendingRecords:" << query.lastError();
+        return ids;
+    }
+    while (query.next())
+        ids.append(query.value(0).toInt());
+    return ids;
+}
+
+bool CTempDbManager::clearPending(int id, const QString &url)
+{
+    QSqlQuery query(database);
+    query.prepare("delete from t_record_pending where t_reocrd_id = :id and url = :url");
+    query.bindValue(":id", id);
+    query.bindValue(":url", stored(url));
+    if (!query.exec()) {
+        qDebug() << "clearPending:" << query.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool CTempDbManager::containsRecord(int id)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare("select id from t_record where id = :id");
+    query.bindValue(":id", id);
+    return query.exec() && query.next();
+}
+
+QString CTempDbManager::recordName(int id)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare("select data_name from t_record where id = :id");
+    query.bindValue(":id", id);
+    if (!query.exec() || !query.next())
+        return QString();
+    return stored(query.value(0).toString());
+}
+
+QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)
+{
+    QStringList where;
+    if (!filter.text.isEmpty()) {
+        // lower() on both sides: SQLite's LIKE ignores the case of ASCII
+        // letters only, PostgreSQL's none.
+        where << "(lower(r.data_name) like :t1 escape '\\' or lower(r.wayId) like :t2 escape '\\'"
+                 " or lower(r.wayDesc) like :t3 escape '\\' or exists (select 1 from t_record_summery s"
+                 " where s.t_reocrd_id = r.id and lower(s.deviceNo) like :t4 escape '\\'))";
+    }
+    const QString start = "(select max(p.tripStart) from t_record_report p where p.t_reocrd_id = r.id)";
+    if (filter.from.isValid())
+        where << start + " >= :from";
+    if (filter.to.isValid())
+        where << start + " <> '' and " + start + " <= :to"; // '': no sample time
+    if (filter.alarmsOnly)
+        where << "r.alarmStatus = 1";
+    QString order;
+    switch (filter.sortColumn) {
+    case CHistoryFilter::Id:
+        order = "r.id";
+        break;
+    case CHistoryFilter::Name:
+        order = "r.data_name";
+        break;
+    case CHistoryFilter::Description:
+        order = "r.wayDesc";
+        break;
+    case CHistoryFilter::Start:
+        order = start;
+        break;
+    }
+    const QString direction = filter.sortOrder == Qt::AscendingOrder ? " asc" : " desc";
+    QString sql = "select r.id, r.data_name, r.wayDesc from t_record r";
+    if (!where.isEmpty())
+        sql += " where " + where.join(" and ");
+    sql += " order by " + order + direction + ", r.id" + direction;
+
+    QVector<CHistoryRow> rows;
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    if (!filter.text.isEmpty()) {
+        const QString pattern = containsPattern(filter.text);
+        for (const char *name : { ":t1", ":t2", ":t3", ":t4" })
+            query.bindValue(name, pattern);
+    }
+    const QString form = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+    if (filter.from.isValid())
+        query.bindValue(":from", QLocale::c().toString(filter.from, form));
+    if (filter.to.isValid())
+        query.bindValue(":to", QLocale::c().toString(filter.to, form));
+    if (!query.exec()) {
+        qDebug() << "findRecords:" << query.lastError();
+        return rows;
+    }
+    while (query.next())
+        rows.append(
+            CHistoryRow { query.value(0).toInt(), query.value(1).toString(), query.value(2).toString() });
+    return rows;
 }
 
 int CTempDbManager::InsertRecord(
@@ -264,6 +694,10 @@ bool CTempDbManager::readRecord(int id, CRecord &record)
     record.id = id;
     record.name = header.value(1).toString();
     record.reportPath = header.value(11).toString();
+    header.finish();
+    CReportFile report;
+    if (reportFile(id, report, false))
+        record.reportDigest = report.sha256;
     const bool summary = readSummary(id, record.summary);
     record.limits = CAlarmLimits::fromSummary(record.summary);
     return dialect->readSamples(database, id, record.data) && summary;
@@ -330,10 +764,11 @@ bool CTempDbManager::UpdateRecordName(const QString &name, int id)
     query.prepare("update t_record set data_name = :name where id=:id");
     query.bindValue(":name", stored(name));
     query.bindValue(":id", id);
-    const bool renamed = query.exec();
+    bool renamed = query.exec();
     if (!renamed)
         qDebug() << query.lastError();
     query.finish();
+    renamed = renamed && dialect->announce(database, QStringLiteral("rename %1").arg(id));
     return finishTransaction(renamed, "UpdateRecordName");
 }
 
@@ -349,6 +784,9 @@ bool CTempDbManager::DeleteRecordById(int id)
         && deleteRows(
             database, "delete from t_record_summery where t_reocrd_id= :t_record_id", ":t_record_id", id)
         && deleteRows(
-            database, "delete from t_record_data where t_reocrd_id = :t_record_id ", ":t_record_id", id);
+            database, "delete from t_record_data where t_reocrd_id = :t_record_id ", ":t_record_id", id)
+        && deleteRows(
+            database, "delete from t_record_report where t_reocrd_id = :t_record_id", ":t_record_id", id)
+        && dialect->announce(database, QStringLiteral("delete %1").arg(id));
     return finishTransaction(deleted, "DeleteRecordById");
 }

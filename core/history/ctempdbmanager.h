@@ -3,12 +3,15 @@
 
 #include "core/record/crecordstore.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVector>
 #include <memory>
 
+class CHistoryLocation;
 class CRecord;
 class CSqlDialect;
 class CSummeryParam;
@@ -19,6 +22,30 @@ struct CHistoryRow {
     int id = 0;
     QString dataName;
     QString wayDesc;
+};
+
+// What the history list asks for: records whose name, device number, trip
+// ID or trip description holds text (case-insensitive; empty: every
+// record), whose trip started within [from, to] (local time as the logger
+// printed it; an invalid bound is open), optionally only those with alarms,
+// in the order of one column.
+struct CHistoryFilter {
+    enum Column { Id, Name, Description, Start };
+    QString text;
+    QDateTime from;
+    QDateTime to;
+    bool alarmsOnly = false;
+    Column sortColumn = Id;
+    Qt::SortOrder sortOrder = Qt::DescendingOrder;
+};
+
+// The report file kept with a record (t_record_report).
+struct CReportFile {
+    QString fileName; // the local copy's name where it was read
+    qint64 size = 0;
+    QString sha256; // hex; empty when not known
+    QByteArray content; // the bytes, when the history keeps them and they were asked for
+    bool hasContent = false;
 };
 
 // The history database (db/dravik.db): the single owner of the connection and
@@ -32,6 +59,13 @@ struct CHistoryRow {
 // between database engines sits behind CSqlDialect; the operations here are
 // the same for every engine.
 //
+// The embedded history is SQLite on Qt's default connection; a shared one
+// (PostgreSQL, several desks on one database) has a connection of its own,
+// keeps the report's bytes too and tells every desk of a change
+// (historyChanged). A fourth table, t_record_report, keeps per record the
+// report's file name, size and SHA-256; the embedded history also keeps
+// t_record_pending, the records waiting to be copied to a shared history.
+//
 // Every operation runs on the caller's thread. Whatever changes the history
 // does so in one transaction, all of it or nothing: a failed statement or
 // commit rolls back, is written to the debug output and is reported by the
@@ -42,7 +76,18 @@ public:
     // Opens (or creates) the embedded history at dbPath on Qt's default
     // connection. An existing default connection is taken over as it is.
     explicit CTempDbManager(const QString &dbPath, QObject *parent = nullptr);
+    // Opens (or sets up) the shared history of location on a connection of
+    // its own; isOpen() and lastError() tell whether that worked.
+    explicit CTempDbManager(const CHistoryLocation &location, QObject *parent = nullptr);
     ~CTempDbManager() override;
+
+    bool isOpen() const { return database.isOpen(); }
+    bool isShared() const { return !m_connection.isEmpty(); }
+    // Why opening or the last reconnect failed; plain English.
+    QString lastError() const { return m_error; }
+    // A shared history: true when the server answers, after opening the
+    // connection again if it had been lost. The embedded one: isOpen().
+    bool reconnect();
 
     // The database path below an application directory: appDir + "/db/dravik.db".
     // Creates the "db" directory when it is missing.
@@ -60,6 +105,43 @@ public:
     // name and id. False when the record does not exist or its rows cannot be
     // read.
     bool readRecord(int id, CRecord &record);
+
+    // The whole record copied from another history, unless one of the same
+    // name with the same report digest is there already (then record.id is
+    // that one's id). The digest is taken from the report file when the
+    // record has none.
+    enum CopyResult { Copied, AlreadyThere, CopyFailed };
+    CopyResult copyRecord(CRecord &record);
+    // The id of a record of that name whose report has that digest; 0 when
+    // there is none (or the query failed).
+    int findCopy(const QString &name, const QString &digest);
+
+    // The report kept with a record; withContent also fetches its bytes
+    // (where the history keeps them). False when there is none.
+    bool reportFile(int id, CReportFile &file, bool withContent);
+    // A readable local copy of a stored record's report: its own path, the
+    // file of the same name in dataDir, or the bytes kept in the history
+    // written there (never over an existing file). A copy whose digest is
+    // known and differs is taken only when no other is found, so that the
+    // caller sees the change (CRecord::checkReport). Empty when there is
+    // none at all.
+    QString localReport(const CRecord &record, const QString &dataDir);
+    // The same for a record known by its id only; its digest comes back in
+    // *digest when asked for.
+    QString localReport(int id, const QString &dataDir, QString *digest = nullptr);
+
+    // The records of this (embedded) history waiting to be copied to the
+    // shared history at url, oldest first.
+    bool markPending(int id, const QString &url);
+    QVector<int> pendingRecords(const QString &url);
+    bool clearPending(int id, const QString &url);
+
+    // Whether a record of that id is stored.
+    bool containsRecord(int id);
+    // Its name; a null string when there is no such record.
+    QString recordName(int id);
+    // The records of a filter; the rows of LoadAllRecords for an empty one.
+    QVector<CHistoryRow> findRecords(const CHistoryFilter &filter);
 
     // The operations by their old names, kept for their callers.
     int InsertRecord(
@@ -96,7 +178,17 @@ public:
     // InsertRecordParam; the caller sets it before each insert. Never reset here.
     QString pdfPath;
 
+signals:
+    // A desk stored, renamed or deleted a record of the shared history (this
+    // one too). Needs the event loop.
+    void historyChanged();
+
 private:
+    void openShared(const CHistoryLocation &location);
+    void listen();
+    // The whole record inside the caller's transaction; its id, 0 on failure.
+    int insertWhole(const CRecord &record);
+    bool insertReport(const CRecord &record, int recordId);
     bool begin(const char *operation);
     int insertHeader(const CSummeryParam &summary, const QString &dataName);
     bool insertSummary(const CSummeryParam &summary, int recordId);
@@ -108,6 +200,9 @@ private:
     QString dbPath;
     QSqlDatabase database;
     std::unique_ptr<CSqlDialect> dialect;
+    QString m_connection; // empty: Qt's default connection (embedded)
+    QString m_listener; // the connection that listens for changes
+    QString m_error;
 };
 
 #endif // CTEMPDBMANAGER_H

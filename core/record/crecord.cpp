@@ -1,5 +1,8 @@
 #include "core/record/crecord.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -83,4 +86,26 @@ CAlarmLimits CAlarmLimits::fromSummary(CSummeryParam &summary, const CAlarmLimit
         temperatureLimit(summary.tempLow, limits.tempLow, summary.tempUnit);
     }
     return limits;
+}
+
+QString CRecord::fileDigest(const QString &path)
+{
+    QFile file(path);
+    // A FIFO or a device would block or never end: regular files only.
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return QString();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+CReportCheck CRecord::checkReport(const QString &path, const QString &digest)
+{
+    if (digest.isEmpty())
+        return CReportCheck::NoDigest;
+    const QString actual = fileDigest(path);
+    if (actual.isEmpty())
+        return CReportCheck::Missing;
+    return actual.compare(digest, Qt::CaseInsensitive) == 0 ? CReportCheck::Unchanged : CReportCheck::Changed;
 }

@@ -28,6 +28,15 @@ struct CAlarmLimits {
     static CAlarmLimits fromSummary(CSummeryParam &summary) { return fromSummary(summary, CAlarmLimits()); }
 };
 
+// What the local copy of a record's report says against the SHA-256 kept
+// with the record.
+enum class CReportCheck {
+    Unchanged, // the copy's bytes have the digest
+    Changed, // the copy is there, its bytes have another digest
+    Missing, // no copy at that path (or it cannot be read)
+    NoDigest, // the record keeps no digest (stored before digests were kept)
+};
+
 // One record: what a logger's report says (summary, normalised settings,
 // samples with their times read), the alarm limits derived from it, the
 // local copy of the report it was read from, and its place in the history.
@@ -45,6 +54,12 @@ public:
     int id = 0; // history id; 0 while the record is not stored
 
     bool hasHumidity() const { return summary.containHumidity == 1; }
+
+    // SHA-256 of a file's bytes as 64 lower-case hex digits; empty when the
+    // file cannot be read.
+    static QString fileDigest(const QString &path);
+    // The file at path against digest (hex, either case).
+    static CReportCheck checkReport(const QString &path, const QString &digest);
 };
 
 #endif // CRECORD_H

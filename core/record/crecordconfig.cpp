@@ -57,6 +57,15 @@ void CRecordConfig::setFormLan(const QString &value)
     m_settings->sync();
 }
 
+QString CRecordConfig::historyUrl() const
+{
+    if (qEnvironmentVariableIsSet("VESMIRA_HISTORY"))
+        return qEnvironmentVariable("VESMIRA_HISTORY").trimmed();
+    if (!m_settings)
+        return QString();
+    return m_settings->value(QStringLiteral("history/url")).toString().trimmed();
+}
+
 void CRecordConfig::setMainWindow(CCalibrationDisplayListener *window)
 {
     m_mainWindow = window;

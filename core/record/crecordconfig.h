@@ -16,7 +16,8 @@ public:
 };
 
 // The application configuration in config/record-config.ini (group "record",
-// keys formLan and tempAdjust). One instance for the process.
+// keys formLan and tempAdjust; group "history", key url). One instance for
+// the process.
 class CRecordConfig : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +29,13 @@ public:
     // Both setters write nothing before load().
     void setTempAdjust(int value);
     void setFormLan(const QString &value);
+
+    // Where the history lives: group "history", key url. Empty (or no key)
+    // means the embedded history db/dravik.db; "postgresql://..." a shared
+    // one. The environment variable VESMIRA_HISTORY, when set, wins (also
+    // when it is empty). Never a password: libpq's own ~/.pgpass and
+    // PGPASSWORD hold it. Empty before load().
+    QString historyUrl() const;
 
     void setMainWindow(CCalibrationDisplayListener *window);
     CCalibrationDisplayListener *mainWindow() const;

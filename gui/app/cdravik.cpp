@@ -3,6 +3,7 @@
 #include "core/device/cdriveprobe.h"
 #include "core/device/cloggerreader.h"
 #include "core/device/cvolumewatcher.h"
+#include "core/history/chistorystore.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
@@ -59,10 +60,11 @@ CDravik::CDravik(QWidget *parent)
     // 5. Pages.
     buildPages();
 
-    // 6. The history database.
-    const QString dbDir = applicationDir + "/db";
-    QDir().mkpath(dbDir);
-    m_db = new CTempDbManager(dbDir + "/dravik.db");
+    // 6. The history database: db/dravik.db, or the shared history the
+    // configuration names (with db/dravik.db keeping what is read while it
+    // is away).
+    m_store = std::make_unique<CHistoryStore>(applicationDir, CHistoryLocation::configured());
+    m_db = m_store->history();
     m_historyList->setDatabase(m_db);
 
     // 7. The left column: wider on a wide screen.
@@ -75,8 +77,12 @@ CDravik::CDravik(QWidget *parent)
     setWindowTitle(languageCode == QLatin1String("en") ? QStringLiteral("Vesmira")
                                                        : QStringLiteral("记录仪产品上位机软件"));
 
-    // 9. A logger plugged in before the start is read a second after it.
-    QTimer::singleShot(1000, this, [this] { CheckDravikIsOn(); });
+    // 9. A logger plugged in before the start is read a second after it;
+    // what waited for the shared history goes there first.
+    QTimer::singleShot(1000, this, [this] {
+        syncSharedHistory();
+        CheckDravikIsOn();
+    });
 }
 
 CDravik::~CDravik()
@@ -85,7 +91,36 @@ CDravik::~CDravik()
         CRecordConfig::instance()->setMainWindow(nullptr);
     qApp->removeNativeEventFilter(m_udisk);
     delete m_udisk;
-    delete m_db;
+    m_db = nullptr;
+    m_store.reset();
+}
+
+void CDravik::syncSharedHistory()
+{
+    if (!m_store->isShared())
+        return;
+    if (m_store->location().kind() == CHistoryLocation::Invalid) {
+        tellSharedHistoryAway(m_store->location().error());
+        return;
+    }
+    const CHistoryStore::SyncResult result
+        = m_store->syncPending([](const QString &line) { qDebug().noquote() << "shared history:" << line; });
+    if (!result.reachable)
+        tellSharedHistoryAway(m_store->lastError());
+}
+
+void CDravik::tellSharedHistoryAway(const QString &why)
+{
+    if (m_toldSharedAway)
+        return;
+    m_toldSharedAway = true;
+    QApplication::restoreOverrideCursor();
+    CMessageBox::show(this, QMessageBox::Warning, tr("ti shi"),
+        tr("wu fa lian jie gong xiang li shi ji lu (%1). Du qu de ji lu bao cun zai ben ji, ke yi lian jie "
+           "shi "
+           "zi dong fu zhi dao gong xiang li shi ji lu.")
+            .arg(why),
+        tr("que ding"));
 }
 
 namespace {
@@ -360,7 +395,7 @@ void CDravik::readLoggerData()
     // record is stored.
     auto record = std::make_shared<CRecord>();
     const CReadOutcome outcome
-        = readLogger(m_currentDrivePath, applicationDir, *m_db, *record, [&](int value, const CRecord &) {
+        = readLogger(m_currentDrivePath, applicationDir, *m_store, *record, [&](int value, const CRecord &) {
               if (value == 3) {
                   const bool going = step(3);
                   m_dataPage->showSummary(record);
@@ -414,6 +449,8 @@ void CDravik::readLoggerData()
         m_dataPage->showSamples();
         step(8);
         step(9);
+        if (m_store->lastPlace() == CHistoryStore::KeptLocally)
+            tellSharedHistoryAway(m_store->lastError());
         break;
     }
     updateSettingPageLogger();
@@ -501,6 +538,10 @@ void CDravik::openStoredRecord(int id, const QString &name)
     // need it).
     auto record = std::make_shared<CRecord>();
     m_db->readRecord(id, *record);
+    // Read at another desk: the report comes from the shared history.
+    const QString report = m_db->localReport(*record, applicationDir + "/data_files");
+    if (!report.isEmpty())
+        record->reportPath = report;
     // The name as the list shows it.
     record->name = name;
     m_historyDetail->showRecord(record);

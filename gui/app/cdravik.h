@@ -12,6 +12,7 @@ class CDeviceSetting;
 class CEmptyContent;
 class CHistoryRecord;
 class CHistoryRecordContent;
+class CHistoryStore;
 class CRecord;
 class CSearchDevice;
 class CTempDbManager;
@@ -51,7 +52,9 @@ public:
     // Its local report copy; empty before the first read.
     QString localReportPath() const;
     int containHumidity() const;
+    // The history shown: the shared one when configured, else the embedded one.
     CTempDbManager *database() const { return m_db; }
+    CHistoryStore *historyStore() const { return m_store.get(); }
     CUdisk *driveWatcher() const { return m_udisk; }
 
     // Pages, for the pages themselves and for tests.
@@ -85,6 +88,10 @@ private:
     void showSearchingPages();
     // Tells the configuration page the logger's drive and model.
     void updateSettingPageLogger();
+    // Copies what was kept here while the shared history was away.
+    void syncSharedHistory();
+    // Once per session: the shared history cannot be reached.
+    void tellSharedHistoryAway(const QString &why);
 
     // The record of the logger read last.
     std::shared_ptr<CRecord> m_record;
@@ -92,7 +99,9 @@ private:
     bool m_loggerRead = false;
 
     CUdisk *m_udisk = nullptr;
-    CTempDbManager *m_db = nullptr;
+    std::unique_ptr<CHistoryStore> m_store;
+    CTempDbManager *m_db = nullptr; // owned by m_store
+    bool m_toldSharedAway = false;
 
     QStackedWidget *m_topStack = nullptr;
     QStackedWidget *m_leftStack = nullptr;

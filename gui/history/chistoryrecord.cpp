@@ -2,6 +2,8 @@
 
 #include "core/export/creportsaveas.h"
 #include "core/history/ctempdbmanager.h"
+#include "core/record/appglobals.h"
+#include "core/record/crecord.h"
 #include "gui/app/cdialogs.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/history/chistorytablefill.h"
@@ -49,10 +51,29 @@ CHistoryRecord::CHistoryRecord(QWidget *parent)
     layout->addWidget(m_table);
 }
 
-void CHistoryRecord::reload()
+void CHistoryRecord::setDatabase(CTempDbManager *db)
 {
     if (m_db)
-        LoadAllRecords(m_db, m_table);
+        disconnect(m_db, nullptr, this, nullptr);
+    m_db = db;
+    if (m_db)
+        connect(m_db, &CTempDbManager::historyChanged, this, &CHistoryRecord::reload);
+}
+
+void CHistoryRecord::reload()
+{
+    if (!m_db)
+        return;
+    // A reload that another desk caused keeps the row the user is on.
+    int current = 0;
+    const bool hadCurrent = currentRecord(&current, nullptr);
+    LoadAllRecords(m_db, m_table);
+    for (int row = 0; hadCurrent && row < m_table->rowCount(); ++row) {
+        if (m_table->item(row, 0) && m_table->item(row, 0)->text().toInt() == current) {
+            m_table->setCurrentCell(row, m_table->currentColumn() < 0 ? 0 : m_table->currentColumn());
+            break;
+        }
+    }
 }
 
 QMenu *CHistoryRecord::buildContextMenu()
@@ -156,7 +177,9 @@ void CHistoryRecord::onFileSaveAsAction()
     int id = 0;
     if (!currentRecord(&id, nullptr) || !m_db)
         return;
-    const QString copy = m_db->GetPdfPathById(id);
+    // Read at another desk: the report comes from the shared history.
+    QString digest;
+    const QString copy = m_db->localReport(id, applicationDir + "/data_files", &digest);
     if (copy.isEmpty()) {
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
             tr("ling cun wei wen jian shi bai ,mei you jia zai xiang ying de li shi shu ju"), tr("que ding"));
@@ -168,6 +191,13 @@ void CHistoryRecord::onFileSaveAsAction()
         // offering a save that cannot succeed.
         CMessageBox::show(
             this, QMessageBox::Critical, tr("cuo wu"), tr("bao gao wen jian yi bu cun zai"), tr("que ding"));
+        return;
+    }
+    if (CRecord::checkReport(copy, digest) == CReportCheck::Changed) {
+        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+            tr("bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu")
+                .arg(info.fileName()),
+            tr("que ding"));
         return;
     }
     qDebug() << info.fileName();

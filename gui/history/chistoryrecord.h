@@ -15,7 +15,9 @@ class CHistoryRecord : public QWidget {
 public:
     explicit CHistoryRecord(QWidget *parent = nullptr);
 
-    void setDatabase(CTempDbManager *db) { m_db = db; }
+    // The history listed; a shared one reloads the list whenever any desk
+    // changes it.
+    void setDatabase(CTempDbManager *db);
     QTableWidget *table() const { return m_table; }
 
     // Loads the rows from the database again.

@@ -11,8 +11,10 @@
 
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace {
 const QColor SectionColour("#c9c9c9");
@@ -33,7 +35,18 @@ CHistoryRecordContent::CHistoryRecordContent(QWidget *parent)
     m_summaryTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_summaryTable->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
     m_summaryTable->setColumnWidth(2, 24);
-    setSummaryTab(m_summaryTable, tr("统计信息"));
+    // Below the summary: the report's SHA-256, so that a report can be
+    // proven unchanged since it was read.
+    auto *summaryTab = new QWidget;
+    auto *summaryLayout = new QVBoxLayout(summaryTab);
+    summaryLayout->setContentsMargins(0, 0, 0, 0);
+    summaryLayout->addWidget(m_summaryTable);
+    m_digestLabel = new QLabel(summaryTab);
+    m_digestLabel->setObjectName("reportDigestLab");
+    m_digestLabel->setWordWrap(true);
+    m_digestLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summaryLayout->addWidget(m_digestLabel);
+    setSummaryTab(summaryTab, tr("统计信息"));
 
     connect(m_firstButton, SIGNAL(clicked()), this, SLOT(OnExportPdfBtnClick()));
     connect(m_secondButton, SIGNAL(clicked()), this, SLOT(OnSaveAsOriginalPdfBtnClick()));
@@ -63,6 +76,26 @@ void CHistoryRecordContent::fillSummary(const CRecord &record)
         for (int column = 0; column < 5; ++column)
             m_summaryTable->item(section.row, column)->setBackground(SectionColour);
     }
+    if (record.reportDigest.isEmpty()) {
+        m_digestLabel->setText(tr("bao gao SHA-256: wu (du qu shi wei ji lu)"));
+    } else {
+        QString state;
+        switch (CRecord::checkReport(record.reportPath, record.reportDigest)) {
+        case CReportCheck::Unchanged:
+        case CReportCheck::NoDigest:
+            state = tr("bao gao wen jian yu du qu shi yi zhi");
+            break;
+        case CReportCheck::Changed:
+            state = tr("bao gao wen jian zai du qu hou bei xiu gai guo");
+            break;
+        case CReportCheck::Missing:
+            state = tr("ben ji mei you bao gao wen jian");
+            break;
+        }
+        m_digestLabel->setText(
+            tr("bao gao SHA-256: %1").arg(record.reportDigest) + QLatin1Char('\n') + state);
+    }
+
     const QColor alarmColour(v.alarmed ? QStringLiteral("red") : QStringLiteral("green"));
     for (const CSummaryField &field : CSummaryFields::all()) {
         if (field.historyRow < 0)
@@ -116,6 +149,8 @@ bool CHistoryRecordContent::recordForExport(CRecord &report)
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), problem, tr("que ding"));
         return false;
     }
+    if (!reportUnchanged(path))
+        return false;
     report.reportPath = path;
     readReport(path, report);
     return true;
@@ -164,6 +199,8 @@ void CHistoryRecordContent::OnSaveAsOriginalPdfBtnClick()
             this, QMessageBox::Critical, tr("cuo wu"), tr("bao gao wen jian yi bu cun zai"), tr("que ding"));
         return;
     }
+    if (!reportUnchanged(path))
+        return;
     const QString target = CDialogs::getSaveFileName(this, tr("wen jian ling cun wei"),
         QFileInfo(path).fileName(), CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), path));
     if (target.isEmpty())
@@ -171,4 +208,15 @@ void CHistoryRecordContent::OnSaveAsOriginalPdfBtnClick()
     if (CReportSaveAs::copyReport(path, target))
         CMessageBox::show(this, QMessageBox::Information, tr("xin xi"),
             tr("wen jian ling cun wei cao zuo cheng gong"), tr("que ding"));
+}
+
+bool CHistoryRecordContent::reportUnchanged(const QString &path)
+{
+    if (!record() || CRecord::checkReport(path, record()->reportDigest) != CReportCheck::Changed)
+        return true;
+    CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+        tr("bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu")
+            .arg(QFileInfo(path).fileName()),
+        tr("que ding"));
+    return false;
 }

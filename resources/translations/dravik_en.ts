@@ -819,6 +819,10 @@
         <source>bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun</source>
         <translation>The report %1 holds neither a device number nor any sample; nothing was stored.</translation>
     </message>
+    <message>
+        <source>wu fa lian jie gong xiang li shi ji lu (%1). Du qu de ji lu bao cun zai ben ji, ke yi lian jie shi zi dong fu zhi dao gong xiang li shi ji lu.</source>
+        <translation>The shared history cannot be reached (%1). Records read meanwhile are kept on this computer and copied to the shared history automatically when it can be reached again.</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -948,6 +952,10 @@
     <message>
         <source>chong ming ming shi bai ,shu ju ji lu mei you gai bian </source>
         <translation>Rename failed; the data record is unchanged.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
+        <translation>The report file %1 has changed since it was read (its SHA-256 differs); it is not exported or saved.</translation>
     </message>
 </context>
 <context>
@@ -1347,6 +1355,30 @@
     <message>
         <source>dao chu CSV wen jian</source>
         <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>bao gao SHA-256: wu (du qu shi wei ji lu)</source>
+        <translation>Report SHA-256: none (not kept when the record was read)</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian yu du qu shi yi zhi</source>
+        <translation>The report file is unchanged since it was read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian zai du qu hou bei xiu gai guo</source>
+        <translation>The report file has CHANGED since it was read.</translation>
+    </message>
+    <message>
+        <source>ben ji mei you bao gao wen jian</source>
+        <translation>The report file is not on this computer.</translation>
+    </message>
+    <message>
+        <source>bao gao SHA-256: %1</source>
+        <translation>Report SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
+        <translation>The report file %1 has changed since it was read (its SHA-256 differs); it is not exported or saved.</translation>
     </message>
 </context>
 <context>

@@ -819,6 +819,10 @@
         <source>bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun</source>
         <translation>报告文件 %1 中既没有设备编号也没有任何数据，未保存记录。</translation>
     </message>
+    <message>
+        <source>wu fa lian jie gong xiang li shi ji lu (%1). Du qu de ji lu bao cun zai ben ji, ke yi lian jie shi zi dong fu zhi dao gong xiang li shi ji lu.</source>
+        <translation>无法连接共享历史记录（%1）。期间读取的记录保存在本机，可以连接时自动复制到共享历史记录。</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -948,6 +952,10 @@
     <message>
         <source>chong ming ming shi bai ,shu ju ji lu mei you gai bian </source>
         <translation>重命名失败，数据记录没有改变。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
+        <translation>报告文件 %1 在读取后被修改过（SHA-256 不符），未导出或保存。</translation>
     </message>
 </context>
 <context>
@@ -1347,6 +1355,30 @@
     <message>
         <source>dao chu CSV wen jian</source>
         <translation>导出CSV文件</translation>
+    </message>
+    <message>
+        <source>bao gao SHA-256: wu (du qu shi wei ji lu)</source>
+        <translation>报告 SHA-256：无（读取时未记录）</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian yu du qu shi yi zhi</source>
+        <translation>报告文件与读取时一致。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian zai du qu hou bei xiu gai guo</source>
+        <translation>报告文件在读取后被修改过。</translation>
+    </message>
+    <message>
+        <source>ben ji mei you bao gao wen jian</source>
+        <translation>本机没有报告文件。</translation>
+    </message>
+    <message>
+        <source>bao gao SHA-256: %1</source>
+        <translation>报告 SHA-256：%1</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
+        <translation>报告文件 %1 在读取后被修改过（SHA-256 不符），未导出或保存。</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,361 @@
+// vesmira-cli history: the history the application shows (config/
+// record-config.ini [history] url, or VESMIRA_HISTORY; the embedded
+// db/dravik.db when neither names a shared one).
+//
+//   list [--json] [--search TEXT]     id, name, trip description; newest first
+//   show ID [--json]                  the record (JSON: the shape of `parse`,
+//                                     plus id, name and digest), its report's
+//                                     SHA-256 and whether the report is unchanged
+//   export ID OUT.pdf [--from T] [--to T]
+//                                     the PDF data report, read from the
+//                                     record's report (fetched from a shared
+//                                     history when read at another desk)
+//   rename ID NAME | delete ID
+//   copy --to URL                     every record of the embedded history into
+//                                     the shared history at URL, a line per
+//                                     record; a record already there (same name,
+//                                     same report digest) is not copied again
+//
+// Exit 0 done; 1 failure, with a message on stderr; 2 usage. A history that
+// cannot be opened touches nothing (no embedded file is made for it).
+#include "cli/commands.h"
+#include "core/history/chistorylocation.h"
+#include "core/history/chistorystore.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/appglobals.h"
+#include "core/record/crecord.h"
+#include "core/record/crecordtime.h"
+#include "core/record/recordjson.h"
+#include "core/report/reportparse.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+
+namespace {
+
+int usage(QTextStream &err)
+{
+    err << "usage: vesmira-cli history list [--json] [--search TEXT]\n"
+           "       vesmira-cli history show ID [--json]\n"
+           "       vesmira-cli history export ID OUT.pdf [--from \"yyyy/MM/dd hh:mm:ss\"] "
+           "[--to \"yyyy/MM/dd hh:mm:ss\"]\n"
+           "       vesmira-cli history rename ID NAME\n"
+           "       vesmira-cli history delete ID\n"
+           "       vesmira-cli history copy --to URL\n";
+    return 2;
+}
+
+// A record id: a positive decimal number; 0 otherwise.
+int recordId(const QString &text)
+{
+    bool ok = false;
+    const int id = text.toInt(&ok, 10);
+    return ok && id > 0 ? id : 0;
+}
+
+QString jsonString(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray { text }).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+// The configured history, or null with the reason on err.
+std::unique_ptr<CTempDbManager> openHistory(QTextStream &err)
+{
+    const CHistoryLocation location = CHistoryLocation::configured();
+    if (location.kind() == CHistoryLocation::Invalid) {
+        err << "vesmira-cli: the history URL \"" << location.url()
+            << "\" cannot be used: " << location.error() << '\n';
+        return nullptr;
+    }
+    std::unique_ptr<CTempDbManager> db = location.isShared()
+        ? std::make_unique<CTempDbManager>(location)
+        : std::make_unique<CTempDbManager>(CTempDbManager::databasePath(applicationDir));
+    if (!db->isOpen()) {
+        err << "vesmira-cli: "
+            << (location.isShared()
+                       ? db->lastError()
+                       : "cannot open the history " + CTempDbManager::databasePath(applicationDir))
+            << '\n';
+        return nullptr;
+    }
+    return db;
+}
+
+// What the report of a record says against its digest, in a word.
+QString checkWord(CReportCheck check)
+{
+    switch (check) {
+    case CReportCheck::Unchanged:
+        return QStringLiteral("unchanged");
+    case CReportCheck::Changed:
+        return QStringLiteral("changed");
+    case CReportCheck::Missing:
+        return QStringLiteral("missing");
+    case CReportCheck::NoDigest:
+        break;
+    }
+    return QStringLiteral("no digest");
+}
+
+// The report's state where this desk can see it: the stored path, or the
+// file of its name in data_files.
+CReportCheck checkStoredReport(CTempDbManager &db, const CRecord &record)
+{
+    CReportCheck check = CRecord::checkReport(record.reportPath, record.reportDigest);
+    CReportFile file;
+    if (check == CReportCheck::Missing && db.reportFile(record.id, file, false)) {
+        const QString name = QFileInfo(file.fileName).fileName();
+        if (!name.isEmpty())
+            check = CRecord::checkReport(applicationDir + "/data_files/" + name, record.reportDigest);
+    }
+    return check;
+}
+
+int list(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    bool json = false;
+    CHistoryFilter filter;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--json"))
+            json = true;
+        else if (args.at(i) == QLatin1String("--search") && i + 1 < args.size())
+            filter.text = args.at(++i);
+        else
+            return usage(err);
+    }
+    auto db = openHistory(err);
+    if (!db)
+        return 1;
+    const QVector<CHistoryRow> rows = db->findRecords(filter);
+    if (json) {
+        QJsonArray array;
+        for (const CHistoryRow &row : rows)
+            array.append(
+                QJsonObject { { "id", row.id }, { "name", row.dataName }, { "wayDesc", row.wayDesc } });
+        out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    } else {
+        for (const CHistoryRow &row : rows)
+            out << row.id << '\t' << row.dataName << '\t' << row.wayDesc << '\n';
+    }
+    return 0;
+}
+
+int show(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const bool json = args.size() == 2 && args.at(1) == QLatin1String("--json");
+    if (args.isEmpty() || (args.size() == 2 && !json) || args.size() > 2 || !recordId(args.first()))
+        return usage(err);
+    const int id = recordId(args.first());
+    auto db = openHistory(err);
+    if (!db)
+        return 1;
+    CRecord record;
+    if (!db->readRecord(id, record)) {
+        err << "vesmira-cli: no record " << id << " in the history\n";
+        return 1;
+    }
+    const CReportCheck check = checkStoredReport(*db, record);
+    if (json) {
+        QString body;
+        {
+            QTextStream buffer(&body);
+            writeRecordJson(buffer, record.summary, record.settings, record.data);
+        }
+        out << "{\n  \"id\": " << id << ",\n  \"name\": " << jsonString(record.name)
+            << ",\n  \"digest\": " << jsonString(record.reportDigest)
+            << ",\n  \"report\": " << jsonString(record.reportPath)
+            << ",\n  \"reportCheck\": " << jsonString(checkWord(check)) << ','
+            << body.mid(body.indexOf(QLatin1Char('{')) + 1);
+        return 0;
+    }
+    const CSummeryParam &s = record.summary;
+    out << "id: " << id << '\n'
+        << "name: " << record.name << '\n'
+        << "device: " << s.deviceModel << ' ' << s.deviceNo << '\n'
+        << "trip: " << s.wayId << ' ' << s.wayDesc << '\n'
+        << "start: " << s.recordStartAt << '\n'
+        << "stop: " << s.recordStopAt << '\n'
+        << "samples: " << record.data.dataList.size() << '\n'
+        << "report: " << record.reportPath << '\n'
+        << "sha256: " << record.reportDigest << '\n';
+    switch (check) {
+    case CReportCheck::Unchanged:
+        out << "report check: unchanged since it was read\n";
+        break;
+    case CReportCheck::Changed:
+        out << "report check: CHANGED since it was read (its SHA-256 differs)\n";
+        break;
+    case CReportCheck::Missing:
+        out << "report check: the report file is not on this computer\n";
+        break;
+    case CReportCheck::NoDigest:
+        out << "report check: no digest kept with the record\n";
+        break;
+    }
+    return 0;
+}
+
+int exportRecord(const QStringList &args, QTextStream &err)
+{
+    QStringList positional;
+    CRecordTime from;
+    CRecordTime to;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if ((arg == QLatin1String("--from") || arg == QLatin1String("--to")) && i + 1 < args.size()) {
+            const CRecordTime time = CRecordTime::fromText(args.at(++i));
+            if (!time.isValid()) {
+                err << "vesmira-cli: " << arg << " needs a time \"yyyy/MM/dd hh:mm:ss\"\n";
+                return 2;
+            }
+            (arg == QLatin1String("--from") ? from : to) = time;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return usage(err);
+        } else {
+            positional << arg;
+        }
+    }
+    if (positional.size() != 2 || !recordId(positional.first()))
+        return usage(err);
+    const int id = recordId(positional.first());
+    auto db = openHistory(err);
+    if (!db)
+        return 1;
+    CRecord stored;
+    if (!db->readRecord(id, stored)) {
+        err << "vesmira-cli: no record " << id << " in the history\n";
+        return 1;
+    }
+    // As the history page exports: the report read again. Read at another
+    // desk, its bytes come from the shared history.
+    const QString report = db->localReport(stored, applicationDir + "/data_files");
+    const CReportCheck check = CRecord::checkReport(report, stored.reportDigest);
+    if (report.isEmpty() || check == CReportCheck::Missing) {
+        err << "vesmira-cli: the report of record " << id
+            << " is not on this computer and the history keeps no copy of it\n";
+        return 1;
+    }
+    if (check == CReportCheck::Changed) {
+        err << "vesmira-cli: " << report << ": the report has changed since it was read (its SHA-256 is not "
+            << stored.reportDigest << "); nothing exported\n";
+        return 1;
+    }
+    QString why;
+    if (checkReportFile(report, &why) != ReportFileProblem::None) {
+        err << "vesmira-cli: " << report << ": cannot read the file: " << why << "\n";
+        return 1;
+    }
+    CRecord record;
+    record.reportPath = report;
+    if (readReport(report, record) == ReportKind::None) {
+        err << "vesmira-cli: " << report << ": not a logger report\n";
+        return 1;
+    }
+    return writeRecordFile(record, positional.at(1), from, to, err);
+}
+
+int rename(const QStringList &args, QTextStream &err)
+{
+    if (args.size() != 2 || !recordId(args.first()))
+        return usage(err);
+    const int id = recordId(args.first());
+    auto db = openHistory(err);
+    if (!db)
+        return 1;
+    if (!db->containsRecord(id)) {
+        err << "vesmira-cli: no record " << id << " in the history\n";
+        return 1;
+    }
+    if (!db->UpdateRecordName(args.at(1), id)) {
+        err << "vesmira-cli: record " << id << " could not be renamed; the history is unchanged\n";
+        return 1;
+    }
+    return 0;
+}
+
+int remove(const QStringList &args, QTextStream &err)
+{
+    if (args.size() != 1 || !recordId(args.first()))
+        return usage(err);
+    const int id = recordId(args.first());
+    auto db = openHistory(err);
+    if (!db)
+        return 1;
+    if (!db->containsRecord(id)) {
+        err << "vesmira-cli: no record " << id << " in the history\n";
+        return 1;
+    }
+    if (!db->DeleteRecordById(id)) {
+        err << "vesmira-cli: record " << id << " could not be deleted; the history is unchanged\n";
+        return 1;
+    }
+    return 0;
+}
+
+int copy(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (args.size() != 2 || args.first() != QLatin1String("--to") || args.at(1).isEmpty())
+        return usage(err);
+    const CHistoryLocation location = CHistoryLocation::parse(args.at(1));
+    if (!location.isShared()) {
+        err << "vesmira-cli: \"" << args.at(1) << "\" is no shared history: "
+            << (location.error().isEmpty() ? QStringLiteral("copy --to needs a postgresql:// URL")
+                                           : location.error())
+            << '\n';
+        return 1;
+    }
+    const QString path = applicationDir + "/db/dravik.db";
+    if (!QFileInfo(path).isFile()) {
+        out << "no embedded history at " << path << ": nothing to copy\n";
+        return 0;
+    }
+    CTempDbManager target(location);
+    if (!target.isOpen()) {
+        err << "vesmira-cli: " << target.lastError() << '\n';
+        return 1;
+    }
+    CTempDbManager source(path);
+    if (!source.isOpen()) {
+        err << "vesmira-cli: cannot open the history " << path << '\n';
+        return 1;
+    }
+    const CHistoryStore::SyncResult result
+        = CHistoryStore::copyAll(source, target, location.url(), [&out](const QString &line) {
+              out << line << '\n';
+              out.flush();
+          });
+    out << "copied " << result.copied << ", already there " << result.alreadyThere << ", failed "
+        << result.failed << '\n';
+    if (!result.reachable)
+        err << "vesmira-cli: " << target.lastError() << '\n';
+    return result.failed == 0 && result.reachable ? 0 : 1;
+}
+
+} // namespace
+
+int runHistory(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    // The history's debug lines ("inserted OK!") are no output of a command.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    if (args.isEmpty())
+        return usage(err);
+    const QString command = args.first();
+    const QStringList rest = args.mid(1);
+    if (command == QLatin1String("list"))
+        return list(rest, out, err);
+    if (command == QLatin1String("show"))
+        return show(rest, out, err);
+    if (command == QLatin1String("export"))
+        return exportRecord(rest, err);
+    if (command == QLatin1String("rename"))
+        return rename(rest, err);
+    if (command == QLatin1String("delete"))
+        return remove(rest, err);
+    if (command == QLatin1String("copy"))
+        return copy(rest, out, err);
+    return usage(err);
+}

@@ -1,0 +1,79 @@
+#ifndef HISTORYENGINES_H
+#define HISTORYENGINES_H
+
+// The two engines of the history for data-driven tests: "sqlite" (the
+// embedded file) and "postgres" (the throwaway server of
+// scripts/with-postgres.sh, named by VESMIRA_TEST_PG; emptied before each
+// use). Outside that script the postgres rows skip.
+#include "core/history/chistorylocation.h"
+#include "core/history/ctempdbmanager.h"
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+#include <QtTest>
+#include <memory>
+
+inline QString postgresUrl()
+{
+    return qEnvironmentVariable("VESMIRA_TEST_PG");
+}
+
+#define SKIP_WITHOUT_POSTGRES(engine)                                                                        \
+    if ((engine) == QLatin1String("postgres") && postgresUrl().isEmpty())                                    \
+    QSKIP("needs PostgreSQL: run through scripts/with-postgres.sh (scripts/test.sh does)")
+
+inline void addEngineRows()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::newRow("sqlite") << QStringLiteral("sqlite");
+    QTest::newRow("postgres") << QStringLiteral("postgres");
+}
+
+// psql as the superuser on the test database; its output, "a|b" per row.
+inline QString postgresSql(const QString &sql)
+{
+    QProcess psql;
+    psql.start("sh", { "-c", qEnvironmentVariable("VESMIRA_TEST_PG_ADMIN") + " -At -c \"$1\"", "sh", sql });
+    psql.waitForFinished(30000);
+    return QString::fromUtf8(psql.readAllStandardOutput()).trimmed();
+}
+
+// The result of sql in the same "a|b" form from the embedded history.
+inline QString sqliteSql(const QString &sql)
+{
+    QSqlQuery query(QSqlDatabase::database());
+    if (!query.exec(sql))
+        return "error: " + query.lastError().text();
+    QStringList rows;
+    while (query.next()) {
+        QStringList row;
+        for (int i = 0; i < query.record().count(); ++i)
+            row << query.value(i).toString();
+        rows << row.join('|');
+    }
+    return rows.join('\n');
+}
+
+inline QString engineSql(const QString &engine, const QString &sql)
+{
+    return engine == QLatin1String("postgres") ? postgresSql(sql) : sqliteSql(sql);
+}
+
+// A fresh, empty history of the engine (for sqlite: dir/db/dravik.db on the
+// default connection, which the caller removes when done).
+inline std::unique_ptr<CTempDbManager> openEngine(const QString &engine, const QString &dir)
+{
+    if (engine == QLatin1String("postgres")) {
+        postgresSql("drop table if exists t_record, t_record_data, t_record_summery, t_record_report");
+        return std::make_unique<CTempDbManager>(CHistoryLocation::parse(postgresUrl()));
+    }
+    QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    QFile::remove(dir + "/db/dravik.db");
+    return std::make_unique<CTempDbManager>(CTempDbManager::databasePath(dir));
+}
+
+#endif // HISTORYENGINES_H

@@ -1,0 +1,50 @@
+// Stores records into the shared history at URL as a desk does: COUNT
+// records of SAMPLES samples each, device number "W<pid>-<n>", each with a
+// small report file of its own. Prints "stored ID" per record; exit 1 when
+// a store failed or the history could not be opened.
+#include "core/history/chistorylocation.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/crecord.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    if (argc < 4) {
+        std::fputs("usage: historywriter URL COUNT SAMPLES\n", stderr);
+        return 2;
+    }
+    CTempDbManager db(CHistoryLocation::parse(QString::fromLocal8Bit(argv[1])));
+    if (!db.isOpen()) {
+        std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
+        return 1;
+    }
+    QTemporaryDir dir;
+    const int count = QByteArray(argv[2]).toInt();
+    const int samples = QByteArray(argv[3]).toInt();
+    for (int n = 1; n <= count; ++n) {
+        CRecord record;
+        record.summary.deviceNo = QStringLiteral("W%1-%2").arg(QCoreApplication::applicationPid()).arg(n);
+        record.summary.containTemp = 1;
+        for (int i = 0; i < samples; ++i)
+            record.data.dataList.append(new TempDataItem(QString::number(i % 40), QString(),
+                QStringLiteral("2021/05/06 %1:00:00").arg(i % 24, 2, 10, QLatin1Char('0'))));
+        record.reportPath = dir.filePath(record.summary.deviceNo + ".csv");
+        QFile report(record.reportPath);
+        if (!report.open(QIODevice::WriteOnly) || report.write(record.summary.deviceNo.toUtf8()) < 0)
+            return 1;
+        report.close();
+        record.reportDigest = CRecord::fileDigest(record.reportPath);
+        record.name = record.summary.deviceNo;
+        if (!db.storeRecord(record))
+            return 1;
+        std::printf("stored %d\n", record.id);
+        std::fflush(stdout);
+    }
+    return 0;
+}

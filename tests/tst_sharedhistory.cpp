@@ -1,0 +1,405 @@
+// The history on both engines (the embedded SQLite file and a shared
+// PostgreSQL database): the same rows stored and read back, the report kept
+// with its digest, search and filters, failures that leave nothing; and,
+// on PostgreSQL only, two desks storing at once, a server stopped during a
+// read, copying, notifications and URLs or servers that cannot work.
+#include "core/device/cloggerreader.h"
+#include "core/history/chistorystore.h"
+#include "core/record/crecord.h"
+#include "core/record/summaryfields.h"
+#include "helpers/historyengines.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace {
+
+// A temperature/humidity record with texts that need escaping, Chinese
+// ones, and samples across several insert batches.
+CRecord makeRecord(const QString &dir, const QString &device, int samples, const QByteArray &report)
+{
+    CRecord record;
+    for (const CSummaryField &field : CSummaryFields::all())
+        record.summary.*field.member = QString::fromUtf8("%1 'q' \\ 冷链 %2").arg(field.name, device);
+    record.summary.deviceNo = device;
+    record.summary.tempHigh = QString::fromUtf8("40.0°C,90.0%RH");
+    record.summary.recordCount = QString::number(samples);
+    record.summary.alarmCount = "2";
+    record.summary.containTemp = 1;
+    record.summary.containHumidity = 1;
+    for (int i = 0; i < samples; ++i)
+        record.data.dataList.append(new TempDataItem(QString::number(i % 50) + (i % 7 ? "" : "'"),
+            i % 5 ? QString::number(i % 90) : QString(),
+            QStringLiteral("2021/05/%1 %2:00:00")
+                .arg(1 + i / 24 % 28, 2, 10, QLatin1Char('0'))
+                .arg(i % 24, 2, 10, QLatin1Char('0'))));
+    record.reportPath = dir + "/" + device + "-20210506080910123.csv";
+    QFile file(record.reportPath);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(report);
+    file.close();
+    record.reportDigest = CRecord::fileDigest(record.reportPath);
+    record.name = device + "_20210506080910123";
+    return record;
+}
+
+QStringList samplesOf(const CRecord &record)
+{
+    QStringList out;
+    for (const TempDataItem *s : record.data.dataList)
+        out << s->temp + '|' + s->shidu + '|' + s->recordTime;
+    return out;
+}
+
+bool runPgCtl(const QString &command)
+{
+    // The server's socket folder and port, as the cluster was started.
+    const CHistoryLocation location = CHistoryLocation::parse(postgresUrl());
+    const QString options = QStringLiteral(" -o '-k %1 -p %2 -c listen_addresses=127.0.0.1'")
+                                .arg(location.host())
+                                .arg(location.port());
+    return QProcess::execute("sh",
+               { "-c",
+                   qEnvironmentVariable("VESMIRA_TEST_PG_CTL") + ' ' + command
+                       + (command == "start" ? options : QString(" -m fast")) + " >/dev/null" })
+        == 0;
+}
+
+} // namespace
+
+class TestSharedHistory : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules("default.debug=false"); }
+    void cleanup() { QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection); }
+
+    void storeReadRenameDelete_data() { addEngineRows(); }
+    void storeReadRenameDelete()
+    {
+        QFETCH(QString, engine);
+        SKIP_WITHOUT_POSTGRES(engine);
+        {
+            auto db = openEngine(engine, m_dir.path());
+            QVERIFY2(db->isOpen(), qPrintable(db->lastError()));
+            static const char raw[] = "No.,Time,Temp\n1,2021/05/06,5.0\n\x00\xff";
+            const QByteArray bytes(raw, sizeof raw - 1);
+            CRecord first = makeRecord(m_dir.path(), "A1", 4500, bytes);
+            CRecord second = makeRecord(m_dir.path(), "B2", 0, "b");
+            QVERIFY(db->storeRecord(first));
+            QVERIFY(db->storeRecord(second));
+            QCOMPARE(first.id, 1);
+            QCOMPARE(second.id, 2);
+
+            // The rows the other desks and the embedded file hold alike.
+            QCOMPARE(
+                engineSql(engine,
+                    "select id, data_name, capacity, currentRecord, shiduMax, alarmStatus, pdfPath, wayDesc "
+                    "from t_record order by id"),
+                QString("1|A1_20210506080910123|4500|4500|0|1|%1|%2\n2|B2_20210506080910123|0|0|0|1|%3|%4")
+                    .arg(first.reportPath, first.summary.wayDesc, second.reportPath, second.summary.wayDesc));
+            QCOMPARE(engineSql(engine, "select count(*), count(distinct t_reocrd_id) from t_record_data"),
+                QString("4500|1"));
+            QCOMPARE(engineSql(engine, "select '[' || shidu || ']' from t_record_data order by id limit 2"),
+                QString("[]\n[1]"));
+
+            CRecord back;
+            QVERIFY(db->readRecord(1, back));
+            QCOMPARE(back.name, first.name);
+            QCOMPARE(back.reportPath, first.reportPath);
+            QCOMPARE(back.reportDigest, first.reportDigest);
+            QCOMPARE(samplesOf(back), samplesOf(first));
+            for (const CSummaryField &field : CSummaryFields::all()) {
+                if (field.column > 0)
+                    QCOMPARE(back.summary.*field.member, first.summary.*field.member);
+            }
+            QCOMPARE(back.limits.humidityHigh, 90.0);
+
+            // The report: name, size, digest; the bytes only where shared.
+            CReportFile report;
+            QVERIFY(db->reportFile(1, report, true));
+            QCOMPARE(report.fileName, QFileInfo(first.reportPath).fileName());
+            QCOMPARE(report.size, qint64(bytes.size()));
+            QCOMPARE(report.sha256, first.reportDigest);
+            QCOMPARE(report.hasContent, engine == "postgres");
+            QCOMPARE(report.content, engine == "postgres" ? bytes : QByteArray());
+
+            // Read at another desk: the copy is not here.
+            QVERIFY(QFile::remove(first.reportPath));
+            const QString elsewhere = m_dir.filePath("desk2-" + engine);
+            const QString local = db->localReport(back, elsewhere);
+            if (engine == "postgres") {
+                QCOMPARE(local, elsewhere + "/" + report.fileName);
+                QCOMPARE(CRecord::checkReport(local, back.reportDigest), CReportCheck::Unchanged);
+                // A changed copy is caught by its digest.
+                QFile changed(local);
+                QVERIFY(changed.open(QIODevice::Append));
+                changed.write("x");
+                changed.close();
+                QCOMPARE(CRecord::checkReport(db->localReport(back, elsewhere), back.reportDigest),
+                    CReportCheck::Changed);
+                // A name written by another desk never leaves the folder.
+                postgresSql("update t_record_report set fileName = '../escaped.csv' where t_reocrd_id = 1");
+                QCOMPARE(db->localReport(back, elsewhere + "/sub"), elsewhere + "/sub/escaped.csv");
+            } else {
+                QCOMPARE(CRecord::checkReport(local, back.reportDigest), CReportCheck::Missing);
+            }
+
+            QVERIFY(db->UpdateRecordName(QString::fromUtf8("北京 → 上海 'x'"), 1));
+            QCOMPARE(db->LoadAllRecords().last().dataName, QString::fromUtf8("北京 → 上海 'x'"));
+
+            // A store that fails half-way leaves no part of the record.
+            engineSql(engine, "drop table t_record_report");
+            CRecord third = makeRecord(m_dir.path(), "C3", 3000, "c");
+            QVERIFY(!db->storeRecord(third));
+            QCOMPARE(third.id, 0);
+            QCOMPARE(engineSql(engine, "select count(*) from t_record"), QString("2"));
+            QCOMPARE(engineSql(engine, "select count(*) from t_record_data"), QString("4500"));
+        }
+    }
+
+    void searchFilterSort_data() { addEngineRows(); }
+    void searchFilterSort()
+    {
+        QFETCH(QString, engine);
+        SKIP_WITHOUT_POSTGRES(engine);
+        auto db = openEngine(engine, m_dir.path());
+        struct Stored {
+            const char *device, *desc, *wayId, *alarms, *firstTime;
+        };
+        const Stored stored[] = {
+            { "AB100", "冷链 Beijing", "TR1", "0", "2021/05/06 08:00:00" },
+            { "ab200", "Pharma 50%", "TR2", "3", "2021/06/01 00:00:00" },
+            { "XY300", "cold_chain", "ZZ9", "1", "2021/04/30 23:59:59" },
+            { "QQ400", "Other", "TR4", "0", "" },
+        };
+        for (const Stored &s : stored) {
+            CRecord record;
+            record.summary.deviceNo = s.device;
+            record.summary.wayDesc = QString::fromUtf8(s.desc);
+            record.summary.wayId = s.wayId;
+            record.summary.alarmCount = s.alarms;
+            if (*s.firstTime)
+                record.data.dataList.append(new TempDataItem("1", "", s.firstTime));
+            record.name = QString("N-") + s.device;
+            QVERIFY(db->storeRecord(record));
+        }
+        struct Case {
+            QString text;
+            QString from, to;
+            bool alarms;
+            CHistoryFilter::Column column;
+            Qt::SortOrder order;
+            QVector<int> ids;
+        };
+        const Case cases[] = {
+            { "", "", "", false, CHistoryFilter::Id, Qt::DescendingOrder, { 4, 3, 2, 1 } },
+            { "ab", "", "", false, CHistoryFilter::Id, Qt::AscendingOrder, { 1, 2 } }, // device, any case
+            { "N-XY", "", "", false, CHistoryFilter::Id, Qt::DescendingOrder, { 3 } }, // name
+            { "zz9", "", "", false, CHistoryFilter::Id, Qt::DescendingOrder, { 3 } }, // trip ID
+            { QString::fromUtf8("冷链"), "", "", false, CHistoryFilter::Id, Qt::DescendingOrder, { 1 } },
+            { "%", "", "", false, CHistoryFilter::Id, Qt::DescendingOrder, { 2 } }, // no wildcard
+            { "_", "", "", false, CHistoryFilter::Id, Qt::DescendingOrder, { 3 } },
+            { "", "", "", true, CHistoryFilter::Id, Qt::DescendingOrder, { 3, 2 } },
+            { "", "2021-05-01 00:00:00", "2021-06-01 00:00:00", false, CHistoryFilter::Id, Qt::AscendingOrder,
+                { 1, 2 } },
+            { "", "2021-05-01 00:00:00", "", false, CHistoryFilter::Id, Qt::AscendingOrder, { 1, 2 } },
+            { "", "", "2021-05-06 07:59:59", false, CHistoryFilter::Id, Qt::AscendingOrder, { 3 } },
+            { "", "", "", false, CHistoryFilter::Start, Qt::AscendingOrder, { 4, 3, 1, 2 } },
+            { "", "", "", false, CHistoryFilter::Name, Qt::DescendingOrder, { 2, 3, 4, 1 } },
+            { "", "", "", false, CHistoryFilter::Description, Qt::AscendingOrder, { 4, 2, 3, 1 } },
+        };
+        for (const Case &c : cases) {
+            CHistoryFilter filter;
+            filter.text = c.text;
+            filter.from = QDateTime::fromString(c.from, "yyyy-MM-dd hh:mm:ss");
+            filter.to = QDateTime::fromString(c.to, "yyyy-MM-dd hh:mm:ss");
+            filter.alarmsOnly = c.alarms;
+            filter.sortColumn = c.column;
+            filter.sortOrder = c.order;
+            QVector<int> ids;
+            for (const CHistoryRow &row : db->findRecords(filter))
+                ids << row.id;
+            QStringList got;
+            for (int id : ids)
+                got << QString::number(id);
+            QVERIFY2(ids == c.ids,
+                qPrintable(QString("'%1' %2..%3 column %4: %5")
+                               .arg(c.text, c.from, c.to)
+                               .arg(int(c.column))
+                               .arg(got.join(','))));
+        }
+    }
+
+    // Two desks store ten records each at the same time: twenty complete
+    // records, no id twice.
+    void concurrentDesks()
+    {
+        SKIP_WITHOUT_POSTGRES(QString("postgres"));
+        openEngine("postgres", m_dir.path());
+        QProcess desks[2];
+        for (QProcess &desk : desks)
+            desk.start(HISTORYWRITER, { postgresUrl(), "10", "3000" });
+        QSet<int> ids;
+        for (QProcess &desk : desks) {
+            QVERIFY(desk.waitForFinished(120000));
+            QCOMPARE(desk.exitCode(), 0);
+            for (const QByteArray &line : desk.readAllStandardOutput().split('\n')) {
+                if (line.startsWith("stored "))
+                    ids.insert(line.mid(7).toInt());
+            }
+        }
+        QCOMPARE(ids.size(), 20);
+        QCOMPARE(postgresSql("select count(*), count(distinct id) from t_record"), QString("20|20"));
+        // Every record whole: its summary, its report and all its samples.
+        QCOMPARE(
+            postgresSql("select count(*) from t_record r where (select count(*) from t_record_data d where "
+                        "d.t_reocrd_id = r.id) = 3000 and (select count(*) from t_record_summery s where "
+                        "s.t_reocrd_id = r.id) = 1 and (select count(*) from t_record_report p where "
+                        "p.t_reocrd_id = r.id and p.sha256 <> '') = 1"),
+            QString("20"));
+    }
+
+    // The server stops while a logger is read: the record is kept in the
+    // embedded history, then copied once; copying again copies nothing.
+    void serverStoppedDuringRead()
+    {
+        SKIP_WITHOUT_POSTGRES(QString("postgres"));
+        openEngine("postgres", m_dir.path()).reset();
+        const QString appDir = m_dir.filePath("desk");
+        const QString drive = m_dir.filePath("drive");
+        QDir().mkpath(drive);
+        QVERIFY(QFile::copy(VESMIRA_TEST_DATA "/reports/en-th.csv", drive + "/LOG.csv"));
+        const CHistoryLocation location = CHistoryLocation::parse(postgresUrl());
+        CHistoryStore store(appDir, location);
+        QVERIFY(store.history()->isOpen());
+
+        CRecord record;
+        bool stopped = false;
+        const CReadOutcome outcome = readLogger(drive, appDir, store, record, [&](int step, const CRecord &) {
+            if (step == 3)
+                stopped = runPgCtl("stop");
+            return true;
+        });
+        QVERIFY(stopped);
+        QCOMPARE(outcome.status, CReadOutcome::Stored);
+        QCOMPARE(store.lastPlace(), CHistoryStore::KeptLocally);
+        QVERIFY(!store.lastError().isEmpty());
+        QCOMPARE(store.embedded()->pendingRecords(location.url()), QVector<int>({ record.id }));
+        QCOMPARE(store.syncPending().reachable, false);
+
+        QVERIFY(runPgCtl("start"));
+        const CHistoryStore::SyncResult synced = store.syncPending();
+        QVERIFY(synced.reachable);
+        QCOMPARE(synced.copied, 1);
+        QVERIFY(store.embedded()->pendingRecords(location.url()).isEmpty());
+        QCOMPARE(store.syncPending().copied, 0);
+        const CHistoryStore::SyncResult again
+            = CHistoryStore::copyAll(*store.embedded(), *store.history(), location.url(), {});
+        QCOMPARE(again.copied, 0);
+        QCOMPARE(again.alreadyThere, 1);
+        QCOMPARE(postgresSql("select data_name, sha256 from t_record join t_record_report on t_reocrd_id = "
+                             "t_record.id"),
+            record.name + '|' + record.reportDigest);
+
+        // A report changed after reading is caught by its digest.
+        CRecord shared;
+        QVERIFY(store.history()->readRecord(store.history()->LoadAllRecords().first().id, shared));
+        QCOMPARE(CRecord::checkReport(shared.reportPath, shared.reportDigest), CReportCheck::Unchanged);
+        QFile copy(record.reportPath);
+        QVERIFY(copy.open(QIODevice::ReadWrite));
+        copy.seek(10);
+        copy.write("9");
+        copy.close();
+        QCOMPARE(CRecord::checkReport(
+                     store.history()->localReport(shared, appDir + "/data_files"), shared.reportDigest),
+            CReportCheck::Changed);
+    }
+
+    // URLs that cannot work, a wrong password, a missing database, no
+    // server: a clear reason, and the embedded history untouched.
+    void unusableLocations_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("scheme") << "mysql://h/db"
+                                << "must start with postgresql://";
+        QTest::newRow("password") << "postgresql://u:secret@h/db"
+                                  << "holds a password";
+        QTest::newRow("password key") << "postgresql://h/db?password=x"
+                                      << "holds a password";
+        QTest::newRow("no database") << "postgresql://h/"
+                                     << "names no database";
+        QTest::newRow("port") << "postgresql://h:70000/db"
+                              << "not a valid URL";
+        QTest::newRow("semicolon") << "postgresql://h/db?sslmode=a;b"
+                                   << "holds a ';'";
+        QTest::newRow("keyword") << "postgresql://h/db?a%20b=1"
+                                 << "no connection keyword";
+        QTest::newRow("no server") << "postgresql://127.0.0.1:1/db"
+                                   << "cannot open the shared history";
+        const QString pg = postgresUrl();
+        if (!pg.isEmpty()) {
+            QTest::newRow("missing database")
+                << QString(pg).replace("vesmira_test", "no_such_db") << "does not exist";
+            QTest::newRow("wrong password")
+                << qEnvironmentVariable("VESMIRA_TEST_PG_TCP") << "password authentication failed";
+        }
+    }
+    void unusableLocations()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, reason);
+        qputenv("PGPASSWORD", "not-the-password");
+        const QString appDir = m_dir.filePath("untouched");
+        {
+            CHistoryStore store(appDir, CHistoryLocation::parse(url));
+            QVERIFY(store.isShared());
+            QVERIFY(!store.history()->isOpen());
+            QVERIFY2(store.history()->lastError().contains(reason), qPrintable(store.history()->lastError()));
+            QVERIFY(store.history()->LoadAllRecords().isEmpty());
+            QCOMPARE(store.syncPending().reachable, false);
+        }
+        qunsetenv("PGPASSWORD");
+        QVERIFY(!QFileInfo::exists(appDir));
+    }
+
+    void parsedLocation()
+    {
+        const CHistoryLocation socket = CHistoryLocation::parse(
+            "postgresql:///site?host=/run/postgresql&sslmode=require&application_name=d'1");
+        QCOMPARE(socket.kind(), CHistoryLocation::Shared);
+        QCOMPARE(socket.host() + '|' + socket.databaseName() + '|' + QString::number(socket.port()),
+            QString("/run/postgresql|site|-1"));
+        QCOMPARE(socket.connectOptions(),
+            QString("sslmode='require';application_name='d\\'1';connect_timeout='10'"));
+        const CHistoryLocation tcp = CHistoryLocation::parse(" postgresql://qa%40site@db.example:5433/hist ");
+        QCOMPARE(tcp.user() + '|' + tcp.host() + '|' + tcp.databaseName() + '|' + QString::number(tcp.port()),
+            QString("qa@site|db.example|hist|5433"));
+        QCOMPARE(CHistoryLocation::parse("").kind(), CHistoryLocation::Embedded);
+    }
+
+    // Another desk's store, rename and delete reach a listening desk.
+    void notifications()
+    {
+        SKIP_WITHOUT_POSTGRES(QString("postgres"));
+        openEngine("postgres", m_dir.path()).reset();
+        CTempDbManager listening(CHistoryLocation::parse(postgresUrl()));
+        CTempDbManager other(CHistoryLocation::parse(postgresUrl()));
+        QSignalSpy changed(&listening, &CTempDbManager::historyChanged);
+        CRecord record = makeRecord(m_dir.path(), "N1", 10, "n");
+        QVERIFY(other.storeRecord(record));
+        QTRY_VERIFY_WITH_TIMEOUT(changed.count() >= 1, 5000);
+        changed.clear();
+        QVERIFY(other.UpdateRecordName("renamed", record.id));
+        QTRY_VERIFY_WITH_TIMEOUT(changed.count() >= 1, 5000);
+        changed.clear();
+        QVERIFY(other.DeleteRecordById(record.id));
+        QTRY_VERIFY_WITH_TIMEOUT(changed.count() >= 1, 5000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSharedHistory)
+#include "tst_sharedhistory.moc"
