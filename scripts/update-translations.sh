@@ -36,4 +36,4 @@ PY
   exit $?
 fi
 
-"$lupdate" -locations none -I . "${sources[@]}" -ts resources/translations/dravik_en.ts resources/translations/dravik_zh.ts
+"$lupdate" -no-obsolete -locations none -I . "${sources[@]}" -ts resources/translations/dravik_en.ts resources/translations/dravik_zh.ts

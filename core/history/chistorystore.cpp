@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QFileInfo>
+#include <QSet>
 
 CHistoryStore::CHistoryStore(const QString &appDir, const CHistoryLocation &location)
     : m_appDir(appDir)
@@ -87,6 +88,13 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
     SyncResult result;
     result.reachable = true;
     QVector<int> ids = from.pendingRecords(toUrl);
+    // Only a pending mark costs a write of the embedded file: the others are
+    // left alone.
+    const QSet<int> pending(ids.cbegin(), ids.cend());
+    const auto clearPending = [&](int id) {
+        if (pending.contains(id))
+            from.clearPending(id, toUrl);
+    };
     if (!pendingOnly) {
         ids.clear();
         const QVector<CHistoryRow> rows = from.LoadAllRecords();
@@ -110,7 +118,7 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
         const int existing = known.isNull() ? 0 : to.findCopy(known, digest);
         if (existing != 0) {
             ++result.alreadyThere;
-            from.clearPending(id, toUrl);
+            clearPending(id);
             tell(QStringLiteral("%1 record %2 %3: already there as %4")
                      .arg(counter)
                      .arg(id)
@@ -128,7 +136,7 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
         switch (to.copyRecord(record)) {
         case CTempDbManager::Copied:
             ++result.copied;
-            from.clearPending(id, toUrl);
+            clearPending(id);
             tell(QStringLiteral("%1 record %2 %3: copied as %4")
                      .arg(counter)
                      .arg(id)
@@ -137,7 +145,7 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
             break;
         case CTempDbManager::AlreadyThere:
             ++result.alreadyThere;
-            from.clearPending(id, toUrl);
+            clearPending(id);
             tell(QStringLiteral("%1 record %2 %3: already there as %4")
                      .arg(counter)
                      .arg(id)

@@ -106,7 +106,20 @@ public:
     {
         const QSqlDriver *driver = database.driver();
         QSqlField field(QStringLiteral("v"), QVariant::String);
+        // Sample texts are numbers and times: quoted as they stand. Anything
+        // holding a quote, a backslash or a character outside printable ASCII
+        // goes through the driver's escaping.
         const auto literal = [&](const QString &text) {
+            bool plain = true;
+            for (const QChar c : text) {
+                const ushort u = c.unicode();
+                if (u < 0x20 || u > 0x7e || u == '\'' || u == '\\') {
+                    plain = false;
+                    break;
+                }
+            }
+            if (plain)
+                return QLatin1Char('\'') + text + QLatin1Char('\'');
             field.setValue(text.isNull() ? QString("") : text);
             return driver->formatValue(field);
         };

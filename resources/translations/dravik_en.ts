@@ -426,10 +426,6 @@
         <translation>Temperature           </translation>
     </message>
     <message>
-        <source>℃</source>
-        <translation>℃</translation>
-    </message>
-    <message>
         <source>CSV文件写入失败：%1</source>
         <translation>The CSV file could not be written: %1</translation>
     </message>
@@ -989,122 +985,6 @@
         <translation>Data list</translation>
     </message>
     <message>
-        <source>开启</source>
-        <translation>Always ON</translation>
-    </message>
-    <message>
-        <source>关闭</source>
-        <translation>Automatic OFF</translation>
-    </message>
-    <message>
-        <source>是</source>
-        <translation>ON</translation>
-    </message>
-    <message>
-        <source>否</source>
-        <translation>OFF</translation>
-    </message>
-    <message>
-        <source>延时</source>
-        <translation>Delay</translation>
-    </message>
-    <message>
-        <source>按键开启</source>
-        <translation>Manual</translation>
-    </message>
-    <message>
-        <source>按键关闭</source>
-        <translation>Manual</translation>
-    </message>
-    <message>
-        <source>定时开启</source>
-        <translation>Timing</translation>
-    </message>
-    <message>
-        <source>定时关闭</source>
-        <translation>Timing</translation>
-    </message>
-    <message>
-        <source>开机启动</source>
-        <translation>Right Now</translation>
-    </message>
-    <message>
-        <source>按键延时开启</source>
-        <translation>Manual+Delay</translation>
-    </message>
-    <message>
-        <source>EN</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>中文</source>
-        <translation>Chinese</translation>
-    </message>
-    <message>
-        <source>内置温度</source>
-        <translation>Temperature(internal)</translation>
-    </message>
-    <message>
-        <source>外置温度</source>
-        <translation>Temperature(external)</translation>
-    </message>
-    <message>
-        <source>内置温湿度</source>
-        <translation>Temperature&amp;Humidity(internal)</translation>
-    </message>
-    <message>
-        <source>外置温湿度</source>
-        <translation>Temperature&amp;Humidity(external)</translation>
-    </message>
-    <message>
-        <source>天</source>
-        <translation>d</translation>
-    </message>
-    <message>
-        <source>小时</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>分</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>秒</source>
-        <translation>sec</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>无报警</source>
-        <translation>[No Alarm]</translation>
-    </message>
-    <message>
-        <source>低于下限</source>
-        <translation>[Below Lower Limit]</translation>
-    </message>
-    <message>
-        <source>高于上限</source>
-        <translation>[Exceed Upper Limit]</translation>
-    </message>
-    <message>
-        <source>温度低于下限</source>
-        <translation>[Temp Below Lower Limit]</translation>
-    </message>
-    <message>
-        <source>温度高于上限</source>
-        <translation>[Temp Exceed Upper Limit]</translation>
-    </message>
-    <message>
-        <source>湿度低于下限</source>
-        <translation>[Humi Below Lower Limit]</translation>
-    </message>
-    <message>
-        <source>湿度高于上限</source>
-        <translation>[Humi Exceed Upper Limit]</translation>
-    </message>
-    <message>
         <source>she bei xin xi</source>
         <translation>Device Information</translation>
     </message>
@@ -1175,10 +1055,6 @@
     <message>
         <source>bao jing ji lu jian ge</source>
         <translation>Alarm Interval</translation>
-    </message>
-    <message>
-        <source>xiu zheng zhi</source>
-        <translation>Calibration Value</translation>
     </message>
     <message>
         <source>bao jing yan shi</source>
@@ -1271,38 +1147,6 @@
     <message>
         <source>xing cheng miao shu</source>
         <translation>Trip Description</translation>
-    </message>
-    <message>
-        <source>温度</source>
-        <translation>Temperature</translation>
-    </message>
-    <message>
-        <source>湿度</source>
-        <translation>Humidity</translation>
-    </message>
-    <message>
-        <source>序号</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>时间</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>°C</source>
-        <translation>℃</translation>
-    </message>
-    <message>
-        <source>温度 </source>
-        <translation>Temperature </translation>
-    </message>
-    <message>
-        <source>wen du space-------------------</source>
-        <translation>Temperature           </translation>
-    </message>
-    <message>
-        <source>℃</source>
-        <translation>℃</translation>
     </message>
     <message>
         <source>cuo wu</source>

@@ -426,10 +426,6 @@
         <translation>温度           </translation>
     </message>
     <message>
-        <source>℃</source>
-        <translation>℃</translation>
-    </message>
-    <message>
         <source>CSV文件写入失败：%1</source>
         <translation>CSV文件写入失败：%1</translation>
     </message>
@@ -989,122 +985,6 @@
         <translation>数据列表</translation>
     </message>
     <message>
-        <source>开启</source>
-        <translation>开启</translation>
-    </message>
-    <message>
-        <source>关闭</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <source>是</source>
-        <translation>是</translation>
-    </message>
-    <message>
-        <source>否</source>
-        <translation>否</translation>
-    </message>
-    <message>
-        <source>延时</source>
-        <translation>延时</translation>
-    </message>
-    <message>
-        <source>按键开启</source>
-        <translation>按键开启</translation>
-    </message>
-    <message>
-        <source>按键关闭</source>
-        <translation>按键关闭</translation>
-    </message>
-    <message>
-        <source>定时开启</source>
-        <translation>定时开启</translation>
-    </message>
-    <message>
-        <source>定时关闭</source>
-        <translation>定时关闭</translation>
-    </message>
-    <message>
-        <source>开机启动</source>
-        <translation>开机启动</translation>
-    </message>
-    <message>
-        <source>按键延时开启</source>
-        <translation>按键延时开启</translation>
-    </message>
-    <message>
-        <source>EN</source>
-        <translation>EN</translation>
-    </message>
-    <message>
-        <source>中文</source>
-        <translation>中文</translation>
-    </message>
-    <message>
-        <source>内置温度</source>
-        <translation>内置温度</translation>
-    </message>
-    <message>
-        <source>外置温度</source>
-        <translation>外置温度</translation>
-    </message>
-    <message>
-        <source>内置温湿度</source>
-        <translation>内置温湿度</translation>
-    </message>
-    <message>
-        <source>外置温湿度</source>
-        <translation>外置温湿度</translation>
-    </message>
-    <message>
-        <source>天</source>
-        <translation>天</translation>
-    </message>
-    <message>
-        <source>小时</source>
-        <translation>小时</translation>
-    </message>
-    <message>
-        <source>分</source>
-        <translation>分</translation>
-    </message>
-    <message>
-        <source>秒</source>
-        <translation>秒</translation>
-    </message>
-    <message>
-        <source>分钟</source>
-        <translation>分钟</translation>
-    </message>
-    <message>
-        <source>无报警</source>
-        <translation>无报警</translation>
-    </message>
-    <message>
-        <source>低于下限</source>
-        <translation>低于下限</translation>
-    </message>
-    <message>
-        <source>高于上限</source>
-        <translation>高于上限</translation>
-    </message>
-    <message>
-        <source>温度低于下限</source>
-        <translation>温度低于下限</translation>
-    </message>
-    <message>
-        <source>温度高于上限</source>
-        <translation>温度高于上限</translation>
-    </message>
-    <message>
-        <source>湿度低于下限</source>
-        <translation>湿度低于下限</translation>
-    </message>
-    <message>
-        <source>湿度高于上限</source>
-        <translation>湿度高于上限</translation>
-    </message>
-    <message>
         <source>she bei xin xi</source>
         <translation>设备信息</translation>
     </message>
@@ -1175,10 +1055,6 @@
     <message>
         <source>bao jing ji lu jian ge</source>
         <translation>报警记录间隔</translation>
-    </message>
-    <message>
-        <source>xiu zheng zhi</source>
-        <translation>修正值</translation>
     </message>
     <message>
         <source>bao jing yan shi</source>
@@ -1271,38 +1147,6 @@
     <message>
         <source>xing cheng miao shu</source>
         <translation>行程描述</translation>
-    </message>
-    <message>
-        <source>温度</source>
-        <translation>温度</translation>
-    </message>
-    <message>
-        <source>湿度</source>
-        <translation>湿度</translation>
-    </message>
-    <message>
-        <source>序号</source>
-        <translation>序号</translation>
-    </message>
-    <message>
-        <source>时间</source>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>°C</source>
-        <translation>°C</translation>
-    </message>
-    <message>
-        <source>温度 </source>
-        <translation>温度 </translation>
-    </message>
-    <message>
-        <source>wen du space-------------------</source>
-        <translation>温度           </translation>
-    </message>
-    <message>
-        <source>℃</source>
-        <translation>℃</translation>
     </message>
     <message>
         <source>cuo wu</source>
