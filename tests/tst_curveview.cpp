@@ -1,14 +1,21 @@
-// The curve of both record pages against the record's alarm limits, and its
-// read-out under the pointer.
+// The curve of both record pages against the record's alarm limits, its
+// read-out under the pointer, and the comparison of stored trips from the
+// history list to its window.
+#include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
+#include "gui/app/cdravik.h"
 #include "gui/app/cmessagebox.h"
+#include "gui/history/chistoryrecord.h"
 #include "gui/history/chistoryrecordcontent.h"
+#include "gui/view/ccompareview.h"
 #include "gui/view/ccurvetracer.h"
 #include "gui/view/cdevicedatainfo.h"
 #include "helpers/fakedrives.h"
 
+#include <QMenu>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QtTest>
 #include <ctime>
 #include <qcustomplot.h>
@@ -195,21 +202,78 @@ private slots:
         QCOMPARE(fullReplots.count(), 0);
     }
 
-    // Records without samples or with a single one draw and follow the
-    // pointer without a crash (a single sample is no point of the curve).
+    // Records without samples or with a single one draw, follow the pointer
+    // and compare without a crash (a single sample is no point of the curve
+    // but is one of the comparison).
     void emptyAndSingleSample()
     {
         CDeviceDataInfo view;
         view.resize(800, 600);
         view.show();
         view.tabWidget()->setCurrentIndex(1);
+        CCompareView compare;
         for (const QStringList &temps : { QStringList(), QStringList { "5" } }) {
             const auto record = makeRecord("°C", { 8, 2, 0, 0 }, temps);
             view.showRecord(record);
             view.plot()->replot();
             movePointer(view.plot(), view.plot()->axisRect()->rect().center());
             QVERIFY(!view.curveTracer()->isShown());
+            compare.showRecords({ record.get() });
+            QCOMPARE(compare.comparison().trips.at(0).elapsed.size(), temps.size());
         }
+    }
+
+    // Compare is the menu's last entry; it takes the selection in list order,
+    // refuses more than ten records with a message, and the main window shows
+    // the records it loads in a window of their own.
+    void compareFromHistory()
+    {
+        messages.clear();
+        CDravik window;
+        CHistoryRecord *list = window.historyList();
+        QVector<int> ids;
+        for (int i = 0; i < CCompareData::MaxTrips + 1; ++i) {
+            auto record = makeRecord("°C", { 8, 2, 0, 0 }, { "3", "4", "5" }, {}, Start.addDays(i));
+            record->summary.tempHigh = "8.0°C";
+            record->summary.tempLow = "2.0°C";
+            QVERIFY(window.database()->storeRecord(*record));
+            ids.prepend(record->id);
+        }
+        list->reload();
+        QTableWidget *table = list->table();
+        std::unique_ptr<QMenu> menu(list->buildContextMenu());
+        QAction *compare = menu->actions().last();
+        QCOMPARE(compare->text(), QString("Compare"));
+        QCOMPARE(menu->actions().at(menu->actions().size() - 2)->objectName(), QString("infoAction"));
+        QSignalSpy requests(list, &CHistoryRecord::compareRequested);
+
+        compare->trigger(); // nothing selected
+        table->selectAll();
+        compare->trigger();
+        QCOMPARE(requests.count(), 0);
+        QCOMPARE(messages, QStringList { "At most 10 records can be compared; 11 are selected." });
+
+        table->clearSelection();
+        for (int row : { 5, 0, 2 })
+            table->selectionModel()->select(
+                table->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        compare->trigger();
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.at(0).at(0).value<QVector<int>>(), (QVector<int> { ids[0], ids[2], ids[5] }));
+        const QStringList names = requests.at(0).at(1).toStringList();
+        QCOMPARE(names.at(1), table->item(2, 1)->text());
+
+        CCompareView *shown = window.findChild<CCompareView *>();
+        QVERIFY(shown && shown->isWindow());
+        QCustomPlot *plot = shown->plot();
+        QCOMPARE(plot->graphCount(), 3);
+        QCOMPARE(plot->legend->itemCount(), 3);
+        QCOMPARE(plot->graph(2)->name(), names.at(2));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(plot->graph(i)->data()->begin()->key, 0.0);
+        QCOMPARE(line(plot, "tempHighLine")->point1->value(), 8.0);
+        QCOMPARE(line(plot, "tempHighLine")->pen().color(), plot->graph(0)->pen().color());
+        delete shown;
     }
 };
 

@@ -107,12 +107,13 @@ private slots:
         QCOMPARE(list->table()->rowCount(), 0);
         QMenu *menu = list->buildContextMenu();
         const QList<QAction *> actions = menu->actions();
-        QCOMPARE(actions.size(), 5);
+        QCOMPARE(actions.size(), 6);
         QCOMPARE(actions.at(0)->text(), QString("Delete"));
         QCOMPARE(actions.at(1)->text(), QString("Rename"));
         QCOMPARE(actions.at(2)->text(), QString("File save as"));
         QVERIFY(actions.at(3)->isSeparator());
         QCOMPARE(actions.at(4)->text(), QString("View details"));
+        QCOMPARE(actions.at(5)->text(), QString("Compare"));
         // Without a current row every action does nothing (delete still asks).
         for (QAction *action : actions)
             action->trigger();

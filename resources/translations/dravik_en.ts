@@ -21,6 +21,21 @@
     </message>
 </context>
 <context>
+    <name>CCompareView</name>
+    <message>
+        <source>ji lu dui bi</source>
+        <translation>Compare records</translation>
+    </message>
+    <message>
+        <source>jing guo shi jian (shi:fen)</source>
+        <translation>Elapsed time (h:min)</translation>
+    </message>
+    <message>
+        <source>dui bi %1 tiao ji lu</source>
+        <translation>%1 records compared</translation>
+    </message>
+</context>
+<context>
     <name>CDeviceConnect</name>
     <message>
         <source>设备连接成功</source>
@@ -940,6 +955,14 @@
     <message>
         <source>chong ming ming shi bai ,shu ju ji lu mei you gai bian </source>
         <translation>Rename failed; the data record is unchanged.</translation>
+    </message>
+    <message>
+        <source>dui bi</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>zui duo ke dui bi %1 tiao ji lu, yi xuan zhong %2 tiao.</source>
+        <translation>At most %1 records can be compared; %2 are selected.</translation>
     </message>
 </context>
 <context>

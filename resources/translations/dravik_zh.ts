@@ -21,6 +21,21 @@
     </message>
 </context>
 <context>
+    <name>CCompareView</name>
+    <message>
+        <source>ji lu dui bi</source>
+        <translation>记录对比</translation>
+    </message>
+    <message>
+        <source>jing guo shi jian (shi:fen)</source>
+        <translation>经过时间（时:分）</translation>
+    </message>
+    <message>
+        <source>dui bi %1 tiao ji lu</source>
+        <translation>对比 %1 条记录</translation>
+    </message>
+</context>
+<context>
     <name>CDeviceConnect</name>
     <message>
         <source>设备连接成功</source>
@@ -940,6 +955,14 @@
     <message>
         <source>chong ming ming shi bai ,shu ju ji lu mei you gai bian </source>
         <translation>重命名失败，数据记录没有改变。</translation>
+    </message>
+    <message>
+        <source>dui bi</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>zui duo ke dui bi %1 tiao ji lu, yi xuan zhong %2 tiao.</source>
+        <translation>最多可对比 %1 条记录，已选中 %2 条。</translation>
     </message>
 </context>
 <context>
