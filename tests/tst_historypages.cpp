@@ -154,7 +154,7 @@ private slots:
         QStringList texts;
         for (QAction *action : menu->actions())
             texts << (action->isSeparator() ? "-" : action->text());
-        QCOMPARE(texts, QStringList({ "Delete", "Rename", "File save as", "-", "View details" }));
+        QCOMPARE(texts, QStringList({ "Delete", "Rename", "File save as", "-", "View details", "Compare" }));
         // Without a current row every action does nothing (delete still asks).
         for (QAction *action : menu->actions())
             action->trigger();

@@ -8,6 +8,7 @@ CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHu
     const int n = samples.size();
     curve.keys.reserve(n);
     curve.temps.reserve(n);
+    curve.samples.reserve(n);
     if (withHumidity)
         curve.humidities.reserve(n);
 
@@ -64,8 +65,55 @@ CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHu
         }
         curve.keys.append(double(key));
         curve.temps.append(temp);
+        curve.samples.append(i);
         if (withHumidity)
             curve.humidities.append(item->shidu.toDouble());
     }
     return curve;
+}
+
+int CCurveData::nearestPoint(double key) const
+{
+    const int n = keys.size();
+    if (n == 0)
+        return -1;
+    // The first point whose key is not below key. The keys come sorted; a
+    // record whose clock went back breaks that, and the search then still
+    // ends on a point, only perhaps not the nearest one.
+    int low = 0;
+    int high = n - 1;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (keys.at(middle) < key)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low > 0 && key - keys.at(low - 1) <= keys.at(low) - key)
+        return low - 1;
+    return low;
+}
+
+namespace {
+
+QVector<int> beyond(const QVector<double> &values, double high, double low)
+{
+    QVector<int> points;
+    for (int i = 0; i < values.size(); ++i) {
+        if (values.at(i) > high || values.at(i) < low)
+            points.append(i);
+    }
+    return points;
+}
+
+} // namespace
+
+QVector<int> CCurveData::tempAlarmPoints(double high, double low) const
+{
+    return beyond(temps, high, low);
+}
+
+QVector<int> CCurveData::humidityAlarmPoints(double high, double low) const
+{
+    return beyond(humidities, high, low);
 }

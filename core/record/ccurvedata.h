@@ -17,12 +17,26 @@ struct CCurveData {
     QVector<double> keys; // seconds since 1970 UTC of the sample's local time
     QVector<double> temps;
     QVector<double> humidities; // only with humidity
+    // The sample behind each point (its index in the sample list): after a
+    // stop the key is a continued time, the sample keeps its real one.
+    QVector<int> samples;
     double tempMin = 0, tempMax = 0; // over every sample but the missing ones
     double humidityMin = 0, humidityMax = 0; // over every sample
 
     static constexpr qint64 InvalidTime = 4294967295LL;
 
     static CCurveData compute(const QList<TempDataItem *> &samples, bool withHumidity);
+
+    // The point whose key is nearest to key, by binary search on the keys
+    // (the earlier of two at the same distance); -1 without points. Before
+    // the first key the first point, after the last key the last one.
+    int nearestPoint(double key) const;
+
+    // The points whose value lies beyond the alarm limits, as the data list
+    // paints them red: above the upper or below the lower limit (a value
+    // equal to a limit is not an alarm).
+    QVector<int> tempAlarmPoints(double high, double low) const;
+    QVector<int> humidityAlarmPoints(double high, double low) const;
 };
 
 #endif // CCURVEDATA_H

@@ -17,6 +17,7 @@
 #include "gui/configuration/csettingfilemanager.h"
 #include "gui/history/chistoryrecord.h"
 #include "gui/history/chistoryrecordcontent.h"
+#include "gui/view/ccompareview.h"
 #include "gui/view/cdevicedatainfo.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <vector>
 
 CDravik::CDravik(QWidget *parent)
     : QMainWindow(parent)
@@ -301,6 +303,7 @@ void CDravik::buildPages()
     m_secondPageRight->layout()->addWidget(m_historyDetail);
     m_historyList = new CHistoryRecord(m_secondPageLeft);
     connect(m_historyList, &CHistoryRecord::openRequested, this, &CDravik::openStoredRecord);
+    connect(m_historyList, &CHistoryRecord::compareRequested, this, &CDravik::compareStoredRecords);
     m_secondPageLeft->layout()->addWidget(m_historyList);
 
     CRecordConfig::instance()->setMainWindow(this);
@@ -545,6 +548,32 @@ void CDravik::openStoredRecord(int id, const QString &name)
     // The name as the list shows it.
     record->name = name;
     m_historyDetail->showRecord(record);
+}
+
+void CDravik::compareStoredRecords(const QVector<int> &ids, const QStringList &names)
+{
+    std::vector<CRecord> records(size_t(ids.size()));
+    QVector<const CRecord *> loaded;
+    for (int i = 0; i < ids.size(); ++i) {
+        CRecord &record = records[size_t(i)];
+        m_db->readRecord(ids.at(i), record);
+        // A record deleted meanwhile is left out; one with a damaged summary
+        // is still shown, as opening it shows it.
+        if (record.id == 0) {
+            qDebug() << "compare: no record" << ids.at(i);
+            continue;
+        }
+        record.name = names.value(i);
+        loaded.append(&record);
+    }
+    if (loaded.isEmpty())
+        return;
+    // A window of its own that closes itself; the curves keep no reference
+    // to the records.
+    auto *view = new CCompareView(this);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->showRecords(loaded);
+    view->show();
 }
 
 void CDravik::closeEvent(QCloseEvent *event)

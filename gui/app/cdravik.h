@@ -4,6 +4,8 @@
 #include "core/record/crecordconfig.h"
 
 #include <QMainWindow>
+#include <QStringList>
+#include <QVector>
 #include <memory>
 
 class CDeviceConnect;
@@ -41,6 +43,8 @@ public:
     void reloadTemplates();
     void loadReadConfiguration();
     void openStoredRecord(int id, const QString &name);
+    // Loads the records and shows them side by side in a window of their own.
+    void compareStoredRecords(const QVector<int> &ids, const QStringList &names);
     // The download button: read the logger again.
     void readAgain();
 

@@ -3,6 +3,7 @@
 #include "core/export/creportsaveas.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
+#include "core/record/ccomparedata.h"
 #include "core/record/crecord.h"
 #include "gui/app/cdialogs.h"
 #include "gui/app/cmessagebox.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CHistoryRecord::CHistoryRecord(QWidget *parent)
     : QWidget(parent)
@@ -93,6 +95,9 @@ QMenu *CHistoryRecord::buildContextMenu()
     connect(rename, SIGNAL(triggered()), this, SLOT(onRefreshAction()));
     connect(saveAs, SIGNAL(triggered()), this, SLOT(onFileSaveAsAction()));
     connect(info, SIGNAL(triggered()), this, SLOT(onInfoAction()));
+    QAction *compare = menu->addAction(tr("dui bi"));
+    compare->setObjectName("compareAction");
+    connect(compare, SIGNAL(triggered()), this, SLOT(onCompareAction()));
     return menu;
 }
 
@@ -209,4 +214,32 @@ void CHistoryRecord::onFileSaveAsAction()
     if (CReportSaveAs::copyReport(copy, target))
         CMessageBox::show(this, QMessageBox::Information, tr("xin xi"),
             tr("wen jian ling cun wei cao zuo cheng gong"), tr("que ding"));
+}
+
+void CHistoryRecord::onCompareAction()
+{
+    QVector<int> rows;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows()) {
+        if (m_table->item(index.row(), 0))
+            rows.append(index.row());
+    }
+    if (rows.isEmpty())
+        return;
+    if (rows.size() > CCompareData::MaxTrips) {
+        CMessageBox::show(this, QMessageBox::Warning, tr("ti shi"),
+            tr("zui duo ke dui bi %1 tiao ji lu, yi xuan zhong %2 tiao.")
+                .arg(CCompareData::MaxTrips)
+                .arg(rows.size()),
+            tr("que ding"));
+        return;
+    }
+    // In the list's order, whatever order the rows were picked in.
+    std::sort(rows.begin(), rows.end());
+    QVector<int> ids;
+    QStringList names;
+    for (int row : rows) {
+        ids.append(m_table->item(row, 0)->text().toInt());
+        names.append(m_table->item(row, 1) ? m_table->item(row, 1)->text() : QString());
+    }
+    emit compareRequested(ids, names);
 }

@@ -1,6 +1,8 @@
 #ifndef CHISTORYRECORD_H
 #define CHISTORYRECORD_H
 
+#include <QStringList>
+#include <QVector>
 #include <QWidget>
 
 class CTempDbManager;
@@ -29,6 +31,9 @@ signals:
     // Open (double click or View details): the record of a row and its name
     // as listed.
     void openRequested(int id, const QString &name);
+    // Compare: the selected records (at most CCompareData::MaxTrips) in the
+    // list's order, and their names as listed.
+    void compareRequested(const QVector<int> &ids, const QStringList &names);
 
 public slots:
     void OnHistoryTableMenuSlot(QPoint pos);
@@ -37,6 +42,7 @@ public slots:
     void onInfoAction();
     void onFileSaveAsAction();
     void OnHistoryCellDoubleClick(int row, int column);
+    void onCompareAction();
 
 private:
     // Id and name of the current row; false when there is none.

@@ -1,11 +1,15 @@
 #ifndef CDATACURVE_H
 #define CDATACURVE_H
 
+#include "core/record/ccurvedata.h"
 #include "core/record/ctempdata.h"
 
 #include <QCoreApplication>
 #include <QString>
 
+struct CAlarmLimits;
+class QColor;
+class QCPAxis;
 class QCustomPlot;
 class SAXYDataTracker;
 
@@ -21,13 +25,27 @@ public:
         QString humidityGraph;
     };
 
-    static void draw(const QList<TempDataItem *> &samples, QCustomPlot *plot, SAXYDataTracker *home,
-        const Names &names, bool withHumidity);
+    // With limits, also drawLimits. Returns the points drawn.
+    static CCurveData draw(const QList<TempDataItem *> &samples, QCustomPlot *plot, SAXYDataTracker *home,
+        const Names &names, bool withHumidity, const CAlarmLimits *limits = nullptr);
 
     // Draws in the temperature or the temperature/humidity form, with the
-    // graph and axis names of that form.
-    static void drawRecord(
-        const QList<TempDataItem *> &samples, QCustomPlot *plot, SAXYDataTracker *home, bool withHumidity);
+    // graph and axis names of that form, and the record's alarm limits on
+    // it (drawLimits). Returns the points drawn.
+    static CCurveData drawRecord(const QList<TempDataItem *> &samples, const CAlarmLimits &limits,
+        QCustomPlot *plot, SAXYDataTracker *home, bool withHumidity);
+
+    // The alarm limits on a drawn curve: dashed lines in each graph's colour
+    // (temperature on the left axis, humidity on the right one), and a red
+    // mark on every point beyond them. The limits are numbers in the
+    // record's own unit, as the logger printed them.
+    static void drawLimits(
+        QCustomPlot *plot, const CCurveData &curve, const CAlarmLimits &limits, bool withHumidity);
+
+    // One dashed horizontal line at value on the value axis; objectName
+    // names it for finding it again.
+    static void addLimitLine(
+        QCustomPlot *plot, QCPAxis *valueAxis, double value, const QColor &colour, const QString &objectName);
 
     // Puts the three axes back to their home ranges (the right click).
     static void restoreHomeRanges(QCustomPlot *plot, const SAXYDataTracker *home);

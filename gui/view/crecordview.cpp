@@ -3,6 +3,7 @@
 #include "core/record/crecord.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/ctempdatamodel.h"
+#include "gui/view/ccurvetracer.h"
 #include "gui/view/cdatacurve.h"
 #include "gui/view/cdatalist.h"
 #include "gui/view/saxydatatracker.h"
@@ -49,6 +50,7 @@ CRecordView::CRecordView(const Form &form, QWidget *parent)
     m_plot->yAxis->setLabel(CSummaryDisplay::temperatureAxisLabel(QStringLiteral("°C")));
     m_plot->hide();
     m_tracker = new SAXYDataTracker(this);
+    m_curveTracer = new CCurveTracer(m_plot, this);
     connect(m_plot, SIGNAL(mousePress(QMouseEvent *)), this, SLOT(mousePress(QMouseEvent *)));
 
     auto *listTab = new QWidget;
@@ -97,7 +99,9 @@ void CRecordView::showSamples()
         return;
     const bool humidity = m_record->hasHumidity();
     CDataList::fill(m_list, m_model, m_record->data, m_record->limits, humidity, m_listWidth);
-    CDataCurve::drawRecord(m_record->data.dataList, m_plot, m_tracker, humidity);
+    const CCurveData curve
+        = CDataCurve::drawRecord(m_record->data.dataList, m_record->limits, m_plot, m_tracker, humidity);
+    m_curveTracer->setCurve(m_record, curve);
 }
 
 void CRecordView::showRecord(const std::shared_ptr<const CRecord> &record)

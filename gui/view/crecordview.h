@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+class CCurveTracer;
 class CRecord;
 class CTempDataModel;
 class QCustomPlot;
@@ -19,8 +20,9 @@ class SAXYDataTracker;
 // page (a stored record) show it: a title with the record's name, two
 // buttons, and three tabs: the summary, the curve and the list of samples.
 // The pages differ only in the summary tab, the texts and what their buttons
-// do; the curve, the list, the curve's right click and showing a record are
-// here.
+// do; the curve (with the record's alarm limits and the read-out that
+// follows the pointer), the list, the curve's right click and showing a
+// record are here.
 class CRecordView : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +46,7 @@ public:
     CTempDataModel *listModel() const { return m_model; }
     QCustomPlot *plot() const { return m_plot; }
     SAXYDataTracker *homeRanges() const { return m_tracker; }
+    CCurveTracer *curveTracer() const { return m_curveTracer; }
 
 public slots:
     // A right click puts the curve back to its home ranges.
@@ -85,6 +88,7 @@ private:
     CTempDataModel *m_model = nullptr;
     QCustomPlot *m_plot = nullptr;
     SAXYDataTracker *m_tracker = nullptr;
+    CCurveTracer *m_curveTracer = nullptr;
     int m_listWidth = 0;
 };
 

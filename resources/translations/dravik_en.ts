@@ -21,6 +21,21 @@
     </message>
 </context>
 <context>
+    <name>CCompareView</name>
+    <message>
+        <source>ji lu dui bi</source>
+        <translation>Compare records</translation>
+    </message>
+    <message>
+        <source>jing guo shi jian (shi:fen)</source>
+        <translation>Elapsed time (h:min)</translation>
+    </message>
+    <message>
+        <source>dui bi %1 tiao ji lu</source>
+        <translation>%1 records compared</translation>
+    </message>
+</context>
+<context>
     <name>CDeviceConnect</name>
     <message>
         <source>设备连接成功</source>
@@ -952,6 +967,14 @@
     <message>
         <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
         <translation>The report file %1 has changed since it was read (its SHA-256 differs); it is not exported or saved.</translation>
+    </message>
+    <message>
+        <source>dui bi</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>zui duo ke dui bi %1 tiao ji lu, yi xuan zhong %2 tiao.</source>
+        <translation>At most %1 records can be compared; %2 are selected.</translation>
     </message>
 </context>
 <context>

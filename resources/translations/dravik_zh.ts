@@ -21,6 +21,21 @@
     </message>
 </context>
 <context>
+    <name>CCompareView</name>
+    <message>
+        <source>ji lu dui bi</source>
+        <translation>记录对比</translation>
+    </message>
+    <message>
+        <source>jing guo shi jian (shi:fen)</source>
+        <translation>经过时间（时:分）</translation>
+    </message>
+    <message>
+        <source>dui bi %1 tiao ji lu</source>
+        <translation>对比 %1 条记录</translation>
+    </message>
+</context>
+<context>
     <name>CDeviceConnect</name>
     <message>
         <source>设备连接成功</source>
@@ -952,6 +967,14 @@
     <message>
         <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
         <translation>报告文件 %1 在读取后被修改过（SHA-256 不符），未导出或保存。</translation>
+    </message>
+    <message>
+        <source>dui bi</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>zui duo ke dui bi %1 tiao ji lu, yi xuan zhong %2 tiao.</source>
+        <translation>最多可对比 %1 条记录，已选中 %2 条。</translation>
     </message>
 </context>
 <context>
