@@ -490,22 +490,30 @@ QString CTempDbManager::recordName(int id)
 
 QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)
 {
+    // Each condition on the summary (device number) or the report row (trip
+    // start) is a subquery that runs once, not per record: the embedded
+    // history has no index on the link columns. A record stored before the
+    // report table existed has no trip start.
     QStringList where;
     if (!filter.text.isEmpty()) {
         // lower() on both sides: SQLite's LIKE ignores the case of ASCII
         // letters only, PostgreSQL's none.
         where << "(lower(r.data_name) like :t1 escape '\\' or lower(r.wayId) like :t2 escape '\\'"
-                 " or lower(r.wayDesc) like :t3 escape '\\' or exists (select 1 from t_record_summery s"
-                 " where s.t_reocrd_id = r.id and lower(s.deviceNo) like :t4 escape '\\'))";
+                 " or lower(r.wayDesc) like :t3 escape '\\' or r.id in (select s.t_reocrd_id from "
+                 "t_record_summery s where lower(s.deviceNo) like :t4 escape '\\'))";
     }
-    const QString start = "(select max(p.tripStart) from t_record_report p where p.t_reocrd_id = r.id)";
-    if (filter.from.isValid())
-        where << start + " >= :from";
-    if (filter.to.isValid())
-        where << start + " <> '' and " + start + " <= :to"; // '': no sample time
+    if (filter.from.isValid() || filter.to.isValid()) {
+        QStringList range { "p.tripStart <> ''" };
+        if (filter.from.isValid())
+            range << "p.tripStart >= :from";
+        if (filter.to.isValid())
+            range << "p.tripStart <= :to";
+        where << "r.id in (select p.t_reocrd_id from t_record_report p where " + range.join(" and ") + ")";
+    }
     if (filter.alarmsOnly)
         where << "r.alarmStatus = 1";
     QString order;
+    QString join;
     switch (filter.sortColumn) {
     case CHistoryFilter::Id:
         order = "r.id";
@@ -517,14 +525,17 @@ QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)
         order = "r.wayDesc";
         break;
     case CHistoryFilter::Start:
-        order = start;
+        order = "coalesce(p.tripStart, '')";
+        join = " left join t_record_report p on p.t_reocrd_id = r.id";
         break;
     }
     const QString direction = filter.sortOrder == Qt::AscendingOrder ? " asc" : " desc";
-    QString sql = "select r.id, r.data_name, r.wayDesc from t_record r";
+    QString sql = "select r.id, r.data_name, r.wayDesc from t_record r" + join;
     if (!where.isEmpty())
         sql += " where " + where.join(" and ");
     sql += " order by " + order + direction + ", r.id" + direction;
+    if (filter.limit > 0)
+        sql += " limit " + QString::number(filter.limit);
 
     QVector<CHistoryRow> rows;
     QSqlQuery query(database);

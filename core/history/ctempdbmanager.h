@@ -37,6 +37,8 @@ struct CHistoryFilter {
     bool alarmsOnly = false;
     Column sortColumn = Id;
     Qt::SortOrder sortOrder = Qt::DescendingOrder;
+    // At most this many rows (the first in the order); 0: all of them.
+    int limit = 0;
 };
 
 // The report file kept with a record (t_record_report).

@@ -9,11 +9,15 @@
 #include "gui/app/cmessagebox.h"
 #include "gui/history/chistorytablefill.h"
 
+#include <QCheckBox>
 #include <QCursor>
+#include <QDateEdit>
 #include <QDebug>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -47,10 +51,86 @@ CHistoryRecord::CHistoryRecord(QWidget *parent)
     connect(m_table, SIGNAL(customContextMenuRequested(QPoint)), this, SLOT(OnHistoryTableMenuSlot(QPoint)));
     connect(m_table, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(OnHistoryCellDoubleClick(int, int)));
 
+    // Finding a trip: the list follows every change at once.
+    m_search = new QLineEdit(this);
+    m_search->setObjectName("historySearchEdit");
+    m_search->setPlaceholderText(tr("sou suo ming cheng, she bei hao, xing cheng ID, xing cheng miao shu"));
+    m_search->setClearButtonEnabled(true);
+    m_alarmsOnly = new QCheckBox(tr("jin xian shi bao jing ji lu"), this);
+    m_alarmsOnly->setObjectName("historyAlarmsOnlyCheck");
+    m_dateRange = new QCheckBox(tr("xing cheng kai shi ri qi"), this);
+    m_dateRange->setObjectName("historyDateRangeCheck");
+    m_from = new QDateEdit(QDate::currentDate().addMonths(-1), this);
+    m_from->setObjectName("historyFromDateEdit");
+    m_to = new QDateEdit(QDate::currentDate(), this);
+    m_to->setObjectName("historyToDateEdit");
+    for (QDateEdit *edit : { m_from, m_to }) {
+        edit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+        edit->setCalendarPopup(true);
+        edit->setEnabled(false);
+        connect(edit, &QDateEdit::dateChanged, this, &CHistoryRecord::reload);
+    }
+    connect(m_search, &QLineEdit::textChanged, this, &CHistoryRecord::reload);
+    connect(m_alarmsOnly, &QCheckBox::toggled, this, &CHistoryRecord::reload);
+    connect(m_dateRange, &QCheckBox::toggled, this, [this](bool on) {
+        m_from->setEnabled(on);
+        m_to->setEnabled(on);
+        reload();
+    });
+    m_table->horizontalHeader()->setSortIndicatorShown(true);
+    m_table->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+    m_table->horizontalHeader()->setSectionsClickable(true);
+    connect(m_table->horizontalHeader(), SIGNAL(sectionClicked(int)), this, SLOT(OnHeaderClicked(int)));
+
+    auto *finder = new QGridLayout;
+    finder->setContentsMargins(8, 0, 8, 4);
+    finder->addWidget(m_search, 0, 0, 1, 4);
+    finder->addWidget(m_dateRange, 1, 0);
+    finder->addWidget(m_from, 1, 1);
+    finder->addWidget(new QLabel(QStringLiteral("-"), this), 1, 2);
+    finder->addWidget(m_to, 1, 3);
+    finder->addWidget(m_alarmsOnly, 2, 0, 1, 4);
+    m_more = new QLabel(this);
+    m_more->setObjectName("historyMoreLabel");
+    m_more->setWordWrap(true);
+    m_more->hide();
+    finder->addWidget(m_more, 3, 0, 1, 4);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(title);
+    layout->addLayout(finder);
     layout->addWidget(m_table);
+}
+
+CHistoryFilter CHistoryRecord::filter() const
+{
+    CHistoryFilter f;
+    f.text = m_search->text().trimmed();
+    f.alarmsOnly = m_alarmsOnly->isChecked();
+    if (m_dateRange->isChecked()) {
+        // Whole days, both ends included.
+        f.from = QDateTime(m_from->date(), QTime(0, 0, 0));
+        f.to = QDateTime(m_to->date(), QTime(23, 59, 59));
+    }
+    f.sortColumn = m_sortColumn;
+    f.sortOrder = m_sortOrder;
+    return f;
+}
+
+void CHistoryRecord::OnHeaderClicked(int column)
+{
+    static const CHistoryFilter::Column columns[]
+        = { CHistoryFilter::Id, CHistoryFilter::Name, CHistoryFilter::Description };
+    if (column < 0 || column > 2)
+        return;
+    if (m_sortColumn == columns[column])
+        m_sortOrder = m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    else
+        m_sortOrder = Qt::AscendingOrder;
+    m_sortColumn = columns[column];
+    m_table->horizontalHeader()->setSortIndicator(column, m_sortOrder);
+    reload();
 }
 
 void CHistoryRecord::setDatabase(CTempDbManager *db)
@@ -69,7 +149,27 @@ void CHistoryRecord::reload()
     // A reload that another desk caused keeps the row the user is on.
     int current = 0;
     const bool hadCurrent = currentRecord(&current, nullptr);
-    LoadAllRecords(m_db, m_table);
+    CHistoryFilter f = filter();
+    const bool searching = !f.text.isEmpty() || f.alarmsOnly || f.from.isValid();
+    m_more->hide();
+    if (!searching && f.sortColumn == CHistoryFilter::Id && f.sortOrder == Qt::DescendingOrder) {
+        // Unfiltered and newest first is the plain list of every record.
+        LoadAllRecords(m_db, m_table);
+    } else {
+        // A search shows its first matches; one more row tells that there
+        // are more (the list would take longer to fill than to type).
+        if (searching)
+            f.limit = MaxFoundRows + 1;
+        QVector<CHistoryRow> rows = m_db->findRecords(f);
+        if (searching && rows.size() > MaxFoundRows) {
+            rows.resize(MaxFoundRows);
+            m_more->setText(tr(
+                "zhi xian shi qian %1 tiao pi pei de ji lu, qing shu ru geng duo nei rong suo xiao fan wei")
+                                .arg(MaxFoundRows));
+            m_more->show();
+        }
+        FillHistoryTable(m_table, rows);
+    }
     for (int row = 0; hadCurrent && row < m_table->rowCount(); ++row) {
         if (m_table->item(row, 0) && m_table->item(row, 0)->text().toInt() == current) {
             m_table->setCurrentCell(row, m_table->currentColumn() < 0 ? 0 : m_table->currentColumn());

@@ -1,17 +1,26 @@
 #ifndef CHISTORYRECORD_H
 #define CHISTORYRECORD_H
 
+#include "core/history/ctempdbmanager.h"
+
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
 
-class CTempDbManager;
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
 class QMenu;
 class QTableWidget;
 
 // The history list: every stored record, newest first, with delete, rename,
-// save-as of the report file and open. It issues no SQL itself; opening a
-// record is the main window's (openRequested).
+// save-as of the report file and open. Above it a search field (record name,
+// device number, trip ID and description), a range of trip start dates and
+// an "alarms only" switch narrow the list as the user types; a click on a
+// column header sorts by that column. The matching and the sorting are the
+// history's own (CTempDbManager::findRecords, in SQL). It issues no SQL
+// itself; opening a record is the main window's (openRequested).
 class CHistoryRecord : public QWidget {
     Q_OBJECT
 public:
@@ -22,8 +31,22 @@ public:
     void setDatabase(CTempDbManager *db);
     QTableWidget *table() const { return m_table; }
 
-    // Loads the rows from the database again.
+    // Loads the rows from the database again, through the filter and order
+    // shown.
     void reload();
+    // The filter and order of the controls.
+    CHistoryFilter filter() const;
+
+    QLineEdit *searchEdit() const { return m_search; }
+    QCheckBox *alarmsOnlyCheck() const { return m_alarmsOnly; }
+    QCheckBox *dateRangeCheck() const { return m_dateRange; }
+    QDateEdit *fromDateEdit() const { return m_from; }
+    QDateEdit *toDateEdit() const { return m_to; }
+    // Shown when a search found more rows than the list shows.
+    QLabel *moreLabel() const { return m_more; }
+
+    // A search lists at most this many rows (the first in the order).
+    static constexpr int MaxFoundRows = 1000;
     // The context menu, made anew for each right click.
     QMenu *buildContextMenu();
 
@@ -43,6 +66,8 @@ public slots:
     void onFileSaveAsAction();
     void OnHistoryCellDoubleClick(int row, int column);
     void onCompareAction();
+    // A header click: sorts by that column, the second click the other way.
+    void OnHeaderClicked(int column);
 
 private:
     // Id and name of the current row; false when there is none.
@@ -51,6 +76,14 @@ private:
 
     CTempDbManager *m_db = nullptr;
     QTableWidget *m_table = nullptr;
+    QLineEdit *m_search = nullptr;
+    QCheckBox *m_alarmsOnly = nullptr;
+    QCheckBox *m_dateRange = nullptr;
+    QDateEdit *m_from = nullptr;
+    QDateEdit *m_to = nullptr;
+    QLabel *m_more = nullptr;
+    CHistoryFilter::Column m_sortColumn = CHistoryFilter::Id;
+    Qt::SortOrder m_sortOrder = Qt::DescendingOrder;
 };
 
 #endif // CHISTORYRECORD_H

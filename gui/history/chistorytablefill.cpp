@@ -8,7 +8,13 @@ void LoadAllRecords(CTempDbManager *manager, QTableWidget *table)
 {
     table->clearContents();
     table->setRowCount(0);
-    const QVector<CHistoryRow> rows = manager->LoadAllRecords();
+    FillHistoryTable(table, manager->LoadAllRecords());
+}
+
+void FillHistoryTable(QTableWidget *table, const QVector<CHistoryRow> &rows)
+{
+    table->clearContents();
+    table->setRowCount(0);
 
     // A sorting table would move the row while its cells are being set.
     const bool sorting = table->isSortingEnabled();

@@ -1,7 +1,10 @@
 #ifndef CHISTORYTABLEFILL_H
 #define CHISTORYTABLEFILL_H
 
+#include <QVector>
+
 class CTempDbManager;
+struct CHistoryRow;
 class QTableWidget;
 
 // Fills the history list table with every stored record, newest first: column
@@ -9,5 +12,7 @@ class QTableWidget;
 // record name, column 2 the trip description, all centred. The table is
 // emptied first and stays empty when the database cannot be read.
 void LoadAllRecords(CTempDbManager *manager, QTableWidget *table);
+// The same with rows the caller found (a search), in their order.
+void FillHistoryTable(QTableWidget *table, const QVector<CHistoryRow> &rows);
 
 #endif // CHISTORYTABLEFILL_H

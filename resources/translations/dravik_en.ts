@@ -976,6 +976,22 @@
         <source>zui duo ke dui bi %1 tiao ji lu, yi xuan zhong %2 tiao.</source>
         <translation>At most %1 records can be compared; %2 are selected.</translation>
     </message>
+    <message>
+        <source>sou suo ming cheng, she bei hao, xing cheng ID, xing cheng miao shu</source>
+        <translation>Search name, device number, trip ID, description</translation>
+    </message>
+    <message>
+        <source>jin xian shi bao jing ji lu</source>
+        <translation>Alarms only</translation>
+    </message>
+    <message>
+        <source>xing cheng kai shi ri qi</source>
+        <translation>Trip start between</translation>
+    </message>
+    <message>
+        <source>zhi xian shi qian %1 tiao pi pei de ji lu, qing shu ru geng duo nei rong suo xiao fan wei</source>
+        <translation>Only the first %1 matching records are shown; type more to narrow the list.</translation>
+    </message>
 </context>
 <context>
     <name>CHistoryRecordContent</name>

@@ -976,6 +976,22 @@
         <source>zui duo ke dui bi %1 tiao ji lu, yi xuan zhong %2 tiao.</source>
         <translation>最多可对比 %1 条记录，已选中 %2 条。</translation>
     </message>
+    <message>
+        <source>sou suo ming cheng, she bei hao, xing cheng ID, xing cheng miao shu</source>
+        <translation>搜索名称、设备号、行程ID、行程描述</translation>
+    </message>
+    <message>
+        <source>jin xian shi bao jing ji lu</source>
+        <translation>仅显示报警记录</translation>
+    </message>
+    <message>
+        <source>xing cheng kai shi ri qi</source>
+        <translation>行程开始日期</translation>
+    </message>
+    <message>
+        <source>zhi xian shi qian %1 tiao pi pei de ji lu, qing shu ru geng duo nei rong suo xiao fan wei</source>
+        <translation>仅显示前 %1 条匹配的记录，请输入更多内容缩小范围。</translation>
+    </message>
 </context>
 <context>
     <name>CHistoryRecordContent</name>

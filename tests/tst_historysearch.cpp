@@ -1,0 +1,185 @@
+// Finding a trip on the history page: the search field, the trip start range,
+// "alarms only" and the header clicks, on the embedded history (the same
+// matching runs in SQL on the shared one, tst_sharedhistory).
+#include "core/history/ctempdbmanager.h"
+#include "core/record/crecord.h"
+#include "gui/history/chistoryrecord.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QtTest>
+
+class TestHistorySearch : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    CTempDbManager *db = nullptr;
+
+    void store(const QString &name, const QString &deviceNo, const QString &wayId, const QString &wayDesc,
+        const QString &firstSample, const QString &alarmCount)
+    {
+        CRecord record;
+        record.name = name;
+        record.summary.clear();
+        record.summary.deviceNo = deviceNo;
+        record.summary.wayId = wayId;
+        record.summary.wayDesc = wayDesc;
+        record.summary.alarmCount = alarmCount;
+        record.data.dataList.append(new TempDataItem { "20.0", "", firstSample });
+        QVERIFY(db->storeRecord(record));
+    }
+
+    // The names the list shows, top to bottom.
+    static QStringList names(const CHistoryRecord &page)
+    {
+        QStringList out;
+        for (int row = 0; row < page.table()->rowCount(); ++row)
+            out << page.table()->item(row, 1)->text();
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        db = new CTempDbManager(CTempDbManager::databasePath(dir.path()));
+        store("EH21050012_1", "EH21050012", "TR2105060005", "Cold room A", "2021/05/06 00:00:00", "0");
+        store("EH21050013_2", "EH21050013", "TR2105060006", QString::fromUtf8("疫苗 冷链（A线）"),
+            "2021/05/07 12:30:00", "3");
+        store("ZZ99000001_3", "ZZ99000001", "XC000001", "Pharmacy COLD store", "2021/05/08 23:59:59", "0");
+        store("AA00000007_4", "AA00000007", "XC000002", "Frozen fish", "2021/05/09 00:00:00", "12");
+    }
+
+    void cleanupTestCase()
+    {
+        delete db;
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList all = { "AA00000007_4", "ZZ99000001_3", "EH21050013_2", "EH21050012_1" };
+        QTest::newRow("empty: everything, newest first") << "" << all;
+        QTest::newRow("blanks only") << "   " << all;
+        QTest::newRow("description, any case") << "cold" << QStringList { "ZZ99000001_3", "EH21050012_1" };
+        QTest::newRow("Chinese") << QString::fromUtf8("冷链") << QStringList { "EH21050013_2" };
+        QTest::newRow("device number part") << "2105001" << QStringList { "EH21050013_2", "EH21050012_1" };
+        QTest::newRow("device number only") << "aa0000" << QStringList { "AA00000007_4" };
+        QTest::newRow("trip ID") << "xc000001" << QStringList { "ZZ99000001_3" };
+        QTest::newRow("record name") << "_4" << QStringList { "AA00000007_4" };
+        QTest::newRow("wildcards are plain characters") << "%" << QStringList();
+        QTest::newRow("no match") << "nothing like this" << QStringList();
+    }
+
+    // The list follows the search field as it is typed.
+    void search()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, shown);
+        CHistoryRecord page;
+        page.setDatabase(db);
+        page.reload();
+        page.searchEdit()->clear();
+        // Typed key by key (an input method delivers Chinese text whole).
+        bool ascii = true;
+        for (const QChar c : text)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii)
+            QTest::keyClicks(page.searchEdit(), text);
+        else
+            page.searchEdit()->setText(text);
+        QCOMPARE(names(page), shown);
+    }
+
+    // Alarms only, the range of trip starts (whole days, both ends in), and
+    // the two together with a search.
+    void alarmsAndDates()
+    {
+        CHistoryRecord page;
+        page.setDatabase(db);
+        page.reload();
+        page.alarmsOnlyCheck()->setChecked(true);
+        QCOMPARE(names(page), QStringList({ "AA00000007_4", "EH21050013_2" }));
+        page.alarmsOnlyCheck()->setChecked(false);
+
+        page.fromDateEdit()->setDate(QDate(2021, 5, 6));
+        page.toDateEdit()->setDate(QDate(2021, 5, 8));
+        QCOMPARE(names(page).size(), 4); // not applied until switched on
+        page.dateRangeCheck()->setChecked(true);
+        QCOMPARE(names(page), QStringList({ "ZZ99000001_3", "EH21050013_2", "EH21050012_1" }));
+        page.fromDateEdit()->setDate(QDate(2021, 5, 7));
+        QCOMPARE(names(page), QStringList({ "ZZ99000001_3", "EH21050013_2" }));
+        page.toDateEdit()->setDate(QDate(2021, 5, 9));
+        QCOMPARE(names(page), QStringList({ "AA00000007_4", "ZZ99000001_3", "EH21050013_2" }));
+        page.alarmsOnlyCheck()->setChecked(true);
+        QTest::keyClicks(page.searchEdit(), "EH");
+        QCOMPARE(names(page), QStringList { "EH21050013_2" });
+        page.dateRangeCheck()->setChecked(false);
+        page.alarmsOnlyCheck()->setChecked(false);
+        QCOMPARE(names(page), QStringList({ "EH21050013_2", "EH21050012_1" }));
+    }
+
+    // A search that matches more than the list shows: the first ones, and a
+    // line that says so. Every record again once the search is cleared.
+    void manyMatches()
+    {
+        QSqlDatabase sql = QSqlDatabase::database();
+        sql.transaction();
+        QSqlQuery insert(sql);
+        insert.prepare("insert into t_record(data_name, wayDesc) values(?, 'bulk')");
+        for (int i = 0; i < CHistoryRecord::MaxFoundRows + 5; ++i) {
+            insert.addBindValue(QString("BULK_%1").arg(i));
+            QVERIFY(insert.exec());
+        }
+        sql.commit();
+        CHistoryRecord page;
+        page.setDatabase(db);
+        page.reload();
+        QVERIFY(page.moreLabel()->isHidden());
+        QTest::keyClicks(page.searchEdit(), "bulk");
+        QCOMPARE(page.table()->rowCount(), CHistoryRecord::MaxFoundRows);
+        QVERIFY(!page.moreLabel()->isHidden());
+        QTest::keyClicks(page.searchEdit(), "_100");
+        QCOMPARE(names(page).size(), 6); // BULK_100 .. BULK_1004: all shown
+        QVERIFY(page.moreLabel()->isHidden());
+        page.searchEdit()->clear();
+        QCOMPARE(page.table()->rowCount(), CHistoryRecord::MaxFoundRows + 5 + 4);
+        QSqlQuery("delete from t_record where wayDesc = 'bulk'");
+    }
+
+    // A header click sorts by its column, a second one the other way.
+    void headerSorts()
+    {
+        CHistoryRecord page;
+        page.setDatabase(db);
+        page.reload();
+        QHeaderView *header = page.table()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        QCOMPARE(
+            names(page), QStringList({ "AA00000007_4", "EH21050012_1", "EH21050013_2", "ZZ99000001_3" }));
+        QCOMPARE(header->sortIndicatorSection(), 1);
+        page.OnHeaderClicked(1);
+        QCOMPARE(
+            names(page), QStringList({ "ZZ99000001_3", "EH21050013_2", "EH21050012_1", "AA00000007_4" }));
+        page.OnHeaderClicked(2); // description, ascending: ASCII before Chinese
+        QCOMPARE(names(page).first(), QString("EH21050012_1"));
+        QCOMPARE(names(page).last(), QString("EH21050013_2"));
+        page.OnHeaderClicked(0);
+        QCOMPARE(
+            names(page), QStringList({ "EH21050012_1", "EH21050013_2", "ZZ99000001_3", "AA00000007_4" }));
+        // The search keeps the order chosen.
+        QTest::keyClicks(page.searchEdit(), "cold");
+        QCOMPARE(names(page), QStringList({ "EH21050012_1", "ZZ99000001_3" }));
+    }
+};
+
+QTEST_MAIN(TestHistorySearch)
+#include "tst_historysearch.moc"
