@@ -84,17 +84,19 @@ CHistoryRecord::CHistoryRecord(QWidget *parent)
 
     auto *finder = new QGridLayout;
     finder->setContentsMargins(8, 0, 8, 4);
-    finder->addWidget(m_search, 0, 0, 1, 4);
-    finder->addWidget(m_dateRange, 1, 0);
-    finder->addWidget(m_from, 1, 1);
-    finder->addWidget(new QLabel(QStringLiteral("-"), this), 1, 2);
-    finder->addWidget(m_to, 1, 3);
-    finder->addWidget(m_alarmsOnly, 2, 0, 1, 4);
+    finder->addWidget(m_search, 0, 0, 1, 3);
+    finder->addWidget(m_dateRange, 1, 0, 1, 3);
+    finder->addWidget(m_from, 2, 0);
+    finder->addWidget(new QLabel(QStringLiteral("-"), this), 2, 1);
+    finder->addWidget(m_to, 2, 2);
+    finder->setColumnStretch(0, 1);
+    finder->setColumnStretch(2, 1);
+    finder->addWidget(m_alarmsOnly, 3, 0, 1, 3);
     m_more = new QLabel(this);
     m_more->setObjectName("historyMoreLabel");
     m_more->setWordWrap(true);
     m_more->hide();
-    finder->addWidget(m_more, 3, 0, 1, 4);
+    finder->addWidget(m_more, 4, 0, 1, 3);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
