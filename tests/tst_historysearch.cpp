@@ -35,6 +35,13 @@ class TestHistorySearch : public QObject {
         QVERIFY(db->storeRecord(record));
     }
 
+    // Declared after a page, it lets the search field's clear button finish
+    // fading in before the page goes (an animation cut off by the page's end
+    // is never freed).
+    struct Settle {
+        ~Settle() { QTest::qWait(300); }
+    };
+
     // The names the list shows, top to bottom.
     static QStringList names(const CHistoryRecord &page)
     {
@@ -84,6 +91,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, shown);
         CHistoryRecord page;
+        Settle settle;
         page.setDatabase(db);
         page.reload();
         page.searchEdit()->clear();
@@ -103,6 +111,7 @@ private slots:
     void alarmsAndDates()
     {
         CHistoryRecord page;
+        Settle settle;
         page.setDatabase(db);
         page.reload();
         page.alarmsOnlyCheck()->setChecked(true);
@@ -140,6 +149,7 @@ private slots:
         }
         sql.commit();
         CHistoryRecord page;
+        Settle settle;
         page.setDatabase(db);
         page.reload();
         QVERIFY(page.moreLabel()->isHidden());
@@ -158,6 +168,7 @@ private slots:
     void headerSorts()
     {
         CHistoryRecord page;
+        Settle settle;
         page.setDatabase(db);
         page.reload();
         QHeaderView *header = page.table()->horizontalHeader();
