@@ -7,6 +7,8 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5sql5-sqlite libqcustomplot-dev
+  # SHA-256 of reports
+  libssl-dev
   # the shared history: Qt's PostgreSQL driver, and the server the tests start
   libqt5sql5-psql postgresql
   # Qt's own Chinese and English texts

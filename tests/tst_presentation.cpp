@@ -9,6 +9,7 @@
 #include "core/record/summaryfields.h"
 
 #include <QColor>
+#include <QCryptographicHash>
 #include <QTranslator>
 #include <QtTest>
 #include <ctime>
@@ -99,6 +100,31 @@ private slots:
         QVERIFY(!record.hasHumidity());
         record.summary.containHumidity = 1;
         QVERIFY(record.hasHumidity());
+    }
+
+    // The report digest against published SHA-256 test vectors and a file
+    // read in pieces larger than one buffer; nothing for what is no file.
+    void reportDigest()
+    {
+        QCOMPARE(
+            CRecord::digest(""), QString("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"));
+        QCOMPARE(CRecord::digest("abc"),
+            QString("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
+        QTemporaryDir dir;
+        QFile file(dir.filePath("report.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray bytes = QByteArray("a").repeated(3 * 1024 * 1024 + 7);
+        file.write(bytes);
+        file.close();
+        const QString expected
+            = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+        QCOMPARE(CRecord::fileDigest(file.fileName()), expected);
+        QCOMPARE(CRecord::digest(bytes), expected);
+        QCOMPARE(CRecord::checkReport(file.fileName(), expected.toUpper()), CReportCheck::Unchanged);
+        QCOMPARE(CRecord::checkReport(file.fileName(), CRecord::digest("abc")), CReportCheck::Changed);
+        QCOMPARE(CRecord::checkReport(dir.filePath("none.csv"), expected), CReportCheck::Missing);
+        QVERIFY(CRecord::fileDigest(dir.path()).isEmpty());
+        QVERIFY(CRecord::fileDigest(QString()).isEmpty());
     }
 
     void chineseReportInEnglishInterface()

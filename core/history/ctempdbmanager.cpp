@@ -6,7 +6,6 @@
 #include "core/record/summaryfields.h"
 
 #include <QAtomicInt>
-#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -70,11 +69,6 @@ QString tripStart(const CTempData &data)
                 "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
     }
     return QString("");
-}
-
-QString sha256(const QByteArray &bytes)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
 // A LIKE pattern for "holds text", lower case, its wildcards escaped.
@@ -286,7 +280,7 @@ bool CTempDbManager::insertReport(const CRecord &record, int recordId)
             }
         }
         if (digest.isEmpty())
-            digest = hasBytes ? sha256(bytes) : CRecord::fileDigest(path);
+            digest = hasBytes ? CRecord::digest(bytes) : CRecord::fileDigest(path);
     }
     QSqlQuery query(database);
     query.prepare("insert into t_record_report(t_reocrd_id,fileName,fileSize,sha256,content,tripStart) "
@@ -401,7 +395,7 @@ QString CTempDbManager::localReport(const CRecord &record, const QString &dataDi
     // No unchanged copy here: the bytes kept with the record, if they are
     // the report read.
     if (plainName && !QFileInfo::exists(inDataDir) && reportFile(record.id, file, true) && file.hasContent
-        && (digest.isEmpty() || sha256(file.content).compare(digest, Qt::CaseInsensitive) == 0)) {
+        && (digest.isEmpty() || CRecord::digest(file.content).compare(digest, Qt::CaseInsensitive) == 0)) {
         QDir().mkpath(dataDir);
         QSaveFile out(inDataDir);
         if (out.open(QIODevice::WriteOnly) && out.write(file.content) == file.content.size() && out.commit())

@@ -58,6 +58,7 @@ public:
     // SHA-256 of a file's bytes as 64 lower-case hex digits; empty when the
     // file cannot be read.
     static QString fileDigest(const QString &path);
+    static QString digest(const QByteArray &bytes);
     // The file at path against digest (hex, either case).
     static CReportCheck checkReport(const QString &path, const QString &digest);
 };
