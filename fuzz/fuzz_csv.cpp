@@ -19,5 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CTempData samples;
     readAs(data, size, Form::Csv, [&](QTextStream &in) { ReportParser::csvSamples(in, samples, false); });
     readAs(data, size, Form::Csv, [&](QTextStream &in) { ReportParser::csvSamples(in, samples, true); });
+    checkTimes(samples);
     return 0;
 }

@@ -19,5 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CTempData samples;
     readAs(data, size, Form::Pdf, [&](QTextStream &in) { ReportParser::pdfSamples(in, samples, false); });
     readAs(data, size, Form::Pdf, [&](QTextStream &in) { ReportParser::pdfSamples(in, samples, true); });
+    checkTimes(samples);
     return 0;
 }

@@ -19,5 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CTempData samples;
     readAs(data, size, Form::Txt, [&](QTextStream &in) { ReportParser::txtSamples(in, samples, false); });
     readAs(data, size, Form::Txt, [&](QTextStream &in) { ReportParser::txtSamples(in, samples, true); });
+    checkTimes(samples);
     return 0;
 }

@@ -2,6 +2,8 @@
 #define VESMIRA_FUZZINPUT_H
 
 // Shared by the fuzz targets: the input as a report file the parsers read.
+#include "core/record/crecordtime.h"
+#include "core/record/ctempdata.h"
 #include "core/report/gbkcodeutils.h"
 #include "core/report/reportparser_p.h"
 
@@ -9,6 +11,7 @@
 #include <QTextStream>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 // The GBK table of the build, for the PDF text items.
 inline void loadGbkTable()
@@ -31,6 +34,16 @@ template <typename Pass> void readAs(const uint8_t *data, size_t size, Form form
     else
         ReportParser::setGbk(in);
     pass(in);
+}
+
+// A time a parser set from the numbers it read must be the time of the text
+// it kept; anything else is a bug.
+inline void checkTimes(const CTempData &samples)
+{
+    for (const TempDataItem *item : samples.dataList) {
+        if (item->time.isValid() && item->time.toText() != CRecordTime::fromText(item->recordTime).toText())
+            std::abort();
+    }
 }
 
 #endif // VESMIRA_FUZZINPUT_H

@@ -85,9 +85,10 @@ private slots:
         }
 
         // The cached conversion agrees with QDateTime all year round,
-        // transitions (one of half an hour) and their gaps included.
-        for (const char *zone :
-            { "Europe/Berlin", "America/New_York", "Australia/Lord_Howe", "Asia/Shanghai" }) {
+        // transitions (one of half an hour, one at midnight) and their gaps
+        // included.
+        for (const char *zone : { "Europe/Berlin", "America/New_York", "Australia/Lord_Howe", "Asia/Shanghai",
+                 "America/Havana" }) {
             setZone(zone);
             const QDateTime t0(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC);
             for (qint64 m = 0; m < 366 * 24 * 60; m += 29) {

@@ -64,6 +64,13 @@ private slots:
         for (int i = 0; i < want.size(); ++i)
             QCOMPARE(got.at(i).toObject(), want.at(i).toObject());
         QCOMPARE(record.json(), referenceText);
+        // The time a parser set from the numbers it read is the time of the
+        // text it kept.
+        for (const TempDataItem *item : qAsConst(record.data.dataList)) {
+            const CRecordTime fromText = CRecordTime::fromText(item->recordTime);
+            QCOMPARE(item->time.toText(), fromText.toText());
+            QCOMPARE(item->secs, fromText.toSecsSinceEpoch());
+        }
     }
 
     // ---------------------------------------------------------------- parse entry

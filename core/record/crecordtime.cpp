@@ -47,6 +47,8 @@ struct ZoneCache {
     QHash<qint64, int> offsets;
     qint64 lastHour = CRecordTime::invalidSecs;
     int lastOffset = 0;
+    // The hour asked last by its fields, for the next sample of that hour.
+    int lastYear = 0, lastMonth = 0, lastDay = 0, lastHourOfDay = -1;
 };
 
 thread_local ZoneCache zoneCache;
@@ -89,17 +91,16 @@ CRecordTime CRecordTime::fromText(QStringView text)
     if (text.size() != 19 || text[4] != QLatin1Char('/') || text[7] != QLatin1Char('/')
         || text[10] != QLatin1Char(' ') || text[13] != QLatin1Char(':') || text[16] != QLatin1Char(':'))
         return t;
-    const int y = digits(text, 0, 4);
-    const int mo = digits(text, 5, 2);
-    const int d = digits(text, 8, 2);
-    const int h = digits(text, 11, 2);
-    const int mi = digits(text, 14, 2);
-    const int s = digits(text, 17, 2);
-    if (y < 0 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h < 0 || h > 23 || mi < 0 || mi > 59
-        || s < 0 || s > 59)
-        return t;
-    // QDate has no year 0.
-    if (y == 0)
+    return fromFields(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2), digits(text, 11, 2),
+        digits(text, 14, 2), digits(text, 17, 2));
+}
+
+CRecordTime CRecordTime::fromFields(int y, int mo, int d, int h, int mi, int s)
+{
+    CRecordTime t;
+    // QDate has no year 0; a year of five digits has no text form here.
+    if (y <= 0 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h < 0 || h > 23
+        || mi < 0 || mi > 59 || s < 0 || s > 59)
         return t;
     t.year = y;
     t.month = mo;
@@ -131,9 +132,17 @@ qint64 CRecordTime::toSecsSinceEpoch() const
 {
     if (!isValid())
         return invalidSecs;
+    ZoneCache &cache = zoneCache;
+    // Most samples share the hour of the one before.
+    if (hour == cache.lastHourOfDay && day == cache.lastDay && month == cache.lastMonth
+        && year == cache.lastYear && cache.lastOffset != ZoneCache::uncacheable)
+        return cache.lastHour * 3600 + minute * 60 + second - cache.lastOffset;
     const qint64 local = daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
     const qint64 hourKey = local >= 0 ? local / 3600 : (local - 3599) / 3600;
-    ZoneCache &cache = zoneCache;
+    cache.lastYear = year;
+    cache.lastMonth = month;
+    cache.lastDay = day;
+    cache.lastHourOfDay = hour;
     int offset;
     if (hourKey == cache.lastHour) {
         offset = cache.lastOffset;
@@ -173,4 +182,5 @@ void CRecordTime::resetZoneCache()
 {
     zoneCache.offsets.clear();
     zoneCache.lastHour = invalidSecs;
+    zoneCache.lastHourOfDay = -1;
 }

@@ -29,6 +29,8 @@ public:
     // "yyyy年MM月dd日 hh:mm:ss") with a real calendar date and a time of day;
     // anything else gives an invalid time.
     static CRecordTime fromText(QStringView text);
+    // The same checks on numbers already read (a report parser's fast path).
+    static CRecordTime fromFields(int year, int month, int day, int hour, int minute, int second);
     static CRecordTime fromDateTime(const QDateTime &dateTime);
 
     bool isValid() const { return hour >= 0; }

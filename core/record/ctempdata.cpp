@@ -58,6 +58,10 @@ void CTempData::clear()
 
 void CTempData::readTimes()
 {
-    for (TempDataItem *item : qAsConst(dataList))
-        item->readTime();
+    // A parser that read the numbers of a time already set it.
+    for (TempDataItem *item : qAsConst(dataList)) {
+        if (!item->time.isValid())
+            item->time = CRecordTime::fromText(item->recordTime);
+        item->secs = item->time.toSecsSinceEpoch();
+    }
 }

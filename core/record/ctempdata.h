@@ -18,8 +18,9 @@ struct TempDataItem {
 
     // The time of recordTime: its fields, and the seconds since 1970 UTC of
     // that local time (CRecordTime::invalidSecs when the text is no time).
-    // Set by readTime(), which the parsers and the history run once per
-    // sample; every later step (curve, list, range, export) uses these.
+    // Set once per sample by the parse (a parser that reads the numbers of
+    // an English time sets the fields at once) or the history's read;
+    // every later step (curve, list, range, export) uses these.
     CRecordTime time;
     qint64 secs = CRecordTime::invalidSecs;
 
@@ -38,7 +39,7 @@ public:
     CTempData &operator=(CTempData &&other) noexcept;
 
     void clear();
-    // readTime() of every sample.
+    // The seconds of every sample, and its fields where no parser set them.
     void readTimes();
 
     // The samples of a logger's report file, for a temperature or a

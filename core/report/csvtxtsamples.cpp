@@ -80,10 +80,8 @@ void csvSamples(QTextStream &in, CTempData &data, bool humidity)
         item->shidu = humidity ? text(fields[6]) : QString("");
         if (table == Table::Chinese)
             item->recordTime = ReportRules::chineseDate(fields[1].toString());
-        else if (ReportRules::isSimplified(fields[1]))
-            item->recordTime = ReportRules::englishSampleTime(fields[1]);
         else
-            item->recordTime = ReportRules::englishSampleTime(fields[1].toString().simplified());
+            item->recordTime = ReportRules::englishSampleTimeSimplified(fields[1], &item->time);
         item->recordTime = filled(item->recordTime);
         data.dataList.append(item);
     }
@@ -115,7 +113,7 @@ void txtSamples(QTextStream &in, CTempData &data, bool humidity)
         time += fields[1 + base];
         time += QLatin1Char(' ');
         time += fields[2 + base];
-        item->recordTime = chinese ? time : ReportRules::englishSampleTime(time);
+        item->recordTime = chinese ? time : ReportRules::englishSampleTime(time, &item->time);
         data.dataList.append(item);
     }
 }

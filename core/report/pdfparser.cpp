@@ -317,10 +317,8 @@ TempDataItem *pdfSample(const QString &item, const QString &date, bool english, 
     time += timePart;
     if (!english)
         sample->recordTime = time;
-    else if (isSimplified(time))
-        sample->recordTime = englishSampleTime(time);
     else
-        sample->recordTime = englishSampleTime(time.simplified());
+        sample->recordTime = englishSampleTimeSimplified(time, &sample->time);
     sample->recordTime = filled(sample->recordTime);
     if (humidity) {
         const int percent = humidityPart.indexOf(QLatin1Char('%'));

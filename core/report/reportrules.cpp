@@ -217,23 +217,16 @@ QString englishTimedTime(const QString &value)
     return paddedDateTime(values, 5);
 }
 
-QString englishSampleTime(QStringView text)
+namespace {
+
+// "c/a/b hh:mm:ss" of the values (c, a, b, h, m, s).
+QString sampleTimeText(const int *values, CRecordTime *readTime)
 {
-    int values[6];
-    if (!plainSampleTime(text, values)) {
-        QStringView dateTime[2];
-        QStringView date[3];
-        QStringView time[3];
-        if (!splitExactly(text, QLatin1Char(' '), dateTime, 2)
-            || !splitExactly(dateTime[0], QLatin1Char('/'), date, 3)
-            || !splitExactly(dateTime[1], QLatin1Char(':'), time, 3))
-            return text.toString();
-        const QStringView parts[6] = { date[2], date[0], date[1], time[0], time[1], time[2] };
-        for (int i = 0; i < 6; ++i)
-            values[i] = toInt(parts[i]);
-    }
     if (values[0] >= 0 && values[0] <= 9999
         && std::all_of(values + 1, values + 6, [](int v) { return v >= 0 && v <= 99; })) {
+        if (readTime)
+            *readTime
+                = CRecordTime::fromFields(values[0], values[1], values[2], values[3], values[4], values[5]);
         // The common case, written straight into place: one allocation per sample.
         QString out(19, Qt::Uninitialized);
         QChar *p = out.data();
@@ -256,6 +249,37 @@ QString englishSampleTime(QStringView text)
         return out;
     }
     return paddedDateTime(values, 6);
+}
+
+} // namespace
+
+QString englishSampleTime(QStringView text, CRecordTime *readTime)
+{
+    int values[6];
+    if (!plainSampleTime(text, values)) {
+        QStringView dateTime[2];
+        QStringView date[3];
+        QStringView time[3];
+        if (!splitExactly(text, QLatin1Char(' '), dateTime, 2)
+            || !splitExactly(dateTime[0], QLatin1Char('/'), date, 3)
+            || !splitExactly(dateTime[1], QLatin1Char(':'), time, 3))
+            return text.toString();
+        const QStringView parts[6] = { date[2], date[0], date[1], time[0], time[1], time[2] };
+        for (int i = 0; i < 6; ++i)
+            values[i] = toInt(parts[i]);
+    }
+    return sampleTimeText(values, readTime);
+}
+
+QString englishSampleTimeSimplified(QStringView text, CRecordTime *readTime)
+{
+    // Digits and separators only: simplified already, and the usual case.
+    int values[6];
+    if (plainSampleTime(text, values))
+        return sampleTimeText(values, readTime);
+    if (isSimplified(text))
+        return englishSampleTime(text, readTime);
+    return englishSampleTime(text.toString().simplified(), readTime);
 }
 
 QString chineseStartDelay(const QString &value)

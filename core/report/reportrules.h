@@ -1,6 +1,8 @@
 #ifndef REPORTRULES_H
 #define REPORTRULES_H
 
+#include "core/record/crecordtime.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -45,8 +47,12 @@ QString englishTimedTime(const QString &value);
 
 // An English sample time "a/b/c h:m:s" (one blank between date and time)
 // becomes "c/a/b hh:mm:ss" (c four digits, the rest two, zero-padded). Text
-// of another shape is returned as it is.
-QString englishSampleTime(QStringView text);
+// of another shape is returned as it is. When readTime is given, it receives the
+// time the result reads (CRecordTime::fromText of it), read from the numbers
+// at hand.
+QString englishSampleTime(QStringView text, CRecordTime *readTime = nullptr);
+// The same for a field whose blanks are not yet simplified (QString::simplified).
+QString englishSampleTimeSimplified(QStringView text, CRecordTime *readTime = nullptr);
 
 // The start delay in minutes of a Chinese "按键延时开启" report: the text after
 // the first "时" (from the start without one) up to "分" (to the end without one).
