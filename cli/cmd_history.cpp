@@ -6,8 +6,9 @@
 //   show ID [--json]                  the record (JSON: the shape of `parse`,
 //                                     plus id, name and digest), its report's
 //                                     SHA-256 and whether the report is unchanged
-//   export ID OUT.pdf [--from T] [--to T]
-//                                     the PDF data report, read from the
+//   export ID OUT.pdf|OUT.csv [--from T] [--to T]
+//                                     the PDF data report (the samples as CSV
+//                                     for OUT.csv), read from the
 //                                     record's report (fetched from a shared
 //                                     history when read at another desk)
 //   rename ID NAME | delete ID
@@ -40,7 +41,7 @@ int usage(QTextStream &err)
 {
     err << "usage: vesmira-cli history list [--json] [--search TEXT]\n"
            "       vesmira-cli history show ID [--json]\n"
-           "       vesmira-cli history export ID OUT.pdf [--from \"yyyy/MM/dd hh:mm:ss\"] "
+           "       vesmira-cli history export ID OUT.pdf|OUT.csv [--from \"yyyy/MM/dd hh:mm:ss\"] "
            "[--to \"yyyy/MM/dd hh:mm:ss\"]\n"
            "       vesmira-cli history rename ID NAME\n"
            "       vesmira-cli history delete ID\n"

@@ -25,7 +25,7 @@ int usage(QTextStream &err)
            "            [--humidity|--no-humidity] [--now \"yyyy-MM-dd hh:mm:ss\"] [--zone TEXT]\n"
            "                    write setting.ini onto a logger drive (advanced configuration)\n"
            "  history list [--json] [--search TEXT]\n"
-           "          show ID [--json] | export ID OUT.pdf [--from TIME] [--to TIME]\n"
+           "          show ID [--json] | export ID OUT.pdf|OUT.csv [--from TIME] [--to TIME]\n"
            "          rename ID NAME | delete ID | copy --to URL\n"
            "                    the history (config/record-config.ini [history] url, or\n"
            "                    VESMIRA_HISTORY); copy moves the embedded history into a shared one\n"

@@ -86,6 +86,14 @@ private slots:
         const QString pdf = m_root.filePath(engine + ".pdf");
         QCOMPARE(cli({ "history", "export", "1", pdf }).code, 0);
         QVERIFY(QFileInfo(pdf).size() > 1000);
+        // The suffix chooses the spreadsheet form, as in `export`.
+        const QString csv = m_root.filePath(engine + ".csv");
+        QCOMPARE(cli({ "history", "export", "1", csv }).code, 0);
+        QFile csvFile(csv);
+        QVERIFY(csvFile.open(QIODevice::ReadOnly));
+        const QByteArray csvBytes = csvFile.readAll();
+        QVERIFY(csvBytes.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(csvBytes.count("\r\n"), 31); // the header and 30 samples
         // The report changed after reading: caught, nothing exported.
         const QString copy = record.value("report").toString();
         QFile file(copy);
