@@ -40,6 +40,15 @@ QByteArray mountLine(int id, const QString &mountPoint, const char *device = "8:
         + options + " shared:" + QByteArray::number(id) + " - vfat /dev/sdc rw\n";
 }
 
+// The paths a watcher's signals carried, taken from the spy.
+QStringList take(QSignalSpy &spy)
+{
+    QStringList paths;
+    while (!spy.isEmpty())
+        paths << spy.takeFirst().at(0).toString();
+    return paths;
+}
+
 } // namespace
 
 class TestDrives : public QObject {
@@ -113,14 +122,10 @@ private slots:
     {
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<QString>("logger");
-        QTest::newRow("stick listed before the logger") << "stick-logger"
-                                                        << "media/user/LOGGER";
-        QTest::newRow("logger listed before the stick") << "logger-stick"
-                                                        << "media/user/LOGGER";
-        QTest::newRow("two loggers, octal-escaped name") << "two-loggers"
-                                                         << "media/user/NO NAME";
-        QTest::newRow("network, optical, lower case, no card, fixed, virtio") << "mixed"
-                                                                              << "";
+        QTest::newRow("stick listed before the logger") << QString("stick-logger") << "media/user/LOGGER";
+        QTest::newRow("logger listed before the stick") << QString("logger-stick") << "media/user/LOGGER";
+        QTest::newRow("two loggers, octal-escaped name") << QString("two-loggers") << "media/user/NO NAME";
+        QTest::newRow("network, optical, lower case, no card, fixed, virtio") << QString("mixed") << "";
     }
 
     void drives()
@@ -135,9 +140,7 @@ private slots:
         QStringList vendors { "left over" };
         QVector<CDriveProbe::DriveType> types;
         const int count = probe.enumerateDrives(drives, vendors, types);
-        QCOMPARE(drives.size(), count);
-        QCOMPARE(vendors.size(), count);
-        QCOMPARE(types.size(), count);
+        QCOMPARE(QVector<int>({ drives.size(), vendors.size(), types.size() }), QVector<int>(3, count));
         const int index = CLoggerFinder::recognise(drives, vendors);
         QString listed;
         for (int i = 0; i < count; ++i) {
@@ -163,14 +166,13 @@ private slots:
     {
         CDriveProbeLinux probe(materialise("mixed"), kSysfs);
         QStringList vendors;
-        // The root file system sits on a virtio disk: its vendor file holds a
-        // PCI id and is not a SCSI vendor.
-        probe.queryVendorId("/", vendors);
-        probe.queryVendorId("/home", vendors); // SATA disk partition
-        probe.queryVendorId(m_root.filePath("srv/data"), vendors); // fixed disk, still has a vendor
-        probe.queryVendorId(m_root.filePath("mnt/nfs"), vendors); // no device
-        probe.queryVendorId(m_root.filePath("media/user/NOVENDOR"), vendors);
-        probe.queryVendorId("/not/mounted", vendors);
+        // The root file system sits on a virtio disk (its vendor file holds a
+        // PCI id, no SCSI vendor), /home on a SATA disk partition, srv/data on
+        // a fixed disk that still has a vendor; mnt/nfs has no device.
+        for (const QString &path :
+            { QString("/"), QString("/home"), m_root.filePath("srv/data"), m_root.filePath("mnt/nfs"),
+                m_root.filePath("media/user/NOVENDOR"), QString("/not/mounted") })
+            probe.queryVendorId(path, vendors);
         QCOMPARE(
             vendors, QStringList({ QString(), "ATA     ", "STMFIXED", QString(), QString(), QString() }));
         QVERIFY(vendors.at(0).isNull());
@@ -199,15 +201,14 @@ private slots:
         qputenv("VESMIRA_MOUNTINFO", mountInfo.toUtf8());
         qputenv("VESMIRA_SYSFS", kSysfs.toUtf8());
         CDriveProbeLinux probe("/nonexistent/mountinfo", "/nonexistent/sys");
-        QCOMPARE(probe.mountInfoPath(), mountInfo);
-        QCOMPARE(probe.sysfsRoot(), kSysfs);
+        QCOMPARE(probe.mountInfoPath() + ' ' + probe.sysfsRoot(), mountInfo + ' ' + kSysfs);
         QCOMPARE(CLoggerFinder(probe).findLogger(), m_root.filePath("media/user/LOGGER"));
         const auto platform = CDriveProbe::create();
         QCOMPARE(CLoggerFinder(*platform).findLogger(), m_root.filePath("media/user/LOGGER"));
         qunsetenv("VESMIRA_MOUNTINFO");
         qunsetenv("VESMIRA_SYSFS");
-        QCOMPARE(CDriveProbeLinux().mountInfoPath(), QString("/proc/self/mountinfo"));
-        QCOMPARE(CDriveProbeLinux().sysfsRoot(), QString("/sys"));
+        QCOMPARE(CDriveProbeLinux().mountInfoPath() + ' ' + CDriveProbeLinux().sysfsRoot(),
+            QString("/proc/self/mountinfo /sys"));
 
         // Only a FAT file system has a hidden attribute: elsewhere hiding
         // fails and changes nothing.
@@ -234,7 +235,7 @@ private slots:
         const QString logger = m_root.filePath("media/user/NO NAME");
         QVERIFY(writeAtomically(path, base + mountLine(310, logger)));
         QVERIFY(arrived.wait(5000));
-        QCOMPARE(arrived.takeFirst().at(0).toString(), logger);
+        QCOMPARE(take(arrived), QStringList { logger });
 
         // Replaced again: the watch survived the first replacement.
         const QString stick = m_root.filePath("media/user/STICK");
@@ -243,10 +244,8 @@ private slots:
             path, base + mountLine(310, logger) + mountLine(311, stick) + mountLine(312, dvd)));
         QVERIFY(arrived.wait(5000));
         QTRY_COMPARE(arrived.size(), 2);
-        QCOMPARE(arrived.at(0).at(0).toString(), stick);
-        QCOMPARE(arrived.at(1).at(0).toString(), dvd);
+        QCOMPARE(take(arrived), QStringList({ stick, dvd }));
         QVERIFY(removed.isEmpty());
-        arrived.clear();
         // Whatever the replacement still has queued is delivered now, so that
         // only the file's own watch can report the next change.
         QCoreApplication::processEvents();
@@ -259,18 +258,15 @@ private slots:
             file.write(base + mountLine(310, logger, "8:32", "ro") + mountLine(312, dvd));
         }
         QVERIFY(removed.wait(5000));
-        QCOMPARE(removed.takeFirst().at(0).toString(), stick);
+        QCOMPARE(take(removed), QStringList { stick });
 
         // Deleted and written anew: still watched through its directory; the
         // moment without a file is no change.
         QVERIFY(QFile::remove(path));
         QVERIFY(writeAtomically(path, base + mountLine(400, logger)));
         QVERIFY(arrived.wait(5000));
-        QCOMPARE(arrived.size(), 1);
-        QCOMPARE(arrived.at(0).at(0).toString(), logger);
-        QCOMPARE(removed.size(), 2);
-        QCOMPARE(removed.at(0).at(0).toString(), logger);
-        QCOMPARE(removed.at(1).at(0).toString(), dvd);
+        QCOMPARE(take(arrived), QStringList { logger });
+        QCOMPARE(take(removed), QStringList({ logger, dvd }));
     }
 
     // The real mount table: a mount in a private mount namespace wakes the
@@ -293,14 +289,11 @@ private slots:
 
         QCOMPARE(::mount("vesmira", QFile::encodeName(point).constData(), "tmpfs", 0, "size=64k"), 0);
         QVERIFY(arrived.wait(5000));
-        QCOMPARE(arrived.size(), 1);
-        QCOMPARE(arrived.at(0).at(0).toString(), point);
+        QCOMPARE(take(arrived), QStringList { point });
         QVERIFY(removed.isEmpty());
-
         QCOMPARE(::umount(QFile::encodeName(point).constData()), 0);
         QVERIFY(removed.wait(5000));
-        QCOMPARE(removed.size(), 1);
-        QCOMPARE(removed.at(0).at(0).toString(), point);
+        QCOMPARE(take(removed), QStringList { point });
     }
 };
 

@@ -42,10 +42,7 @@ QStringList rows(const QString &sql, const QString &connection = QSqlDatabase::d
     return result;
 }
 
-#define FIELD(name)                                                                                          \
-    {                                                                                                        \
-#name, &s.name                                                                                       \
-    }
+#define FIELD(name) qMakePair(QStringLiteral(#name), &s.name)
 // The summary's text fields by name; the first 35 have a column of the same name.
 QVector<QPair<QString, QString *>> textFields(CSummeryParam &s)
 {
@@ -59,6 +56,15 @@ QVector<QPair<QString, QString *>> textFields(CSummeryParam &s)
         FIELD(firmwareVersion), FIELD(tempUnit), FIELD(fileFormat), FIELD(language), FIELD(battery) };
 }
 #undef FIELD
+
+// The names (or the values) of the first n text fields.
+QStringList fields(CSummeryParam &s, int n, bool names = false)
+{
+    QStringList out;
+    for (const auto &field : textFields(s).mid(0, n))
+        out << (names ? field.first : *field.second);
+    return out;
+}
 
 // A temperature/humidity record with a text of its own in every field.
 void fillSummary(CSummeryParam &s)
@@ -75,6 +81,15 @@ void fillSummary(CSummeryParam &s)
 void addSample(CTempData &data, const QString &temp, const QString &shidu, const QString &time)
 {
     data.dataList.append(new TempDataItem { temp, shidu, time });
+}
+
+// The samples as "temp|shidu|time" lines.
+QString samplesText(const CTempData &data)
+{
+    QStringList out;
+    for (const TempDataItem *item : data.dataList)
+        out << item->temp + '|' + item->shidu + '|' + item->recordTime;
+    return out.join('\n');
 }
 
 } // namespace
@@ -95,25 +110,14 @@ private slots:
         QCOMPARE(path, appDir + "/db/dravik.db");
         QVERIFY(QFileInfo(appDir + "/db").isDir());
         {
-            LogCapture log;
             CTempDbManager db(path);
-            QCOMPARE(g_log,
-                QStringList({ "t_record Table created!", "t_record_data Table created!",
-                    "t_record_summery Table created!" }));
-            const QSqlDatabase connection = QSqlDatabase::database();
-            QCOMPARE(connection.connectionName() + ' ' + connection.userName() + '/' + connection.password(),
-                QString("qt_sql_default_connection t_record/472913"));
-
             // Names, order and types of the columns are the file format.
             CSummeryParam s;
             QStringList summary { "id|integer" };
-            for (const auto &field : textFields(s).mid(0, 33))
-                summary << field.first + (field.first == "wayDesc" ? "|varchar(150)" : "|varchar(50)");
-            summary << "t_reocrd_id|int"
-                    << "containTemp|int"
-                    << "containHumidity|int"
-                    << "mkt|varchar(50)"
-                    << "lcd_mode|varchar(50)";
+            for (const QString &name : fields(s, 33, true))
+                summary << name + (name == "wayDesc" ? "|varchar(150)" : "|varchar(50)");
+            summary += QStringList { "t_reocrd_id|int", "containTemp|int", "containHumidity|int",
+                "mkt|varchar(50)", "lcd_mode|varchar(50)" };
             const QString columns = "select name, lower(type) from pragma_table_info('%1')";
             QCOMPARE(rows(columns.arg("t_record")).join(','),
                 QString(
@@ -124,7 +128,6 @@ private slots:
                 QString(
                     "id|integer,temp|varchar(50),shidu|varchar(50),recordTime|varchar(50),t_reocrd_id|int"));
             QCOMPARE(rows(columns.arg("t_record_summery")), summary);
-            QCOMPARE(rows("select count(*) from sqlite_master where type = 'index'"), QStringList { "0" });
             fillSummary(s);
             QCOMPARE(db.InsertRecordParam(&s, "kept"), 1);
         }
@@ -155,7 +158,9 @@ private slots:
         QVERIFY(!CSqliteStatement(QSqlDatabase::database(), "select 1").isValid());
     }
 
-    void storedRows()
+    // The rows of a record stored whole and step by step, read back; the
+    // rows of empty fields; alarmStatus; the limits read from the stored texts.
+    void storedRowsAndReadBack()
     {
         CTempDbManager db(CTempDbManager::databasePath(m_dir.filePath("rows")));
         CSummeryParam humid;
@@ -169,12 +174,6 @@ private slots:
         const int steps = db.InsertRecordParam(&humid, "A0001_20210506080910123");
         QVERIFY(db.InsertRecordData(&samples, steps, 1));
         QCOMPARE(db.pdfPath, QString("/app/data_files/RZ_20210506.csv")); // not reset
-        QStringList names;
-        QStringList values;
-        for (const auto &field : textFields(humid).mid(0, 35)) {
-            names << field.first;
-            values << *field.second;
-        }
         for (const int id : { whole, steps }) {
             const QString n = QString::number(id);
             QCOMPARE(rows("select *, typeof(capacity), typeof(alarmStatus) from t_record where id = " + n),
@@ -183,20 +182,54 @@ private slots:
                         humid.tempMin, "0", "0", "1", db.pdfPath, humid.wayDesc, "integer", "integer" })
                                 .join('|')));
             // Every summary column holds the field of its name.
-            QCOMPARE(rows("select " + names.join(',')
+            QCOMPARE(rows("select " + fields(humid, 35, true).join(',')
                          + ", containTemp, containHumidity, typeof(t_reocrd_id) from t_record_summery where "
                            "t_reocrd_id = "
                          + n),
-                QStringList((values + QStringList({ "1", "1", "integer" })).join('|')));
+                QStringList((fields(humid, 35) + QStringList({ "1", "1", "integer" })).join('|')));
             // The samples in list order, a missing humidity as '' (not NULL).
             QCOMPARE(rows("select temp, shidu, recordTime, typeof(t_reocrd_id) from t_record_data where "
                           "t_reocrd_id = "
                          + n + " order by id"),
                 QStringList({ "25.1|55.0|2021/5/6 08:00:00|integer", "-3.0||2021/5/6 08:05:00|integer" }));
         }
-        QCOMPARE(rows("select count(*) from pragma_table_info('t_record_summery')"), QStringList { "39" });
         // They went through SQLite directly, QSqlQuery being the fallback.
         QVERIFY(CSqliteStatement(QSqlDatabase::database(), "select 1").isValid());
+
+        // Read back: model and number, the limits (humidity high and low,
+        // temperature high and low) with their unit from the printed ones;
+        // summary and samples replace what was there.
+        CSummeryParam summary;
+        CTempData data;
+        const auto readBack = [&db, &summary, &data](int id) {
+            double l[4] = { -99, -99, -99, -99 };
+            QString model, number;
+            summary = CSummeryParam();
+            db.ReadAllDataByRecordId(l[0], l[1], l[2], l[3], model, number, &summary, &data, id);
+            QStringList limits;
+            for (const double limit : l)
+                limits << QString::number(limit, 'g', 17);
+            return model + '|' + number + '|' + limits.join(' ') + ' ' + summary.tempUnit;
+        };
+        addSample(data, "stale", "stale", "stale");
+        QCOMPARE(readBack(whole),
+            humid.deviceModel + '|' + humid.deviceNo + QString::fromUtf8("|90 20 40 -10.5 °C"));
+        QCOMPARE(fields(summary, 35), fields(humid, 35));
+        QVERIFY(summary.firmwareVersion.isEmpty() && summary.battery.isEmpty()); // not stored
+        QCOMPARE(summary.containHumidity, 1);
+        QCOMPARE(samplesText(data), samplesText(samples));
+        // Without a unit the temperature limits stay.
+        const char *const limits[][4] = { { "40.0°C  90.0%RH", "-10.5°C  20.0%RH", "1", "90 20 40 -10.5 °C" },
+            { "104.0°F,95%", "14°F,5%", "1", "95 5 104 14 °F" }, { "8.0℃", "2.0℃", "0", "0 0 8 2 ℃" },
+            { "46.5℉", "35.5℉", "0", "0 0 46.5 35.5 ℉" }, { "8.0", "2.0", "0", "0 0 -99 -99 " } };
+        for (const auto &c : limits) {
+            CSummeryParam s;
+            s.tempHigh = QString::fromUtf8(c[0]);
+            s.tempLow = QString::fromUtf8(c[1]);
+            s.containHumidity = QByteArray(c[2]).toInt();
+            QCOMPARE(readBack(db.InsertRecordParam(&s, "limits")), "||" + QString::fromUtf8(c[3]));
+            QVERIFY(data.dataList.isEmpty());
+        }
 
         // Temperature only, every field empty: '' everywhere (never NULL),
         // "0" for humidity; only 1 means humidity; an empty list stores nothing.
@@ -229,62 +262,6 @@ private slots:
                                .arg(db.InsertRecordParam(&s, "alarm")));
         }
         QCOMPARE(status, QStringList({ "0", "1", "0", "0" }));
-    }
-
-    void readBack()
-    {
-        CTempDbManager db(CTempDbManager::databasePath(m_dir.filePath("read")));
-        CSummeryParam stored;
-        fillSummary(stored);
-        CTempData samples;
-        for (int i = 0; i < 50; ++i)
-            addSample(samples, QString::number(20 + i % 7) + ".5", QString::number(40 + i),
-                "t" + QString::number(i));
-        const int id = db.InsertRecord(&stored, "R1", &samples, 1);
-
-        CSummeryParam summary;
-        CTempData data;
-        addSample(data, "stale", "stale", "stale");
-        double l[4] = { -99, -99, -99, -99 }; // humidity high, low, temperature high, low
-        QString model, number;
-        db.ReadAllDataByRecordId(l[0], l[1], l[2], l[3], model, number, &summary, &data, id);
-        QCOMPARE(model + '|' + number, stored.deviceModel + '|' + stored.deviceNo);
-        const auto expected = textFields(stored);
-        const auto actual = textFields(summary);
-        for (int i = 0; i < 35; ++i)
-            QCOMPARE(*actual.at(i).second, *expected.at(i).second);
-        QVERIFY(summary.firmwareVersion.isEmpty() && summary.battery.isEmpty()); // not stored
-        QCOMPARE(summary.containHumidity, 1);
-        QCOMPARE(summary.tempUnit, QString::fromUtf8("°C"));
-        QCOMPARE(QVector<double>(l, l + 4), QVector<double>({ 90, 20, 40, -10.5 }));
-        QCOMPARE(data.dataList.size(), 50);
-        for (int i = 0; i < 50; ++i) {
-            const TempDataItem *a = data.dataList.at(i);
-            const TempDataItem *b = samples.dataList.at(i);
-            QCOMPARE(a->temp + a->shidu + a->recordTime, b->temp + b->shidu + b->recordTime);
-        }
-
-        // The limits parsed back from the stored texts; without a unit the
-        // temperature limits stay.
-        const QVector<std::tuple<const char *, const char *, int, QVector<double>, const char *>> cases
-            = { { "40.0°C  90.0%RH", "-10.5°C  20.0%RH", 1, { 90, 20, 40, -10.5 }, "°C" },
-                  { "104.0°F,95%", "14°F,5%", 1, { 95, 5, 104, 14 }, "°F" },
-                  { "8.0℃", "2.0℃", 0, { 0, 0, 8, 2 }, "℃" },
-                  { "46.5℉", "35.5℉", 0, { 0, 0, 46.5, 35.5 }, "℉" },
-                  { "8.0", "2.0", 0, { 0, 0, -99, -99 }, "" } };
-        for (const auto &c : cases) {
-            CSummeryParam s;
-            s.tempHigh = QString::fromUtf8(std::get<0>(c));
-            s.tempLow = QString::fromUtf8(std::get<1>(c));
-            s.containHumidity = std::get<2>(c);
-            CSummeryParam back;
-            double m[4] = { -99, -99, -99, -99 };
-            db.ReadAllDataByRecordId(
-                m[0], m[1], m[2], m[3], model, number, &back, &data, db.InsertRecordParam(&s, "limits"));
-            QCOMPARE(QVector<double>(m, m + 4), std::get<3>(c));
-            QCOMPARE(back.tempUnit, QString::fromUtf8(std::get<4>(c)));
-            QVERIFY(data.dataList.isEmpty());
-        }
     }
 
     void historyListRenameDelete()
