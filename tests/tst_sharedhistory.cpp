@@ -245,7 +245,7 @@ private slots:
         QSet<int> ids;
         for (QProcess &desk : desks) {
             QVERIFY(desk.waitForFinished(120000));
-            QCOMPARE(desk.exitCode(), 0);
+            QVERIFY2(desk.exitCode() == 0, desk.readAllStandardError().constData());
             for (const QByteArray &line : desk.readAllStandardOutput().split('\n')) {
                 if (line.startsWith("stored "))
                     ids.insert(line.mid(7).toInt());

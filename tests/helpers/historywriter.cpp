@@ -7,14 +7,12 @@
 #include "core/record/crecord.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     if (argc < 4) {
         std::fputs("usage: historywriter URL COUNT SAMPLES\n", stderr);
         return 2;
@@ -41,8 +39,11 @@ int main(int argc, char *argv[])
         report.close();
         record.reportDigest = CRecord::fileDigest(record.reportPath);
         record.name = record.summary.deviceNo;
-        if (!db.storeRecord(record))
+        if (!db.storeRecord(record)) {
+            // Why: the store's own debug lines above.
+            std::fprintf(stderr, "record %d not stored\n", n);
             return 1;
+        }
         std::printf("stored %d\n", record.id);
         std::fflush(stdout);
     }
