@@ -184,18 +184,18 @@ QDateTime CConfigTemplate::dateTimeFromBytes(const QByteArray &bytes)
     qint8 null = 1;
     qint64 julianDay = 0;
     quint32 msecs = 0;
-    qint8 spec = 0;
+    qint8 zoneKind = 0; // local, UTC or an offset
     qint32 offset = 0;
-    in >> type >> null >> julianDay >> msecs >> spec;
-    if (spec == Qt::OffsetFromUTC)
+    in >> type >> null >> julianDay >> msecs >> zoneKind;
+    if (zoneKind == Qt::OffsetFromUTC)
         in >> offset;
     if (in.status() != QDataStream::Ok || type != QMetaType::QDateTime || null != 0 || !in.atEnd()
-        || (spec != Qt::LocalTime && spec != Qt::UTC && spec != Qt::OffsetFromUTC))
+        || (zoneKind != Qt::LocalTime && zoneKind != Qt::UTC && zoneKind != Qt::OffsetFromUTC))
         return QDateTime();
     const QDate date = QDate::fromJulianDay(julianDay);
     if (!date.isValid() || msecs >= 24u * 3600 * 1000)
         return QDateTime();
-    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(int(msecs)), Qt::TimeSpec(spec), offset);
+    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(int(msecs)), Qt::TimeSpec(zoneKind), offset);
 }
 
 CConfigTemplate::LoadResult CConfigTemplate::load(const QString &path, CConfigValues &v, const QDateTime &now)

@@ -60,8 +60,8 @@ LoadResult load(const QString &path, CConfigValues &values, const QDateTime &now
 // "@".
 bool safeIniText(QByteArray &text);
 // A QDateTime as "@DateTime(...)" holds it (a QVariant in QDataStream 5.6
-// form: type, null flag, Julian day, milliseconds, time spec, offset).
-// Invalid for anything else, a time zone spec included.
+// form: type, null flag, Julian day, milliseconds, zone kind, offset).
+// Invalid for anything else, a named time zone included.
 QDateTime dateTimeFromBytes(const QByteArray &bytes);
 
 // The templates the configuration page offers: regular files (no links) of

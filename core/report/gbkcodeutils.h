@@ -45,7 +45,7 @@ public:
     // as the operands of sample lines do: decodes them into out, reusing its
     // buffer, and returns true. Anything else (a GBK code, a pair that is not
     // hexadecimal, a lead byte at the end) returns false and leaves out
-    // unspecified; decodeHexText decodes it.
+    // holding any text; decodeHexText decodes it.
     static bool decodeOneByteHex(QStringView digits, QString &out);
 
     // Unicode to GBK bytes. Characters GBK lacks become "?".
