@@ -34,6 +34,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
+#include <functional>
 
 namespace {
 
@@ -259,9 +260,13 @@ int exportRecord(const QStringList &args, QTextStream &err)
     return writeRecordFile(record, positional.at(1), from, to, err);
 }
 
-int rename(const QStringList &args, QTextStream &err)
+// A change of one record: args are the ID and words - 1 more; the history
+// opened, the record found, change applied. done ("renamed", "deleted")
+// names the change in the failure message.
+int changeRecord(const QStringList &args, int words, const char *done, QTextStream &err,
+    const std::function<bool(CTempDbManager &db, int id)> &change)
 {
-    if (args.size() != 2 || !recordId(args.first()))
+    if (args.size() != words || !recordId(args.first()))
         return usage(err);
     const int id = recordId(args.first());
     auto db = openHistory(err);
@@ -271,30 +276,23 @@ int rename(const QStringList &args, QTextStream &err)
         err << "vesmira-cli: no record " << id << " in the history\n";
         return 1;
     }
-    if (!db->UpdateRecordName(args.at(1), id)) {
-        err << "vesmira-cli: record " << id << " could not be renamed; the history is unchanged\n";
+    if (!change(*db, id)) {
+        err << "vesmira-cli: record " << id << " could not be " << done << "; the history is unchanged\n";
         return 1;
     }
     return 0;
 }
 
+int rename(const QStringList &args, QTextStream &err)
+{
+    return changeRecord(args, 2, "renamed", err,
+        [&](CTempDbManager &db, int id) { return db.UpdateRecordName(args.at(1), id); });
+}
+
 int remove(const QStringList &args, QTextStream &err)
 {
-    if (args.size() != 1 || !recordId(args.first()))
-        return usage(err);
-    const int id = recordId(args.first());
-    auto db = openHistory(err);
-    if (!db)
-        return 1;
-    if (!db->containsRecord(id)) {
-        err << "vesmira-cli: no record " << id << " in the history\n";
-        return 1;
-    }
-    if (!db->DeleteRecordById(id)) {
-        err << "vesmira-cli: record " << id << " could not be deleted; the history is unchanged\n";
-        return 1;
-    }
-    return 0;
+    return changeRecord(
+        args, 1, "deleted", err, [](CTempDbManager &db, int id) { return db.DeleteRecordById(id); });
 }
 
 int copy(const QStringList &args, QTextStream &out, QTextStream &err)

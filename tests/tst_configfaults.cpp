@@ -3,6 +3,7 @@
 // configure`. Whatever fails, the drive keeps the setting.ini it had, byte for
 // byte, or none when it had none, and no temporary file is left behind.
 #include "helpers/faultfs.h"
+#include "helpers/testfiles.h"
 
 #include <QtTest>
 #include <optional>
@@ -10,18 +11,6 @@
 namespace {
 
 const QByteArray oldFrame = QByteArray("an earlier configuration frame").leftJustified(102, '.');
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
 
 QStringList entries(const QString &dir)
 {

@@ -9,6 +9,7 @@
 #include "core/record/cdevicesettinginfo.h"
 #include "helpers/configtemplates.h"
 #include "helpers/framefile.h"
+#include "helpers/testfiles.h"
 
 #include <QProcess>
 #include <QSettings>
@@ -30,18 +31,6 @@ const CConfigWriter::Environment plain { saturday, "", false };
 const QString years("The computer's date and the timing start and stop times must lie between the years 2000 "
                     "and 2255");
 const QString numbers("Alarm limits and calibration values must be valid numbers");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
 
 // The bytes of frame at the offsets of wanted ("offset=hex ..."), in the same form.
 QString bytesAt(const QByteArray &frame, const QString &wanted)

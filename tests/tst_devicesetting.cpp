@@ -14,6 +14,7 @@
 #include "helpers/configtemplates.h"
 #include "helpers/faultfs.h"
 #include "helpers/framefile.h"
+#include "helpers/testfiles.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -32,18 +33,6 @@ namespace {
 const QDateTime saturday(QDate(2026, 3, 7), QTime(14, 5, 9));
 const QString written("Information|Information|Configuration written successfully, please disconnect logger "
                       "to make configuration effective.|OK");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
 
 QString frameDifference(const QString &path, const QString &reference)
 {

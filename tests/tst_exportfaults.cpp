@@ -8,6 +8,7 @@
 #include "helpers/exportrecords.h"
 #include "helpers/faultfs.h"
 #include "helpers/pdfreader.h"
+#include "helpers/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,12 +17,6 @@
 using namespace ExportRecords;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every entry of a directory, hidden ones included.
 QStringList entries(const QString &dir)

@@ -151,21 +151,10 @@ public:
     // The server returns rows in no particular order unless told.
     bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) const override
     {
-        QSqlQuery samples(database);
-        samples.setForwardOnly(true);
-        samples.prepare("select temp, shidu, recordTime from t_record_data where t_reocrd_id = "
-                        ":t_reocrd_id order by id");
-        samples.bindValue(":t_reocrd_id", recordId);
-        if (!samples.exec()) {
-            qDebug() << samples.lastError();
-            return false;
-        }
-        data.clear();
-        while (samples.next()) {
-            data.dataList.append(new TempDataItem {
-                samples.value(0).toString(), samples.value(1).toString(), samples.value(2).toString() });
-        }
-        return true;
+        return readSampleRows(database, recordId, data,
+            QStringLiteral("select temp, shidu, recordTime from t_record_data where t_reocrd_id = "
+                           ":t_reocrd_id order by id"),
+            0);
     }
 
     bool keepsReportBytes() const override { return true; }

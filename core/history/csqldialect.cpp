@@ -47,19 +47,25 @@ bool CSqlDialect::insertSamples(
 
 bool CSqlDialect::readSamples(QSqlDatabase &database, int recordId, CTempData &data) const
 {
+    // Columns: id, temp, shidu, recordTime, t_reocrd_id.
+    return readSampleRows(database, recordId, data, QString::fromLatin1(selectSamplesSql), 1);
+}
+
+bool CSqlDialect::readSampleRows(
+    QSqlDatabase &database, int recordId, CTempData &data, const QString &select, int tempColumn)
+{
     QSqlQuery samples(database);
     samples.setForwardOnly(true);
-    samples.prepare(selectSamplesSql);
+    samples.prepare(select);
     samples.bindValue(":t_reocrd_id", recordId);
     if (!samples.exec()) {
         qDebug() << samples.lastError();
         return false;
     }
     data.clear();
-    // Columns: id, temp, shidu, recordTime, t_reocrd_id.
     while (samples.next()) {
-        data.dataList.append(new TempDataItem {
-            samples.value(1).toString(), samples.value(2).toString(), samples.value(3).toString() });
+        data.dataList.append(new TempDataItem { samples.value(tempColumn).toString(),
+            samples.value(tempColumn + 1).toString(), samples.value(tempColumn + 2).toString() });
     }
     return true;
 }

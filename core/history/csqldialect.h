@@ -71,6 +71,12 @@ public:
     static std::unique_ptr<CSqlDialect> sqlite();
     // A history shared by several desks: PostgreSQL (QPSQL).
     static std::unique_ptr<CSqlDialect> postgres();
+
+protected:
+    // The samples of recordId through select (bound ":t_reocrd_id"), whose
+    // temperature, humidity and time stand from column tempColumn on.
+    static bool readSampleRows(
+        QSqlDatabase &database, int recordId, CTempData &data, const QString &select, int tempColumn);
 };
 
 #endif // CSQLDIALECT_H
