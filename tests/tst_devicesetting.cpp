@@ -486,6 +486,15 @@ private slots:
         click(&page, "saveSettingBtn");
         QCOMPARE(m_boxes.last(), QString("Warning|Error|file name repeated, save failure|OK"));
         QCOMPARE(readAll(dir + "/cold.ini"), saved);
+        // A template folder that cannot take the file: told so, not "saved".
+        const QString kept = dir + ".kept";
+        QVERIFY(QDir().rename(dir, kept) && writeFile(dir, "not a folder"));
+        m_name = "warm";
+        click(&page, "saveSettingBtn");
+        QCOMPARE(m_boxes.last(),
+            QString("Warning|Error|The template could not be saved. Please check that the template folder is "
+                    "writable.|OK"));
+        QVERIFY(QFile::remove(dir) && QDir().rename(kept, dir));
 
         // Change the page, then load "cold" back.
         set(&page, "tempUnitDuRb=1 startTypeCb=0 tempHighSpinBox=10");
@@ -614,6 +623,21 @@ private slots:
         click(&dialog, "deleteBtn");
         QVERIFY(!QFile::exists(dir + "/A.INI"));
         QCOMPARE(list->count(), 2);
+
+        // Templates gone behind the dialog's back: told so, and the list
+        // follows the folder.
+        QCOMPARE(names(), QStringList({ "y.ini", "big.ini" }));
+        QVERIFY(QFile::remove(dir + "/big.ini"));
+        list->setCurrentRow(1);
+        m_name = "large";
+        click(&dialog, "renameBtn");
+        QCOMPARE(lastText(), QString("The template could not be renamed."));
+        QCOMPARE(names(), QStringList({ "y.ini" }));
+        QVERIFY(QFile::remove(dir + "/y.ini"));
+        list->setCurrentRow(0);
+        click(&dialog, "deleteBtn");
+        QCOMPARE(lastText(), QString("The template could not be deleted."));
+        QCOMPARE(list->count(), 0);
         CSettingFileManager::setRestartHandler(nullptr);
     }
 };

@@ -374,8 +374,11 @@ void CDeviceSetting::OnSaveSettingFileBtnClick()
         CMessageBox::show(this, QMessageBox::Warning, tr("cuo wu"),
             tr("wen jian ming chong fu ,bao cun shi bai."), tr("que ding"));
         return;
-    case CConfigTemplate::Result::Done:
     case CConfigTemplate::Result::Failed:
+        CMessageBox::show(this, QMessageBox::Warning, tr("cuo wu"),
+            tr("mo ban bao cun shi bai ,qing jian cha mo ban wen jian jia shi fou ke xie"), tr("que ding"));
+        return;
+    case CConfigTemplate::Result::Done:
         break;
     }
     reloadTemplates();

@@ -125,6 +125,10 @@ void CSettingFileManager::OnRenameBtnClick()
             tr("wen jian ming chong fu ,bao cun shi bai."), tr("que ding"));
         return;
     case CConfigTemplate::Result::Failed:
+        // The list shows what the folder holds now (the file may be gone).
+        templateFilesChanged();
+        CMessageBox::show(
+            this, QMessageBox::Warning, tr("cuo wu"), tr("mo ban chong ming ming shi bai"), tr("que ding"));
         return;
     case CConfigTemplate::Result::Done:
         templateFilesChanged();
@@ -143,8 +147,12 @@ void CSettingFileManager::OnDeleteBtnClick()
     if (CMessageBox::show(this, QMessageBox::Question, tr("ti shi"), question, tr("que ding"), tr("qu xiao"))
         != QMessageBox::Ok)
         return;
-    if (CConfigTemplate::remove(m_templateDir, fileName))
-        templateFilesChanged();
+    const bool removed = CConfigTemplate::remove(m_templateDir, fileName);
+    templateFilesChanged();
+    if (!removed) {
+        CMessageBox::show(
+            this, QMessageBox::Warning, tr("cuo wu"), tr("mo ban shan chu shi bai"), tr("que ding"));
+    }
 }
 
 void CSettingFileManager::refreshTemplateList()

@@ -771,6 +771,10 @@
         <source>mo ban wen jian yi sun huai ,wei neng zai ru</source>
         <translation>The template file is damaged and was not loaded.</translation>
     </message>
+    <message>
+        <source>mo ban bao cun shi bai ,qing jian cha mo ban wen jian jia shi fou ke xie</source>
+        <translation>The template could not be saved. Please check that the template folder is writable.</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>
@@ -1360,6 +1364,14 @@
     <message>
         <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
         <translation>The template name must not be empty or contain &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>mo ban chong ming ming shi bai</source>
+        <translation>The template could not be renamed.</translation>
+    </message>
+    <message>
+        <source>mo ban shan chu shi bai</source>
+        <translation>The template could not be deleted.</translation>
     </message>
 </context>
 <context>

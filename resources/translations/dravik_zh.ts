@@ -771,6 +771,10 @@
         <source>mo ban wen jian yi sun huai ,wei neng zai ru</source>
         <translation>模板文件已损坏，未能载入。</translation>
     </message>
+    <message>
+        <source>mo ban bao cun shi bai ,qing jian cha mo ban wen jian jia shi fou ke xie</source>
+        <translation>模板保存失败，请检查模板文件夹是否可写</translation>
+    </message>
 </context>
 <context>
     <name>CDravik</name>
@@ -1360,6 +1364,14 @@
     <message>
         <source>mo ban ming cheng bu neng wei kong ,ye bu neng bao han &quot;/&quot;</source>
         <translation>模板名称不能为空，也不能包含“/”。</translation>
+    </message>
+    <message>
+        <source>mo ban chong ming ming shi bai</source>
+        <translation>模板重命名失败</translation>
+    </message>
+    <message>
+        <source>mo ban shan chu shi bai</source>
+        <translation>模板删除失败</translation>
     </message>
 </context>
 <context>
