@@ -289,7 +289,7 @@ private slots:
         QVERIFY(writeTemplateF(f));
         const QString fText
             = "F TRIP2026 [Cold chain 7] start 2 +0 2026/03/08 06:30 stop 1 2026/03/20 18:00 every "
-              "300/65 delay 10 limits 46.4 33.8 32.9 85.5 20 1.5 EN type 2 options 11011";
+              "300/65 delay 10 limits 46.4 33.8 0.9 85.5 20 1.5 EN type 2 options 11011";
         QCOMPARE(loaded(f, later), fText);
         CConfigValues values = CConfigValues::defaults(saturday);
         CConfigTemplate::load(f, values, later);
@@ -380,13 +380,15 @@ private slots:
         // humidity low, temperature, humidity), intervals, alarm delay,
         // circular, long-press clear, multiple start, clear records, display.
         CDeviceSettingInfo info { "", "TRIP12345", QString::fromUtf8("冷").repeated(20), "Manual+Delay",
-            "Timing", "30", " 2026/02/03 04:05 ", "", "csv", "EN", "°F", "30.0", "80.0", "2.0", "0", "", "",
+            "Timing", "30", " 2026/02/03 04:05 ", "", "csv", "EN", "°F", "30.0", "80.0", "2.0", "0", "-5", "",
             "900", "90", "abc", "OFF", "", "否", "ON", "Automatic OFF" };
         CConfigValues v = CConfigValues::defaults(saturday);
         v.fillFromDeviceInfo(info, now);
+        // The logger keeps its calibration in ℃: -5 ℃ is shown as -9 ℉.
         QCOMPARE(text(v),
             "F TRIP1234 [" + QString::fromUtf8("冷").repeated(16)
-                + "] start 1 +30 2026/01/02 03:04 stop 1 2026/02/03 04:05 every 900/90 delay 0 limits 30 2 0 "
+                + "] start 1 +30 2026/01/02 03:04 stop 1 2026/02/03 04:05 every 900/90 delay 0 limits 30 2 "
+                  "-9 "
                   "80 1 0 EN type 2 options 01010");
 
         info.recordStartModel = QString::fromUtf8("定时开启");

@@ -364,7 +364,12 @@ private slots:
         set(&page, "highConfigModelRb=1");
         click(&page, "writeSettingBtn");
         QCOMPARE(frameDifference(file, "advanced-defaults.hex"), QString());
-        QCOMPARE(m_boxes, QStringList { written });
+        // In ℉ with the calibration hidden (it holds 0.0): the limits are
+        // converted, the calibration stays 0.0 ℃.
+        set(&page, "tempUnitFRb=1 tempHighSpinBox=158 tempLowSpinBox=32");
+        click(&page, "writeSettingBtn");
+        QCOMPARE(readAll(file).mid(30, 6).toHex(' '), QByteArray("46 00 00 00 00 00"));
+        QCOMPARE(m_boxes, QStringList({ written, written }));
         const QByteArray old = readAll(file);
 
         // Years the frame cannot carry: the computer's clock, a timed start.
@@ -377,7 +382,7 @@ private slots:
         const QString years
             = "Warning|Error|The computer's date and the timing start and stop times must lie "
               "between the years 2000 and 2255|OK";
-        QCOMPARE(m_boxes.mid(1), QStringList({ years, years }));
+        QCOMPARE(m_boxes.mid(2), QStringList({ years, years }));
         QCOMPARE(readAll(file), old);
         QCOMPARE(QDir(drive.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "setting.ini" });
 

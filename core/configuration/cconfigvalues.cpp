@@ -71,7 +71,11 @@ void CConfigValues::fillFromDeviceInfo(const CDeviceSettingInfo &info, const QDa
     alarmDelay = bound(info.alarmDelay.toInt(), DelayMin, DelayMax);
     tempHigh = boundDecimal(info.tempHigh.toDouble(), TempMin, TempMax);
     tempLow = boundDecimal(info.tempLow.toDouble(), TempMin, TempMax);
-    tempAdjust = boundDecimal(info.tempAdj.toDouble(), TempMin, TempMax);
+    // The limits stand in the report's unit; the logger keeps its calibration
+    // in ℃, a difference.
+    const double adjust = info.tempAdj.toDouble();
+    tempAdjust
+        = boundDecimal(fahrenheit ? CSettingFrame::fahrenheitDifference(adjust) : adjust, TempMin, TempMax);
     humidityHigh = boundDecimal(info.humidityHigh.toDouble(), HumidityMin, HumidityMax);
     humidityLow = boundDecimal(info.humidityLow.toDouble(), HumidityMin, HumidityMax);
     humidityAdjust = boundDecimal(info.humidityAdj.toDouble(), HumidityAdjustMin, HumidityAdjustMax);
