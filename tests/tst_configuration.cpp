@@ -381,7 +381,7 @@ private slots:
         // circular, long-press clear, multiple start, clear records, display.
         CDeviceSettingInfo info { "", "TRIP12345", QString::fromUtf8("冷").repeated(20), "Manual+Delay",
             "Timing", "30", " 2026/02/03 04:05 ", "", "csv", "EN", "°F", "30.0", "80.0", "2.0", "0", "-5", "",
-            "900", "90", "abc", "OFF", "", "否", "ON", "Automatic OFF" };
+            "900", "90", "abc", "OFF", "", "否", "ON", "Automatic OFF", 1, 1 };
         CConfigValues v = CConfigValues::defaults(saturday);
         v.fillFromDeviceInfo(info, now);
         // The logger keeps its calibration in ℃: -5 ℃ is shown as -9 ℉.
@@ -390,6 +390,13 @@ private slots:
                 + "] start 1 +30 2026/01/02 03:04 stop 1 2026/02/03 04:05 every 900/90 delay 0 limits 30 2 "
                   "-9 "
                   "80 1 0 EN type 2 options 01010");
+        // Without humidity the humidity fields stay as they were.
+        info.tempUnit = "°C";
+        info.humidityHigh = "50";
+        info.containHumidity = 0;
+        v.humidityAdjust = 2.5;
+        v.fillFromDeviceInfo(info, now);
+        QCOMPARE(text(v).section(' ', 16, 22), QString("limits 30 2 -5 80 1 2.5"));
 
         info.recordStartModel = QString::fromUtf8("定时开启");
         info.startAt = "not a time";
