@@ -445,6 +445,17 @@ void CDravik::readLoggerData()
         step(9);
         error(tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian "));
         break;
+    case CReadOutcome::AlreadyStored:
+        // The same report was read before: the data view shows that record,
+        // under its name, and nothing new is stored.
+        m_record = record;
+        m_dataPage->showRecordName(record->name);
+        m_dataPage->showSamples();
+        step(9);
+        QApplication::restoreOverrideCursor();
+        CMessageBox::show(this, QMessageBox::Information, tr("ti shi"),
+            tr("yi jing zai li shi ji lu zhong: %1").arg(record->name), tr("que ding"));
+        break;
     case CReadOutcome::Stored:
         m_record = record;
         m_dataPage->showRecordName(record->name);
