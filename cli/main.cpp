@@ -1,7 +1,7 @@
 // vesmira-cli: the command-line companion of Vesmira. It links the core
 // library only and works on the same application directory as the GUI.
 #include "cli/commands.h"
-#include "core/record/appglobals.h"
+#include "core/record/cappdirs.h"
 #include "core/record/crecordconfig.h"
 #include "core/report/gbkcodeutils.h"
 
@@ -38,8 +38,7 @@ int usage(QTextStream &err)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    applicationDir = QCoreApplication::applicationDirPath();
-    GbkCodeUtils::instance()->load(applicationDir + "/config/gbk_code.txt");
+    GbkCodeUtils::instance()->load(CAppDirs::setUp(QCoreApplication::applicationDirPath()));
     CRecordConfig::instance()->load();
 
     QTextStream out(stdout);
