@@ -29,6 +29,10 @@ int usage(QTextStream &err)
            "          rename ID NAME | delete ID | copy --to URL\n"
            "                    the history (config/record-config.ini [history] url, or\n"
            "                    VESMIRA_HISTORY); copy moves the embedded history into a shared one\n"
+           "  watch [--export-dir DIR [--csv] [--name PATTERN]] [--template FILE] [--once] [--json]\n"
+           "                    read, store, file and re-arm every logger plugged in, until\n"
+           "                    stopped (--once: the loggers plugged in now); PATTERN fields\n"
+           "                    {serial} {tripId} {record} {start:yyyyMMdd}\n"
            "  help              show this text\n";
     return 2;
 }
@@ -67,6 +71,8 @@ int main(int argc, char *argv[])
         return runConfigure(rest, out, err);
     if (command == QLatin1String("history"))
         return runHistory(rest, out, err);
+    if (command == QLatin1String("watch"))
+        return runWatch(rest, out, err);
     err << "vesmira-cli: unknown command \"" << command << "\"\n";
     return usage(err);
 }
