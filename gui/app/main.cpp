@@ -43,6 +43,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
+    // The installed desktop entry (share/applications/org.vesmira.Vesmira.desktop).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vesmira.Vesmira"));
     // The executable's directory, or the XDG folders of an installed program.
     GbkCodeUtils::instance()->load(CAppDirs::setUp(QCoreApplication::applicationDirPath()));
 
