@@ -452,9 +452,6 @@ void CDravik::readLoggerData()
         m_dataPage->showRecordName(record->name);
         m_dataPage->showSamples();
         step(9);
-        QApplication::restoreOverrideCursor();
-        CMessageBox::show(this, QMessageBox::Information, tr("ti shi"),
-            tr("yi jing zai li shi ji lu zhong: %1").arg(record->name), tr("que ding"));
         break;
     case CReadOutcome::Stored:
         m_record = record;
@@ -472,6 +469,10 @@ void CDravik::readLoggerData()
     progress.close();
     m_rightStack->setCurrentWidget(m_dataPage);
     m_settingPage->setControlsEnabled(true);
+    // Said over the record it names.
+    if (outcome.status == CReadOutcome::AlreadyStored)
+        CMessageBox::show(this, QMessageBox::Information, tr("ti shi"),
+            tr("yi jing zai li shi ji lu zhong: %1").arg(record->name), tr("que ding"));
 }
 
 void CDravik::readAgain()
