@@ -838,6 +838,10 @@
         <source>wu fa lian jie gong xiang li shi ji lu (%1). Du qu de ji lu bao cun zai ben ji, ke yi lian jie shi zi dong fu zhi dao gong xiang li shi ji lu.</source>
         <translation>The shared history cannot be reached (%1). Records read meanwhile are kept on this computer and copied to the shared history automatically when it can be reached again.</translation>
     </message>
+    <message>
+        <source>yi jing zai li shi ji lu zhong: %1</source>
+        <translation>Already in the history as %1</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>

@@ -838,6 +838,10 @@
         <source>wu fa lian jie gong xiang li shi ji lu (%1). Du qu de ji lu bao cun zai ben ji, ke yi lian jie shi zi dong fu zhi dao gong xiang li shi ji lu.</source>
         <translation>无法连接共享历史记录（%1）。期间读取的记录保存在本机，可以连接时自动复制到共享历史记录。</translation>
     </message>
+    <message>
+        <source>yi jing zai li shi ji lu zhong: %1</source>
+        <translation>已在历史记录中：%1</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
