@@ -26,9 +26,10 @@ int usage(QTextStream &err)
            "                    write setting.ini onto a logger drive (advanced configuration)\n"
            "  history list [--json] [--search TEXT]\n"
            "          show ID [--json] | export ID OUT.pdf|OUT.csv [--from TIME] [--to TIME]\n"
-           "          rename ID NAME | delete ID | copy --to URL\n"
+           "          rename ID NAME | delete ID | copy --to URL | pending\n"
            "                    the history (config/record-config.ini [history] url, or\n"
-           "                    VESMIRA_HISTORY); copy moves the embedded history into a shared one\n"
+           "                    VESMIRA_HISTORY); copy moves the embedded history into a shared one,\n"
+           "                    pending lists what waits for the shared one and why\n"
            "  help              show this text\n";
     return 2;
 }
