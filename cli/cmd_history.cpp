@@ -322,7 +322,8 @@ int copy(const QStringList &args, QTextStream &out, QTextStream &err)
         return usage(err);
     const CHistoryLocation location = CHistoryLocation::parse(args.at(1));
     if (!location.isShared()) {
-        err << "vesmira-cli: \"" << CHistoryLocation::withoutPassword(args.at(1)) << "\" is no shared history: "
+        err << "vesmira-cli: \"" << CHistoryLocation::withoutPassword(args.at(1))
+            << "\" is no shared history: "
             << (location.error().isEmpty() ? QStringLiteral("copy --to needs a postgresql:// URL")
                                            : location.error())
             << '\n';
@@ -340,8 +341,8 @@ int copy(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     CTempDbManager source(path);
     if (!source.isOpen()) {
-        err << "vesmira-cli: " << (source.isDamaged() ? source.lastError() : "cannot open the history " + path)
-            << '\n';
+        err << "vesmira-cli: "
+            << (source.isDamaged() ? source.lastError() : "cannot open the history " + path) << '\n';
         return 1;
     }
     // Into the configured shared history, a copied record waits no more.

@@ -138,15 +138,17 @@ private slots:
             QCOMPARE(cli({ "read", drive }, QString()).code, 0);
         // The second record is refused once: said with the server's reason;
         // the next run copies what is missing and nothing twice.
-        postgresSql("drop sequence if exists refusals; create sequence refusals; create or replace function "
-                    "refuse() returns trigger language plpgsql as $$ begin if nextval('refusals') = 2 then "
-                    "raise exception 'refused here'; end if; return new; end $$; create trigger refuse before "
-                    "insert on t_record for each row execute function refuse()");
+        postgresSql(
+            "drop sequence if exists refusals; create sequence refusals; create or replace function "
+            "refuse() returns trigger language plpgsql as $$ begin if nextval('refusals') = 2 then "
+            "raise exception 'refused here'; end if; return new; end $$; create trigger refuse before "
+            "insert on t_record for each row execute function refuse()");
         Result first = cli({ "history", "copy", "--to", postgresUrl() }, QString());
         QCOMPARE(first.code, 1);
         QVERIFY2(first.out.startsWith("1 of 3: record 1 "), qPrintable(first.out));
         QCOMPARE(first.out.count(": copied as "), 2);
-        QVERIFY2(first.out.contains(QRegularExpression("\n2 of 3: record 2 \\S+: not copied: [^\n]*refused here")),
+        QVERIFY2(
+            first.out.contains(QRegularExpression("\n2 of 3: record 2 \\S+: not copied: [^\n]*refused here")),
             qPrintable(first.out));
         QVERIFY(first.out.endsWith("copied 2, already there 0, failed 1\n"));
         postgresSql("drop trigger refuse on t_record");
@@ -190,8 +192,9 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
         file.close();
-        for (const QStringList &args : { QStringList { "history", "list" }, QStringList { "history", "show", "1" },
-                 QStringList { "history", "delete", "1" }, QStringList { "read", drive } }) {
+        for (const QStringList &args :
+            { QStringList { "history", "list" }, QStringList { "history", "show", "1" },
+                QStringList { "history", "delete", "1" }, QStringList { "read", drive } }) {
             Result result = cli(args, QString());
             QCOMPARE(result.code, 1);
             QVERIFY2(result.err.contains("the history " + path + " is damaged") || args.first() == "read",
@@ -218,13 +221,15 @@ private slots:
         QVERIFY2(refused.err.contains("cannot be used") && refused.err.contains("until the URL is corrected")
                 && !refused.err.contains("pw@"),
             qPrintable(refused.err));
-        const QStringList lines = cli({ "history", "pending" }, QString()).out.split('\n', Qt::SkipEmptyParts);
+        const QStringList lines
+            = cli({ "history", "pending" }, QString()).out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         QVERIFY2(QRegularExpression("^1\t\\S+\tpostgresql://127.0.0.1:1/site\tcannot open the shared history")
                      .match(lines.at(0))
                      .hasMatch(),
             qPrintable(lines.at(0)));
-        QVERIFY2(lines.at(1).contains("\tpostgresql://desk@dbhost\tthe history URL"), qPrintable(lines.at(1)));
+        QVERIFY2(
+            lines.at(1).contains("\tpostgresql://desk@dbhost\tthe history URL"), qPrintable(lines.at(1)));
     }
 
     // A URL that cannot work or a server that refuses: a message, exit 1,

@@ -62,7 +62,9 @@ bool runPgCtl(const QString &command)
     return QProcess::execute("sh",
                { "-c",
                    qEnvironmentVariable("VESMIRA_TEST_PG_CTL") + ' ' + command
-                       + (command == "start" ? options : command.contains("-m") ? QString() : QString(" -m fast"))
+                       + (command == "start"            ? options
+                               : command.contains("-m") ? QString()
+                                                        : QString(" -m fast"))
                        + " >/dev/null" })
         == 0;
 }
@@ -243,8 +245,8 @@ private slots:
         QFETCH(QString, engine);
         SKIP_WITHOUT_POSTGRES(engine);
         auto db = openEngine(engine, m_dir.path());
-        for (const char *desc : { "ЖУРНАЛ склада", "Straße 5", "STRASSE 6", "STRAẞE 7", "ÉTÉ chaud",
-                 "ΟΔΟΣ", "Ärzte İzmir", "plain ascii" }) {
+        for (const char *desc : { "ЖУРНАЛ склада", "Straße 5", "STRASSE 6", "STRAẞE 7", "ÉTÉ chaud", "ΟΔΟΣ",
+                 "Ärzte İzmir", "plain ascii" }) {
             CRecord record;
             record.summary.wayDesc = QString::fromUtf8(desc);
             record.name = "N";
@@ -285,8 +287,9 @@ private slots:
         openEngine(engine, m_dir.path()).reset();
         engineSql(engine, "drop index t_record_data_record");
         QVERIFY(!engineSql(engine, "select count(*) from t_record_data").startsWith("error"));
-        auto db = engine == "postgres" ? std::make_unique<CTempDbManager>(CHistoryLocation::parse(postgresUrl()))
-                                       : std::make_unique<CTempDbManager>(m_dir.path() + "/db/dravik.db");
+        auto db = engine == "postgres"
+            ? std::make_unique<CTempDbManager>(CHistoryLocation::parse(postgresUrl()))
+            : std::make_unique<CTempDbManager>(m_dir.path() + "/db/dravik.db");
         QVERIFY(db->isOpen());
         QString plan;
         if (engine == "postgres") {
@@ -300,8 +303,8 @@ private slots:
         } else {
             QCOMPARE(sqliteSql("select sql from sqlite_master where name = 't_record_data_record'"),
                 QString("CREATE INDEX t_record_data_record on t_record_data(t_reocrd_id, id)"));
-            plan = sqliteSql("explain query plan "
-                + QString(CSqlDialect::selectSamplesSql).replace(":t_reocrd_id", "1"));
+            plan = sqliteSql(
+                "explain query plan " + QString(CSqlDialect::selectSamplesSql).replace(":t_reocrd_id", "1"));
             QVERIFY2(!plan.contains("SCAN"), qPrintable(plan));
         }
         QVERIFY2(plan.contains("t_record_data_record"), qPrintable(plan));
@@ -438,7 +441,8 @@ private slots:
             QString("1"));
         QCOMPARE(postgresSql("select temp from t_record_data order by id limit 1"), QString("1␀"));
         // Copied again: found, not copied twice.
-        const CHistoryStore::SyncResult again = CHistoryStore::copyAll(*store.embedded(), *store.history(), {});
+        const CHistoryStore::SyncResult again
+            = CHistoryStore::copyAll(*store.embedded(), *store.history(), {});
         QCOMPARE(again.alreadyThere, 2);
         QCOMPARE(again.failed, 0);
     }
@@ -485,10 +489,11 @@ private slots:
     {
         SKIP_WITHOUT_POSTGRES(QString("postgres"));
         openEngine("postgres", m_dir.path()).reset();
-        postgresSql("drop sequence if exists fails; create sequence fails; create or replace function fail() "
-                    "returns trigger language plpgsql as $$ begin if nextval('fails') <= 2 then raise exception "
-                    "'deadlock detected' using errcode = '40P01'; end if; return new; end $$; create trigger fail "
-                    "before insert on t_record for each row execute function fail()");
+        postgresSql(
+            "drop sequence if exists fails; create sequence fails; create or replace function fail() "
+            "returns trigger language plpgsql as $$ begin if nextval('fails') <= 2 then raise exception "
+            "'deadlock detected' using errcode = '40P01'; end if; return new; end $$; create trigger fail "
+            "before insert on t_record for each row execute function fail()");
         CTempDbManager db(CHistoryLocation::parse(postgresUrl()));
         CRecord record = makeRecord(m_dir.path(), "DL1", 10, "d");
         QVERIFY(db.storeRecord(record));

@@ -122,7 +122,11 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
         const auto done = [&](int copyId, const char *how) {
             if (pending.contains(id))
                 from.clearPending(id);
-            tell(QStringLiteral("%1 record %2 %3: %4 %5").arg(counter).arg(id).arg(known, QLatin1String(how)).arg(copyId));
+            tell(QStringLiteral("%1 record %2 %3: %4 %5")
+                     .arg(counter)
+                     .arg(id)
+                     .arg(known, QLatin1String(how))
+                     .arg(copyId));
         };
         if (existing != 0) {
             ++result.alreadyThere;
@@ -149,7 +153,10 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
             break;
         case CTempDbManager::CopyFailed:
             ++result.failed;
-            tell(QStringLiteral("%1 record %2 %3: not copied: %4").arg(counter).arg(id).arg(known, to.lastError()));
+            tell(QStringLiteral("%1 record %2 %3: not copied: %4")
+                     .arg(counter)
+                     .arg(id)
+                     .arg(known, to.lastError()));
             if (pending.contains(id))
                 from.setPendingError(id, url, to.lastError());
             if (!to.reconnect()) {

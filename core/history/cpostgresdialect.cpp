@@ -184,8 +184,7 @@ public:
 
     // Many rows per statement, each value a literal made by the driver
     // (quotes escaped as the server expects them).
-    bool insertSamples(
-        QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) override
+    bool insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) override
     {
         const QSqlDriver *driver = database.driver();
         QSqlField field(QStringLiteral("v"), QVariant::String);

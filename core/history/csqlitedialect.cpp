@@ -98,14 +98,12 @@ public:
             // A record's rows are found by its id, not by reading them all:
             // the samples in the order they were stored.
             { "t_record_data_record",
-                "create index IF NOT EXISTS t_record_data_record on t_record_data(t_reocrd_id, id);",
-                false },
+                "create index IF NOT EXISTS t_record_data_record on t_record_data(t_reocrd_id, id);", false },
             { "t_record_summery_record",
                 "create index IF NOT EXISTS t_record_summery_record on t_record_summery(t_reocrd_id);",
                 false },
             { "t_record_report_record",
-                "create index IF NOT EXISTS t_record_report_record on t_record_report(t_reocrd_id);",
-                false },
+                "create index IF NOT EXISTS t_record_report_record on t_record_report(t_reocrd_id);", false },
         };
     }
 
@@ -126,8 +124,7 @@ public:
         CSqlDialect::createTables(database, notice);
         // The pending list of an older file has no column for the reason.
         if (query.exec("select 1 from pragma_table_info('t_record_pending') where name = 'lastError'")
-            && !query.next()
-            && !query.exec("alter table t_record_pending add column lastError varchar(500)"))
+            && !query.next() && !query.exec("alter table t_record_pending add column lastError varchar(500)"))
             qDebug() << "t_record_pending:" << query.lastError();
     }
 
@@ -145,8 +142,7 @@ public:
 #ifdef VESMIRA_SQLITE_STATEMENTS
     // Per row QSqlQuery costs more than SQLite itself; the statements below
     // are the same, run on SQLite directly (see CSqliteStatement).
-    bool insertSamples(
-        QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) override
+    bool insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) override
     {
         CSqliteStatement insert(database, insertSampleSql);
         if (!insert.isValid())
