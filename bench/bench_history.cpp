@@ -90,18 +90,20 @@ void generate(QSqlDatabase db, bool postgres, int trips, int samples)
         "from gen_base), 'GEN' || i || '.csv', 0, "
             + padded("i + (select b from gen_base)", 64) + ", '2021-05-01 00:00:00' from " + series);
     // Samples: k runs over every sample of every trip.
-    const QString k = postgres ? QStringLiteral("generate_series(0, %1) as s(k)").arg(qint64(trips) * samples - 1)
-                               : QStringLiteral("(with recursive s(k) as (select 0 union all select k + 1 from s "
-                                                "where k < %1) select k from s)")
-                                     .arg(qint64(trips) * samples - 1);
+    const QString k = postgres
+        ? QStringLiteral("generate_series(0, %1) as s(k)").arg(qint64(trips) * samples - 1)
+        : QStringLiteral("(with recursive s(k) as (select 0 union all select k + 1 from s "
+                         "where k < %1) select k from s)")
+              .arg(qint64(trips) * samples - 1);
     const QString ks = "(k % " + s + ")";
     const QString tenth = postgres ? QStringLiteral("to_char(%1 + (k % %2) / 10.0, 'FM990.0')")
                                    : QStringLiteral("printf('%.1f', %1 + (k % %2) / 10.0)");
     run(db,
-        "insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) select " + tenth.arg("20").arg(150) + ", "
-            + tenth.arg("40").arg(300) + ", '2021/05/' || " + padded("1 + " + ks + " / 86400", 2) + " || ' ' || "
-            + padded(ks + " / 3600 % 24", 2) + " || ':' || " + padded(ks + " / 60 % 60", 2) + " || ':' || "
-            + padded(ks + " % 60", 2) + ", 1 + k / " + s + " + (select b from gen_base) from " + k);
+        "insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) select " + tenth.arg("20").arg(150)
+            + ", " + tenth.arg("40").arg(300) + ", '2021/05/' || " + padded("1 + " + ks + " / 86400", 2)
+            + " || ' ' || " + padded(ks + " / 3600 % 24", 2) + " || ':' || " + padded(ks + " / 60 % 60", 2)
+            + " || ':' || " + padded(ks + " % 60", 2) + ", 1 + k / " + s + " + (select b from gen_base) from "
+            + k);
     run(db, "drop table gen_base");
 }
 
@@ -200,7 +202,8 @@ class BenchHistory : public QObject {
             db->readRecord(id, trip);
             CExportCsv exporter;
             const CExportRange::Range range = CExportRange::presetRange(trip.data);
-            CExportRange::exportRecord(trip, range.start, range.end, csv, exporter, CExportRange::PresetRange);
+            CExportRange::exportRecord(
+                trip, range.start, range.end, csv, exporter, CExportRange::PresetRange);
         });
         // Deleted once: the last trip.
         f.remove = timed([&] { db->DeleteRecordById(id + compared - 1); });
@@ -218,8 +221,8 @@ class BenchHistory : public QObject {
             targets << "<= 1.5x";
         if (limit > 0)
             targets << QStringLiteral("<= %1 ms").arg(limit);
-        qInfo("  %-22s %8.1f ms; one-trip history %8.1f ms: %5.2fx (target %s)%s", qPrintable(what), many, one,
-            times, qPrintable(targets.join(", ")), over ? "  over target" : "");
+        qInfo("  %-22s %8.1f ms; one-trip history %8.1f ms: %5.2fx (target %s)%s", qPrintable(what), many,
+            one, times, qPrintable(targets.join(", ")), over ? "  over target" : "");
     }
 
 private slots:
@@ -259,8 +262,8 @@ private slots:
         CTempDbManager::setNoticeHandler({});
         const QString one = create(engine, name + "one", 1, samples);
         open(engine, one).reset();
-        qInfo("%s, %d trips x %d samples (%lld samples; generated in %lld s)", qPrintable(engine), trips, samples,
-            qint64(trips) * samples, generated / 1000);
+        qInfo("%s, %d trips x %d samples (%lld samples; generated in %lld s)", qPrintable(engine), trips,
+            samples, qint64(trips) * samples, generated / 1000);
         qInfo("  first opening builds the samples' index once: %.0f ms%s", indexing,
             notice.isEmpty() ? "" : qPrintable(" (told: \"" + notice + "\")"));
         const Figures big = measure(engine, many, trips / 2, trips);

@@ -1,6 +1,7 @@
 // vesmira-cli: the command-line companion of Vesmira. It links the core
 // library only and works on the same application directory as the GUI.
 #include "cli/commands.h"
+#include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecordconfig.h"
 #include "core/report/gbkcodeutils.h"
@@ -47,6 +48,11 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
+    // A long step of opening the history (an older one gets its index).
+    CTempDbManager::setNoticeHandler([&err](const QString &text) {
+        err << "vesmira-cli: " << text << "...\n";
+        err.flush();
+    });
 
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty())

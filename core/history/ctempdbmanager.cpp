@@ -294,7 +294,7 @@ bool CTempDbManager::checkSound()
     for (const QString &table : tables) {
         if (table == QLatin1String("t_record_data") || table.startsWith(QLatin1String("sqlite_")))
             continue;
-        if (!query.exec(QStringLiteral("pragma quick_check(%1)").arg(table))) {
+        if (!query.exec(QStringLiteral("pragma quick_check(\"%1\")").arg(table))) {
             note(query.lastError(), "open");
             if (m_damaged)
                 return false;
@@ -330,6 +330,14 @@ void CTempDbManager::note(const QSqlError &error, const char *operation)
         markDamaged(error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
+QString CTempDbManager::failure(int tries) const
+{
+    if (m_damaged)
+        return m_error;
+    return errorText(m_lastSqlError)
+        + (tries > 1 ? QStringLiteral("; tried %1 times").arg(tries) : QString());
+}
+
 QString CTempDbManager::errorText(const QSqlError &error)
 {
     QString text = (error.databaseText().isEmpty() ? error.text() : error.databaseText()).simplified();
@@ -358,8 +366,11 @@ bool CTempDbManager::storeWhole(CRecord &record, const QString *pendingUrl, cons
     // deadlock) is no reason to give up at once.
     record.id = 0;
     for (int attempt = 1;; ++attempt) {
-        if (!begin("InsertRecord"))
+        if (!begin("InsertRecord")) {
+            if (!m_damaged)
+                m_error = errorText(m_lastSqlError);
             return false;
+        }
         int id = insertWhole(record);
         if (id != 0 && pendingUrl && !insertPending(id, *pendingUrl, *why))
             id = 0;
@@ -368,9 +379,7 @@ bool CTempDbManager::storeWhole(CRecord &record, const QString *pendingUrl, cons
             return true;
         }
         if (attempt == TransientTries || !dialect->isTransient(m_lastSqlError)) {
-            m_error = QStringLiteral("the record was not stored: %1%2")
-                          .arg(errorText(m_lastSqlError),
-                              attempt > 1 ? QStringLiteral(" (tried %1 times)").arg(attempt) : QString());
+            m_error = failure(attempt);
             return false;
         }
         QThread::msleep(50 * attempt);

@@ -226,6 +226,8 @@ private:
     // file found.
     void note(const QSqlError &error, const char *operation);
     static QString errorText(const QSqlError &error);
+    // What made a store or copy fail after tries tries, for lastError().
+    QString failure(int tries) const;
     // A text as bound into a statement: '' for a null text, and as the
     // engine can keep it.
     QString bound(const QString &text) const;

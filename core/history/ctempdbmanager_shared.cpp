@@ -2,10 +2,9 @@
 // with a record, copies into the shared history (found again by name and
 // report digest, so that a copy is never made twice), and the embedded
 // history's list of records waiting for the shared one.
-#include "core/history/ctempdbmanager.h"
-
 #include "core/history/chistorylocation.h"
 #include "core/history/csqldialect.h"
+#include "core/history/ctempdbmanager.h"
 #include "core/record/crecord.h"
 
 #include <QDebug>
@@ -35,9 +34,7 @@ CTempDbManager::CopyResult CTempDbManager::copyRecord(CRecord &record)
         const CopyResult result = copyOnce(record);
         if (result != CopyFailed || attempt == TransientTries || !dialect->isTransient(m_lastSqlError)) {
             if (result == CopyFailed)
-                m_error = QStringLiteral("the record was not copied: %1%2")
-                              .arg(errorText(m_lastSqlError),
-                                  attempt > 1 ? QStringLiteral(" (tried %1 times)").arg(attempt) : QString());
+                m_error = failure(attempt);
             return result;
         }
         QThread::msleep(50 * attempt);
