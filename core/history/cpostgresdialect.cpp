@@ -66,10 +66,16 @@ public:
             qDebug() << "search: this PostgreSQL has no ICU; case folding follows the database's locale";
     }
 
-    QString foldSql(const QString &expression) const override
+    QString foldSql(const QString &expression, const QString &forPattern) const override
     {
-        return QStringLiteral("replace(replace(lower((%1)%2), 'ß', 'ss'), 'ς', 'σ')")
-            .arg(expression, m_icu ? QStringLiteral(" collate \"und-x-icu\"") : QString());
+        const QString lower
+            = QStringLiteral("lower((%1)%2)")
+                  .arg(expression, m_icu ? QStringLiteral(" collate \"und-x-icu\"") : QString());
+        // The replacements cost as much as the lower case: only where a
+        // match could go through them.
+        if (!forPattern.contains(QLatin1Char('s')) && !forPattern.contains(QChar(0x03C3)))
+            return lower;
+        return QStringLiteral("translate(replace(%1, 'ß', 'ss'), 'ς', 'σ')").arg(lower);
     }
 
     QString text(const QString &value) const override

@@ -44,7 +44,10 @@ public:
     // of expression, and the same folding of a text here. Both engines fold
     // alike: Unicode lower case, then "ß" as "ss" and the final "ς" as "σ"
     // ("STRAẞE", "Straße" and "strasse" are one word, "ЖУРНАЛ" is "журнал").
-    virtual QString foldSql(const QString &expression) const = 0;
+    // forPattern: the folded text the expression is matched against; one
+    // without "s" and "σ" matches the lower case alone just as well (an
+    // engine may leave the two replacements out then).
+    virtual QString foldSql(const QString &expression, const QString &forPattern) const = 0;
     static QString foldCase(const QString &text);
 
     // A text as this engine can keep it (see the PostgreSQL dialect).

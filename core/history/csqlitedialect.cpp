@@ -40,7 +40,7 @@ public:
             qDebug() << "search: no Unicode case folding on this SQLite";
     }
 
-    QString foldSql(const QString &expression) const override
+    QString foldSql(const QString &expression, const QString &) const override
     {
         return (m_fold ? QStringLiteral("vesmira_fold(") : QStringLiteral("lower(")) + expression
             + QLatin1Char(')');

@@ -475,15 +475,20 @@ QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)
     QStringList where;
     if (!filter.text.isEmpty()) {
         // Both sides folded alike (foldCase): SQLite's LIKE ignores the
-        // case of ASCII letters only, PostgreSQL's none.
-        const auto like = [this](const char *column, const char *placeholder) {
-            return dialect->foldSql(QLatin1String(column)) + QStringLiteral(" like ")
+        // case of ASCII letters only, PostgreSQL's none. The three columns
+        // of a record are folded as one text, apart by U+0001 (which no
+        // search holds), so that each row costs one folding.
+        const QString folded = CSqlDialect::foldCase(filter.text).remove(QChar(1));
+        const auto like = [&](const QString &expression, const char *placeholder) {
+            return dialect->foldSql(expression, folded) + QStringLiteral(" like ")
                 + QLatin1String(placeholder) + QStringLiteral(" escape '\\'");
         };
-        where << "(" + like("r.data_name", ":t1") + " or " + like("r.wayId", ":t2") + " or "
-                + like("r.wayDesc", ":t3")
+        where << "("
+                + like("coalesce(r.data_name, '') || :s1 || coalesce(r.wayId, '') || :s2 || "
+                       "coalesce(r.wayDesc, '')",
+                    ":t1")
                 + " or r.id in (select s.t_reocrd_id from t_record_summery s where "
-                + like("s.deviceNo", ":t4") + "))";
+                + like("s.deviceNo", ":t2") + "))";
     }
     if (filter.from.isValid() || filter.to.isValid()) {
         QStringList range { "p.tripStart <> ''" };
@@ -525,9 +530,11 @@ QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)
     query.setForwardOnly(true);
     query.prepare(sql);
     if (!filter.text.isEmpty()) {
-        const QString pattern = bound(containsPattern(CSqlDialect::foldCase(filter.text)));
-        for (const char *name : { ":t1", ":t2", ":t3", ":t4" })
-            query.bindValue(name, pattern);
+        const QString pattern = bound(containsPattern(CSqlDialect::foldCase(filter.text).remove(QChar(1))));
+        query.bindValue(":t1", pattern);
+        query.bindValue(":t2", pattern);
+        query.bindValue(":s1", QString(QChar(1)));
+        query.bindValue(":s2", QString(QChar(1)));
     }
     const QString form = QStringLiteral("yyyy-MM-dd hh:mm:ss");
     if (filter.from.isValid())
