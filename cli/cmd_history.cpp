@@ -14,11 +14,17 @@
 //   rename ID NAME | delete ID
 //   copy --to URL                     every record of the embedded history into
 //                                     the shared history at URL, a line per
-//                                     record; a record already there (same name,
-//                                     same report digest) is not copied again
+//                                     record ("N of M: ..."); a record already
+//                                     there (same name, same report digest) is
+//                                     not copied again, so an interrupted copy
+//                                     goes on where it stopped
+//   pending                           the records of the embedded history not
+//                                     yet in the configured shared history:
+//                                     id, name, the URL tried and why it failed
 //
 // Exit 0 done; 1 failure, with a message on stderr; 2 usage. A history that
-// cannot be opened touches nothing (no embedded file is made for it).
+// cannot be opened touches nothing (no embedded file is made for it); a
+// damaged one is an error, never an empty history.
 #include "cli/commands.h"
 #include "core/history/chistorylocation.h"
 #include "core/history/chistorystore.h"
@@ -46,7 +52,8 @@ int usage(QTextStream &err)
            "[--to \"yyyy/MM/dd hh:mm:ss\"]\n"
            "       vesmira-cli history rename ID NAME\n"
            "       vesmira-cli history delete ID\n"
-           "       vesmira-cli history copy --to URL\n";
+           "       vesmira-cli history copy --to URL\n"
+           "       vesmira-cli history pending\n";
     return 2;
 }
 
@@ -78,13 +85,22 @@ std::unique_ptr<CTempDbManager> openHistory(QTextStream &err)
         : std::make_unique<CTempDbManager>(CTempDbManager::databasePath(applicationDir));
     if (!db->isOpen()) {
         err << "vesmira-cli: "
-            << (location.isShared()
+            << (location.isShared() || db->isDamaged()
                        ? db->lastError()
                        : "cannot open the history " + CTempDbManager::databasePath(applicationDir))
             << '\n';
         return nullptr;
     }
     return db;
+}
+
+// A history found damaged while a command read it: said, and exit 1.
+bool damaged(const CTempDbManager &db, QTextStream &err)
+{
+    if (!db.isDamaged())
+        return false;
+    err << "vesmira-cli: " << db.lastError() << "; it is left as it is\n";
+    return true;
 }
 
 // What the report of a record says against its digest, in a word.
@@ -133,6 +149,8 @@ int list(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!db)
         return 1;
     const QVector<CHistoryRow> rows = db->findRecords(filter);
+    if (damaged(*db, err))
+        return 1;
     if (json) {
         QJsonArray array;
         for (const CHistoryRow &row : rows)
@@ -157,7 +175,8 @@ int show(const QStringList &args, QTextStream &out, QTextStream &err)
         return 1;
     CRecord record;
     if (!db->readRecord(id, record)) {
-        err << "vesmira-cli: no record " << id << " in the history\n";
+        if (!damaged(*db, err))
+            err << "vesmira-cli: no record " << id << " in the history\n";
         return 1;
     }
     const CReportCheck check = checkStoredReport(*db, record);
@@ -229,7 +248,8 @@ int exportRecord(const QStringList &args, QTextStream &err)
         return 1;
     CRecord stored;
     if (!db->readRecord(id, stored)) {
-        err << "vesmira-cli: no record " << id << " in the history\n";
+        if (!damaged(*db, err))
+            err << "vesmira-cli: no record " << id << " in the history\n";
         return 1;
     }
     // As the history page exports: the report read again. Read at another
@@ -273,7 +293,8 @@ int changeRecord(const QStringList &args, int words, const char *done, QTextStre
     if (!db)
         return 1;
     if (!db->containsRecord(id)) {
-        err << "vesmira-cli: no record " << id << " in the history\n";
+        if (!damaged(*db, err))
+            err << "vesmira-cli: no record " << id << " in the history\n";
         return 1;
     }
     if (!change(*db, id)) {
@@ -301,7 +322,8 @@ int copy(const QStringList &args, QTextStream &out, QTextStream &err)
         return usage(err);
     const CHistoryLocation location = CHistoryLocation::parse(args.at(1));
     if (!location.isShared()) {
-        err << "vesmira-cli: \"" << args.at(1) << "\" is no shared history: "
+        err << "vesmira-cli: \"" << CHistoryLocation::withoutPassword(args.at(1))
+            << "\" is no shared history: "
             << (location.error().isEmpty() ? QStringLiteral("copy --to needs a postgresql:// URL")
                                            : location.error())
             << '\n';
@@ -319,19 +341,46 @@ int copy(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     CTempDbManager source(path);
     if (!source.isOpen()) {
-        err << "vesmira-cli: cannot open the history " << path << '\n';
+        err << "vesmira-cli: "
+            << (source.isDamaged() ? source.lastError() : "cannot open the history " + path) << '\n';
         return 1;
     }
-    const CHistoryStore::SyncResult result
-        = CHistoryStore::copyAll(source, target, location.url(), [&out](const QString &line) {
-              out << line << '\n';
-              out.flush();
-          });
+    // Into the configured shared history, a copied record waits no more.
+    const CHistoryLocation configured = CHistoryLocation::configured();
+    const bool isConfigured = configured.isShared() && configured.url() == location.url();
+    const CHistoryStore::SyncResult result = CHistoryStore::copyAll(
+        source, target,
+        [&out](const QString &line) {
+            out << line << '\n';
+            out.flush();
+        },
+        isConfigured ? CHistoryStore::EveryRecord : CHistoryStore::EveryRecordElsewhere);
     out << "copied " << result.copied << ", already there " << result.alreadyThere << ", failed "
         << result.failed << '\n';
     if (!result.reachable)
         err << "vesmira-cli: " << target.lastError() << '\n';
     return result.failed == 0 && result.reachable ? 0 : 1;
+}
+
+int pending(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (!args.isEmpty())
+        return usage(err);
+    const QString path = applicationDir + "/db/dravik.db";
+    if (!QFileInfo(path).isFile())
+        return 0;
+    CTempDbManager local(path);
+    if (!local.isOpen()) {
+        err << "vesmira-cli: " << (local.isDamaged() ? local.lastError() : "cannot open the history " + path)
+            << '\n';
+        return 1;
+    }
+    const QVector<CPendingRecord> list = local.pendingList();
+    if (damaged(local, err))
+        return 1;
+    for (const CPendingRecord &record : list)
+        out << record.id << '\t' << record.name << '\t' << record.url << '\t' << record.lastError << '\n';
+    return 0;
 }
 
 } // namespace
@@ -356,5 +405,7 @@ int runHistory(const QStringList &args, QTextStream &out, QTextStream &err)
         return remove(rest, err);
     if (command == QLatin1String("copy"))
         return copy(rest, out, err);
+    if (command == QLatin1String("pending"))
+        return pending(rest, out, err);
     return usage(err);
 }

@@ -48,6 +48,9 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
             err << "vesmira-cli: the shared history cannot be reached (" << db.lastError()
                 << "); the record is kept in the embedded history and will be copied there when it can be "
                    "reached\n";
+        else if (db.lastPlace() == CHistoryStore::KeptLocallyUrlRefused)
+            err << "vesmira-cli: " << db.lastError()
+                << "; the record is kept in the embedded history until the URL is corrected\n";
         out << record.id << '\t' << record.name << '\n';
         return 0;
     case CReadOutcome::AlreadyStored:

@@ -1,6 +1,8 @@
 // vesmira-cli: the command-line companion of Vesmira. It links the core
 // library only and works on the same application directory as the GUI.
 #include "cli/commands.h"
+#include "core/history/ctempdbmanager.h"
+#include "core/record/appglobals.h"
 #include "core/record/cappdirs.h"
 #include "core/record/crecordconfig.h"
 #include "core/report/gbkcodeutils.h"
@@ -26,9 +28,10 @@ int usage(QTextStream &err)
            "                    write setting.ini onto a logger drive (advanced configuration)\n"
            "  history list [--json] [--search TEXT]\n"
            "          show ID [--json] | export ID OUT.pdf|OUT.csv [--from TIME] [--to TIME]\n"
-           "          rename ID NAME | delete ID | copy --to URL\n"
+           "          rename ID NAME | delete ID | copy --to URL | pending\n"
            "                    the history (config/record-config.ini [history] url, or\n"
-           "                    VESMIRA_HISTORY); copy moves the embedded history into a shared one\n"
+           "                    VESMIRA_HISTORY); copy moves the embedded history into a shared one,\n"
+           "                    pending lists what waits for the shared one and why\n"
            "  watch [--export-dir DIR [--csv] [--name PATTERN]] [--template FILE] [--once] [--json]\n"
            "                    read, store, file and re-arm every logger plugged in, until\n"
            "                    stopped (--once: the loggers plugged in now); PATTERN fields\n"
@@ -49,6 +52,11 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
+    // A long step of opening the history (an older one gets its index).
+    CTempDbManager::setNoticeHandler([&err](const QString &text) {
+        err << "vesmira-cli: " << text << "...\n";
+        err.flush();
+    });
 
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty())

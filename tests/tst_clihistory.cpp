@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 class TestCliHistory : public QObject {
@@ -138,14 +139,103 @@ private slots:
             QVERIFY(QFile::copy(VESMIRA_TEST_DATA "/reports/" + name, drive + "/" + name));
             QCOMPARE(cli({ "read", drive }, QString()).code, 0);
         }
+        // The second record is refused once: said with the server's reason;
+        // the next run copies what is missing and nothing twice.
+        postgresSql(
+            "drop sequence if exists refusals; create sequence refusals; create or replace function "
+            "refuse() returns trigger language plpgsql as $$ begin if nextval('refusals') = 2 then "
+            "raise exception 'refused here'; end if; return new; end $$; create trigger refuse before "
+            "insert on t_record for each row execute function refuse()");
         Result first = cli({ "history", "copy", "--to", postgresUrl() }, QString());
-        QCOMPARE(first.code, 0);
-        QCOMPARE(first.out.count(": copied as "), 3);
-        QVERIFY(first.out.endsWith("copied 3, already there 0, failed 0\n"));
+        QCOMPARE(first.code, 1);
+        QVERIFY2(first.out.startsWith("1 of 3: record 1 "), qPrintable(first.out));
+        QCOMPARE(first.out.count(": copied as "), 2);
+        QVERIFY2(
+            first.out.contains(QRegularExpression("\n2 of 3: record 2 \\S+: not copied: [^\n]*refused here")),
+            qPrintable(first.out));
+        QVERIFY(first.out.endsWith("copied 2, already there 0, failed 1\n"));
+        postgresSql("drop trigger refuse on t_record");
         Result second = cli({ "history", "copy", "--to", postgresUrl() }, QString());
         QCOMPARE(second.code, 0);
-        QVERIFY(second.out.endsWith("copied 0, already there 3, failed 0\n"));
+        QVERIFY(second.out.endsWith("copied 1, already there 2, failed 0\n"));
         QCOMPARE(postgresSql("select count(*) from t_record"), QString("3"));
+    }
+
+    // A history file damaged on disk is an error, never an empty history,
+    // and the file stays as it was: its header (no database at all) or a
+    // page of the records.
+    void damagedHistory_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("header") << "header";
+        QTest::newRow("records page") << "page";
+    }
+    void damagedHistory()
+    {
+        QFETCH(QString, damage);
+        m_app = m_root.filePath("damaged-" + damage);
+        QVERIFY(install(m_app));
+        const QString drive = m_root.filePath("drive-damaged");
+        QDir().mkpath(drive);
+        QFile::copy(VESMIRA_TEST_DATA "/reports/en-temp.csv", drive + "/r.csv");
+        QCOMPARE(cli({ "read", drive }, QString()).code, 0);
+        const QString path = m_app + "/db/dravik.db";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (damage == "header") {
+            file.write("not a database!!");
+        } else {
+            const qint64 pageSize = 4096;
+            QCOMPARE(cli({ "history", "list" }, QString()).code, 0);
+            // The first page of t_record, the table created first, is page 2.
+            file.seek(pageSize);
+            file.write(QByteArray(pageSize, '\x5a'));
+        }
+        file.close();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        for (const QStringList &args :
+            { QStringList { "history", "list" }, QStringList { "history", "show", "1" },
+                QStringList { "history", "delete", "1" }, QStringList { "read", drive } }) {
+            Result result = cli(args, QString());
+            QCOMPARE(result.code, 1);
+            QVERIFY2(result.err.contains("the history " + path + " is damaged") || args.first() == "read",
+                qPrintable(result.err));
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == before);
+    }
+
+    // A record kept for a shared history that is away or whose URL cannot
+    // work: said so (a wrong URL is not waited for), and listed with why.
+    void pendingListed()
+    {
+        m_app = m_root.filePath("pending");
+        QVERIFY(install(m_app));
+        const QString drive = m_root.filePath("drive-pending");
+        QDir().mkpath(drive);
+        QFile::copy(VESMIRA_TEST_DATA "/reports/en-temp.csv", drive + "/r.csv");
+        Result away = cli({ "read", drive }, "postgresql://127.0.0.1:1/site");
+        QCOMPARE(away.code, 0);
+        QVERIFY(away.err.contains("will be copied there when it can be reached"));
+        // Another report: the same one again would be no new record.
+        QFile::remove(drive + "/r.csv");
+        QFile::copy(VESMIRA_TEST_DATA "/reports/en-th.csv", drive + "/r.csv");
+        Result refused = cli({ "read", drive }, "postgresql://desk:pw@dbhost");
+        QCOMPARE(refused.code, 0);
+        QVERIFY2(refused.err.contains("cannot be used") && refused.err.contains("until the URL is corrected")
+                && !refused.err.contains("pw@"),
+            qPrintable(refused.err));
+        const QStringList lines
+            = cli({ "history", "pending" }, QString()).out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(QRegularExpression("^1\t\\S+\tpostgresql://127.0.0.1:1/site\tcannot open the shared history")
+                     .match(lines.at(0))
+                     .hasMatch(),
+            qPrintable(lines.at(0)));
+        QVERIFY2(
+            lines.at(1).contains("\tpostgresql://desk@dbhost\tthe history URL"), qPrintable(lines.at(1)));
     }
 
     // A URL that cannot work or a server that refuses: a message, exit 1,

@@ -206,6 +206,25 @@ private slots:
         QVERIFY(db.DeleteRecordById(large));
         QCOMPARE(historyRows(dbPath).size(), before.size() - 2 - 20000);
     }
+
+    // A history damaged on disk: an error naming the file at start, not an
+    // empty history, and the file left exactly as it was.
+    void damagedHistoryAtStart()
+    {
+        QTemporaryDir app;
+        applicationDir = app.path();
+        const QString dbPath = CTempDbManager::databasePath(app.path());
+        FakeDrives::write(dbPath, "not a database!!" + QByteArray(8192, 'x'));
+        const QByteArray before = fileContent(dbPath);
+        {
+            CDravik window;
+            QTRY_COMPARE(messages.size(), 1);
+            QVERIFY2(messages.first().startsWith("The history " + dbPath + " is damaged"),
+                qPrintable(messages.first()));
+            QVERIFY(window.database()->isDamaged());
+        }
+        QVERIFY(fileContent(dbPath) == before);
+    }
 };
 
 QTEST_MAIN(TestStoreFaults)

@@ -20,6 +20,18 @@ QString quoted(const QString &value)
 
 } // namespace
 
+QString CHistoryLocation::withoutPassword(const QString &url)
+{
+    // The user information ends at the last '@' before the path.
+    static const QRegularExpression userInfo(QStringLiteral("^([^:/?#]*://[^/?#@:]*):[^/?#]*@"));
+    static const QRegularExpression passwordKey(
+        QStringLiteral("([?&](password|passfile)=)[^&#]*"), QRegularExpression::CaseInsensitiveOption);
+    QString safe = url;
+    safe.replace(userInfo, QStringLiteral("\\1@"));
+    safe.replace(passwordKey, QStringLiteral("\\1"));
+    return safe;
+}
+
 CHistoryLocation CHistoryLocation::configured()
 {
     return parse(CRecordConfig::instance()->historyUrl());

@@ -21,6 +21,10 @@ public:
     };
 
     static CHistoryLocation parse(const QString &url);
+    // url with any password taken out ("u:secret@" gives "u@", the value of
+    // password= is dropped), for whatever keeps or shows a URL that may not
+    // have been refused yet.
+    static QString withoutPassword(const QString &url);
     // The configured one: CRecordConfig::historyUrl().
     static CHistoryLocation configured();
 

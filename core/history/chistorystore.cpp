@@ -48,24 +48,27 @@ bool CHistoryStore::storeRecord(CRecord &record)
         m_lastPlace = InHistory;
         return true;
     }
-    // What waited here goes first, so that the shared history keeps the
-    // order in which the desk read its loggers.
-    if (sharedReachable()) {
+    if (m_location.kind() == CHistoryLocation::Invalid) {
+        // Nothing to try: the URL is wrong until someone corrects it.
+        m_error = QStringLiteral("the history URL \"%1\" cannot be used: %2")
+                      .arg(CHistoryLocation::withoutPassword(m_location.url()), m_location.error());
+    } else if (sharedReachable()) {
+        // What waited here goes first, so that the shared history keeps
+        // the order in which the desk read its loggers.
         syncPending();
         if (m_shared->storeRecord(record)) {
             m_lastPlace = InHistory;
             return true;
         }
-        m_error = QStringLiteral("the shared history %1 refused the record").arg(m_location.url());
+        m_error = QStringLiteral("the shared history %1 refused the record: %2")
+                      .arg(m_location.url(), m_shared->lastError());
     }
-    // Kept here until the shared history answers again.
+    // Kept here, marked in the same transaction, until it is in the
+    // configured shared history.
     qDebug().noquote() << "shared history not reached:" << m_error << "- the record is kept locally";
-    CTempDbManager *local = embedded();
-    if (!local->storeRecord(record))
+    if (!embedded()->storePending(record, m_location.url(), m_error))
         return false;
-    if (!local->markPending(record.id, m_location.url()))
-        qDebug() << "the record" << record.id << "is kept locally but not marked for copying";
-    m_lastPlace = KeptLocally;
+    m_lastPlace = m_location.kind() == CHistoryLocation::Invalid ? KeptLocallyUrlRefused : KeptLocally;
     return true;
 }
 
@@ -88,23 +91,22 @@ CHistoryStore::SyncResult CHistoryStore::syncPending(const std::function<void(co
         result.reachable = true;
         return result;
     }
-    return copyAll(*embedded(), *m_shared, m_location.url(), progress, true);
+    return copyAll(*embedded(), *m_shared, progress, PendingOnly);
 }
 
 CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbManager &to,
-    const QString &toUrl, const std::function<void(const QString &)> &progress, bool pendingOnly)
+    const std::function<void(const QString &)> &progress, Scope scope)
 {
     SyncResult result;
     result.reachable = true;
-    QVector<int> ids = from.pendingRecords(toUrl);
+    QVector<int> ids = from.pendingRecords();
     // Only a pending mark costs a write of the embedded file: the others are
-    // left alone.
-    const QSet<int> pending(ids.cbegin(), ids.cend());
-    const auto clearPending = [&](int id) {
-        if (pending.contains(id))
-            from.clearPending(id, toUrl);
-    };
-    if (!pendingOnly) {
+    // left alone. A copy into another history than the configured one
+    // leaves them all.
+    QSet<int> pending;
+    if (scope != EveryRecordElsewhere)
+        pending = QSet<int>(ids.cbegin(), ids.cend());
+    if (scope != PendingOnly) {
         ids.clear();
         const QVector<CHistoryRow> rows = from.LoadAllRecords();
         for (auto row = rows.crbegin(); row != rows.crend(); ++row)
@@ -114,56 +116,58 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
         if (progress)
             progress(line);
     };
+    const QString url = to.path();
     for (int i = 0; i < ids.size(); ++i) {
         const int id = ids.at(i);
-        const QString counter = QStringLiteral("[%1/%2]").arg(i + 1).arg(ids.size());
+        const QString counter = QStringLiteral("%1 of %2:").arg(i + 1).arg(ids.size());
         // A record already there is not read at all: a second run of a
-        // migration costs one query per record.
+        // copy that was interrupted costs one query per record.
         CReportFile file;
         QString digest = from.reportFile(id, file, false) ? file.sha256 : QString();
         if (digest.isEmpty())
             digest = CRecord::fileDigest(from.GetPdfPathById(id));
         const QString known = from.recordName(id);
         const int existing = known.isNull() ? 0 : to.findCopy(known, digest);
-        if (existing != 0) {
-            ++result.alreadyThere;
-            clearPending(id);
-            tell(QStringLiteral("%1 record %2 %3: already there as %4")
+        const auto done = [&](int copyId, const char *how) {
+            if (pending.contains(id))
+                from.clearPending(id);
+            tell(QStringLiteral("%1 record %2 %3: %4 %5")
                      .arg(counter)
                      .arg(id)
-                     .arg(known)
-                     .arg(existing));
+                     .arg(known, QLatin1String(how))
+                     .arg(copyId));
+        };
+        if (existing != 0) {
+            ++result.alreadyThere;
+            done(existing, "already there as");
             continue;
         }
         CRecord record;
         if (!from.readRecord(id, record)) {
             ++result.failed;
-            tell(QStringLiteral("%1 record %2: cannot be read; not copied").arg(counter).arg(id));
+            tell(QStringLiteral("%1 record %2: cannot be read (%3); not copied")
+                     .arg(counter)
+                     .arg(id)
+                     .arg(from.isDamaged() ? from.lastError() : QStringLiteral("gone or unreadable")));
             continue;
         }
-        const QString name = record.name;
         switch (to.copyRecord(record)) {
         case CTempDbManager::Copied:
             ++result.copied;
-            clearPending(id);
-            tell(QStringLiteral("%1 record %2 %3: copied as %4")
-                     .arg(counter)
-                     .arg(id)
-                     .arg(name)
-                     .arg(record.id));
+            done(record.id, "copied as");
             break;
         case CTempDbManager::AlreadyThere:
             ++result.alreadyThere;
-            clearPending(id);
-            tell(QStringLiteral("%1 record %2 %3: already there as %4")
-                     .arg(counter)
-                     .arg(id)
-                     .arg(name)
-                     .arg(record.id));
+            done(record.id, "already there as");
             break;
         case CTempDbManager::CopyFailed:
             ++result.failed;
-            tell(QStringLiteral("%1 record %2 %3: not copied").arg(counter).arg(id).arg(name));
+            tell(QStringLiteral("%1 record %2 %3: not copied: %4")
+                     .arg(counter)
+                     .arg(id)
+                     .arg(known, to.lastError()));
+            if (pending.contains(id))
+                from.setPendingError(id, url, to.lastError());
             if (!to.reconnect()) {
                 result.reachable = false;
                 return result;

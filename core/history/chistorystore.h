@@ -14,11 +14,13 @@ class CTempDbManager;
 // application directory: the embedded history (db/dravik.db), or a shared
 // one with the embedded history as its fallback. When the shared history
 // cannot be reached (server away, network down, a URL that cannot work),
-// the record is stored in the embedded history and marked pending for the
-// shared one's URL; pending records are copied over as soon as the shared
-// history answers again (syncPending, also run before each store). Nothing
-// is lost and nothing is copied twice: a record already there with the
-// same name and report digest is only unmarked.
+// the record is stored in the embedded history and marked pending in the
+// same transaction. Pending means "not yet in the configured shared
+// history", whatever URL it had then: pending records are copied over as
+// soon as the shared history answers again (syncPending, also run before
+// each store), also after its URL was corrected. Nothing is lost and
+// nothing is copied twice: a record already there with the same name and
+// report digest is only unmarked.
 class CHistoryStore : public CRecordStore {
 public:
     CHistoryStore(const QString &appDir, const CHistoryLocation &location);
@@ -38,7 +40,9 @@ public:
     // answers (after copying what waited here), else the embedded one.
     int findReport(const QString &digest, QString *name) override;
     // Where the last storeRecord put the record.
-    enum Place { Nowhere, InHistory, KeptLocally };
+    // KeptLocallyUrlRefused: the configured URL cannot work at all
+    // (lastError says why); the record waits until it is corrected.
+    enum Place { Nowhere, InHistory, KeptLocally, KeptLocallyUrlRefused };
     Place lastPlace() const { return m_lastPlace; }
     // Why the shared history could not be reached at the last try.
     QString lastError() const { return m_error; }
@@ -54,11 +58,15 @@ public:
     };
     SyncResult syncPending(const std::function<void(const QString &line)> &progress = {});
 
-    // Copies every record of the embedded history `from` into `to`, oldest
-    // first, with a line per record; pending marks for to's URL are cleared
-    // for what is there now.
-    static SyncResult copyAll(CTempDbManager &from, CTempDbManager &to, const QString &toUrl,
-        const std::function<void(const QString &line)> &progress, bool pendingOnly = false);
+    // Copies the records of the embedded history `from` into the shared
+    // history `to`, oldest first, one transaction per record, with a line
+    // per record ("N of M: ..."). Interrupted, it goes on where it stopped
+    // when run again. Scope: every record, only the pending ones, or every
+    // record into another history than the configured one (whose copy
+    // does not unmark the pending ones).
+    enum Scope { EveryRecord, PendingOnly, EveryRecordElsewhere };
+    static SyncResult copyAll(CTempDbManager &from, CTempDbManager &to,
+        const std::function<void(const QString &line)> &progress, Scope scope = EveryRecord);
 
 private:
     bool sharedReachable();

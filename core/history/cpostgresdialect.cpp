@@ -3,6 +3,12 @@
 // desks storing at once never get the same id), the report's bytes kept in
 // the database, samples inserted many rows per statement, and changes
 // announced on a notification channel.
+//
+// PostgreSQL's text cannot hold the character U+0000, which a report may
+// carry (a trip ID "TR\0X", a sample value). Such a text is stored with
+// each U+0000 replaced by U+2400 SYMBOL FOR NULL ("TR␀X"), and read back as
+// stored; every other text is stored unchanged. The report's bytes keep the
+// original, so a record re-read from its report has it exactly.
 #include "core/history/csqldialect.h"
 #include "core/record/ctempdata.h"
 
@@ -20,13 +26,72 @@ namespace {
 // a local socket, so a long record goes in a few dozen statements.
 const int SamplesPerInsert = 2000;
 
-// Taken while the tables are created: two desks starting at once would
-// otherwise both try to create the same table.
+// Taken while missing tables or indexes are created: two desks starting at
+// once would otherwise both try to create the same table.
 const char SchemaLock[] = "select pg_advisory_xact_lock(7302514031)";
+
+// Text stands for U+0000 in a stored text.
+const QChar NulStandIn(0x2400);
+
+// The names of tables that exist in the connection's schema.
+QStringList existing(QSqlDatabase &database, const QStringList &names)
+{
+    QStringList found;
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare("select relname from pg_class where relnamespace = current_schema()::regnamespace "
+                  "and relname = any(string_to_array(:names, ','))");
+    query.bindValue(":names", names.join(QLatin1Char(',')).toLower());
+    if (!query.exec()) {
+        qDebug() << "catalog:" << query.lastError();
+        return found;
+    }
+    while (query.next())
+        found << query.value(0).toString();
+    return found;
+}
 
 class CPostgresDialect : public CSqlDialect {
 public:
     QString driver() const override { return QStringLiteral("QPSQL"); }
+
+    void connected(QSqlDatabase &database) override
+    {
+        // lower() follows the database's character type, which may know
+        // ASCII letters only ("C"); ICU's root locale folds every script
+        // alike at every site.
+        QSqlQuery query(database);
+        m_icu = query.exec("select 1 from pg_collation where collname = 'und-x-icu'") && query.next();
+        if (!m_icu)
+            qDebug() << "search: this PostgreSQL has no ICU; case folding follows the database's locale";
+    }
+
+    QString foldSql(const QString &expression, const QString &forPattern) const override
+    {
+        const QString lower
+            = QStringLiteral("lower((%1)%2)")
+                  .arg(expression, m_icu ? QStringLiteral(" collate \"und-x-icu\"") : QString());
+        // The replacements cost as much as the lower case: only where a
+        // match could go through them.
+        if (!forPattern.contains(QLatin1Char('s')) && !forPattern.contains(QChar(0x03C3)))
+            return lower;
+        return QStringLiteral("translate(replace(%1, 'ß', 'ss'), 'ς', 'σ')").arg(lower);
+    }
+
+    QString text(const QString &value) const override
+    {
+        if (!value.contains(QChar(0)))
+            return value;
+        QString mapped = value;
+        return mapped.replace(QChar(0), NulStandIn);
+    }
+
+    bool isTransient(const QSqlError &error) const override
+    {
+        // deadlock_detected, serialization_failure
+        return error.nativeErrorCode() == QLatin1String("40P01")
+            || error.nativeErrorCode() == QLatin1String("40001");
+    }
 
     // Texts without a length limit: SQLite never enforced the lengths, and a
     // record kept at one desk must fit at every other.
@@ -66,22 +131,46 @@ public:
                 false },
             { "t_record_report_record",
                 "create index if not exists t_record_report_record on t_record_report(t_reocrd_id)", false },
+            // A copy finds a record already there by its report's digest.
+            { "t_record_report_sha256",
+                "create index if not exists t_record_report_sha256 on t_record_report(sha256)", false },
         };
     }
 
-    void createTables(QSqlDatabase &database) const override
+    // Creating a table or an index, even one that exists, locks the table
+    // against the inserts of the desks storing at that moment, and two
+    // such desks can deadlock: a desk only looks in the catalog, and
+    // creates what is missing under a lock of its own.
+    void createTables(QSqlDatabase &database, const Notice &) const override
     {
+        QList<Table> wanted = tables();
+        QStringList names;
+        for (const Table &table : wanted)
+            names << table.name;
+        if (existing(database, names).size() == names.size())
+            return;
         if (!database.transaction()) {
             qDebug() << "Error: Fail to create the tables:" << database.lastError();
             return;
         }
-        QSqlQuery lock(database);
-        // "relation already exists, skipping" is no news at every start.
-        lock.exec("set client_min_messages to warning");
-        if (!lock.exec(SchemaLock))
-            qDebug() << "schema lock:" << lock.lastError();
-        lock.finish();
-        CSqlDialect::createTables(database);
+        QSqlQuery query(database);
+        // "relation already exists, skipping" is no news.
+        query.exec("set local client_min_messages to warning");
+        if (!query.exec(SchemaLock))
+            qDebug() << "schema lock:" << query.lastError();
+        // Another desk may have created them while this one waited.
+        const QStringList there = existing(database, names);
+        for (const Table &table : wanted) {
+            if (there.contains(table.name.toLower()))
+                continue;
+            if (query.exec(table.create)) {
+                if (table.logged)
+                    qDebug().noquote() << table.name + " Table created!";
+            } else {
+                qDebug().noquote() << "Error: Fail to create table " + table.name + "." << query.lastError();
+            }
+        }
+        query.finish();
         if (!database.commit()) {
             qDebug() << "Error: Fail to create the tables:" << database.lastError();
             database.rollback();
@@ -101,8 +190,7 @@ public:
 
     // Many rows per statement, each value a literal made by the driver
     // (quotes escaped as the server expects them).
-    bool insertSamples(
-        QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) const override
+    bool insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) override
     {
         const QSqlDriver *driver = database.driver();
         QSqlField field(QStringLiteral("v"), QVariant::String);
@@ -120,7 +208,7 @@ public:
             }
             if (plain)
                 return QLatin1Char('\'') + text + QLatin1Char('\'');
-            field.setValue(text.isNull() ? QString("") : text);
+            field.setValue(this->text(text.isNull() ? QString("") : text));
             return driver->formatValue(field);
         };
         const QString tail = QLatin1Char(',') + QString::number(recordId) + QLatin1String("),");
@@ -140,6 +228,7 @@ public:
             }
             sql.chop(1);
             if (!query.exec(sql)) {
+                lastError = query.lastError();
                 qDebug() << "insert t_record_data error at samples" << first + 1 << "to" << end << "of"
                          << samples.size() << ':' << query.lastError();
                 return false;
@@ -149,7 +238,7 @@ public:
     }
 
     // The server returns rows in no particular order unless told.
-    bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) const override
+    bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) override
     {
         return readSampleRows(database, recordId, data,
             QStringLiteral("select temp, shidu, recordTime from t_record_data where t_reocrd_id = "
@@ -167,7 +256,8 @@ public:
         notify.prepare("select pg_notify('vesmira_history', :change)");
         notify.bindValue(":change", change);
         if (!notify.exec()) {
-            qDebug() << "notify:" << notify.lastError();
+            lastError = notify.lastError();
+            qDebug() << "notify:" << lastError;
             return false;
         }
         return true;
@@ -177,13 +267,17 @@ public:
     {
         QSqlQuery lock(database);
         lock.prepare("select pg_advisory_xact_lock(hashtext(:key))");
-        lock.bindValue(":key", key);
+        lock.bindValue(":key", text(key));
         if (!lock.exec()) {
-            qDebug() << "lock:" << lock.lastError();
+            lastError = lock.lastError();
+            qDebug() << "lock:" << lastError;
             return false;
         }
         return true;
     }
+
+private:
+    bool m_icu = false;
 };
 
 } // namespace

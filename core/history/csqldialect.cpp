@@ -22,8 +22,17 @@ QString stored(const QString &text)
 }
 } // namespace
 
-bool CSqlDialect::insertSamples(
-    QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) const
+QString CSqlDialect::foldCase(const QString &text)
+{
+    QString folded = text.toLower();
+    folded.replace(QChar(0x00DF), QLatin1String("ss"));
+    folded.replace(QChar(0x03C2), QChar(0x03C3));
+    return folded;
+}
+
+void CSqlDialect::connected(QSqlDatabase &) { }
+
+bool CSqlDialect::insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity)
 {
     const QList<TempDataItem *> &samples = data.dataList;
     QSqlQuery query(database);
@@ -32,11 +41,12 @@ bool CSqlDialect::insertSamples(
     const QVariant noHumidity(QString("0"));
     for (int i = 0; i < samples.size(); ++i) {
         const TempDataItem *sample = samples.at(i);
-        query.bindValue(":temp", stored(sample->temp));
-        query.bindValue(":shidu", hasHumidity ? QVariant(stored(sample->shidu)) : noHumidity);
-        query.bindValue(":recordTime", stored(sample->recordTime));
+        query.bindValue(":temp", text(stored(sample->temp)));
+        query.bindValue(":shidu", hasHumidity ? QVariant(text(stored(sample->shidu))) : noHumidity);
+        query.bindValue(":recordTime", text(stored(sample->recordTime)));
         query.bindValue(":t_reocrd_id", id);
         if (!query.exec()) {
+            lastError = query.lastError();
             qDebug() << "insert t_record_data error at sample" << i + 1 << "of" << samples.size() << ':'
                      << query.lastError();
             return false;
@@ -45,7 +55,7 @@ bool CSqlDialect::insertSamples(
     return true;
 }
 
-bool CSqlDialect::readSamples(QSqlDatabase &database, int recordId, CTempData &data) const
+bool CSqlDialect::readSamples(QSqlDatabase &database, int recordId, CTempData &data)
 {
     // Columns: id, temp, shidu, recordTime, t_reocrd_id.
     return readSampleRows(database, recordId, data, QString::fromLatin1(selectSamplesSql), 1);
@@ -59,7 +69,8 @@ bool CSqlDialect::readSampleRows(
     samples.prepare(select);
     samples.bindValue(":t_reocrd_id", recordId);
     if (!samples.exec()) {
-        qDebug() << samples.lastError();
+        lastError = samples.lastError();
+        qDebug() << lastError;
         return false;
     }
     data.clear();
@@ -67,12 +78,18 @@ bool CSqlDialect::readSampleRows(
         data.dataList.append(new TempDataItem { samples.value(tempColumn).toString(),
             samples.value(tempColumn + 1).toString(), samples.value(tempColumn + 2).toString() });
     }
+    // next() is false at the end of the rows and at a failure on the way.
+    if (samples.lastError().isValid()) {
+        lastError = samples.lastError();
+        qDebug() << lastError;
+        return false;
+    }
     return true;
 }
 
 void CSqlDialect::afterRollback(QSqlDatabase &) const { }
 
-void CSqlDialect::createTables(QSqlDatabase &database) const
+void CSqlDialect::createTables(QSqlDatabase &database, const Notice &) const
 {
     // A failure does not stop the next table.
     QSqlQuery query(database);

@@ -1,8 +1,10 @@
 #ifndef CSQLDIALECT_H
 #define CSQLDIALECT_H
 
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class CTempData;
@@ -19,18 +21,46 @@ public:
     // The Qt driver ("QSQLITE").
     virtual QString driver() const = 0;
 
-    // The tables of the history, created when missing: the statements in
-    // order, each with the table it makes (for the debug lines; the tables
-    // added after the first three log only a failure).
+    // Once the connection is open (again), before anything else runs on it.
+    virtual void connected(QSqlDatabase &database);
+
+    // The tables and indexes of the history, created when missing: the
+    // statements in order, each with the table or index it makes (for the
+    // debug lines; those added after the first three log only a failure).
     struct Table {
         QString name;
         QString create;
         bool logged = true;
     };
     virtual QList<Table> tables() const = 0;
-    // Runs the statements of tables(); an engine shared by several desks
-    // keeps two of them from creating at once.
-    virtual void createTables(QSqlDatabase &database) const;
+    // Runs the statements of tables(); notice is told of a step that takes
+    // long (an index built over the samples of an older history). An engine
+    // shared by several desks looks in its catalog first and creates only
+    // what is missing, under a lock.
+    using Notice = std::function<void(const QString &text)>;
+    virtual void createTables(QSqlDatabase &database, const Notice &notice) const;
+
+    // Case folding for the search: the SQL expression that folds the case
+    // of expression, and the same folding of a text here. Both engines fold
+    // alike: Unicode lower case, then "ß" as "ss" and the final "ς" as "σ"
+    // ("STRAẞE", "Straße" and "strasse" are one word, "ЖУРНАЛ" is "журнал").
+    // forPattern: the folded text the expression is matched against; one
+    // without "s" and "σ" matches the lower case alone just as well (an
+    // engine may leave the two replacements out then).
+    virtual QString foldSql(const QString &expression, const QString &forPattern) const = 0;
+    static QString foldCase(const QString &text);
+
+    // A text as this engine can keep it (see the PostgreSQL dialect).
+    virtual QString text(const QString &value) const { return value; }
+
+    // Whether a failed statement says that the database file is damaged.
+    virtual bool isDamage(const QSqlError &) const { return false; }
+    // Whether a failed transaction may succeed when run again (another
+    // desk's transaction was chosen to go on: a deadlock, a serialization
+    // failure).
+    virtual bool isTransient(const QSqlError &) const { return false; }
+    // The error of the last failed insertSamples, readSamples, announce or lock.
+    mutable QSqlError lastError;
 
     // The insert of a record header as this engine runs it (an engine may
     // have it return the new id), and the new id once it ran; 0 on failure.
@@ -41,11 +71,11 @@ public:
     // transaction; false at the first failure. hasHumidity false stores "0"
     // as the humidity. The rows are those of
     //   insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) values (...)
-    virtual bool insertSamples(
-        QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) const;
+    virtual bool insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity);
     // The samples of a record in the order they were stored (the list is
-    // replaced), their times read; false when the statement failed.
-    virtual bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) const;
+    // replaced), their times read; false when the statement failed, also
+    // part-way through the rows.
+    virtual bool readSamples(QSqlDatabase &database, int recordId, CTempData &data);
 
     // After a transaction was rolled back.
     virtual void afterRollback(QSqlDatabase &database) const;
@@ -75,7 +105,7 @@ public:
 protected:
     // The samples of recordId through select (bound ":t_reocrd_id"), whose
     // temperature, humidity and time stand from column tempColumn on.
-    static bool readSampleRows(
+    bool readSampleRows(
         QSqlDatabase &database, int recordId, CTempData &data, const QString &select, int tempColumn);
 };
 

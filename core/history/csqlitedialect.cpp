@@ -16,9 +16,42 @@
 
 namespace {
 
+// Samples above which building their index on opening an older history is
+// announced (about a second's work).
+const int ManySamples = 1000000;
+
+// SQLite's result codes for a damaged file (extended codes share the low byte).
+const int SqliteCorrupt = 11;
+const int SqliteNotADatabase = 26;
+
 class CSqliteDialect : public CSqlDialect {
 public:
     QString driver() const override { return QStringLiteral("QSQLITE"); }
+
+    void connected(QSqlDatabase &database) override
+    {
+        // SQLite's own lower() changes ASCII letters only.
+#ifdef VESMIRA_SQLITE_STATEMENTS
+        m_fold = CSqliteStatement::addFoldFunction(database, "vesmira_fold", &CSqlDialect::foldCase);
+#else
+        Q_UNUSED(database);
+#endif
+        if (!m_fold)
+            qDebug() << "search: no Unicode case folding on this SQLite";
+    }
+
+    QString foldSql(const QString &expression, const QString &) const override
+    {
+        return (m_fold ? QStringLiteral("vesmira_fold(") : QStringLiteral("lower(")) + expression
+            + QLatin1Char(')');
+    }
+
+    bool isDamage(const QSqlError &error) const override
+    {
+        bool ok = false;
+        const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+        return ok && (code == SqliteCorrupt || code == SqliteNotADatabase);
+    }
 
     QList<Table> tables() const override
     {
@@ -55,14 +88,44 @@ public:
                 "int,fileName varchar(200),fileSize int,sha256 varchar(64),content blob,tripStart "
                 "varchar(19));",
                 false },
-            // Records kept here while the shared history at url could not
-            // be reached, until they are copied there.
+            // Records kept here while the shared history could not be
+            // reached, until they are copied there: the URL tried (never
+            // with a password) and why it failed the last time.
             { "t_record_pending",
                 "create table IF NOT EXISTS t_record_pending(id INTEGER PRIMARY KEY "
-                "AUTOINCREMENT,t_reocrd_id "
-                "int,url varchar(500));",
+                "AUTOINCREMENT,t_reocrd_id int,url varchar(500),lastError varchar(500));",
                 false },
+            // A record's rows are found by its id, not by reading them all:
+            // the samples in the order they were stored.
+            { "t_record_data_record",
+                "create index IF NOT EXISTS t_record_data_record on t_record_data(t_reocrd_id, id);", false },
+            { "t_record_summery_record",
+                "create index IF NOT EXISTS t_record_summery_record on t_record_summery(t_reocrd_id);",
+                false },
+            { "t_record_report_record",
+                "create index IF NOT EXISTS t_record_report_record on t_record_report(t_reocrd_id);", false },
         };
+    }
+
+    void createTables(QSqlDatabase &database, const Notice &notice) const override
+    {
+        QSqlQuery query(database);
+        // A history written before the index: building it reads every
+        // sample once.
+        if (notice && query.exec("select 1 from sqlite_master where name = 't_record_data'") && query.next()
+            && query.exec("select 1 from sqlite_master where name = 't_record_data_record'") && !query.next()
+            && query.exec("select max(id) from t_record_data") && query.next()
+            && query.value(0).toLongLong() > ManySamples) {
+            notice(QStringLiteral("indexing the %1 samples of the history %2 (once)")
+                       .arg(query.value(0).toLongLong())
+                       .arg(database.databaseName()));
+        }
+        query.finish();
+        CSqlDialect::createTables(database, notice);
+        // The pending list of an older file has no column for the reason.
+        if (query.exec("select 1 from pragma_table_info('t_record_pending') where name = 'lastError'")
+            && !query.next() && !query.exec("alter table t_record_pending add column lastError varchar(500)"))
+            qDebug() << "t_record_pending:" << query.lastError();
     }
 
     int insertedId(QSqlQuery &query) const override
@@ -79,8 +142,7 @@ public:
 #ifdef VESMIRA_SQLITE_STATEMENTS
     // Per row QSqlQuery costs more than SQLite itself; the statements below
     // are the same, run on SQLite directly (see CSqliteStatement).
-    bool insertSamples(
-        QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) const override
+    bool insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) override
     {
         CSqliteStatement insert(database, insertSampleSql);
         if (!insert.isValid())
@@ -103,6 +165,8 @@ public:
             // The first sample that fails stops the insert (a full disk
             // fails every one after it anyway).
             if (!insert.exec()) {
+                lastError = QSqlError(QStringLiteral("insert t_record_data"), insert.lastError(),
+                    QSqlError::StatementError, QString::number(insert.errorCode()));
                 qDebug().noquote() << "insert t_record_data error at sample" << i + 1 << "of"
                                    << samples.size() << ':' << insert.lastError();
                 return false;
@@ -111,7 +175,7 @@ public:
         return true;
     }
 
-    bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) const override
+    bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) override
     {
         CSqliteStatement select(database, selectSamplesSql);
         if (!select.isValid())
@@ -121,6 +185,12 @@ public:
         data.clear();
         while (select.next())
             data.dataList.append(new TempDataItem { select.text(1), select.text(2), select.text(3) });
+        if (select.failed()) {
+            lastError = QSqlError(QStringLiteral("select t_record_data"), select.lastError(),
+                QSqlError::StatementError, QString::number(select.errorCode()));
+            qDebug() << lastError;
+            return false;
+        }
         return true;
     }
 #endif
@@ -136,6 +206,9 @@ public:
         if (!restore.exec("select count(*) from sqlite_master"))
             qDebug() << "restore:" << restore.lastError();
     }
+
+private:
+    bool m_fold = false;
 };
 
 } // namespace

@@ -19,11 +19,20 @@ struct SqliteApi {
     decltype(&sqlite3_column_text) columnText = nullptr;
     decltype(&sqlite3_column_bytes) columnBytes = nullptr;
     decltype(&sqlite3_errmsg) errorMessage = nullptr;
+    decltype(&sqlite3_errcode) errorCode = nullptr;
+    decltype(&sqlite3_create_function_v2) createFunction = nullptr;
+    decltype(&sqlite3_user_data) userData = nullptr;
+    decltype(&sqlite3_value_type) valueType = nullptr;
+    decltype(&sqlite3_value_text) valueText = nullptr;
+    decltype(&sqlite3_value_bytes) valueBytes = nullptr;
+    decltype(&sqlite3_result_text) resultText = nullptr;
+    decltype(&sqlite3_result_null) resultNull = nullptr;
 
     bool complete() const
     {
         return prepare && parameterIndex && bindText && bindInt && step && reset && finalize && columnText
-            && columnBytes && errorMessage;
+            && columnBytes && errorMessage && errorCode && createFunction && userData && valueType
+            && valueText && valueBytes && resultText && resultNull;
     }
 };
 
@@ -53,6 +62,14 @@ SqliteApi lookUp(const QSqlDriver *driver)
     resolve(library, "sqlite3_column_text", api.columnText);
     resolve(library, "sqlite3_column_bytes", api.columnBytes);
     resolve(library, "sqlite3_errmsg", api.errorMessage);
+    resolve(library, "sqlite3_errcode", api.errorCode);
+    resolve(library, "sqlite3_create_function_v2", api.createFunction);
+    resolve(library, "sqlite3_user_data", api.userData);
+    resolve(library, "sqlite3_value_type", api.valueType);
+    resolve(library, "sqlite3_value_text", api.valueText);
+    resolve(library, "sqlite3_value_bytes", api.valueBytes);
+    resolve(library, "sqlite3_result_text", api.resultText);
+    resolve(library, "sqlite3_result_null", api.resultNull);
     // The plugin stays loaded as long as Qt keeps it; this handle only adds
     // a reference, so dropping it changes nothing.
     ::dlclose(library);
@@ -67,20 +84,66 @@ const SqliteApi &api(const QSqlDriver *driver)
     return resolved;
 }
 
-} // namespace
-
-CSqliteStatement::CSqliteStatement(const QSqlDatabase &database, const char *sql)
+// The connection handle behind an open QSQLITE connection; null when there
+// is none or the SQLite functions cannot be reached.
+sqlite3 *connectionOf(const QSqlDatabase &database)
 {
     const QSqlDriver *driver = database.driver();
     if (!driver || !database.isOpen() || database.driverName() != QLatin1String("QSQLITE"))
-        return;
+        return nullptr;
     const QVariant handle = driver->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return;
+        return nullptr;
     sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
-    const SqliteApi &sqlite = api(driver);
-    if (!connection || !sqlite.complete())
+    return api(driver).complete() ? connection : nullptr;
+}
+
+// The fold function of addFoldFunction: ASCII texts (names, numbers) are
+// lowered byte by byte, without a round trip through UTF-16.
+void foldFunction(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    const SqliteApi &sqlite = api(nullptr);
+    if (sqlite.valueType(arguments[0]) == SQLITE_NULL) {
+        sqlite.resultNull(context);
         return;
+    }
+    const auto *utf8 = reinterpret_cast<const char *>(sqlite.valueText(arguments[0]));
+    const int size = sqlite.valueBytes(arguments[0]);
+    QByteArray out(utf8, size);
+    bool ascii = true;
+    for (char &c : out) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    if (!ascii) {
+        const auto function = reinterpret_cast<CSqliteStatement::TextFunction>(sqlite.userData(context));
+        out = function(QString::fromUtf8(utf8, size)).toUtf8();
+    }
+    sqlite.resultText(context, out.constData(), out.size(), SQLITE_TRANSIENT);
+}
+
+} // namespace
+
+bool CSqliteStatement::addFoldFunction(const QSqlDatabase &database, const char *name, TextFunction fold)
+{
+    sqlite3 *connection = connectionOf(database);
+    if (!connection)
+        return false;
+    return api(nullptr).createFunction(connection, name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+               reinterpret_cast<void *>(fold), foldFunction, nullptr, nullptr, nullptr)
+        == SQLITE_OK;
+}
+
+CSqliteStatement::CSqliteStatement(const QSqlDatabase &database, const char *sql)
+{
+    sqlite3 *connection = connectionOf(database);
+    if (!connection)
+        return;
+    const SqliteApi &sqlite = api(nullptr);
     if (sqlite.prepare(connection, sql, -1, &m_stmt, nullptr) != SQLITE_OK) {
         sqlite.finalize(m_stmt);
         m_stmt = nullptr;
@@ -121,8 +184,9 @@ bool CSqliteStatement::exec()
         return false;
     const SqliteApi &sqlite = api(nullptr);
     const int result = sqlite.step(m_stmt);
+    m_failed = result != SQLITE_DONE;
     sqlite.reset(m_stmt);
-    return result == SQLITE_DONE;
+    return !m_failed;
 }
 
 QString CSqliteStatement::lastError() const
@@ -132,13 +196,20 @@ QString CSqliteStatement::lastError() const
     return QString::fromUtf8(api(nullptr).errorMessage(m_connection));
 }
 
+int CSqliteStatement::errorCode() const
+{
+    return m_stmt ? api(nullptr).errorCode(m_connection) : 0;
+}
+
 bool CSqliteStatement::next()
 {
     if (!m_stmt)
         return false;
     const SqliteApi &sqlite = api(nullptr);
-    if (sqlite.step(m_stmt) == SQLITE_ROW)
+    const int result = sqlite.step(m_stmt);
+    if (result == SQLITE_ROW)
         return true;
+    m_failed = result != SQLITE_DONE;
     sqlite.reset(m_stmt);
     return false;
 }

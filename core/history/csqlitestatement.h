@@ -28,6 +28,13 @@ public:
 
     bool isValid() const { return m_stmt != nullptr; }
 
+    // A case-folding SQL function name(text) on the connection: ASCII texts
+    // have their letters lowered here, any other text goes through fold
+    // (which must lower ASCII letters the same way). NULL stays NULL. False
+    // when the connection's SQLite cannot be reached.
+    using TextFunction = QString (*)(const QString &);
+    static bool addFoldFunction(const QSqlDatabase &database, const char *name, TextFunction fold);
+
     // The position of a named placeholder (":temp"), 0 when there is none.
     int parameterIndex(const char *name) const;
     // The bytes are not copied: they must stay alive until exec() returns.
@@ -38,8 +45,12 @@ public:
     // for the next run; false on failure.
     bool exec();
     // SQLite's message for the last failure on the connection ("database or
-    // disk is full").
+    // disk is full"), and its result code (SQLITE_CORRUPT, ...).
     QString lastError() const;
+    int errorCode() const;
+    // Whether the last exec() or next() stopped on an error rather than at
+    // the end of the rows.
+    bool failed() const { return m_failed; }
 
     // For a query: steps to the next result row; false after the last one
     // (or on failure), and the statement is then ready to run again.
@@ -50,6 +61,7 @@ public:
 private:
     sqlite3 *m_connection = nullptr;
     sqlite3_stmt *m_stmt = nullptr;
+    bool m_failed = false;
 };
 
 #endif // CSQLITESTATEMENT_H

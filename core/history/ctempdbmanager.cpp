@@ -15,6 +15,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QThread>
 #include <QVariant>
 #include <algorithm>
 
@@ -71,10 +72,10 @@ QString tripStart(const CTempData &data)
     return QString("");
 }
 
-// A LIKE pattern for "holds text", lower case, its wildcards escaped.
+// A LIKE pattern for "holds text", its wildcards escaped.
 QString containsPattern(const QString &text)
 {
-    QString escaped = text.toLower();
+    QString escaped = text;
     escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     escaped.replace(QLatin1Char('%'), QLatin1String("\\%"));
     escaped.replace(QLatin1Char('_'), QLatin1String("\\_"));
@@ -95,6 +96,34 @@ bool deleteRows(const QSqlDatabase &database, const char *sql, const char *place
 }
 
 } // namespace
+
+namespace {
+CSqlDialect::Notice &noticeHandler()
+{
+    static CSqlDialect::Notice handler;
+    return handler;
+}
+} // namespace
+
+void CTempDbManager::setNoticeHandler(const std::function<void(const QString &)> &handler)
+{
+    noticeHandler() = handler;
+}
+
+namespace {
+void notice(const QString &text)
+{
+    if (noticeHandler())
+        noticeHandler()(text);
+    else
+        qDebug().noquote() << text;
+}
+} // namespace
+
+QString CTempDbManager::bound(const QString &text) const
+{
+    return dialect->text(text.isNull() ? QString("") : text);
+}
 
 CTempDbManager::CTempDbManager(const QString &dbPath, QObject *parent)
     : QObject(parent)
@@ -172,7 +201,8 @@ bool CTempDbManager::reconnect()
         return false;
     }
     m_error.clear();
-    dialect->createTables(database);
+    dialect->connected(database);
+    dialect->createTables(database, notice);
     listen();
     return true;
 }
@@ -234,30 +264,141 @@ void CTempDbManager::CreateConnection()
         qDebug() << "Error: Failed to connect database." << database.lastError();
         return;
     }
+    dialect->connected(database);
+    // A damaged file is left exactly as it is: no table or index is made
+    // in it, and nothing reads as an empty history.
+    if (!checkSound())
+        return;
+    dialect->createTables(database, notice);
+    scrubPendingUrls();
+}
 
-    dialect->createTables(database);
+bool CTempDbManager::checkSound()
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    // A file that is no database at all fails here already.
+    if (!query.exec("select name from sqlite_master where type = 'table'")) {
+        note(query.lastError(), "open");
+        return !m_damaged;
+    }
+    QStringList tables;
+    while (query.next())
+        tables << query.value(0).toString();
+    if (query.lastError().isValid()) {
+        note(query.lastError(), "open");
+        return !m_damaged;
+    }
+    // The records' tables page by page; the samples' one is checked as it
+    // is read (a full check of years of samples takes seconds).
+    for (const QString &table : tables) {
+        if (table == QLatin1String("t_record_data") || table.startsWith(QLatin1String("sqlite_")))
+            continue;
+        if (!query.exec(QStringLiteral("pragma quick_check(\"%1\")").arg(table))) {
+            note(query.lastError(), "open");
+            if (m_damaged)
+                return false;
+            continue;
+        }
+        QStringList problems;
+        while (query.next()) {
+            if (query.value(0).toString() != QLatin1String("ok"))
+                problems << query.value(0).toString();
+        }
+        if (!problems.isEmpty()) {
+            markDamaged(problems.first());
+            return false;
+        }
+    }
+    return true;
+}
+
+void CTempDbManager::markDamaged(const QString &why)
+{
+    if (!m_damaged)
+        qDebug().noquote() << "history damaged:" << dbPath << why;
+    m_damaged = true;
+    m_damage = why;
+    m_error = QStringLiteral("the history %1 is damaged (%2)").arg(QDir::toNativeSeparators(dbPath), why);
+}
+
+void CTempDbManager::note(const QSqlError &error, const char *operation)
+{
+    qDebug() << operation << error;
+    m_lastSqlError = error;
+    if (dialect->isDamage(error))
+        markDamaged(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
+QString CTempDbManager::failure(int tries) const
+{
+    if (m_damaged)
+        return m_error;
+    return errorText(m_lastSqlError)
+        + (tries > 1 ? QStringLiteral("; tried %1 times").arg(tries) : QString());
+}
+
+QString CTempDbManager::errorText(const QSqlError &error)
+{
+    QString text = (error.databaseText().isEmpty() ? error.text() : error.databaseText()).simplified();
+    if (!error.nativeErrorCode().isEmpty() && !text.contains(error.nativeErrorCode()))
+        text += QStringLiteral(" (%1)").arg(error.nativeErrorCode());
+    return text;
 }
 
 bool CTempDbManager::storeRecord(CRecord &record)
 {
+    return storeWhole(record, nullptr, nullptr);
+}
+
+bool CTempDbManager::storePending(CRecord &record, const QString &url, const QString &why)
+{
+    return storeWhole(record, &url, &why);
+}
+
+bool CTempDbManager::storeWhole(CRecord &record, const QString *pendingUrl, const QString *why)
+{
     pdfPath = record.reportPath;
     // A record is either in the history with every sample and its report
-    // or not at all: a process killed, a disk full or a server lost in the
-    // middle leaves no half record.
+    // (and, kept for a shared history, its pending mark) or not at all: a
+    // process killed, a disk full or a server lost in the middle leaves no
+    // half record. Another desk's transaction chosen over this one (a
+    // deadlock) is no reason to give up at once.
     record.id = 0;
-    if (!begin("InsertRecord"))
-        return false;
-    const int id = insertWhole(record);
-    record.id = finishTransaction(id != 0, "InsertRecord") ? id : 0;
-    return record.id != 0;
+    for (int attempt = 1;; ++attempt) {
+        if (!begin("InsertRecord")) {
+            if (!m_damaged)
+                m_error = errorText(m_lastSqlError);
+            return false;
+        }
+        int id = insertWhole(record);
+        if (id != 0 && pendingUrl && !insertPending(id, *pendingUrl, *why))
+            id = 0;
+        if (finishTransaction(id != 0, "InsertRecord")) {
+            record.id = id;
+            return true;
+        }
+        if (attempt == TransientTries || !dialect->isTransient(m_lastSqlError)) {
+            m_error = failure(attempt);
+            return false;
+        }
+        QThread::msleep(50 * attempt);
+    }
 }
 
 int CTempDbManager::insertWhole(const CRecord &record)
 {
     const int id = insertHeader(record.summary, record.name);
-    const bool stored = id != 0 && insertSummary(record.summary, id)
-        && dialect->insertSamples(database, record.data, id, record.hasHumidity()) && insertReport(record, id)
-        && dialect->announce(database, QStringLiteral("store %1").arg(id));
+    bool stored = id != 0 && insertSummary(record.summary, id);
+    if (stored && !dialect->insertSamples(database, record.data, id, record.hasHumidity())) {
+        note(dialect->lastError, "InsertRecordData");
+        stored = false;
+    }
+    stored = stored && insertReport(record, id);
+    if (stored && !dialect->announce(database, QStringLiteral("store %1").arg(id))) {
+        note(dialect->lastError, "announce");
+        stored = false;
+    }
     return stored ? id : 0;
 }
 
@@ -286,197 +427,13 @@ bool CTempDbManager::insertReport(const CRecord &record, int recordId)
     query.prepare("insert into t_record_report(t_reocrd_id,fileName,fileSize,sha256,content,tripStart) "
                   "values(:t_reocrd_id,:fileName,:fileSize,:sha256,:content,:tripStart)");
     query.bindValue(":t_reocrd_id", recordId);
-    query.bindValue(":fileName", path.isEmpty() ? QString("") : info.fileName());
+    query.bindValue(":fileName", path.isEmpty() ? QString("") : bound(info.fileName()));
     query.bindValue(":fileSize", size);
-    query.bindValue(":sha256", stored(digest));
+    query.bindValue(":sha256", bound(digest));
     query.bindValue(":content", hasBytes ? QVariant(bytes) : QVariant(QVariant::ByteArray));
     query.bindValue(":tripStart", tripStart(record.data));
     if (!query.exec()) {
-        qDebug() << "insert t_record_report error " << query.lastError();
-        return false;
-    }
-    return true;
-}
-
-CTempDbManager::CopyResult CTempDbManager::copyRecord(CRecord &record)
-{
-    if (record.reportDigest.isEmpty())
-        record.reportDigest = CRecord::fileDigest(record.reportPath);
-    if (!begin("copyRecord"))
-        return CopyFailed;
-    // Two desks copying the same record wait for each other here, so that
-    // the second finds the first one's copy.
-    QSqlQuery query(database);
-    bool ok = dialect->lock(database, record.name);
-    if (ok) {
-        query.setForwardOnly(true);
-        query.prepare("select r.id from t_record r join t_record_report p on p.t_reocrd_id = r.id "
-                      "where r.data_name = :name and p.sha256 = :sha256 order by r.id");
-        query.bindValue(":name", stored(record.name));
-        query.bindValue(":sha256", stored(record.reportDigest.toLower()));
-        ok = query.exec();
-        if (!ok)
-            qDebug() << "copyRecord:" << query.lastError();
-    }
-    if (ok && query.next()) {
-        const int existing = query.value(0).toInt();
-        query.finish();
-        if (!finishTransaction(true, "copyRecord"))
-            return CopyFailed;
-        record.id = existing;
-        return AlreadyThere;
-    }
-    query.finish();
-    pdfPath = record.reportPath;
-    const int id = ok ? insertWhole(record) : 0;
-    if (!finishTransaction(id != 0, "copyRecord"))
-        return CopyFailed;
-    record.id = id;
-    return Copied;
-}
-
-int CTempDbManager::findCopy(const QString &name, const QString &digest)
-{
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    query.prepare("select r.id from t_record r join t_record_report p on p.t_reocrd_id = r.id "
-                  "where r.data_name = :name and p.sha256 = :sha256 order by r.id");
-    query.bindValue(":name", stored(name));
-    query.bindValue(":sha256", stored(digest.toLower()));
-    return query.exec() && query.next() ? query.value(0).toInt() : 0;
-}
-
-int CTempDbManager::findReport(const QString &digest, QString *name)
-{
-    if (digest.isEmpty())
-        return 0;
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    query.prepare("select r.id, r.data_name from t_record r join t_record_report p on p.t_reocrd_id = r.id "
-                  "where p.sha256 = :sha256 order by r.id limit 1");
-    query.bindValue(":sha256", digest.toLower());
-    if (!query.exec()) {
-        qDebug() << "findReport:" << query.lastError();
-        return 0;
-    }
-    if (!query.next())
-        return 0;
-    if (name)
-        *name = query.value(1).toString();
-    return query.value(0).toInt();
-}
-
-bool CTempDbManager::reportFile(int id, CReportFile &file, bool withContent)
-{
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("select fileName, fileSize, sha256%1 from t_record_report where t_reocrd_id = "
-                       ":id order by id")
-            .arg(withContent ? QStringLiteral(", content") : QString()));
-    query.bindValue(":id", id);
-    if (!query.exec()) {
-        qDebug() << query.lastError();
-        return false;
-    }
-    if (!query.next())
-        return false;
-    file = CReportFile();
-    file.fileName = query.value(0).toString();
-    file.size = query.value(1).toLongLong();
-    file.sha256 = query.value(2).toString();
-    if (withContent && !query.isNull(3)) {
-        file.content = query.value(3).toByteArray();
-        file.hasContent = true;
-    }
-    return true;
-}
-
-QString CTempDbManager::localReport(const CRecord &record, const QString &dataDir)
-{
-    CReportFile file;
-    const bool known = reportFile(record.id, file, false);
-    const QString digest = record.reportDigest.isEmpty() ? file.sha256 : record.reportDigest;
-    // Only a plain name: the name comes from the database, which other
-    // desks write ("../../x" must not leave dataDir).
-    const QString name = QFileInfo(file.fileName).fileName();
-    const bool plainName
-        = known && !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..");
-    const QString inDataDir = plainName ? dataDir + QLatin1Char('/') + name : QString();
-    QStringList candidates;
-    for (const QString &path : { record.reportPath, inDataDir }) {
-        if (!path.isEmpty() && QFileInfo(path).isFile() && !candidates.contains(path))
-            candidates << path;
-    }
-    for (const QString &path : candidates) {
-        if (digest.isEmpty() || CRecord::checkReport(path, digest) == CReportCheck::Unchanged)
-            return path;
-    }
-    // No unchanged copy here: the bytes kept with the record, if they are
-    // the report read.
-    if (plainName && !QFileInfo::exists(inDataDir) && reportFile(record.id, file, true) && file.hasContent
-        && (digest.isEmpty() || CRecord::digest(file.content).compare(digest, Qt::CaseInsensitive) == 0)) {
-        QDir().mkpath(dataDir);
-        QSaveFile out(inDataDir);
-        if (out.open(QIODevice::WriteOnly) && out.write(file.content) == file.content.size() && out.commit())
-            return inDataDir;
-        qDebug() << "cannot write" << inDataDir << out.errorString();
-    }
-    return candidates.value(0, record.reportPath);
-}
-
-QString CTempDbManager::localReport(int id, const QString &dataDir, QString *digest)
-{
-    CRecord record;
-    record.id = id;
-    record.reportPath = GetPdfPathById(id);
-    CReportFile file;
-    if (reportFile(id, file, false))
-        record.reportDigest = file.sha256;
-    if (digest)
-        *digest = record.reportDigest;
-    if (record.reportPath.isEmpty() && file.fileName.isEmpty())
-        return QString();
-    return localReport(record, dataDir);
-}
-
-bool CTempDbManager::markPending(int id, const QString &url)
-{
-    QSqlQuery query(database);
-    query.prepare("insert into t_record_pending(t_reocrd_id,url) values(:id,:url)");
-    query.bindValue(":id", id);
-    query.bindValue(":url", stored(url));
-    if (!query.exec()) {
-        qDebug() << "markPending:" << query.lastError();
-        return false;
-    }
-    return true;
-}
-
-QVector<int> CTempDbManager::pendingRecords(const QString &url)
-{
-    QVector<int> ids;
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    query.prepare("select distinct t_reocrd_id from t_record_pending where url = :url order by t_reocrd_id");
-    query.bindValue(":url", stored(url));
-    if (!query.exec()) {
-        qDebug() << "pendingRecords:" << query.lastError();
-        return ids;
-    }
-    while (query.next())
-        ids.append(query.value(0).toInt());
-    return ids;
-}
-
-bool CTempDbManager::clearPending(int id, const QString &url)
-{
-    QSqlQuery query(database);
-    query.prepare("delete from t_record_pending where t_reocrd_id = :id and url = :url");
-    query.bindValue(":id", id);
-    query.bindValue(":url", stored(url));
-    if (!query.exec()) {
-        qDebug() << "clearPending:" << query.lastError();
+        note(query.lastError(), "insert t_record_report error ");
         return false;
     }
     return true;
@@ -488,7 +445,11 @@ bool CTempDbManager::containsRecord(int id)
     query.setForwardOnly(true);
     query.prepare("select id from t_record where id = :id");
     query.bindValue(":id", id);
-    return query.exec() && query.next();
+    if (!query.exec()) {
+        note(query.lastError(), "containsRecord");
+        return false;
+    }
+    return query.next();
 }
 
 QString CTempDbManager::recordName(int id)
@@ -497,7 +458,11 @@ QString CTempDbManager::recordName(int id)
     query.setForwardOnly(true);
     query.prepare("select data_name from t_record where id = :id");
     query.bindValue(":id", id);
-    if (!query.exec() || !query.next())
+    if (!query.exec()) {
+        note(query.lastError(), "recordName");
+        return QString();
+    }
+    if (!query.next())
         return QString();
     return stored(query.value(0).toString());
 }
@@ -505,16 +470,25 @@ QString CTempDbManager::recordName(int id)
 QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)
 {
     // Each condition on the summary (device number) or the report row (trip
-    // start) is a subquery that runs once, not per record: the embedded
-    // history has no index on the link columns. A record stored before the
-    // report table existed has no trip start.
+    // start) is a subquery that runs once, not per record. A record stored
+    // before the report table existed has no trip start.
     QStringList where;
     if (!filter.text.isEmpty()) {
-        // lower() on both sides: SQLite's LIKE ignores the case of ASCII
-        // letters only, PostgreSQL's none.
-        where << "(lower(r.data_name) like :t1 escape '\\' or lower(r.wayId) like :t2 escape '\\'"
-                 " or lower(r.wayDesc) like :t3 escape '\\' or r.id in (select s.t_reocrd_id from "
-                 "t_record_summery s where lower(s.deviceNo) like :t4 escape '\\'))";
+        // Both sides folded alike (foldCase): SQLite's LIKE ignores the
+        // case of ASCII letters only, PostgreSQL's none. The three columns
+        // of a record are folded as one text, apart by U+0001 (which no
+        // search holds), so that each row costs one folding.
+        const QString folded = CSqlDialect::foldCase(filter.text).remove(QChar(1));
+        const auto like = [&](const QString &expression, const char *placeholder) {
+            return dialect->foldSql(expression, folded) + QStringLiteral(" like ")
+                + QLatin1String(placeholder) + QStringLiteral(" escape '\\'");
+        };
+        where << "("
+                + like("coalesce(r.data_name, '') || :s1 || coalesce(r.wayId, '') || :s2 || "
+                       "coalesce(r.wayDesc, '')",
+                    ":t1")
+                + " or r.id in (select s.t_reocrd_id from t_record_summery s where "
+                + like("s.deviceNo", ":t2") + "))";
     }
     if (filter.from.isValid() || filter.to.isValid()) {
         QStringList range { "p.tripStart <> ''" };
@@ -556,9 +530,11 @@ QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)
     query.setForwardOnly(true);
     query.prepare(sql);
     if (!filter.text.isEmpty()) {
-        const QString pattern = containsPattern(filter.text);
-        for (const char *name : { ":t1", ":t2", ":t3", ":t4" })
-            query.bindValue(name, pattern);
+        const QString pattern = bound(containsPattern(CSqlDialect::foldCase(filter.text).remove(QChar(1))));
+        query.bindValue(":t1", pattern);
+        query.bindValue(":t2", pattern);
+        query.bindValue(":s1", QString(QChar(1)));
+        query.bindValue(":s2", QString(QChar(1)));
     }
     const QString form = QStringLiteral("yyyy-MM-dd hh:mm:ss");
     if (filter.from.isValid())
@@ -566,12 +542,14 @@ QVector<CHistoryRow> CTempDbManager::findRecords(const CHistoryFilter &filter)
     if (filter.to.isValid())
         query.bindValue(":to", QLocale::c().toString(filter.to, form));
     if (!query.exec()) {
-        qDebug() << "findRecords:" << query.lastError();
+        note(query.lastError(), "findRecords");
         return rows;
     }
     while (query.next())
         rows.append(
             CHistoryRow { query.value(0).toInt(), query.value(1).toString(), query.value(2).toString() });
+    if (query.lastError().isValid())
+        note(query.lastError(), "findRecords");
     return rows;
 }
 
@@ -615,8 +593,14 @@ bool CTempDbManager::InsertRecordData(const CTempData *data, int recordId, int h
 
 bool CTempDbManager::begin(const char *operation)
 {
+    // Nothing is written into a damaged file.
+    if (m_damaged) {
+        qDebug().noquote() << operation << m_error;
+        return false;
+    }
     if (database.transaction())
         return true;
+    m_lastSqlError = database.lastError();
     // No transaction, no header: logged as the header insert failing.
     qDebug().noquote() << operation << "begin failed";
     qDebug().noquote() << "InsertrRecordParam  insert error " << database.lastError() << "  pdfPath is "
@@ -629,21 +613,22 @@ int CTempDbManager::insertHeader(const CSummeryParam &summary, const QString &da
     const int count = summary.recordCount.toInt(nullptr, 10);
     QSqlQuery query(database);
     query.prepare(dialect->insertRecord(kInsertRecordSql));
-    query.bindValue(":data_name", stored(dataName));
-    query.bindValue(":startTime", stored(summary.recordStartAt));
-    query.bindValue(":wayId", stored(summary.wayId));
+    query.bindValue(":data_name", bound(dataName));
+    query.bindValue(":startTime", bound(summary.recordStartAt));
+    query.bindValue(":wayId", bound(summary.wayId));
     query.bindValue(":capacity", count);
     query.bindValue(":currentRecord", count);
-    query.bindValue(":tempMax", stored(summary.tempMax));
-    query.bindValue(":tempMin", stored(summary.tempMin));
+    query.bindValue(":tempMax", bound(summary.tempMax));
+    query.bindValue(":tempMin", bound(summary.tempMin));
     query.bindValue(":shiduMax", QString("0"));
     query.bindValue(":shiduMin", QString("0"));
     query.bindValue(":alarmStatus", summary.alarmCount.toInt() != 0 ? 1 : 0);
-    query.bindValue(":pdfPath", stored(pdfPath));
-    query.bindValue(":wayDesc", stored(summary.wayDesc));
+    query.bindValue(":pdfPath", bound(pdfPath));
+    query.bindValue(":wayDesc", bound(summary.wayDesc));
     if (!query.exec()) {
         qDebug().noquote() << "InsertrRecordParam  insert error " << query.lastError() << "  pdfPath is "
                            << pdfPath;
+        note(query.lastError(), "InsertRecordParam");
         return 0;
     }
     qDebug() << "inserted OK!";
@@ -655,12 +640,12 @@ bool CTempDbManager::insertSummary(const CSummeryParam &summary, int recordId)
     QSqlQuery query(database);
     query.prepare(insertSummarySql());
     for (const CSummaryField *field : storedFields())
-        query.bindValue(QLatin1Char(':') + QLatin1String(field->name), stored(field->of(summary)));
+        query.bindValue(QLatin1Char(':') + QLatin1String(field->name), bound(field->of(summary)));
     query.bindValue(":t_reocrd_id", recordId);
     query.bindValue(":containTemp", summary.containTemp);
     query.bindValue(":containHumidity", summary.containHumidity);
     if (!query.exec()) {
-        qDebug() << "insert tRecordSummery error " << query.lastError();
+        note(query.lastError(), "insert tRecordSummery error ");
         return false;
     }
     qDebug() << "inserted tRecordSummery OK!";
@@ -672,7 +657,7 @@ bool CTempDbManager::finishTransaction(bool ok, const char *operation)
     if (ok && database.commit())
         return true;
     if (ok)
-        qDebug() << operation << "commit error" << database.lastError();
+        note(database.lastError(), operation);
     // After some errors (a full disk, an I/O error) SQLite has rolled back
     // on its own; the rollback then only finds no transaction to end.
     if (!database.rollback())
@@ -688,7 +673,7 @@ bool CTempDbManager::readSummary(int recordId, CSummeryParam &summary)
     query.prepare("select * from t_record_summery where t_reocrd_id = :t_record_id ");
     query.bindValue(":t_record_id", recordId);
     if (!query.exec()) {
-        qDebug() << " ====  ReadAllDataByRecordId" << query.lastError();
+        note(query.lastError(), " ====  ReadAllDataByRecordId");
         return false;
     }
     // Columns by position: the fields, 34 the link (not copied), 35 and 36
@@ -700,6 +685,10 @@ bool CTempDbManager::readSummary(int recordId, CSummeryParam &summary)
         summary.containTemp = query.value(35).toInt();
         summary.containHumidity = query.value(36).toInt();
         found = true;
+    }
+    if (query.lastError().isValid()) {
+        note(query.lastError(), " ====  ReadAllDataByRecordId");
+        return false;
     }
     return found;
 }
@@ -713,7 +702,7 @@ bool CTempDbManager::readRecord(int id, CRecord &record)
     header.bindValue(":id", id);
     if (!header.exec() || !header.next()) {
         if (header.lastError().isValid())
-            qDebug() << header.lastError();
+            note(header.lastError(), "readRecord");
         return false;
     }
     record.id = id;
@@ -725,7 +714,11 @@ bool CTempDbManager::readRecord(int id, CRecord &record)
         record.reportDigest = report.sha256;
     const bool summary = readSummary(id, record.summary);
     record.limits = CAlarmLimits::fromSummary(record.summary);
-    return dialect->readSamples(database, id, record.data) && summary;
+    if (!dialect->readSamples(database, id, record.data)) {
+        note(dialect->lastError, "readRecord");
+        return false;
+    }
+    return summary;
 }
 
 void CTempDbManager::ReadAllDataByRecordId(double &humidityHigh, double &humidityLow, double &tempHigh,
@@ -744,7 +737,8 @@ void CTempDbManager::ReadAllDataByRecordId(double &humidityHigh, double &humidit
     tempLow = limits.tempLow;
     humidityHigh = limits.humidityHigh;
     humidityLow = limits.humidityLow;
-    dialect->readSamples(database, recordId, *data);
+    if (!dialect->readSamples(database, recordId, *data))
+        note(dialect->lastError, "ReadAllDataByRecordId");
 }
 
 QVector<CHistoryRow> CTempDbManager::LoadAllRecords()
@@ -753,12 +747,14 @@ QVector<CHistoryRow> CTempDbManager::LoadAllRecords()
     QSqlQuery query(database);
     query.setForwardOnly(true);
     if (!query.exec("select * from t_record  order by id desc ;")) {
-        qDebug() << query.lastError();
+        note(query.lastError(), "LoadAllRecords");
         return rows;
     }
     while (query.next())
         rows.append(
             CHistoryRow { query.value(0).toInt(), query.value(1).toString(), query.value(12).toString() });
+    if (query.lastError().isValid())
+        note(query.lastError(), "LoadAllRecords");
     return rows;
 }
 
@@ -769,7 +765,7 @@ QString CTempDbManager::GetPdfPathById(int id)
     query.prepare("select * from t_record  where id = :id ;");
     query.bindValue(":id", id);
     if (!query.exec()) {
-        qDebug() << query.lastError();
+        note(query.lastError(), "GetPdfPathById");
         return QString("");
     }
     if (query.next())
@@ -781,17 +777,17 @@ bool CTempDbManager::UpdateRecordName(const QString &name, int id)
 {
     // One statement, but in a transaction of ours so that a failure also
     // restores the file at once (finishTransaction).
-    if (!database.transaction()) {
+    if (m_damaged || !database.transaction()) {
         qDebug() << database.lastError();
         return false;
     }
     QSqlQuery query(database);
     query.prepare("update t_record set data_name = :name where id=:id");
-    query.bindValue(":name", stored(name));
+    query.bindValue(":name", bound(name));
     query.bindValue(":id", id);
     bool renamed = query.exec();
     if (!renamed)
-        qDebug() << query.lastError();
+        note(query.lastError(), "UpdateRecordName");
     query.finish();
     renamed = renamed && dialect->announce(database, QStringLiteral("rename %1").arg(id));
     return finishTransaction(renamed, "UpdateRecordName");
@@ -801,7 +797,7 @@ bool CTempDbManager::DeleteRecordById(int id)
 {
     // Record, summary and samples go together: a failure half-way leaves
     // all three tables as they were.
-    if (!database.transaction()) {
+    if (m_damaged || !database.transaction()) {
         qDebug() << database.lastError();
         return false;
     }

@@ -7,8 +7,10 @@
 #include <QDateTime>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class CHistoryLocation;
@@ -50,6 +52,15 @@ struct CReportFile {
     bool hasContent = false;
 };
 
+// A record of the embedded history that waits for the shared history: the
+// URL last tried (never with a password) and why that failed.
+struct CPendingRecord {
+    int id = 0;
+    QString name;
+    QString url;
+    QString lastError;
+};
+
 // The history database (db/dravik.db): the single owner of the connection and
 // of every SQL statement of the application.
 //
@@ -83,10 +94,23 @@ public:
     explicit CTempDbManager(const CHistoryLocation &location, QObject *parent = nullptr);
     ~CTempDbManager() override;
 
-    bool isOpen() const { return database.isOpen(); }
+    // Open and usable: a damaged file is not.
+    bool isOpen() const { return database.isOpen() && !m_damaged; }
     bool isShared() const { return !m_connection.isEmpty(); }
-    // Why opening or the last reconnect failed; plain English.
+    // The file of the embedded history, the URL of a shared one.
+    QString path() const { return dbPath; }
+    // The embedded file cannot be read as a history (not a database, pages
+    // damaged): found on opening, or by any statement later. It is then
+    // left exactly as it is; every change is refused and lastError() names
+    // the file.
+    bool isDamaged() const { return m_damaged; }
+    // What SQLite found damaged ("file is not a database").
+    QString damage() const { return m_damage; }
+    // Why opening, the last reconnect, store or copy failed; plain English.
     QString lastError() const { return m_error; }
+    // Where a step of opening that takes long (building the samples' index
+    // of an older history) is announced; the debug output when none is set.
+    static void setNoticeHandler(const std::function<void(const QString &text)> &handler);
     // A shared history: true when the server answers, after opening the
     // connection again if it had been lost. The embedded one: isOpen().
     bool reconnect();
@@ -102,6 +126,9 @@ public:
     // and the history exactly as it was, when any insert or the commit
     // failed.
     bool storeRecord(CRecord &record) override;
+    // storeRecord, marked as waiting for the shared history (url, the
+    // reason it was not reached) in the same transaction.
+    bool storePending(CRecord &record, const QString &url, const QString &why);
     // A stored record: summary, samples (times read), limits derived from the
     // summary's printed limits (which also give its tempUnit), report path,
     // name and id. False when the record does not exist or its rows cannot be
@@ -115,8 +142,8 @@ public:
     enum CopyResult { Copied, AlreadyThere, CopyFailed };
     CopyResult copyRecord(CRecord &record);
     // The id of a record of that name whose report has that digest; 0 when
-    // there is none (or the query failed).
-    int findCopy(const QString &name, const QString &digest);
+    // there is none (or the query failed: *ok false).
+    int findCopy(const QString &name, const QString &digest, bool *ok = nullptr);
     // The first record whose report has that digest, whatever its name.
     int findReport(const QString &digest, QString *name) override;
 
@@ -134,11 +161,14 @@ public:
     // *digest when asked for.
     QString localReport(int id, const QString &dataDir, QString *digest = nullptr);
 
-    // The records of this (embedded) history waiting to be copied to the
-    // shared history at url, oldest first.
-    bool markPending(int id, const QString &url);
-    QVector<int> pendingRecords(const QString &url);
-    bool clearPending(int id, const QString &url);
+    // The records of this (embedded) history not yet in the configured
+    // shared history, whatever its URL was when they were kept, oldest
+    // first.
+    QVector<CPendingRecord> pendingList();
+    QVector<int> pendingRecords();
+    bool clearPending(int id);
+    // A copy that failed again: the URL tried and why.
+    bool setPendingError(int id, const QString &url, const QString &why);
 
     // Whether a record of that id is stored.
     bool containsRecord(int id);
@@ -188,7 +218,25 @@ signals:
     void historyChanged();
 
 private:
+    // Tries of a store or copy that another desk's transaction made fail.
+    static constexpr int TransientTries = 3;
+
     void openShared(const CHistoryLocation &location);
+    bool checkSound();
+    void markDamaged(const QString &why);
+    // A failed statement: logged, kept for the messages, and a damaged
+    // file found.
+    void note(const QSqlError &error, const char *operation);
+    static QString errorText(const QSqlError &error);
+    // What made a store or copy fail after tries tries, for lastError().
+    QString failure(int tries) const;
+    // A text as bound into a statement: '' for a null text, and as the
+    // engine can keep it.
+    QString bound(const QString &text) const;
+    bool storeWhole(CRecord &record, const QString *pendingUrl, const QString *why);
+    CopyResult copyOnce(CRecord &record);
+    bool insertPending(int id, const QString &url, const QString &why);
+    void scrubPendingUrls();
     void listen();
     // The whole record inside the caller's transaction; its id, 0 on failure.
     int insertWhole(const CRecord &record);
@@ -207,6 +255,9 @@ private:
     QString m_connection; // empty: Qt's default connection (embedded)
     QString m_listener; // the connection that listens for changes
     QString m_error;
+    QSqlError m_lastSqlError;
+    bool m_damaged = false;
+    QString m_damage;
 };
 
 #endif // CTEMPDBMANAGER_H

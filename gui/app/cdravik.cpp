@@ -65,9 +65,30 @@ CDravik::CDravik(QWidget *parent)
     // 6. The history database: db/dravik.db, or the shared history the
     // configuration names (with db/dravik.db keeping what is read while it
     // is away).
+    // An older history gets the index of its samples once; that may take
+    // a while, said in a dialog.
+    std::unique_ptr<QProgressDialog> indexing;
+    CTempDbManager::setNoticeHandler([&indexing](const QString &) {
+        indexing = std::make_unique<QProgressDialog>(
+            tr("zheng zai wei li shi ji lu jian li suo yin (jin yi ci)..."), QString(), 0, 0);
+        indexing->setMinimumDuration(0);
+        indexing->show();
+        QCoreApplication::processEvents();
+    });
     m_store = std::make_unique<CHistoryStore>(applicationDir, CHistoryLocation::configured());
     m_db = m_store->history();
+    CTempDbManager::setNoticeHandler({});
+    indexing.reset();
     m_historyList->setDatabase(m_db);
+    // A damaged history is no empty one: said once, and left as it is.
+    if (m_db->isDamaged())
+        QTimer::singleShot(0, this, [this] {
+            CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                tr("li shi ji lu %1 yi sun huai, wu fa du qu (%2). Wen jian bao chi yuan yang, bu hui xie "
+                   "ru ren he nei rong; qing cong bei fen hui fu.")
+                    .arg(QDir::toNativeSeparators(m_db->path()), m_db->damage()),
+                tr("que ding"));
+        });
 
     // 7. The left column: wider on a wide screen.
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -102,7 +123,7 @@ void CDravik::syncSharedHistory()
     if (!m_store->isShared())
         return;
     if (m_store->location().kind() == CHistoryLocation::Invalid) {
-        tellSharedHistoryAway(m_store->location().error());
+        tellSharedHistoryAway(m_store->location().error(), true);
         return;
     }
     const CHistoryStore::SyncResult result
@@ -111,12 +132,20 @@ void CDravik::syncSharedHistory()
         tellSharedHistoryAway(m_store->lastError());
 }
 
-void CDravik::tellSharedHistoryAway(const QString &why)
+void CDravik::tellSharedHistoryAway(const QString &why, bool urlRefused)
 {
     if (m_toldSharedAway)
         return;
     m_toldSharedAway = true;
     QApplication::restoreOverrideCursor();
+    if (urlRefused) {
+        CMessageBox::show(this, QMessageBox::Warning, tr("ti shi"),
+            tr("gong xiang li shi ji lu de di zhi bu ke yong (%1). Du qu de ji lu bao cun zai ben ji, di zhi "
+               "geng zheng hou zi dong fu zhi dao gong xiang li shi ji lu.")
+                .arg(why),
+            tr("que ding"));
+        return;
+    }
     CMessageBox::show(this, QMessageBox::Warning, tr("ti shi"),
         tr("wu fa lian jie gong xiang li shi ji lu (%1). Du qu de ji lu bao cun zai ben ji, ke yi lian jie "
            "shi "
@@ -460,8 +489,10 @@ void CDravik::readLoggerData()
         m_dataPage->showSamples();
         step(8);
         step(9);
-        if (m_store->lastPlace() == CHistoryStore::KeptLocally)
-            tellSharedHistoryAway(m_store->lastError());
+        if (m_store->lastPlace() == CHistoryStore::KeptLocally
+            || m_store->lastPlace() == CHistoryStore::KeptLocallyUrlRefused)
+            tellSharedHistoryAway(
+                m_store->lastError(), m_store->lastPlace() == CHistoryStore::KeptLocallyUrlRefused);
         break;
     }
     updateSettingPageLogger();

@@ -94,8 +94,9 @@ private:
     void updateSettingPageLogger();
     // Copies what was kept here while the shared history was away.
     void syncSharedHistory();
-    // Once per session: the shared history cannot be reached.
-    void tellSharedHistoryAway(const QString &why);
+    // Once per session: the shared history cannot be reached, or its URL
+    // cannot work at all.
+    void tellSharedHistoryAway(const QString &why, bool urlRefused = false);
 
     // The record of the logger read last.
     std::shared_ptr<CRecord> m_record;

@@ -842,6 +842,18 @@
         <source>yi jing zai li shi ji lu zhong: %1</source>
         <translation>Already in the history as %1</translation>
     </message>
+    <message>
+        <source>zheng zai wei li shi ji lu jian li suo yin (jin yi ci)...</source>
+        <translation>Indexing the history (once; a large history takes a while)...</translation>
+    </message>
+    <message>
+        <source>li shi ji lu %1 yi sun huai, wu fa du qu (%2). Wen jian bao chi yuan yang, bu hui xie ru ren he nei rong; qing cong bei fen hui fu.</source>
+        <translation>The history %1 is damaged and cannot be read (%2). The file is left exactly as it is and nothing is written into it; restore it from a backup.</translation>
+    </message>
+    <message>
+        <source>gong xiang li shi ji lu de di zhi bu ke yong (%1). Du qu de ji lu bao cun zai ben ji, di zhi geng zheng hou zi dong fu zhi dao gong xiang li shi ji lu.</source>
+        <translation>The shared history&apos;s URL cannot be used (%1). Records read meanwhile are kept on this computer and copied to the shared history once the URL is corrected.</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>

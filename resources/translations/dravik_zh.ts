@@ -842,6 +842,18 @@
         <source>yi jing zai li shi ji lu zhong: %1</source>
         <translation>已在历史记录中：%1</translation>
     </message>
+    <message>
+        <source>zheng zai wei li shi ji lu jian li suo yin (jin yi ci)...</source>
+        <translation>正在为历史记录建立索引（仅此一次，记录较多时需要一些时间）……</translation>
+    </message>
+    <message>
+        <source>li shi ji lu %1 yi sun huai, wu fa du qu (%2). Wen jian bao chi yuan yang, bu hui xie ru ren he nei rong; qing cong bei fen hui fu.</source>
+        <translation>历史记录 %1 已损坏，无法读取（%2）。文件保持原样，不会写入任何内容；请从备份恢复。</translation>
+    </message>
+    <message>
+        <source>gong xiang li shi ji lu de di zhi bu ke yong (%1). Du qu de ji lu bao cun zai ben ji, di zhi geng zheng hou zi dong fu zhi dao gong xiang li shi ji lu.</source>
+        <translation>共享历史记录的地址无法使用（%1）。读取的记录保存在本机，地址更正后自动复制到共享历史记录。</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>

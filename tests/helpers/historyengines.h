@@ -3,8 +3,9 @@
 
 // The two engines of the history for data-driven tests: "sqlite" (the
 // embedded file) and "postgres" (the throwaway server of
-// scripts/with-postgres.sh, named by VESMIRA_TEST_PG; emptied before each
-// use). Outside that script the postgres rows skip.
+// scripts/with-postgres.sh, named by VESMIRA_TEST_PG, or the one the CTest
+// fixture started and described in VESMIRA_PG_ENV; emptied before each
+// use). Without either the postgres rows skip.
 #include "core/history/chistorylocation.h"
 #include "core/history/ctempdbmanager.h"
 
@@ -17,6 +18,26 @@
 #include <QtTest>
 #include <memory>
 
+// The fixture's server: its variables into this process's environment
+// (where the children, psql and pg_ctl, find them too).
+inline bool loadPostgresEnvironment()
+{
+#ifdef VESMIRA_PG_ENV
+    if (!qEnvironmentVariableIsSet("VESMIRA_TEST_PG")) {
+        QFile file(QStringLiteral(VESMIRA_PG_ENV));
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : file.readAll().split('\n')) {
+                const int equals = line.indexOf('=');
+                if (equals > 0)
+                    qputenv(line.left(equals).constData(), line.mid(equals + 1));
+            }
+        }
+    }
+#endif
+    return true;
+}
+inline const bool postgresEnvironmentLoaded = loadPostgresEnvironment();
+
 inline QString postgresUrl()
 {
     return qEnvironmentVariable("VESMIRA_TEST_PG");
@@ -24,7 +45,7 @@ inline QString postgresUrl()
 
 #define SKIP_WITHOUT_POSTGRES(engine)                                                                        \
     if ((engine) == QLatin1String("postgres") && postgresUrl().isEmpty())                                    \
-    QSKIP("needs PostgreSQL: run through scripts/with-postgres.sh (scripts/test.sh does)")
+    QSKIP("needs PostgreSQL: its server was not started (see the test postgres_start)")
 
 inline void addEngineRows()
 {
