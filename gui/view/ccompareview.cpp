@@ -60,6 +60,12 @@ CCompareView::CCompareView(QWidget *parent)
     m_plot->legend->setFont(font);
     m_plot->legend->setBrush(QBrush(QColor(255, 255, 255, 200)));
     m_plot->legend->setBorderPen(Qt::NoPen);
+    // Below the plot, two entries a row: inside it the legend of ten trips
+    // and two limits would hide the curves and the upper limit.
+    m_plot->plotLayout()->addElement(1, 0, m_plot->legend);
+    m_plot->plotLayout()->setRowStretchFactor(1, 0.001);
+    m_plot->legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    m_plot->legend->setWrap(2);
     for (QCPAxis *axis : { m_plot->xAxis, m_plot->yAxis }) {
         axis->setLabelFont(font);
         axis->setTickLabelFont(font);
