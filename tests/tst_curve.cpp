@@ -53,12 +53,8 @@ private slots:
         QTest::addColumn<QVector<int>>("points"); // the sample behind each point
         QTest::addColumn<QVector<int>>("breaks");
 
-        // "1", "2", ... one per sample.
-        const auto temps = [](int count) {
-            QStringList list;
-            for (int i = 1; i <= count; ++i)
-                list << QString::number(i);
-            return list;
+        const auto temps = [](int count) -> QStringList {
+            return QStringList({ "1", "2", "3", "4", "5", "6", "7" }).mid(0, count);
         };
         QTest::newRow("first sample plotted")
             << QVector<int> { 0, 60, 120 } << temps(3) << QVector<int> { 0, 1, 2 } << QVector<int> {};
