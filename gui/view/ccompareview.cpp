@@ -161,20 +161,20 @@ void CCompareView::drawCurves()
         const QString unit = humidity ? QStringLiteral("%") : CCompareData::unitSign(m_data.tempUnit);
         const double high = humidity ? m_data.limits.humidityHigh : m_data.limits.tempHigh;
         const double low = humidity ? m_data.limits.humidityLow : m_data.limits.tempLow;
-        addLimit(high, tr("shang xian %1").arg(locale.toString(high, 'f', 1) + unit), "HighLine");
-        addLimit(low, tr("xia xian %1").arg(locale.toString(low, 'f', 1) + unit), "LowLine");
+        const QString prefix = humidity ? QStringLiteral("humidity") : QStringLiteral("temp");
+        addLimit(high, tr("shang xian %1").arg(locale.toString(high, 'f', 1) + unit), prefix + "HighLine");
+        addLimit(low, tr("xia xian %1").arg(locale.toString(low, 'f', 1) + unit), prefix + "LowLine");
     }
     restoreRanges();
 }
 
 void CCompareView::addLimit(double value, const QString &name, const QString &objectName)
 {
-    const QString prefix = m_humidity->isChecked() ? QStringLiteral("humidity") : QStringLiteral("temp");
-    CDataCurve::addLimitLine(m_plot, m_plot->yAxis, value, limitColour, prefix + objectName);
+    CDataCurve::addLimitLine(m_plot, m_plot->yAxis, value, limitColour, objectName);
     // The line is an item, and items have no legend entry: an empty curve
     // with the line's pen names it there.
     auto *entry = new QCPCurve(m_plot->xAxis, m_plot->yAxis);
-    entry->setObjectName(prefix + objectName + QStringLiteral("Legend"));
+    entry->setObjectName(objectName + QStringLiteral("Legend"));
     entry->setName(name);
     entry->setPen(QPen(limitColour, 1.5, Qt::DashLine));
     entry->setSelectable(QCP::stNone);
