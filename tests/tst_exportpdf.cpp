@@ -83,6 +83,16 @@ bool makeRecord(const QString &name, CRecord &record)
                 append(data, QDateTime(QDate(2024, 3, 5 + day), QTime(0, 0)).addSecs(60 * i),
                     i % 100 ? QString("--") : QString::number(20 + day * 3 + i / 100) + ".5");
         }
+    } else if (name == "stop-and-bad-time") {
+        // A stop of six hours breaks the chart's line, which places each
+        // sample at its own time; a time that cannot be read leaves its
+        // sample out.
+        englishSummary(s, true);
+        for (int i = 0; i < 40; ++i)
+            append(data, start.addSecs(900 * i + (i >= 20 ? 6 * 3600 : 0)),
+                QString::number(20 + (i % 9) / 2.0, 'f', 1), QString::number(50 + i % 7) + ".0");
+        data.dataList.at(30)->recordTime = "--:--";
+        data.dataList.at(30)->readTime();
     } else if (name == "hostile") {
         // Not-a-number, infinite and huge readings: none reaches the chart
         // as such, the scale stays readable, the list prints them as read.
@@ -173,8 +183,8 @@ private slots:
         QTest::addColumn<QString>("name");
         for (const QString &name : QDir(VESMIRA_TEST_DATA "/reports")
                                        .entryList({ "*.csv", "*.txt", "*.pdf" }, QDir::Files, QDir::Name)
-                + QStringList { "empty", "one-sample", "fahrenheit-humidity", "page-breaks", "hostile",
-                    "below-zero", "long-values-en", "long-values-zh" })
+                + QStringList { "empty", "one-sample", "fahrenheit-humidity", "page-breaks",
+                    "stop-and-bad-time", "hostile", "below-zero", "long-values-en", "long-values-zh" })
             QTest::newRow(qPrintable(name)) << name;
     }
 

@@ -266,33 +266,31 @@ private slots:
                             : QString());
         };
 
-        // Every 60 s, a stop of 3 hours after the fourth sample: the first
-        // sample only sets the reference; after the stop the curve goes on
-        // 60 s after the last sample before it.
+        // Every 60 s, a stop of 3 hours after the fourth sample: each sample
+        // at its own time, the first one too (tst_curve has the breaks).
         CTempData data;
         for (int i = 0; i < 4; ++i)
             data.dataList << sample(text(at(i)), QString::number(i));
         for (int i = 0; i < 3; ++i)
             data.dataList << sample(text(at(183 + i)), QString::number(10 + i));
-        QCOMPARE(curve(data, false), QString("1 2 3 4 5 6 [0 12]"));
+        QCOMPARE(curve(data, false), QString("0 1 2 3 183 184 185 [0 12]"));
 
         // A step of exactly twice the interval is no stop; 255 is left out.
         data.clear();
         data.dataList << sample(text(at(0)), "-25") << sample(text(at(1)), "-20")
                       << sample(text(at(3)), "255") << sample(text(at(4)), "-18");
-        QCOMPARE(curve(data, false), QString("1 4 [-25 -18]"));
+        QCOMPARE(curve(data, false), QString("0 1 4 [-25 -18]"));
 
-        // Two samples: interval 0, the second counts as a stop and lands on
-        // the first one's time.
+        // Two samples: the second at its own time.
         data.clear();
         data.dataList << sample(text(at(0)), "5", "40") << sample(text(at(10)), "6", "55");
-        QCOMPARE(curve(data, true), QString("0 [5 6] [40 55] 55"));
+        QCOMPARE(curve(data, true), QString("0 10 [5 6] [40 55] 40"));
 
-        // A time that does not parse stands at the invalid time, far beyond
-        // its neighbour: a stop, closed up at the regular interval.
+        // A time that does not parse has no place on the time axis: its
+        // sample is left out, also of the range.
         data.clear();
         data.dataList << sample(text(at(0)), "5") << sample(text(at(1)), "5") << sample("not a time", "6");
-        QCOMPARE(curve(data, false), QString("1 2 [5 6]"));
+        QCOMPARE(curve(data, false), QString("0 1 [5 5]"));
         data.clear();
         QCOMPARE(curve(data, true), QString(" [0 0] [0 0] 0"));
     }

@@ -229,11 +229,11 @@ private slots:
         CDeviceDataInfo *view = window.dataPage();
 
         // Every sample time reads as a time (the Chinese date form of a
-        // Chinese text report is kept as printed), and every sample after
-        // the first is plotted.
+        // Chinese text report is kept as printed), and every sample is
+        // plotted.
         for (const TempDataItem *item : samples.dataList)
             QVERIFY2(CRecordTime::fromText(item->recordTime).isValid(), qPrintable(item->recordTime));
-        QCOMPARE(view->plot()->graph(0)->dataCount(), samples.dataList.size() - 1);
+        QCOMPARE(view->plot()->graph(0)->dataCount(), samples.dataList.size());
 
         // 2. Open the stored record on the history page.
         window.HistoryRecordAction(false);

@@ -1,5 +1,6 @@
 #include "core/export/cexportpdf.h"
 
+#include "core/record/ccurvedata.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
@@ -56,6 +57,7 @@ double onChart(double value)
 struct Sample {
     const TempDataItem *item;
     CRecordTime time;
+    qint64 wall = CRecordTime::invalidSecs; // its time as printed, in seconds (toWallSecs)
     double temp = 0;
     double humidity = 0;
     bool dashed = false; // temperature text holds "--": printed as dashes
@@ -285,6 +287,7 @@ private:
     void curve(bool forHumidity, const Scale &scale);
     void axisLabels(int x, const Scale &scale);
     void timeLabels();
+    double chartX(const Sample &sample) const { return 55 + 480.0 * double(sample.wall - firstWall) / span; }
     void timeLabel(const CRecordTime &t, int dateX, int timeX);
 
     QByteArray dateLine(const CRecordTime &t) const;
@@ -299,6 +302,14 @@ private:
     bool humidity = false;
     QByteArray degree;
     QVector<Sample> samples;
+    // The chart: the samples with a readable time, in list order, the places
+    // among them where the line breaks (CCurveData::lineBreaks), and the
+    // earliest and the latest of their times, which the time axis spans.
+    QVector<int> timed;
+    QVector<int> breaks;
+    qint64 firstWall = 0;
+    qint64 lastWall = 0;
+    double span = 0;
 };
 
 void Composer::prepare(const CSampleSelection &data)
@@ -308,6 +319,7 @@ void Composer::prepare(const CSampleSelection &data)
         Sample sample;
         sample.item = item;
         sample.time = item->time;
+        sample.wall = item->time.toWallSecs();
         bool ok = false;
         sample.temp = item->temp.toDouble(&ok);
         sample.dashed = item->temp.contains(QLatin1String("--"));
@@ -665,9 +677,25 @@ void Composer::chart()
         line(humidityLine, 365, humidityLine + 20, 365);
     }
 
+    // A sample whose time cannot be read has no place on the time axis (the
+    // range selection leaves such samples out before they come here).
+    QVector<qint64> walls;
+    for (int i = 0; i < samples.size(); ++i) {
+        const qint64 wall = samples.at(i).wall;
+        if (wall == CRecordTime::invalidSecs)
+            continue;
+        firstWall = timed.isEmpty() ? wall : std::min(firstWall, wall);
+        lastWall = timed.isEmpty() ? wall : std::max(lastWall, wall);
+        timed.append(i);
+        walls.append(wall);
+    }
+    breaks = CCurveData::lineBreaks(walls);
+    span = double(lastWall - firstWall);
+
     bool anyT = false, anyH = false;
     double minT = 0, maxT = 0, minH = 0, maxH = 0;
-    for (const Sample &sample : samples) {
+    for (const int i : qAsConst(timed)) {
+        const Sample &sample = samples.at(i);
         if (sample.tempValid) {
             minT = anyT ? std::min(minT, sample.temp) : sample.temp;
             maxT = anyT ? std::max(maxT, sample.temp) : sample.temp;
@@ -716,75 +744,81 @@ void Composer::axisLabels(int x, const Scale &scale)
     }
 }
 
-// The first and the last sample's time under the ends of the time axis, and
-// under every darker vertical grid line the time at its place: the curve
-// spaces the samples evenly, so the time runs from the first to the last
-// sample's in proportion to x.
+// The earliest and the latest sample's time under the ends of the time
+// axis, and under every darker vertical grid line the time at its place:
+// the curve places each sample at its own time, so the time runs from the
+// first to the last in proportion to x. Times as printed: the machine's time
+// zone plays no part.
 void Composer::timeLabels()
 {
-    const int n = samples.size();
-    if (n == 1) {
-        timeLabel(samples.first().time, 295 - 22, 295 - 18);
+    if (timed.isEmpty())
         return;
-    }
-    if (n == 0)
-        return;
-    const CRecordTime &first = samples.first().time;
-    const CRecordTime &last = samples.last().time;
-    timeLabel(first, 37, 32);
-    timeLabel(last, 522, 517);
-    if (!first.isValid() || !last.isValid())
-        return;
-    // Wall-clock arithmetic: the labels read as the samples' own times, and
-    // the machine's time zone plays no part.
-    auto wallClock = [](const CRecordTime &t) {
-        return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second), Qt::UTC);
+    auto at = [](qint64 wall) {
+        const QDateTime t = QDateTime::fromSecsSinceEpoch(wall, Qt::UTC);
+        return CRecordTime::fromFields(t.date().year(), t.date().month(), t.date().day(), t.time().hour(),
+            t.time().minute(), t.time().second());
     };
-    const QDateTime from = wallClock(first);
-    const qint64 span = from.secsTo(wallClock(last));
-    for (int g = 120; g <= 480; g += 60) {
-        const QDateTime at = from.addSecs(std::llround(span * (g - 55) / 480.0));
-        CRecordTime t;
-        t.year = at.date().year();
-        t.month = at.date().month();
-        t.day = at.date().day();
-        t.hour = at.time().hour();
-        t.minute = at.time().minute();
-        t.second = at.time().second();
-        timeLabel(t, g - 22, g - 18);
+    if (span == 0) {
+        timeLabel(at(firstWall), 295 - 22, 295 - 18);
+        return;
     }
+    timeLabel(at(firstWall), 37, 32);
+    timeLabel(at(lastWall), 522, 517);
+    for (int g = 120; g <= 480; g += 60)
+        timeLabel(at(firstWall + std::llround(span * (g - 55) / 480.0)), g - 22, g - 18);
 }
 
 void Composer::curve(bool forHumidity, const Scale &scale)
 {
-    const int n = samples.size();
     auto valid = [&](const Sample &sample) { return forHumidity ? sample.humidityValid : sample.tempValid; };
     auto y = [&](const Sample &sample) { return scale.y(forHumidity ? sample.humidity : sample.temp); };
-    if (n == 1) {
-        // A lone sample has no horizontal scale: a short mark in the middle.
-        if (valid(samples.first())) {
-            PdfMoveToF(w, page, 292.0, y(samples.first()));
-            PdfLineToF(w, page, 298.0, y(samples.first()));
+    if (timed.isEmpty())
+        return;
+    if (span == 0) {
+        // Samples of one time have no horizontal scale: a short mark in the
+        // middle.
+        const Sample &sample = samples.at(timed.first());
+        if (valid(sample)) {
+            PdfMoveToF(w, page, 292.0, y(sample));
+            PdfLineToF(w, page, 298.0, y(sample));
             PdfStroke(w, page);
         }
         return;
     }
+    // Long records are thinned to every k-th sample of each stretch between
+    // two stops, from the stretch's first one.
+    const int n = samples.size();
     const int k = n >= 40960 ? 16 : n >= 20480 ? 8 : n >= 10240 ? 4 : n >= 5120 ? 2 : 1;
-    bool started = false;
-    for (int i = 0; i < n; i += k) {
-        const Sample &sample = samples.at(i);
-        if (!valid(sample))
-            continue;
-        const double x = 55 + 480.0 * i / (n - 1);
-        if (!started) {
-            PdfMoveToF(w, page, x, y(sample));
-            started = true;
-        } else {
-            PdfLineToF(w, page, x, y(sample));
+    int points = 0;
+    double lastX = 0, lastY = 0;
+    auto endStretch = [&] {
+        // A stretch of one point: a short tick, so that it shows (inward
+        // at the right end of the chart).
+        if (points == 1)
+            PdfLineToF(w, page, lastX + 1.0 <= 535.0 ? lastX + 1.0 : lastX - 1.0, lastY);
+        if (points > 0)
+            PdfStroke(w, page);
+        points = 0;
+    };
+    int nextBreak = 0;
+    int inStretch = 0;
+    for (int r = 0; r < timed.size(); ++r) {
+        if (nextBreak < breaks.size() && breaks.at(nextBreak) == r) {
+            ++nextBreak;
+            endStretch();
+            inStretch = 0;
         }
+        const Sample &sample = samples.at(timed.at(r));
+        if (inStretch++ % k != 0 || !valid(sample))
+            continue;
+        lastX = chartX(sample);
+        lastY = y(sample);
+        if (points++ == 0)
+            PdfMoveToF(w, page, lastX, lastY);
+        else
+            PdfLineToF(w, page, lastX, lastY);
     }
-    if (started)
-        PdfStroke(w, page);
+    endStretch();
 }
 
 void Composer::timeLabel(const CRecordTime &t, int dateX, int timeX)

@@ -1,7 +1,6 @@
 #include "core/record/ccomparedata.h"
 
-#include <algorithm>
-#include <numeric>
+#include "core/record/ccurvedata.h"
 
 namespace {
 
@@ -27,44 +26,34 @@ CCompareTrip tripOf(const CRecord &record, const QString &sign)
         trip.convertedFrom = own;
 
     const QList<TempDataItem *> &samples = record.data.dataList;
-    trip.elapsed.reserve(samples.size());
-    trip.temps.reserve(samples.size());
-    bool started = false;
+    const CCurveData curve = CCurveData::compute(samples, record.hasHumidity());
+    trip.breaks = curve.breaks;
+    trip.unreadableTimes = curve.unreadableTimes;
+    trip.humidities = curve.humidities;
+    // From the first sample with a time, also when that is a missing reading.
     qint64 start = 0;
-    bool sorted = true;
+    bool started = false;
     for (const TempDataItem *item : samples) {
-        if (item->secs == CRecordTime::invalidSecs)
-            continue;
-        if (!started) {
+        if (item->secs != CRecordTime::invalidSecs && (!started || item->secs < start)) {
             start = item->secs;
             started = true;
         }
-        const double temp = item->temp.toDouble();
-        if (temp == 255.0)
-            continue;
-        const double elapsed = double(item->secs - start);
-        if (!trip.elapsed.isEmpty() && elapsed < trip.elapsed.last())
-            sorted = false;
-        trip.elapsed.append(elapsed);
+    }
+    trip.elapsed.reserve(curve.keys.size());
+    trip.temps.reserve(curve.keys.size());
+    for (int i = 0; i < curve.keys.size(); ++i) {
+        trip.elapsed.append(curve.keys.at(i) - double(start));
+        const double temp = curve.temps.at(i);
         trip.temps.append(converting ? convert(temp, own, sign) : temp);
     }
-    if (!sorted) {
-        // A logger whose clock was set back: the plot wants its keys in order.
-        QVector<int> order(trip.elapsed.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(),
-            [&trip](int a, int b) { return trip.elapsed.at(a) < trip.elapsed.at(b); });
-        QVector<double> elapsed, temps;
-        elapsed.reserve(order.size());
-        temps.reserve(order.size());
-        for (int i : order) {
-            elapsed.append(trip.elapsed.at(i));
-            temps.append(trip.temps.at(i));
-        }
-        trip.elapsed = elapsed;
-        trip.temps = temps;
-    }
     return trip;
+}
+
+void widen(double value, bool &seen, double &minimum, double &maximum)
+{
+    minimum = seen ? qMin(minimum, value) : value;
+    maximum = seen ? qMax(maximum, value) : value;
+    seen = true;
 }
 
 } // namespace
@@ -83,7 +72,8 @@ CCompareData CCompareData::compute(const QVector<const CRecord *> &records)
     CCompareData data;
     QString sign;
     bool first = true;
-    bool seen = false;
+    bool tempSeen = false;
+    bool humiditySeen = false;
     for (const CRecord *record : records) {
         if (!record)
             continue;
@@ -91,20 +81,32 @@ CCompareData CCompareData::compute(const QVector<const CRecord *> &records)
             break;
         if (first) {
             data.tempUnit = record->summary.tempUnit;
-            data.limits = record->limits;
+            data.limits.tempHigh = record->limits.tempHigh;
+            data.limits.tempLow = record->limits.tempLow;
             sign = unitSign(data.tempUnit);
             first = false;
         }
-        CCompareTrip trip = tripOf(*record, sign);
-        for (int i = 0; i < trip.temps.size(); ++i) {
-            const double temp = trip.temps.at(i);
-            data.tempMin = seen ? qMin(data.tempMin, temp) : temp;
-            data.tempMax = seen ? qMax(data.tempMax, temp) : temp;
-            seen = true;
+        if (record->hasHumidity() && !data.humidity) {
+            data.humidity = true;
+            data.limits.humidityHigh = record->limits.humidityHigh;
+            data.limits.humidityLow = record->limits.humidityLow;
         }
+        CCompareTrip trip = tripOf(*record, sign);
+        for (const double temp : qAsConst(trip.temps))
+            widen(temp, tempSeen, data.tempMin, data.tempMax);
+        for (const double humidity : qAsConst(trip.humidities))
+            widen(humidity, humiditySeen, data.humidityMin, data.humidityMax);
         if (!trip.elapsed.isEmpty())
             data.elapsedMax = qMax(data.elapsedMax, trip.elapsed.last());
         data.trips.append(trip);
     }
     return data;
+}
+
+int CCompareData::unreadableTimes() const
+{
+    int count = 0;
+    for (const CCompareTrip &trip : trips)
+        count += trip.unreadableTimes;
+    return count;
 }

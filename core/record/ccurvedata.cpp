@@ -2,38 +2,58 @@
 
 #include "core/record/crecordtime.h"
 
+#include <algorithm>
+
 CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHumidity)
 {
     CCurveData curve;
-    const int n = samples.size();
-    curve.keys.reserve(n);
-    curve.temps.reserve(n);
-    curve.samples.reserve(n);
-    if (withHumidity)
-        curve.humidities.reserve(n);
-
-    // A time that does not parse stands at the invalid date and time: the
-    // largest unsigned 32-bit number of seconds.
-    QVector<qint64> times(n);
-    for (int i = 0; i < n; ++i) {
+    // The samples with a time, in the order of time: a logger's list is in
+    // that order already; that of a logger whose clock was set back is
+    // sorted (equal times keep their list order).
+    QVector<int> order;
+    order.reserve(samples.size());
+    bool sorted = true;
+    qint64 last = 0;
+    for (int i = 0; i < samples.size(); ++i) {
         const qint64 secs = samples.at(i)->secs;
-        times[i] = secs == CRecordTime::invalidSecs ? InvalidTime : secs;
+        if (secs == CRecordTime::invalidSecs) {
+            ++curve.unreadableTimes;
+            continue;
+        }
+        if (!order.isEmpty() && secs < last)
+            sorted = false;
+        last = secs;
+        order.append(i);
     }
+    if (!sorted) {
+        std::stable_sort(order.begin(), order.end(),
+            [&samples](int a, int b) { return samples.at(a)->secs < samples.at(b)->secs; });
+    }
+    QVector<qint64> times(order.size());
+    for (int k = 0; k < order.size(); ++k)
+        times[k] = samples.at(order.at(k))->secs;
+    // Over every sample with a time: a missing reading is no stop.
+    const QVector<int> stops = lineBreaks(times);
 
-    qint64 interval = n > 2 ? times[1] - times[0] : 0;
+    curve.keys.reserve(order.size());
+    curve.temps.reserve(order.size());
+    curve.samples.reserve(order.size());
+    if (withHumidity)
+        curve.humidities.reserve(order.size());
     bool tempSeen = false;
     bool humiditySeen = false;
-    bool referenceSet = false;
-    qint64 reference = 0;
-    bool gap = false;
-    qint64 runningKey = 0;
-
-    for (int i = 0; i < n; ++i) {
-        const TempDataItem *item = samples.at(i);
-        const qint64 t = times[i];
+    int nextStop = 0;
+    bool stopBefore = false;
+    for (int k = 0; k < order.size(); ++k) {
+        if (nextStop < stops.size() && stops.at(nextStop) == k) {
+            stopBefore = true;
+            ++nextStop;
+        }
+        const TempDataItem *item = samples.at(order.at(k));
         const double temp = item->temp.toDouble();
+        double humidity = 0;
         if (withHumidity) {
-            const double humidity = item->shidu.toDouble();
+            humidity = item->shidu.toDouble();
             curve.humidityMin = humiditySeen ? qMin(curve.humidityMin, humidity) : humidity;
             curve.humidityMax = humiditySeen ? qMax(curve.humidityMax, humidity) : humidity;
             humiditySeen = true;
@@ -43,33 +63,51 @@ CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHu
         curve.tempMin = tempSeen ? qMin(curve.tempMin, temp) : temp;
         curve.tempMax = tempSeen ? qMax(curve.tempMax, temp) : temp;
         tempSeen = true;
-
-        if (i > 0 && t - times[i - 1] > 2 * interval) {
-            if (i + 1 < n)
-                interval = times[i + 1] - t;
-            if (!gap) {
-                runningKey = times[i - 1];
-                gap = true;
-            }
-        }
-        if (!referenceSet) {
-            reference = t;
-            referenceSet = true;
-        }
-        if (t <= reference)
-            continue;
-        qint64 key = t;
-        if (gap) {
-            runningKey += interval;
-            key = runningKey;
-        }
-        curve.keys.append(double(key));
+        if (stopBefore && !curve.keys.isEmpty())
+            curve.breaks.append(curve.keys.size());
+        stopBefore = false;
+        curve.keys.append(double(times.at(k)));
         curve.temps.append(temp);
-        curve.samples.append(i);
+        curve.samples.append(order.at(k));
         if (withHumidity)
-            curve.humidities.append(item->shidu.toDouble());
+            curve.humidities.append(humidity);
     }
     return curve;
+}
+
+QVector<int> CCurveData::lineBreaks(const QVector<qint64> &times)
+{
+    QVector<int> breaks;
+    const int n = times.size();
+    qint64 interval = 0;
+    int forward = 0;
+    for (int i = 1; i < n && forward < 2; ++i) {
+        const qint64 step = times.at(i) - times.at(i - 1);
+        if (step > 0) {
+            interval = forward == 0 ? step : qMin(interval, step);
+            ++forward;
+        }
+    }
+    const auto about = [](qint64 step, qint64 other) { return 2 * other >= step && other <= 2 * step; };
+    for (int i = 1; i < n; ++i) {
+        const qint64 step = times.at(i) - times.at(i - 1);
+        if (step < 0) {
+            breaks.append(i);
+            continue;
+        }
+        if (step == 0)
+            continue;
+        if (step > 2 * interval) {
+            const bool longerInterval = i + 2 < n && about(step, times.at(i + 1) - times.at(i))
+                && about(step, times.at(i + 2) - times.at(i + 1));
+            if (!longerInterval) {
+                breaks.append(i);
+                continue;
+            }
+        }
+        interval = step;
+    }
+    return breaks;
 }
 
 int CCurveData::nearestPoint(double key) const
@@ -77,9 +115,7 @@ int CCurveData::nearestPoint(double key) const
     const int n = keys.size();
     if (n == 0)
         return -1;
-    // The first point whose key is not below key. The keys come sorted; a
-    // record whose clock went back breaks that, and the search then still
-    // ends on a point, only perhaps not the nearest one.
+    // The first point whose key is not below key (the keys are sorted).
     int low = 0;
     int high = n - 1;
     while (low < high) {

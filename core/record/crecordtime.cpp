@@ -173,6 +173,13 @@ QDateTime CRecordTime::toDateTime() const
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::LocalTime);
 }
 
+qint64 CRecordTime::toWallSecs() const
+{
+    if (!isValid())
+        return invalidSecs;
+    return daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+}
+
 QString CRecordTime::toText() const
 {
     return QString::asprintf("%04d/%02d/%02d %02d:%02d:%02d", year, month, day, hour, minute, second);

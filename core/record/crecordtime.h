@@ -44,6 +44,10 @@ public:
     // invalid time gives invalidSecs.
     qint64 toSecsSinceEpoch() const;
     QDateTime toDateTime() const;
+    // Seconds since 1970-01-01 00:00:00 of these fields taken as they stand,
+    // without a time zone: the time as printed, for spacing samples on a
+    // page that prints their own times; invalidSecs for an invalid time.
+    qint64 toWallSecs() const;
 
     // "yyyy/MM/dd hh:mm:ss".
     QString toText() const;

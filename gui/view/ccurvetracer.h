@@ -18,8 +18,8 @@ class QMouseEvent;
 
 // The read-out of a record's curve: while the pointer is over the plot, a
 // mark on the sample nearest to it and a small label with that sample's time
-// and values. The label shows the sample as the logger recorded it: after a
-// stop the curve runs on continued times, the label keeps the real one.
+// and values, exactly as the logger recorded them (the curve may draw a pixel
+// column of many samples by its extremes; the read-out names one sample).
 //
 // Its items live on a layer of their own with its own paint buffer, so that
 // following the pointer repaints that layer only, not the 48,640 points of

@@ -1,6 +1,7 @@
 #include "gui/view/cdatacurve.h"
 
 #include "core/record/crecord.h"
+#include "gui/view/ccurvegraph.h"
 #include "gui/view/saxydatatracker.h"
 
 #include <qcustomplot.h>
@@ -16,32 +17,6 @@ void setAxisFonts(QCPAxis *axis, const QFont &font)
 {
     axis->setLabelFont(font);
     axis->setTickLabelFont(font);
-}
-
-// Red marks on the points of a graph that lie beyond the limits. A curve
-// plottable rather than a graph: the marks are no data series of their own
-// and stay out of the legend and of the graph count.
-void addAlarmMarks(QCustomPlot *plot, QCPAxis *valueAxis, const QVector<double> &keys,
-    const QVector<double> &values, const QVector<int> &points, const QString &objectName)
-{
-    if (points.isEmpty())
-        return;
-    QVector<double> t, k, v;
-    t.reserve(points.size());
-    k.reserve(points.size());
-    v.reserve(points.size());
-    for (int i : points) {
-        t.append(t.size());
-        k.append(keys.at(i));
-        v.append(values.at(i));
-    }
-    auto *marks = new QCPCurve(plot->xAxis, valueAxis);
-    marks->setObjectName(objectName);
-    marks->setData(t, k, v, true);
-    marks->setLineStyle(QCPCurve::lsNone);
-    marks->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, Qt::red, Qt::red, 6));
-    marks->setSelectable(QCP::stNone);
-    marks->removeFromLegend();
 }
 
 } // namespace
@@ -92,24 +67,26 @@ CCurveData CDataCurve::draw(const QList<TempDataItem *> &samples, QCustomPlot *p
     setAxisFonts(plot->yAxis, font);
 
     if (!curve.keys.isEmpty()) {
-        plot->xAxis->setRange(curve.keys.first(), curve.keys.last());
-        home->timeLower = curve.keys.first();
-        home->timeUpper = curve.keys.last();
+        // Samples of one time only: a minute either side of it.
+        const double spread = curve.keys.first() == curve.keys.last() ? 60 : 0;
+        home->timeLower = curve.keys.first() - spread;
+        home->timeUpper = curve.keys.last() + spread;
+        plot->xAxis->setRange(home->timeLower, home->timeUpper);
     }
 
-    QCPGraph *tempGraph = plot->addGraph(plot->xAxis, plot->yAxis);
+    auto *tempGraph = new CCurveGraph(plot->xAxis, plot->yAxis);
     tempGraph->setName(names.tempGraph);
     tempGraph->setData(curve.keys, curve.temps, true);
-    tempGraph->setLineStyle(QCPGraph::lsLine);
+    tempGraph->setBreaks(curve.breaks);
     tempGraph->setPen(QPen(Qt::green, 2));
 
     if (withHumidity) {
         setAxisFonts(plot->xAxis2, font);
         setAxisFonts(plot->yAxis2, font);
-        QCPGraph *humidityGraph = plot->addGraph(plot->xAxis, plot->yAxis2);
+        auto *humidityGraph = new CCurveGraph(plot->xAxis, plot->yAxis2);
         humidityGraph->setName(names.humidityGraph);
         humidityGraph->setData(curve.keys, curve.humidities, true);
-        humidityGraph->setLineStyle(QCPGraph::lsLine);
+        humidityGraph->setBreaks(curve.breaks);
         humidityGraph->setPen(QPen(Qt::blue, 2));
         humidityGraph->setVisible(true);
         plot->yAxis2->setUpperEnding(spikeArrow());
@@ -155,19 +132,25 @@ void CDataCurve::addLimitLine(
 void CDataCurve::drawLimits(
     QCustomPlot *plot, const CCurveData &curve, const CAlarmLimits &limits, bool withHumidity)
 {
-    const QColor tempColour = plot->graphCount() > 0 ? plot->graph(0)->pen().color() : QColor(Qt::green);
+    auto *tempGraph = plot->graphCount() > 0 ? qobject_cast<CCurveGraph *>(plot->graph(0)) : nullptr;
+    const QColor tempColour = tempGraph ? tempGraph->pen().color() : QColor(Qt::green);
     addLimitLine(plot, plot->yAxis, limits.tempHigh, tempColour, QStringLiteral("tempHighLine"));
     addLimitLine(plot, plot->yAxis, limits.tempLow, tempColour, QStringLiteral("tempLowLine"));
-    addAlarmMarks(plot, plot->yAxis, curve.keys, curve.temps,
-        curve.tempAlarmPoints(limits.tempHigh, limits.tempLow), QStringLiteral("tempAlarmMarks"));
+    if (tempGraph)
+        tempGraph->setAlarmPoints(curve.tempAlarmPoints(limits.tempHigh, limits.tempLow));
     if (!withHumidity)
         return;
-    const QColor humidityColour = plot->graphCount() > 1 ? plot->graph(1)->pen().color() : QColor(Qt::blue);
+    auto *humidityGraph = plot->graphCount() > 1 ? qobject_cast<CCurveGraph *>(plot->graph(1)) : nullptr;
+    const QColor humidityColour = humidityGraph ? humidityGraph->pen().color() : QColor(Qt::blue);
     addLimitLine(plot, plot->yAxis2, limits.humidityHigh, humidityColour, QStringLiteral("humidityHighLine"));
     addLimitLine(plot, plot->yAxis2, limits.humidityLow, humidityColour, QStringLiteral("humidityLowLine"));
-    addAlarmMarks(plot, plot->yAxis2, curve.keys, curve.humidities,
-        curve.humidityAlarmPoints(limits.humidityHigh, limits.humidityLow),
-        QStringLiteral("humidityAlarmMarks"));
+    if (humidityGraph)
+        humidityGraph->setAlarmPoints(curve.humidityAlarmPoints(limits.humidityHigh, limits.humidityLow));
+}
+
+QString CDataCurve::unreadableNote(int count)
+{
+    return count > 0 ? tr("时间无法读取的样本（未绘制）：%1").arg(count) : QString();
 }
 
 void CDataCurve::restoreHomeRanges(QCustomPlot *plot, const SAXYDataTracker *home)

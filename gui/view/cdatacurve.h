@@ -36,9 +36,9 @@ public:
         QCustomPlot *plot, SAXYDataTracker *home, bool withHumidity);
 
     // The alarm limits on a drawn curve: dashed lines in each graph's colour
-    // (temperature on the left axis, humidity on the right one), and a red
-    // mark on every point beyond them. The limits are numbers in the
-    // record's own unit, as the logger printed them.
+    // (temperature on the left axis, humidity on the right one), and red
+    // marks on the points beyond them (CCurveGraph::setAlarmPoints). The
+    // limits are numbers in the record's own unit, as the logger printed them.
     static void drawLimits(
         QCustomPlot *plot, const CCurveData &curve, const CAlarmLimits &limits, bool withHumidity);
 
@@ -46,6 +46,10 @@ public:
     // names it for finding it again.
     static void addLimitLine(
         QCustomPlot *plot, QCPAxis *valueAxis, double value, const QColor &colour, const QString &objectName);
+
+    // The small note under a curve that names how many samples were left
+    // out because their time cannot be read; empty for none.
+    static QString unreadableNote(int count);
 
     // Puts the three axes back to their home ranges (the right click).
     static void restoreHomeRanges(QCustomPlot *plot, const SAXYDataTracker *home);

@@ -45,8 +45,13 @@ CRecordView::CRecordView(const Form &form, QWidget *parent)
     curveTab->setObjectName("dataCurveTab");
     m_plot = new QCustomPlot(curveTab);
     m_plot->setObjectName(form.plotName);
+    m_curveNote = new QLabel(curveTab);
+    m_curveNote->setObjectName("curveNoteLab");
+    m_curveNote->setStyleSheet("color: rgb(110, 110, 110);");
+    m_curveNote->hide();
     auto *curveLayout = new QVBoxLayout(curveTab);
-    curveLayout->addWidget(m_plot);
+    curveLayout->addWidget(m_plot, 1);
+    curveLayout->addWidget(m_curveNote);
     m_plot->yAxis->setLabel(CSummaryDisplay::temperatureAxisLabel(QStringLiteral("°C")));
     m_plot->hide();
     m_tracker = new SAXYDataTracker(this);
@@ -102,6 +107,8 @@ void CRecordView::showSamples()
     const CCurveData curve
         = CDataCurve::drawRecord(m_record->data.dataList, m_record->limits, m_plot, m_tracker, humidity);
     m_curveTracer->setCurve(m_record, curve);
+    m_curveNote->setText(CDataCurve::unreadableNote(curve.unreadableTimes));
+    m_curveNote->setVisible(curve.unreadableTimes > 0);
 }
 
 void CRecordView::showRecord(const std::shared_ptr<const CRecord> &record)

@@ -47,6 +47,8 @@ public:
     QCustomPlot *plot() const { return m_plot; }
     SAXYDataTracker *homeRanges() const { return m_tracker; }
     CCurveTracer *curveTracer() const { return m_curveTracer; }
+    // Under the curve: how many samples it leaves out for their time.
+    QLabel *curveNote() const { return m_curveNote; }
 
 public slots:
     // A right click puts the curve back to its home ranges.
@@ -89,6 +91,7 @@ private:
     QCustomPlot *m_plot = nullptr;
     SAXYDataTracker *m_tracker = nullptr;
     CCurveTracer *m_curveTracer = nullptr;
+    QLabel *m_curveNote = nullptr;
     int m_listWidth = 0;
 };
 

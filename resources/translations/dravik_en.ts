@@ -34,6 +34,42 @@
         <source>dui bi %1 tiao ji lu</source>
         <translation>%1 records compared</translation>
     </message>
+    <message>
+        <source>dao chu PNG</source>
+        <translation>Export PNG</translation>
+    </message>
+    <message>
+        <source>shang xian %1</source>
+        <translation>Upper limit %1</translation>
+    </message>
+    <message>
+        <source>xia xian %1</source>
+        <translation>Lower limit %1</translation>
+    </message>
+    <message>
+        <source>PNG tu pian (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>xin xi</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>wen jian dao chu cheng gong</source>
+        <translation>File exported successfully</translation>
+    </message>
+    <message>
+        <source>que ding</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>cuo wu</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>PNG wen jian xie ru shi bai: %1</source>
+        <translation>The PNG file could not be written: %1</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceConnect</name>
@@ -447,6 +483,10 @@
     <message>
         <source>导出为CSV文件</source>
         <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>时间无法读取的样本（未绘制）：%1</source>
+        <translation>Samples without a readable time (not drawn): %1</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,42 @@
         <source>dui bi %1 tiao ji lu</source>
         <translation>对比 %1 条记录</translation>
     </message>
+    <message>
+        <source>dao chu PNG</source>
+        <translation>导出PNG</translation>
+    </message>
+    <message>
+        <source>shang xian %1</source>
+        <translation>上限 %1</translation>
+    </message>
+    <message>
+        <source>xia xian %1</source>
+        <translation>下限 %1</translation>
+    </message>
+    <message>
+        <source>PNG tu pian (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>xin xi</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>wen jian dao chu cheng gong</source>
+        <translation>文件导出成功</translation>
+    </message>
+    <message>
+        <source>que ding</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>cuo wu</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>PNG wen jian xie ru shi bai: %1</source>
+        <translation>PNG文件写入失败：%1</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceConnect</name>
@@ -447,6 +483,10 @@
     <message>
         <source>导出为CSV文件</source>
         <translation>导出为CSV文件</translation>
+    </message>
+    <message>
+        <source>时间无法读取的样本（未绘制）：%1</source>
+        <translation>时间无法读取的样本（未绘制）：%1</translation>
     </message>
 </context>
 <context>
