@@ -42,9 +42,12 @@ bool CHistoryStore::sharedReachable()
 bool CHistoryStore::storeRecord(CRecord &record)
 {
     m_lastPlace = Nowhere;
+    m_storeError.clear();
     if (!m_shared) {
-        if (!embedded()->storeRecord(record))
+        if (!embedded()->storeRecord(record)) {
+            m_storeError = embedded()->storeError();
             return false;
+        }
         m_lastPlace = InHistory;
         return true;
     }
@@ -61,8 +64,10 @@ bool CHistoryStore::storeRecord(CRecord &record)
     // Kept here until the shared history answers again.
     qDebug().noquote() << "shared history not reached:" << m_error << "- the record is kept locally";
     CTempDbManager *local = embedded();
-    if (!local->storeRecord(record))
+    if (!local->storeRecord(record)) {
+        m_storeError = local->storeError();
         return false;
+    }
     if (!local->markPending(record.id, m_location.url()))
         qDebug() << "the record" << record.id << "is kept locally but not marked for copying";
     m_lastPlace = KeptLocally;

@@ -34,6 +34,7 @@ public:
     CTempDbManager *embedded();
 
     bool storeRecord(CRecord &record) override;
+    QString storeError() const override { return m_storeError; }
     // Where the last storeRecord put the record.
     enum Place { Nowhere, InHistory, KeptLocally };
     Place lastPlace() const { return m_lastPlace; }
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<CTempDbManager> m_shared;
     Place m_lastPlace = Nowhere;
     QString m_error;
+    QString m_storeError;
 };
 
 #endif // CHISTORYSTORE_H

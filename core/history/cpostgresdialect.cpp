@@ -142,6 +142,7 @@ public:
             if (!query.exec(sql)) {
                 qDebug() << "insert t_record_data error at samples" << first + 1 << "to" << end << "of"
                          << samples.size() << ':' << query.lastError();
+                m_sampleError = query.lastError().databaseText();
                 return false;
             }
         }

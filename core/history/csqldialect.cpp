@@ -39,6 +39,7 @@ bool CSqlDialect::insertSamples(
         if (!query.exec()) {
             qDebug() << "insert t_record_data error at sample" << i + 1 << "of" << samples.size() << ':'
                      << query.lastError();
+            m_sampleError = query.lastError().databaseText();
             return false;
         }
     }

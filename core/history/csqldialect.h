@@ -43,6 +43,9 @@ public:
     //   insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) values (...)
     virtual bool insertSamples(
         QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity) const;
+    // The engine's reason for the last insertSamples that failed ("database
+    // or disk is full").
+    QString sampleError() const { return m_sampleError; }
     // The samples of a record in the order they were stored (the list is
     // replaced), their times read; false when the statement failed.
     virtual bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) const;
@@ -73,6 +76,8 @@ public:
     static std::unique_ptr<CSqlDialect> postgres();
 
 protected:
+    mutable QString m_sampleError;
+
     // The samples of recordId through select (bound ":t_reocrd_id"), whose
     // temperature, humidity and time stand from column tempColumn on.
     static bool readSampleRows(

@@ -105,6 +105,7 @@ public:
             if (!insert.exec()) {
                 qDebug().noquote() << "insert t_record_data error at sample" << i + 1 << "of"
                                    << samples.size() << ':' << insert.lastError();
+                m_sampleError = insert.lastError();
                 return false;
             }
         }

@@ -20,6 +20,12 @@
 
 namespace {
 
+// The engine's own words for a failure ("database or disk is full"), else Qt's.
+QString reason(const QSqlError &error)
+{
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
 const char kInsertRecordSql[]
     = "insert into t_record(data_name,startTime,wayId,capacity,currentRecord,tempMax,tempMin,shiduMax,"
       "shiduMin,alarmStatus,pdfPath,wayDesc) values(:data_name,:startTime,:wayId,:capacity,:currentRecord,"
@@ -245,10 +251,13 @@ bool CTempDbManager::storeRecord(CRecord &record)
     // or not at all: a process killed, a disk full or a server lost in the
     // middle leaves no half record.
     record.id = 0;
+    m_storeError.clear();
     if (!begin("InsertRecord"))
         return false;
     const int id = insertWhole(record);
     record.id = finishTransaction(id != 0, "InsertRecord") ? id : 0;
+    if (record.id == 0 && m_storeError.isEmpty())
+        m_storeError = dialect->sampleError();
     return record.id != 0;
 }
 
@@ -293,6 +302,7 @@ bool CTempDbManager::insertReport(const CRecord &record, int recordId)
     query.bindValue(":tripStart", tripStart(record.data));
     if (!query.exec()) {
         qDebug() << "insert t_record_report error " << query.lastError();
+        m_storeError = reason(query.lastError());
         return false;
     }
     return true;
@@ -598,6 +608,7 @@ bool CTempDbManager::begin(const char *operation)
     if (database.transaction())
         return true;
     // No transaction, no header: logged as the header insert failing.
+    m_storeError = reason(database.lastError());
     qDebug().noquote() << operation << "begin failed";
     qDebug().noquote() << "InsertrRecordParam  insert error " << database.lastError() << "  pdfPath is "
                        << pdfPath;
@@ -624,6 +635,7 @@ int CTempDbManager::insertHeader(const CSummeryParam &summary, const QString &da
     if (!query.exec()) {
         qDebug().noquote() << "InsertrRecordParam  insert error " << query.lastError() << "  pdfPath is "
                            << pdfPath;
+        m_storeError = reason(query.lastError());
         return 0;
     }
     qDebug() << "inserted OK!";
@@ -641,6 +653,7 @@ bool CTempDbManager::insertSummary(const CSummeryParam &summary, int recordId)
     query.bindValue(":containHumidity", summary.containHumidity);
     if (!query.exec()) {
         qDebug() << "insert tRecordSummery error " << query.lastError();
+        m_storeError = reason(query.lastError());
         return false;
     }
     qDebug() << "inserted tRecordSummery OK!";
@@ -651,8 +664,10 @@ bool CTempDbManager::finishTransaction(bool ok, const char *operation)
 {
     if (ok && database.commit())
         return true;
-    if (ok)
+    if (ok) {
         qDebug() << operation << "commit error" << database.lastError();
+        m_storeError = reason(database.lastError());
+    }
     // After some errors (a full disk, an I/O error) SQLite has rolled back
     // on its own; the rollback then only finds no transaction to end.
     if (!database.rollback())

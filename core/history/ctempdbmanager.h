@@ -102,6 +102,7 @@ public:
     // and the history exactly as it was, when any insert or the commit
     // failed.
     bool storeRecord(CRecord &record) override;
+    QString storeError() const override { return m_storeError; }
     // A stored record: summary, samples (times read), limits derived from the
     // summary's printed limits (which also give its tempUnit), report path,
     // name and id. False when the record does not exist or its rows cannot be
@@ -205,6 +206,7 @@ private:
     QString m_connection; // empty: Qt's default connection (embedded)
     QString m_listener; // the connection that listens for changes
     QString m_error;
+    QString m_storeError; // why the last storeRecord failed
 };
 
 #endif // CTEMPDBMANAGER_H

@@ -1,6 +1,8 @@
 #ifndef CRECORDSTORE_H
 #define CRECORDSTORE_H
 
+#include <QString>
+
 class CRecord;
 
 // Where the read step keeps a record: the history database implements it,
@@ -12,6 +14,9 @@ public:
     // record.name, all of it or nothing; sets record.id. False when nothing
     // was stored.
     virtual bool storeRecord(CRecord &record) = 0;
+    // Why the last storeRecord failed, in the store's own words ("database or
+    // disk is full"); empty when it did not say.
+    virtual QString storeError() const { return QString(); }
 };
 
 #endif // CRECORDSTORE_H
