@@ -177,15 +177,17 @@ private slots:
         file.write(lines.join('\n'));
         file.close();
         const QString out = tmp.filePath("formulas.out.csv");
-        const Result r = cli({ report, out, "--trip-details" });
+        Result r = cli({ report, out });
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QList<QByteArray> expected { "\"'=HYPERLINK(\"\"http://x\"\")\"", "'@SUM(A1)", "'+1+1", "-2.5",
+            "'\t=1", "'-", "+5", "1e3" };
+        const QList<QByteArray> samples = read(out).split('\n').mid(1);
+        for (int i = 0; i < expected.size(); ++i)
+            QVERIFY2(samples.at(i).contains("," + expected.at(i) + ","), samples.at(i).constData());
+        r = cli({ report, out, "--trip-details" });
         QVERIFY2(r.code == 0, qPrintable(r.err));
         const QByteArray bytes = read(out);
         QVERIFY2(bytes.contains("\r\nTrip description,'=cmd|' /C calc'!A0\r\n"), bytes.constData());
-        const QList<QByteArray> expected { "\"'=HYPERLINK(\"\"http://x\"\")\"", "'@SUM(A1)", "'+1+1", "-2.5",
-            "'\t=1", "'-", "+5", "1e3" };
-        const QList<QByteArray> samples = bytes.mid(bytes.indexOf("\r\nNo.,") + 2).split('\n').mid(1);
-        for (int i = 0; i < expected.size(); ++i)
-            QVERIFY2(samples.at(i).contains("," + expected.at(i) + ","), samples.at(i).constData());
     }
 
     // Comma and point, semicolon and decimal comma, with and without the trip

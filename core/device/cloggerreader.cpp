@@ -42,6 +42,7 @@ bool isReportCandidate(const QString &name)
         || suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0
         || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
 }
+
 // A file name as the user reads it: the locale's encoding (UTF-8) where the
 // name is valid in it, else GBK (the code page of a Chinese logger), else
 // Latin-1 (every byte a character).
@@ -195,9 +196,8 @@ QString CLoggerReader::copyReportFile(
                       .arg(entry.size)
                       .arg(MaxReportBytes);
         }
-        QString local;
         if (problem == ReportFileProblem::None) {
-            local = dataDir + "/" + localCopyName(entry.name, now);
+            const QString local = dataDir + "/" + localCopyName(entry.name, now);
             QDir().mkpath(dataDir);
             switch (copyEntry(entry.path, local, &why)) {
             case Failure::NoPart:
