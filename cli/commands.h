@@ -15,6 +15,7 @@ int runDrives(const QStringList &args, QTextStream &out, QTextStream &err);
 int runExport(const QStringList &args, QTextStream &out, QTextStream &err);
 int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err);
 int runHistory(const QStringList &args, QTextStream &out, QTextStream &err);
+int runWatch(const QStringList &args, QTextStream &out, QTextStream &err);
 
 class CRecord;
 

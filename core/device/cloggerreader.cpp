@@ -261,6 +261,13 @@ CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecord
     // being kept.
     step(3);
     step(6);
+    QString storedName;
+    if (const int storedId = store.findReport(record.reportDigest, &storedName)) {
+        record.id = storedId;
+        record.name = storedName;
+        outcome.status = CReadOutcome::AlreadyStored;
+        return outcome;
+    }
     record.name = CLoggerReader::recordName(record.summary.deviceNo, QDateTime::currentDateTime());
     if (!store.storeRecord(record)) {
         qDebug() << " read the data is error, check the data .";

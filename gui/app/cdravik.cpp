@@ -460,6 +460,14 @@ void CDravik::readLoggerData()
                     ? QString()
                     : QLatin1Char('\n') + tr("li shi ji lu: %1").arg(outcome.failure.why)));
         break;
+    case CReadOutcome::AlreadyStored:
+        // The same report was read before: the data view shows that record,
+        // under its name, and nothing new is stored.
+        m_record = record;
+        m_dataPage->showRecordName(record->name);
+        m_dataPage->showSamples();
+        step(9);
+        break;
     case CReadOutcome::Stored:
         m_record = record;
         m_dataPage->showRecordName(record->name);
@@ -476,6 +484,10 @@ void CDravik::readLoggerData()
     progress.close();
     m_rightStack->setCurrentWidget(m_dataPage);
     m_settingPage->setControlsEnabled(true);
+    // Said over the record it names.
+    if (outcome.status == CReadOutcome::AlreadyStored)
+        CMessageBox::show(this, QMessageBox::Information, tr("ti shi"),
+            tr("yi jing zai li shi ji lu zhong: %1").arg(record->name), tr("que ding"));
 }
 
 void CDravik::readAgain()
