@@ -3,10 +3,12 @@
 // db/dravik.db when neither names a shared one).
 //
 //   list [--json] [--search TEXT]     id, name, trip description; newest first
+//                                     (tab-separated; a backslash and control
+//                                     characters as escapes: \\ \t \n \r \x1b)
 //   show ID [--json]                  the record (JSON: the shape of `parse`,
 //                                     plus id, name and digest), its report's
 //                                     SHA-256 and whether the report is unchanged
-//   export ID OUT.pdf|OUT.csv [--from T] [--to T]
+//   export ID OUT.pdf|OUT.csv [--from T] [--to T] [CSV options of export]
 //                                     the PDF data report (the samples as CSV
 //                                     for OUT.csv), read from the
 //                                     record's report (fetched from a shared
@@ -39,7 +41,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <functional>
 
 namespace {
@@ -50,6 +51,7 @@ int usage(QTextStream &err)
            "       vesmira-cli history show ID [--json]\n"
            "       vesmira-cli history export ID OUT.pdf|OUT.csv [--from \"yyyy/MM/dd hh:mm:ss\"] "
            "[--to \"yyyy/MM/dd hh:mm:ss\"]\n"
+           "               [--separator comma|semicolon] [--decimal point|comma] [--trip-details]\n"
            "       vesmira-cli history rename ID NAME\n"
            "       vesmira-cli history delete ID\n"
            "       vesmira-cli history copy --to URL\n"
@@ -101,6 +103,44 @@ bool damaged(const CTempDbManager &db, QTextStream &err)
         return false;
     err << "vesmira-cli: " << db.lastError() << "; it is left as it is\n";
     return true;
+}
+
+// A field of the tab-separated list: a backslash, tabs, line breaks and the
+// other control characters (C0, DEL, C1: a terminal would act on ESC and CSI)
+// as escapes, so that every record is one line of three fields.
+QString listField(const QString &text)
+{
+    QString field;
+    field.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u == '\\')
+            field += QLatin1String("\\\\");
+        else if (u == '\t')
+            field += QLatin1String("\\t");
+        else if (u == '\n')
+            field += QLatin1String("\\n");
+        else if (u == '\r')
+            field += QLatin1String("\\r");
+        else if (u < 0x20 || u == 0x7f)
+            field += QString::asprintf("\\x%02x", u);
+        else if (u >= 0x80 && u < 0xa0)
+            field += QString::asprintf("\\u%04x", u);
+        else
+            field += c;
+    }
+    return field;
+}
+
+// A record name holds no control character (a line break would split the
+// list's line, ESC would act on the terminal).
+bool hasControlCharacter(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            return true;
+    }
+    return false;
 }
 
 // What the report of a record says against its digest, in a word.
@@ -159,7 +199,7 @@ int list(const QStringList &args, QTextStream &out, QTextStream &err)
         out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
     } else {
         for (const CHistoryRow &row : rows)
-            out << row.id << '\t' << row.dataName << '\t' << row.wayDesc << '\n';
+            out << row.id << '\t' << listField(row.dataName) << '\t' << listField(row.wayDesc) << '\n';
     }
     return 0;
 }
@@ -184,7 +224,7 @@ int show(const QStringList &args, QTextStream &out, QTextStream &err)
         QString body;
         {
             QTextStream buffer(&body);
-            writeRecordJson(buffer, record.summary, record.settings, record.data);
+            writeStoredRecordJson(buffer, record);
         }
         out << "{\n  \"id\": " << id << ",\n  \"name\": " << jsonString(record.name)
             << ",\n  \"digest\": " << jsonString(record.reportDigest)
@@ -222,24 +262,10 @@ int show(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int exportRecord(const QStringList &args, QTextStream &err)
 {
-    QStringList positional;
-    CRecordTime from;
-    CRecordTime to;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if ((arg == QLatin1String("--from") || arg == QLatin1String("--to")) && i + 1 < args.size()) {
-            const CRecordTime time = CRecordTime::fromText(args.at(++i));
-            if (!time.isValid()) {
-                err << "vesmira-cli: " << arg << " needs a time \"yyyy/MM/dd hh:mm:ss\"\n";
-                return 2;
-            }
-            (arg == QLatin1String("--from") ? from : to) = time;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return usage(err);
-        } else {
-            positional << arg;
-        }
-    }
+    CExportOptions options;
+    if (const int code = parseExportOptions(args, options, err))
+        return code;
+    const QStringList &positional = options.positional;
     if (positional.size() != 2 || !recordId(positional.first()))
         return usage(err);
     const int id = recordId(positional.first());
@@ -277,7 +303,7 @@ int exportRecord(const QStringList &args, QTextStream &err)
         err << "vesmira-cli: " << report << ": not a logger report\n";
         return 1;
     }
-    return writeRecordFile(record, positional.at(1), from, to, err);
+    return writeRecordFile(record, positional.at(1), options, err);
 }
 
 // A change of one record: args are the ID and words - 1 more; the history
@@ -306,6 +332,11 @@ int changeRecord(const QStringList &args, int words, const char *done, QTextStre
 
 int rename(const QStringList &args, QTextStream &err)
 {
+    if (args.size() == 2 && hasControlCharacter(args.at(1))) {
+        err << "vesmira-cli: a record name holds no control character (tab, line break, escape); nothing "
+               "renamed\n";
+        return 2;
+    }
     return changeRecord(args, 2, "renamed", err,
         [&](CTempDbManager &db, int id) { return db.UpdateRecordName(args.at(1), id); });
 }
@@ -387,8 +418,6 @@ int pending(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int runHistory(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    // The history's debug lines ("inserted OK!") are no output of a command.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     if (args.isEmpty())
         return usage(err);
     const QString command = args.first();

@@ -62,6 +62,14 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
         if (outcome.refused.problem != ReportFileProblem::None)
             err << "vesmira-cli: " << QDir::toNativeSeparators(outcome.refused.path) << ": "
                 << outcome.refused.why << "; not copied\n";
+        if (outcome.failure.part == CLoggerReader::Failure::LocalCopy) {
+            err << "vesmira-cli: the local copy " << outcome.failure.path
+                << " cannot be written: " << outcome.failure.why << "; nothing read\n";
+            return 1;
+        }
+        if (outcome.failure.part == CLoggerReader::Failure::LoggerDrive)
+            err << "vesmira-cli: the logger drive: " << outcome.failure.path << ": " << outcome.failure.why
+                << '\n';
         err << "Error occurs when reading device data, please check if device fails.\n";
         return 1;
     case CReadOutcome::NotParsed:
@@ -77,6 +85,9 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
     case CReadOutcome::Cancelled:
         break;
     }
-    err << "vesmira-cli: the history database refused the record\n";
+    err << "vesmira-cli: the history database refused the record";
+    if (!outcome.failure.why.isEmpty())
+        err << ": " << outcome.failure.why;
+    err << '\n';
     return 1;
 }

@@ -1,6 +1,9 @@
 #ifndef VESMIRA_CLI_COMMANDS_H
 #define VESMIRA_CLI_COMMANDS_H
 
+#include "core/export/cexportcsv.h"
+#include "core/record/crecordtime.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -15,12 +18,23 @@ int runHistory(const QStringList &args, QTextStream &out, QTextStream &err);
 int runWatch(const QStringList &args, QTextStream &out, QTextStream &err);
 
 class CRecord;
-class CRecordTime;
+
+// The arguments of `export` and `history export`: the positional ones, the
+// range from..to (an invalid bound: the first or last sample) and the CSV
+// layout.
+struct CExportOptions {
+    QStringList positional;
+    CRecordTime from;
+    CRecordTime to;
+    CExportCsv::Format csv;
+};
+// Reads the arguments; 0, or the exit code of a usage error (the message on err).
+int parseExportOptions(const QStringList &args, CExportOptions &options, QTextStream &err);
+
 // The PDF data report (or, for a target ending in ".csv", the CSV file) of a
-// record read from its report, as `export` writes
-// it: the range from..to (an invalid bound: the first or last sample).
-// Returns the exit code, the message on err.
-int writeRecordFile(const CRecord &record, const QString &target, const CRecordTime &from,
-    const CRecordTime &to, QTextStream &err);
+// record read from its report, as `export` writes it. Returns the exit code,
+// the message on err.
+int writeRecordFile(
+    const CRecord &record, const QString &target, const CExportOptions &options, QTextStream &err);
 
 #endif // VESMIRA_CLI_COMMANDS_H

@@ -8,6 +8,7 @@
 #include "core/report/gbkcodeutils.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <QTextStream>
 
@@ -15,13 +16,16 @@ namespace {
 
 int usage(QTextStream &err)
 {
-    err << "usage: vesmira-cli COMMAND [ARGUMENTS]\n"
+    err << "usage: vesmira-cli [-v] COMMAND [ARGUMENTS]\n"
+           "\n"
+           "  -v, --verbose     also print the debug lines (as VESMIRA_DEBUG=1 does)\n"
            "\n"
            "commands:\n"
            "  parse REPORT      print the record of a logger report as JSON\n"
            "  read [DRIVE_ROOT] read the plugged-in logger (or DRIVE_ROOT) into the history\n"
            "  drives            list the candidate drives and the recognised logger\n"
            "  export REPORT OUT.pdf|OUT.csv [--from TIME] [--to TIME]\n"
+           "         [--separator comma|semicolon] [--decimal point|comma] [--trip-details]\n"
            "                    write the PDF data report (or the samples as CSV) of a logger report\n"
            "  configure DRIVE_ROOT [--template FILE] [--trip-id ID] [--desc TEXT]\n"
            "            [--humidity|--no-humidity] [--now \"yyyy-MM-dd hh:mm:ss\"] [--zone TEXT]\n"
@@ -45,6 +49,17 @@ int usage(QTextStream &err)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    // The debug lines of the library ("inserted OK!") are no output of a
+    // command: only on request.
+    bool verbose = qEnvironmentVariable("VESMIRA_DEBUG") == QLatin1String("1");
+    while (!args.isEmpty()
+        && (args.first() == QLatin1String("-v") || args.first() == QLatin1String("--verbose"))) {
+        verbose = true;
+        args.removeFirst();
+    }
+    if (!verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     GbkCodeUtils::instance()->load(CAppDirs::setUp(QCoreApplication::applicationDirPath()));
     CRecordConfig::instance()->load();
 
@@ -58,7 +73,6 @@ int main(int argc, char *argv[])
         err.flush();
     });
 
-    const QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return usage(err);
     const QString command = args.first();

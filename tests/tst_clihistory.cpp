@@ -123,6 +123,53 @@ private slots:
         QCOMPARE(cli({ "history", "frobnicate" }).code, 2);
     }
 
+    // What the command line gives back of a stored record: the limits the
+    // history page shows it with (no settings: the history keeps none), a
+    // list whose every record is one line of three fields, and no name that
+    // would break it.
+    void showAndListOutput()
+    {
+        m_app = m_root.filePath("output");
+        QVERIFY(install(m_app));
+        m_url.clear();
+        const QString drive = m_root.filePath("drive-output");
+        QDir().mkpath(drive);
+        for (const char *report : { "en-th.csv", "zh-temp.csv" }) {
+            QFile::remove(drive + "/r.csv");
+            QVERIFY(QFile::copy(QString(VESMIRA_TEST_DATA "/reports/") + report, drive + "/r.csv"));
+            QCOMPARE(cli({ "read", drive }).code, 0);
+        }
+        const QJsonObject humid
+            = QJsonDocument::fromJson(cli({ "history", "show", "1", "--json" }).out.toUtf8()).object();
+        QVERIFY(!humid.contains("settings"));
+        QCOMPARE(humid.value("limits").toObject(),
+            (QJsonObject { { "tempHigh", 30.0 }, { "tempLow", 2.0 }, { "humidityHigh", 80.0 },
+                { "humidityLow", 20.0 } }));
+        const QJsonObject temp
+            = QJsonDocument::fromJson(cli({ "history", "show", "2", "--json" }).out.toUtf8()).object();
+        QCOMPARE(temp.value("limits").toObject().keys(), QStringList({ "tempHigh", "tempLow" }));
+        QCOMPARE(temp.value("samples").toArray().size(), 30);
+
+        // A name with a tab, a line break or ESC is refused; one stored
+        // otherwise (by another program) is listed with escapes.
+        for (const QString &name : { QString("a\tb"), QString("a\nb"), QString("a\x1b[2Jb") }) {
+            const Result r = cli({ "history", "rename", "1", name });
+            QCOMPARE(r.code, 2);
+            QVERIFY2(r.err.contains("control character"), qPrintable(r.err));
+        }
+        {
+            CTempDbManager db(CTempDbManager::databasePath(m_app));
+            QVERIFY(db.UpdateRecordName("tab\there\nESC\x1b[31m back\\slash", 1));
+        }
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        const Result list = cli({ "history", "list" });
+        QCOMPARE(list.code, 0);
+        const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(1).split('\t'),
+            QStringList({ "1", "tab\\there\\nESC\\x1b[31m back\\\\slash", "Server room rack 4" }));
+    }
+
     // The migration a site runs once: the embedded history into the shared
     // one, a line per record; a second run copies nothing.
     void copyToShared()

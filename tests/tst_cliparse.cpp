@@ -15,13 +15,16 @@ class TestCliParse : public QObject {
         QByteArray err;
     };
 
-    static Result run(const QStringList &args)
+    static Result run(const QStringList &args, const QByteArray &debug = QByteArray())
     {
         QProcess cli;
         // The output must not depend on the caller's locale.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("LC_ALL", "C");
         env.insert("LANG", "C");
+        env.remove("VESMIRA_DEBUG");
+        if (!debug.isNull())
+            env.insert("VESMIRA_DEBUG", debug);
         cli.setProcessEnvironment(env);
         cli.start(QStringLiteral(VESMIRA_APP_DIR "/vesmira-cli"), args);
         Result result;
@@ -53,8 +56,20 @@ private slots:
         QVERIFY(reference.open(QIODevice::ReadOnly));
         const Result result = run({ "parse", path });
         QCOMPARE(result.exitCode, 0);
-        QVERIFY2(!result.err.contains("vesmira-cli:"), result.err.constData());
+        // Not even the parsers' debug lines.
+        QCOMPARE(result.err, QByteArray());
         QCOMPARE(result.out, reference.readAll());
+    }
+
+    // The debug lines on request only: -v before the command, or VESMIRA_DEBUG=1.
+    void debugLines()
+    {
+        const QString report = QStringLiteral(VESMIRA_TEST_DATA "/reports/en-th.csv");
+        const QByteArray line = " csv  parse";
+        QVERIFY(run({ "-v", "parse", report }).err.contains(line));
+        QVERIFY(run({ "parse", report }, "1").err.contains(line));
+        QCOMPARE(run({ "parse", report }, "0").err, QByteArray());
+        QCOMPARE(run({ "-v", "parse", report }).out, run({ "parse", report }).out);
     }
 
     void exitCodes_data()

@@ -10,6 +10,8 @@
 
 #include <QProcess>
 #include <QtTest>
+#include <fcntl.h>
+#include <unistd.h>
 
 class TestCliRead : public QObject {
     Q_OBJECT
@@ -165,12 +167,64 @@ private slots:
         r = run({ logger.path() }, app.path());
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.isEmpty());
-        QVERIFY2(r.err.endsWith("vesmira-cli: the history database refused the record\n"),
+        QVERIFY2(
+            r.err.contains("vesmira-cli: the history database refused the record: database or disk is full"),
             qPrintable(r.err.right(300)));
         // Restored by the command itself, not left to the next reader.
         QVERIFY(!QFile::exists(dbPath + "-journal"));
         QVERIFY(fileContent(dbPath) == file);
         QCOMPARE(historyRows(dbPath), before);
+    }
+
+    // The part that failed and the system's reason: a report copy that does
+    // not fit into data_files (nothing is stored, no file is left there), a
+    // drive root that cannot be read.
+    void failedPartIsNamed()
+    {
+        SmallTmpfs disk(64 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        QTemporaryDir app;
+        QVERIFY(install(app.path()));
+        QVERIFY(QFile::link(disk.path(), app.path() + "/data_files"));
+        QVERIFY(disk.fill());
+        QTemporaryDir drive;
+        fillDrive(drive, { { "REPORT.csv", fixture("en-th.csv") } });
+        Result r = run({ drive.path() }, app.path());
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("the local copy " + app.path() + "/data_files/REPORT-")
+                && r.err.contains("No space left on device"),
+            qPrintable(r.err));
+        QVERIFY2(!r.err.contains("check if device fails"), qPrintable(r.err));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "filler" });
+        QVERIFY(!QFile::exists(app.path() + "/db/dravik.db"));
+
+        r = run({ drive.filePath("gone") }, app.path());
+        QCOMPARE(r.code, 1);
+        QVERIFY2(
+            r.err.contains("the logger drive: " + drive.filePath("gone") + ": No such file or directory"),
+            qPrintable(r.err));
+    }
+
+    // A Chinese logger names its report in GBK: read like any other, the
+    // copy named in readable characters.
+    void reportNamedInGbk()
+    {
+        QTemporaryDir drive;
+        fillDrive(drive, {});
+        const QByteArray name = drive.path().toUtf8() + "/\xb1\xa8\xb8\xe6.csv"; // "报告" in GBK
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(fd >= 0);
+        const QByteArray bytes = fixture("zh-th.csv") + "\r\n"; // a report not read before
+        QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+        ::close(fd);
+        const Result r = run({ drive.path() });
+        QCOMPARE(r.code, 0);
+        const QString copy = records().value(r.out.section('\t', 0, 0).toInt());
+        QVERIFY2(QFileInfo(copy).fileName().startsWith(QStringLiteral("报告-")), qPrintable(copy));
+        QFile stored(copy);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), bytes);
     }
 
     // A stick used on a Mac holds dot-files smaller than the report.

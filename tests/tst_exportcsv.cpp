@@ -1,6 +1,7 @@
 // The CSV export: every test report through vesmira-cli export, whole and
 // cut to a range, read back and compared with the record the report gives;
-// a target that cannot be written.
+// the layouts for other spreadsheets read back by Python's csv module; cells
+// a spreadsheet would run as formulas; a target that cannot be written.
 #include "core/export/cexportcsv.h"
 #include "core/export/cexportrange.h"
 #include "core/record/crecord.h"
@@ -9,6 +10,8 @@
 #include "helpers/faultfs.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -48,11 +51,9 @@ class TestExportCsv : public QObject {
         QCOMPARE(lines.size(), samples.size() + 1);
         const bool humidity = record.hasHumidity();
         const QString header = QString::fromUtf8(lines.first().chopped(1));
-        const bool chinese = record.summary.language.contains(QStringLiteral("中"));
+        // The interface language: vesmira-cli speaks English.
         QCOMPARE(header.split(',').size(), humidity ? 4 : 3);
-        QVERIFY2(header.startsWith(
-                     chinese ? QStringLiteral("序号,时间,温度(°") : QStringLiteral("No.,Time,Temperature(°")),
-            qPrintable(header));
+        QVERIFY2(header.startsWith(QStringLiteral("No.,Time,Temperature(°")), qPrintable(header));
         for (int i = 0; i < samples.size(); ++i) {
             QVERIFY(lines.at(i + 1).endsWith('\r'));
             const QStringList fields = QString::fromUtf8(lines.at(i + 1).chopped(1)).split(',');
@@ -143,8 +144,134 @@ private slots:
         record.data.dataList.append(new TempDataItem { "1,5", "say \"hi\"", "2021/05/06 08:00:00" });
         record.summary.containHumidity = 1;
         const CSampleSelection all(record.data.dataList.cbegin(), record.data.dataList.cend());
-        const QByteArray bytes = CExportCsv::content(record.summary, all);
+        const QByteArray bytes = CExportCsv::content(record.summary, record.settings, all);
         QVERIFY2(bytes.endsWith("1,2021-05-06 08:00:00,\"1,5\",\"say \"\"hi\"\"\"\r\n"), bytes.constData());
+        // A carriage return first: defused, and quoted for the line break.
+        QCOMPARE(CExportCsv::field("\r=1"), QByteArray("\"'\r=1\""));
+    }
+
+    // A report's texts that a spreadsheet would run (samples and trip
+    // details) are written as text; numbers stay numbers.
+    void formulaCells()
+    {
+        QFile fixture(VESMIRA_TEST_DATA "/reports/en-th.csv");
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = fixture.readAll().split('\n');
+        int row = 0;
+        while (!lines.at(row).startsWith("No.,"))
+            ++row;
+        const QList<QByteArray> values { "=HYPERLINK(\"http://x\")", "@SUM(A1)", "+1+1", "-2.5", "\t=1", "-",
+            "+5", "1e3" };
+        for (int i = 0; i < values.size(); ++i) {
+            QList<QByteArray> cells = lines.at(row + 1 + i).split(',');
+            cells[4] = values.at(i);
+            lines[row + 1 + i] = cells.join(',');
+        }
+        for (QByteArray &line : lines) {
+            if (line.startsWith("Trip Description,"))
+                line = "Trip Description,,,=cmd|' /C calc'!A0\r";
+        }
+        const QString report = tmp.filePath("formulas.csv");
+        QFile file(report);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lines.join('\n'));
+        file.close();
+        const QString out = tmp.filePath("formulas.out.csv");
+        Result r = cli({ report, out });
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QList<QByteArray> expected { "\"'=HYPERLINK(\"\"http://x\"\")\"", "'@SUM(A1)", "'+1+1", "-2.5",
+            "'\t=1", "'-", "+5", "1e3" };
+        const QList<QByteArray> samples = read(out).split('\n').mid(1);
+        for (int i = 0; i < expected.size(); ++i)
+            QVERIFY2(samples.at(i).contains("," + expected.at(i) + ","), samples.at(i).constData());
+        r = cli({ report, out, "--trip-details" });
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QByteArray bytes = read(out);
+        QVERIFY2(bytes.contains("\r\nTrip description,'=cmd|' /C calc'!A0\r\n"), bytes.constData());
+    }
+
+    // Comma and point, semicolon and decimal comma, with and without the trip
+    // details: Python's csv module reads each back to the record's values.
+    void layoutsReadByPython_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<bool>("details");
+        QTest::newRow("comma, point") << "en-th.csv" << QStringList() << ","
+                                      << "." << false;
+        QTest::newRow("semicolon, comma, details")
+            << "zh-th.pdf" << QStringList { "--separator", "semicolon", "--trip-details" } << ";"
+            << "," << true;
+        QTest::newRow("comma, comma, details")
+            << "en-temp.txt" << QStringList { "--decimal", "comma", "--trip-details" } << ","
+            << "," << true;
+        QTest::newRow("semicolon, point")
+            << "zh-temp.csv" << QStringList { "--separator", ";", "--decimal", "." } << ";"
+            << "." << false;
+    }
+    void layoutsReadByPython()
+    {
+        QFETCH(QString, report);
+        QFETCH(QStringList, options);
+        QFETCH(QString, separator);
+        QFETCH(QString, decimal);
+        QFETCH(bool, details);
+        const QString path = VESMIRA_TEST_DATA "/reports/" + report;
+        CRecord record;
+        QVERIFY(readReport(path, record) != ReportKind::None);
+        const QString out = tmp.filePath(report + "." + QTest::currentDataTag() + ".csv");
+        const Result r = cli(QStringList { path, out } + options);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+
+        // The rows as Python reads them: a JSON array of arrays of strings.
+        QProcess python;
+        python.start("python3",
+            { "-c",
+                "import csv, json, sys\n"
+                "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                "    print(json.dumps(list(csv.reader(f, delimiter=sys.argv[2]))))\n",
+                out, separator });
+        if (!python.waitForFinished(30000) || python.exitCode() != 0)
+            QSKIP(qPrintable("python3 cannot run: " + python.readAllStandardError()));
+        const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+        const auto cell
+            = [&rows](int row, int column) { return rows.at(row).toArray().at(column).toString(); };
+        // A value of the record as the file holds it: numbers with the decimal mark.
+        const QRegularExpression plainNumber("^-?[0-9]+(\\.[0-9]+)?$");
+        const auto written = [&](const QString &value) {
+            return plainNumber.match(value).hasMatch() ? QString(value).replace(".", decimal) : value;
+        };
+
+        const bool humidity = record.hasHumidity();
+        int row = 0;
+        if (details) {
+            const CSummeryParam &s = record.summary;
+            QStringList expected { s.deviceModel, s.deviceNo, s.wayId, s.wayDesc, record.settings.tempHigh,
+                record.settings.tempLow };
+            if (humidity)
+                expected << record.settings.humidityHigh << record.settings.humidityLow;
+            expected << s.deviceZone;
+            for (const QString &value : expected) {
+                QCOMPARE(rows.at(row).toArray().size(), 2);
+                QCOMPARE(cell(row, 1), written(value));
+                ++row;
+            }
+            QCOMPARE(rows.at(row++).toArray().size(), 0); // the empty line
+        }
+        QCOMPARE(cell(row, 0), QString("No."));
+        QCOMPARE(rows.at(row).toArray().size(), humidity ? 4 : 3);
+        ++row;
+        QCOMPARE(rows.size() - row, record.data.dataList.size());
+        for (int i = 0; i < record.data.dataList.size(); ++i, ++row) {
+            const TempDataItem &item = *record.data.dataList.at(i);
+            QCOMPARE(cell(row, 0), QString::number(i + 1));
+            QCOMPARE(cell(row, 1), item.time.toDateTime().toString("yyyy-MM-dd HH:mm:ss"));
+            QCOMPARE(cell(row, 2), written(item.temp));
+            if (humidity)
+                QCOMPARE(cell(row, 3), written(item.shidu));
+        }
     }
 };
 

@@ -1,6 +1,8 @@
-// The PDF export under real faults: a full disk and a file size limit. A
-// failed export must be reported and must leave the report that was at the
-// target byte for byte as it was, with no temporary file beside it.
+// The PDF and CSV export under real faults: a full disk and a file size
+// limit. A failed export must be reported with the system's reason and must
+// leave the report that was at the target byte for byte as it was, with no
+// temporary file beside it.
+#include "core/export/cexportcsv.h"
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
 #include "core/record/crecord.h"
@@ -34,14 +36,21 @@ class TestExportFaults : public QObject {
     CTempData small;
     CTempData large;
 
-    CExportRange::Status exportTo(const CTempData &data, const QString &path)
+    // The export's status; why it failed in *why.
+    CExportRange::Status exportTo(const CTempData &data, const QString &path, QString *why = nullptr)
     {
         CExportPdf pdf;
+        CExportCsv csv;
+        CRecordExporter &exporter = path.endsWith(".csv") ? static_cast<CRecordExporter &>(csv) : pdf;
         CRecord record;
         record.summary = summary;
         record.data = data;
         const CExportRange::Range range = CExportRange::presetRange(data);
-        return CExportRange::exportRecord(record, range.start, range.end, path, pdf);
+        const CExportRange::Status status
+            = CExportRange::exportRecord(record, range.start, range.end, path, exporter);
+        if (why)
+            *why = exporter.error();
+        return status;
     }
 
 private slots:
@@ -66,19 +75,30 @@ private slots:
         PdfReader r;
         QVERIFY2(r.load(target), qPrintable(r.error));
 
-        QVERIFY(fs.fill());
-        QCOMPARE(exportTo(large, target), CExportRange::WriteFailed);
-        QCOMPARE(readAll(target), before);
-        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.pdf" }));
+        QCOMPARE(exportTo(small, fs.filePath("report.csv")), CExportRange::Written);
+        const QByteArray csvBefore = readAll(fs.filePath("report.csv"));
 
-        // A new file on the full disk: nothing appears.
+        QVERIFY(fs.fill());
+        QString why;
+        QCOMPARE(exportTo(large, target, &why), CExportRange::WriteFailed);
+        QCOMPARE(why, QString("No space left on device"));
+        QCOMPARE(readAll(target), before);
+        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
+
+        // A new file on the full disk: nothing appears. The CSV, however
+        // small, fails as well and keeps the file that was there.
         QCOMPARE(exportTo(large, fs.filePath("new.pdf")), CExportRange::WriteFailed);
-        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.pdf" }));
+        QCOMPARE(exportTo(small, fs.filePath("report.csv"), &why), CExportRange::WriteFailed);
+        QCOMPARE(why, QString("No space left on device"));
+        QCOMPARE(readAll(fs.filePath("report.csv")), csvBefore);
+        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
+        QVERIFY(QFile::remove(fs.filePath("report.csv")));
 
         // Read-only: not even the temporary file can be made.
         QVERIFY(QFile::remove(fs.filePath("filler")));
         QVERIFY(fs.setReadOnly(true));
-        QCOMPARE(exportTo(small, target), CExportRange::WriteFailed);
+        QCOMPARE(exportTo(small, target, &why), CExportRange::WriteFailed);
+        QCOMPARE(why, QString("Read-only file system"));
         QCOMPARE(readAll(target), before);
         QVERIFY(fs.setReadOnly(false));
 
@@ -109,7 +129,8 @@ private slots:
         QVERIFY(limited.waitForFinished(-1));
         QCOMPARE(limited.exitStatus(), QProcess::NormalExit);
         QCOMPARE(limited.exitCode(), 1);
-        QVERIFY(limited.readAllStandardError().contains("cannot write"));
+        QCOMPARE(limited.readAllStandardError(),
+            "vesmira-cli: cannot write \"" + target.toUtf8() + "\": File too large\n");
         QCOMPARE(readAll(target), before);
         QCOMPARE(entries(tmp.path()), QStringList({ "report.pdf" }));
     }

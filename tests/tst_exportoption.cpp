@@ -6,6 +6,8 @@
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,12 +37,17 @@ class TestExportOption : public QObject {
         return c;
     }
 
-    // Clicks the named button of the export dialog that the next modal loop shows.
-    void clickInNextDialog(const char *button)
+    // Clicks the named button of the export dialog that the next modal loop
+    // shows, its target set to path when one is given.
+    void clickInNextDialog(const char *button, const QString &path = QString())
     {
-        QTimer::singleShot(0, this, [this, button] {
+        QTimer::singleShot(0, this, [this, button, path] {
             auto *d = qobject_cast<ExportOption *>(QApplication::activeModalWidget());
-            d ? d->findChild<QPushButton *>(button)->click() : clickInNextDialog(button);
+            if (!d)
+                return clickInNextDialog(button, path);
+            if (!path.isEmpty())
+                d->findChild<QLineEdit *>("pathEdit")->setText(path);
+            d->findChild<QPushButton *>(button)->click();
         });
     }
 
@@ -129,12 +136,49 @@ private slots:
         QCOMPARE(r.count, 2);
         QVERIFY(r.dump().contains("147 425 Td (61) Tj"));
 
-        // A file that cannot be written: Rejected, no message.
+        // A file that cannot be written: Rejected (run() tells why).
         dialog.show();
         child<QLineEdit>(dialog, "pathEdit")->setText(tmp.filePath("no/such/dir/x.pdf"));
         child<QPushButton>(dialog, "sureBtn")->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(boxes.size(), 1);
+    }
+
+    // The CSV form of the dialog: the layout for the spreadsheet and the trip
+    // details (off by default); the header in the interface language.
+    void csvLayout()
+    {
+        ExportOption dialog;
+        dialog.setFormat(ExportOption::Csv);
+        dialog.setSource(&record);
+        auto *layout = child<QComboBox>(dialog, "csvLayoutCombo");
+        auto *details = child<QCheckBox>(dialog, "csvTripDetailsCheck");
+        QCOMPARE(layout->currentText(), QString("Comma, decimal point (1.5)"));
+        QVERIFY(!details->isChecked());
+        layout->setCurrentIndex(1);
+        details->setChecked(true);
+        const QString path = tmp.filePath("layout.csv");
+        child<QLineEdit>(dialog, "pathEdit")->setText(path);
+        dialog.show();
+        child<QPushButton>(dialog, "sureBtn")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(
+            text.startsWith(QString::fromUtf8("\xEF\xBB\xBF") + "Device;TL-30\r\nSerial number;ID000123\r\n"),
+            qPrintable(text.left(200)));
+        QVERIFY2(text.contains("\r\n\r\nNo.;Time;Temperature(°C)\r\n1;2024-03-05 08:00:00;24,8\r\n"),
+            qPrintable(text.left(400)));
+
+        QTranslator chinese;
+        QVERIFY(chinese.load(":/CDravik/dravik_zh.qm"));
+        QApplication::removeTranslator(&translator);
+        QApplication::installTranslator(&chinese);
+        const QByteArray zh = CExportCsv::content(record.summary, record.settings, all(record.data));
+        QApplication::removeTranslator(&chinese);
+        QApplication::installTranslator(&translator);
+        QVERIFY2(zh.startsWith("\xEF\xBB\xBF序号,时间,温度(°C)\r\n"), zh.left(40).constData());
     }
 
     // A record of one sample, or of none: the preset range (start = end)
@@ -179,13 +223,23 @@ private slots:
         dialog.reject();
     }
 
-    // run(): the caller's one call; save on the whole range, or cancel.
+    // run(): the caller's one call; save on the whole range, or cancel; a
+    // report that cannot be written is told with the system's reason.
     void run()
     {
         clickInNextDialog("sureBtn");
         QVERIFY(ExportOption::run(nullptr, record));
         clickInNextDialog("cancleBtn");
         QVERIFY(!ExportOption::run(nullptr, record));
+        QCOMPARE(boxes, QStringList());
+        const QString path = tmp.filePath("no/such/dir/x.pdf");
+        clickInNextDialog("sureBtn", path);
+        QVERIFY(!ExportOption::run(nullptr, record));
+        QCOMPARE(boxes,
+            QStringList {
+                QString("%1|Error|The PDF file could not be written: %2: No such file or directory|OK")
+                    .arg(QMessageBox::Critical)
+                    .arg(path) });
     }
 };
 

@@ -289,6 +289,7 @@ private slots:
         const QString to = items.at(9).toObject().value("recordTime").toString();
         const QString out = tmp.filePath("partial.pdf");
         QCOMPARE(cli({ report, out, "--from", from, "--to", to }), 0);
+        QCOMPARE(lastError, QByteArray());
         PdfReader r;
         QVERIFY2(r.load(out), qPrintable(r.error));
         QVERIFY(r.dump().contains("(Total Data Points:) Tj ET\nBT /F1 9.0 Tf 392 440 Td (7) Tj"));
@@ -297,9 +298,20 @@ private slots:
         QVERIFY(lastError.endsWith("stop time could not be early than start time, please reset.\n"));
         QCOMPARE(cli({ report, out, "--from", from, "--to", from }), 2);
         QCOMPARE(cli({ report, out, "--from", "yesterday" }), 2);
+        // One end given, beyond the samples: the empty range is named.
+        QCOMPARE(cli({ report, out, "--from", "2030/01/01 00:00:00" }), 2);
+        QCOMPARE(lastError,
+            QByteArray("vesmira-cli: --from 2030/01/01 00:00:00 is not before the last sample (2021/06/01 "
+                       "05:15:00): the range up to the last sample is empty; nothing written\n"));
+        QCOMPARE(cli({ report, out, "--to", "2021/05/31 22:00:00" }), 2);
+        QVERIFY2(lastError.contains("--to 2021/05/31 22:00:00 is not after the first sample (2021/05/31 "
+                                    "22:00:00): the range from the first sample is empty"),
+            lastError.constData());
         QCOMPARE(cli({ report }), 2);
         QCOMPARE(cli({ report, tmp.filePath("no/dir/x.pdf") }), 1);
-        QVERIFY(!lastError.isEmpty());
+        QCOMPARE(lastError,
+            "vesmira-cli: cannot write \"" + tmp.filePath("no/dir/x.pdf").toUtf8()
+                + "\": No such file or directory\n");
         QCOMPARE(cli({ tmp.filePath("missing.csv"), out }), 1);
 
         CommaLocale locale;
@@ -312,6 +324,41 @@ private slots:
         const QRegularExpression stamp("\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d\\) Tj");
         QCOMPARE(QString::fromLatin1(comma.bytes).replace(stamp, "(time) Tj"),
             QString::fromLatin1(r.bytes).replace(stamp, "(time) Tj"));
+    }
+
+    // A record longer than the PDF's data pages: written, and stderr says
+    // how many samples it does not list.
+    void cliLongRecord()
+    {
+        // en-temp.csv's head, then 50,000 samples a minute apart.
+        QFile fixture(VESMIRA_TEST_DATA "/reports/en-temp.csv");
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        const QByteArray text = fixture.readAll();
+        QByteArray bytes = text.left(text.indexOf('\n', text.indexOf("No.,")) + 1);
+        const QDateTime start(QDate(2021, 5, 6), QTime(22, 0), Qt::UTC);
+        for (int i = 0; i < 50000; ++i)
+            bytes += QByteArray::number(i + 1) + ','
+                + start.addSecs(60 * i).toString("MM/dd/yyyy hh:mm:ss").toLatin1() + ",,,41.0,\r\n";
+        const QString report = tmp.filePath("long.csv");
+        QFile file(report);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QCOMPARE(cli({ report, tmp.filePath("long.pdf") }), 0);
+        const QRegularExpressionMatch m = QRegularExpression(
+            "^vesmira-cli: the PDF lists the first (\\d+) of 50000 samples \\(at most 83 data "
+            "pages\\); (\\d+) samples are not listed: export them as CSV, or a shorter range "
+            "with --from and --to\n$")
+                                              .match(QString::fromUtf8(lastError));
+        QVERIFY2(m.hasMatch(), lastError.constData());
+        QVERIFY(m.captured(1).toInt() > 83 * 590);
+        QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 50000);
+        PdfReader r;
+        QVERIFY2(r.load(tmp.filePath("long.pdf")), qPrintable(r.error));
+        QCOMPARE(r.count, 84);
+        // As CSV every sample is written, without a word.
+        QCOMPARE(cli({ report, tmp.filePath("long.csv.csv") }), 0);
+        QCOMPARE(lastError, QByteArray());
     }
 
     // A report with one sample or none: without --from/--to its whole

@@ -4,6 +4,7 @@
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
 #include "core/record/csummeryparam.h"
+#include "core/record/ctempdatamodel.h"
 #include "core/report/gbkcodeutils.h"
 #include "core/report/reportparse.h"
 #include "gui/app/cdialogs.h"
@@ -19,6 +20,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
+#include <qcustomplot.h>
 
 namespace {
 
@@ -239,7 +241,9 @@ private slots:
         list->onFileSaveAsAction();
         QCOMPARE(messages, QVector<QString>(3, "The report file of this record no longer exists.").toList());
 
-        // Delete, cancelled then confirmed; the detail page keeps the record.
+        // Delete, cancelled then confirmed: another record leaves the detail
+        // page as it is; the record shown goes from it, with its list and
+        // curve, and cannot be exported any more.
         const QString shown = detail->titleLabel()->text();
         const int rows = list->table()->rowCount();
         selectRecord(list, csv);
@@ -247,10 +251,22 @@ private slots:
         list->onDelHistoryAction();
         QCOMPARE(list->table()->rowCount(), rows);
         answer = QMessageBox::Ok;
+        selectRecord(list, temp);
         list->onDelHistoryAction();
-        QCOMPARE(list->table()->rowCount(), rows - 1);
-        QCOMPARE(rowOf(list->table(), csv), -1);
         QCOMPARE(detail->titleLabel()->text(), shown);
+        QVERIFY(detail->listModel()->rowCount() > 0);
+        selectRecord(list, csv);
+        list->onDelHistoryAction();
+        QCOMPARE(list->table()->rowCount(), rows - 2);
+        QCOMPARE(rowOf(list->table(), csv), -1);
+        QVERIFY(!detail->record());
+        QCOMPARE(detail->titleLabel()->text(), QString());
+        QCOMPARE(detail->listModel()->rowCount(), 0);
+        QVERIFY(detail->plot()->isHidden());
+        QVERIFY(!detail->summaryTable()->item(1, 4) || detail->summaryTable()->item(1, 4)->text().isEmpty());
+        messages.clear();
+        detail->OnExportPdfBtnClick();
+        QCOMPARE(messages, QStringList { "Export failure due to no record is selected." });
         QVERIFY(window.database()->GetPdfPathById(csv).isEmpty());
     }
 };

@@ -11,6 +11,7 @@
 #include "gui/configuration/cdevicesetting.h"
 #include "gui/view/cdevicedatainfo.h"
 #include "helpers/fakedrives.h"
+#include "helpers/historyfaults.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QtTest>
+#include <qcustomplot.h>
 #include <sys/stat.h>
 
 namespace {
@@ -183,6 +185,35 @@ private slots:
         QTest::qWait(300);
         QVERIFY(readAndShown(window) && window.settingPage()->controlsEnabled());
         unplug(window, second);
+    }
+
+    // A record longer than the list says how much of it the list shows; a
+    // report refused after it leaves nothing of it in the data view.
+    void listNoteAndRefusedReport()
+    {
+        CDravik window;
+        const QString root = logger();
+        FakeDrives::write(root + "/LONG.csv", longCsvReport(48641));
+        drives.plug(root);
+        QTRY_VERIFY_WITH_TIMEOUT(readAndShown(window), 30000);
+        CDeviceDataInfo *view = window.dataPage();
+        QCOMPARE(view->listModel()->rowCount(), 48640);
+        QVERIFY(!view->listNote()->isHidden());
+        QCOMPARE(view->listNote()->text(), QString("Showing the first 48,640 of 48,641 samples"));
+        QVERIFY(!view->plot()->isHidden());
+        unplug(window, root);
+
+        const QString empty = logger();
+        FakeDrives::write(empty + "/REPORT.csv", QByteArray());
+        drives.plug(empty);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 5000);
+        QVERIFY(!view->record());
+        QCOMPARE(view->titleLabel()->text(), QString());
+        QCOMPARE(view->listModel()->rowCount(), 0);
+        QVERIFY(view->listNote()->isHidden());
+        QVERIFY(view->plot()->isHidden());
+        QCOMPARE(view->valueLabel("deviceNo")->text(), QString());
+        unplug(window, empty);
     }
 
     // Nothing to read: the error box, once; the data view's buttons say

@@ -120,12 +120,36 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(window.rightStack()->currentWidget() == (QWidget *)window.dataPage(), 30000);
         QCOMPARE(messages,
             QStringList { "The record could not be stored in the history database; the history is unchanged. "
-                          "Please check the free disk space." });
+                          "Please check the free disk space.\nHistory: database or disk is full" });
         QCOMPARE(window.record()->data.dataList.size(), 20000); // read, but not stored
         QVERIFY(fileContent(dbPath) == file);
         QCOMPARE(historyRows(dbPath), before);
         window.historyList()->reload();
         QCOMPARE(window.historyList()->table()->rowCount(), 1);
+        drives.unplug(root);
+    }
+
+    // A report copy that does not fit into data_files: the message names the
+    // copy and the reason, not the logger; nothing is left there.
+    void readWithFullDataFiles()
+    {
+        SmallTmpfs disk(64 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        QTemporaryDir app;
+        applicationDir = app.path();
+        QVERIFY(QFile::link(disk.path(), app.path() + "/data_files"));
+        QVERIFY(disk.fill());
+        CDravik window;
+        const QString root = drives.addDrive("FULLCOPY", "STM");
+        FakeDrives::write(root + "/REPORT.csv", fileContent(VESMIRA_TEST_DATA "/reports/en-th.csv"));
+        drives.plug(root);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 5000);
+        QVERIFY2(messages.first().startsWith(
+                     "The report could not be copied to this computer (" + app.path() + "/data_files/REPORT-")
+                && messages.first().endsWith("): No space left on device"),
+            qPrintable(messages.first()));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "filler" });
         drives.unplug(root);
     }
 

@@ -8,6 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSaveFile>
+#include <QTextCodec>
+#include <QVector>
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // ASCII digits whatever the user's locale (Qt would write an Arabic user's
@@ -24,15 +33,111 @@ const int MaxNameBytes = 255;
 
 // A logger writes its report under a name with one of these suffixes; the
 // case varies with the logger's firmware.
-bool isReportCandidate(const QFileInfo &entry)
+bool isReportCandidate(const QString &name)
 {
-    if (entry.fileName().startsWith(QLatin1Char('.')))
+    if (name.startsWith(QLatin1Char('.')))
         return false; // .DS_Store, ._REPORT.pdf, .Trashes, ...
-    const QString suffix = entry.suffix();
+    const QString suffix = QFileInfo(name).suffix();
     return suffix.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
         || suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0
         || suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
 }
+
+// A file name as the user reads it: the locale's encoding (UTF-8) where the
+// name is valid in it, else GBK (the code page of a Chinese logger), else
+// Latin-1 (every byte a character).
+QString readableName(const QByteArray &bytes)
+{
+    const QString name = QFile::decodeName(bytes);
+    if (QFile::encodeName(name) == bytes)
+        return name;
+    if (QTextCodec *gbk = QTextCodec::codecForName("GBK")) {
+        QTextCodec::ConverterState state;
+        const QString decoded = gbk->toUnicode(bytes.constData(), bytes.size(), &state);
+        if (state.invalidChars == 0 && state.remainingChars == 0)
+            return decoded;
+    }
+    return QString::fromLatin1(bytes);
+}
+
+// An entry of the drive's root: the path by its bytes, the name to show
+// and the kind and size of the entry itself (a link not followed).
+struct RootEntry {
+    QByteArray path;
+    QString name;
+    mode_t mode = 0;
+    qint64 size = 0;
+};
+
+QVector<RootEntry> rootEntries(const QString &root, QString *why)
+{
+    QVector<RootEntry> entries;
+    const QByteArray rootBytes = QFile::encodeName(root);
+    DIR *dir = ::opendir(rootBytes.constData());
+    if (!dir) {
+        *why = qt_error_string(errno);
+        return entries;
+    }
+    while (const dirent *e = ::readdir(dir)) {
+        const QByteArray name(e->d_name);
+        if (name == "." || name == "..")
+            continue;
+        struct stat st;
+        if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue; // gone meanwhile
+        entries.append({ rootBytes + '/' + name, readableName(name), st.st_mode, qint64(st.st_size) });
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+// Copies the regular file at path (its bytes) to local through a temporary
+// file renamed over it at the end. Returns the part that failed, why saying
+// why; NoPart when the copy is made.
+CLoggerReader::Failure::Part copyEntry(const QByteArray &path, const QString &local, QString *why)
+{
+    using Failure = CLoggerReader::Failure;
+    // Never a link, never blocking on a FIFO put there since the listing.
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *why = fd < 0 ? qt_error_string(errno) : QStringLiteral("not a regular file");
+        if (fd >= 0)
+            ::close(fd);
+        return Failure::LoggerDrive;
+    }
+    QFile source;
+    source.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    QSaveFile target(local);
+    // Unbuffered: QSaveFile's commit() takes a failed flush of its own
+    // buffer (a full disk) for success and leaves an empty file.
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *why = target.errorString();
+        return Failure::LocalCopy;
+    }
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = source.read(block.data(), block.size());
+        if (n < 0) {
+            *why = source.errorString();
+            target.cancelWriting();
+            return Failure::LoggerDrive;
+        }
+        if (n == 0)
+            break;
+        if (target.write(block.constData(), n) != n) {
+            *why = target.errorString();
+            target.cancelWriting();
+            return Failure::LocalCopy;
+        }
+    }
+    if (!target.commit()) {
+        *why = target.errorString();
+        return Failure::LocalCopy;
+    }
+    return Failure::NoPart;
+}
+
 } // namespace
 
 QString CLoggerReader::localCopyName(const QString &fileName, const QDateTime &now)
@@ -49,39 +154,72 @@ QString CLoggerReader::localCopyName(const QString &fileName, const QDateTime &n
 }
 
 QString CLoggerReader::copyReportFile(
-    const QString &driveRoot, const QString &dataDir, const QDateTime &now, Refusal *refused)
+    const QString &driveRoot, const QString &dataDir, const QDateTime &now, Refusal *refused, Failure *failed)
 {
     if (refused)
         *refused = Refusal();
-    QDir root(driveRoot);
-    // Smallest first; QDir's size order is largest first, so reverse it (ties
-    // then come by name in reverse). FIFOs, devices and links are listed too,
-    // so that a report that is none of them can be refused by name; a link is
-    // never followed off the drive.
-    const QFileInfoList entries
-        = root.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::AllDirs | QDir::NoDotAndDotDot,
-            QDir::Size | QDir::Reversed);
-    for (const QFileInfo &entry : entries) {
-        if (!isReportCandidate(entry) || entry.isDir())
+    if (failed)
+        *failed = Failure();
+    const auto fail = [failed](Failure::Part part, const QString &path, const QString &why) {
+        qDebug().noquote() << "not copied:" << path << why;
+        if (failed && failed->part == Failure::NoPart)
+            *failed = Failure { part, QDir::toNativeSeparators(path), why };
+    };
+    // Listed by the names' bytes: Qt passes over a name that is not valid in
+    // the locale's encoding (a report named in GBK by a Chinese logger).
+    // FIFOs, devices and links are listed too, so that a report that is none
+    // of them can be refused by name; a link is never followed off the drive.
+    QString why;
+    QVector<RootEntry> entries = rootEntries(driveRoot, &why);
+    if (!why.isEmpty()) {
+        fail(Failure::LoggerDrive, driveRoot, why);
+        return QString();
+    }
+    // Smallest first, ties by name in reverse.
+    std::sort(entries.begin(), entries.end(), [](const RootEntry &a, const RootEntry &b) {
+        return a.size != b.size ? a.size < b.size : a.name.compare(b.name) > 0;
+    });
+    for (const RootEntry &entry : entries) {
+        if (!isReportCandidate(entry.name) || S_ISDIR(entry.mode))
             continue;
-        QString why;
-        ReportFileProblem problem = ReportFileProblem::NotRegular;
-        if (entry.isSymLink())
+        const QString shown = QDir(driveRoot).absoluteFilePath(entry.name);
+        ReportFileProblem problem = ReportFileProblem::None;
+        if (S_ISLNK(entry.mode)) {
+            problem = ReportFileProblem::NotRegular;
             why = QStringLiteral("a symbolic link, not a regular file");
-        else
-            problem = checkReportFile(entry.absoluteFilePath(), &why);
-        if (problem != ReportFileProblem::None) {
-            qDebug().noquote() << "not copied:" << entry.absoluteFilePath() << why;
-            if (refused && refused->problem == ReportFileProblem::None)
-                *refused = Refusal { entry.absoluteFilePath(), problem, why };
-            continue;
+        } else if (!S_ISREG(entry.mode)) {
+            problem = ReportFileProblem::NotRegular;
+            why = QStringLiteral("not a regular file (a FIFO, device or socket)");
+        } else if (entry.size > MaxReportBytes) {
+            problem = ReportFileProblem::TooLarge;
+            why = QStringLiteral("too large for a logger report: %1 bytes, at most %2")
+                      .arg(entry.size)
+                      .arg(MaxReportBytes);
         }
-        const QString local = dataDir + "/" + localCopyName(entry.fileName(), now);
-        QDir().mkpath(dataDir);
-        if (QFile::exists(local))
-            QFile::remove(local);
-        if (QFile::copy(entry.absoluteFilePath(), local))
-            return local;
+        if (problem == ReportFileProblem::None) {
+            const QString local = dataDir + "/" + localCopyName(entry.name, now);
+            QDir().mkpath(dataDir);
+            switch (copyEntry(entry.path, local, &why)) {
+            case Failure::NoPart:
+                // The copy is read through once more: it must be a report
+                // the parsers can hold (no endless line).
+                problem = checkReportFile(local, &why);
+                if (problem == ReportFileProblem::None)
+                    return local;
+                QFile::remove(local);
+                break;
+            case Failure::LoggerDrive:
+                fail(Failure::LoggerDrive, shown, why);
+                continue;
+            default:
+                // The local disk refuses one copy as it would every other.
+                fail(Failure::LocalCopy, local, why);
+                return QString();
+            }
+        }
+        qDebug().noquote() << "not copied:" << shown << why;
+        if (refused && refused->problem == ReportFileProblem::None)
+            *refused = Refusal { shown, problem, why };
     }
     return QString();
 }
@@ -97,7 +235,7 @@ CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecord
     const auto step = [&](int value) { return !progress || progress(value, record); };
     CReadOutcome outcome;
     const QString copy = CLoggerReader::copyReportFile(
-        driveRoot, appDir + "/data_files", QDateTime::currentDateTime(), &outcome.refused);
+        driveRoot, appDir + "/data_files", QDateTime::currentDateTime(), &outcome.refused, &outcome.failure);
     if (copy.isEmpty()) {
         outcome.status = CReadOutcome::NoReport;
         return outcome;
@@ -134,6 +272,7 @@ CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecord
     if (!store.storeRecord(record)) {
         qDebug() << " read the data is error, check the data .";
         outcome.status = CReadOutcome::StoreFailed;
+        outcome.failure = { CLoggerReader::Failure::History, QString(), store.storeError() };
         return outcome;
     }
     outcome.status = CReadOutcome::Stored;

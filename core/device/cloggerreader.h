@@ -22,8 +22,25 @@ public:
         QString why; // plain English
     };
 
+    // What kept a read from its record when the machine, not the report, was
+    // at fault: the part that failed, the file or folder concerned and the
+    // system's reason ("No space left on device").
+    struct Failure {
+        enum Part {
+            NoPart,
+            LoggerDrive, // the drive's root or the report on it could not be read
+            LocalCopy, // the copy in data_files could not be written
+            History, // the history refused the record
+        };
+        Part part = NoPart;
+        QString path;
+        QString why;
+    };
+
     // Copies the report off the drive: the smallest file in the drive's root
-    // whose suffix is "pdf", "csv" or "txt" in any case. Dot-files (macOS
+    // whose suffix is "pdf", "csv" or "txt" in any case, whatever bytes its
+    // name holds (a Chinese logger may name it in GBK: the copy's name is
+    // then decoded from GBK). Dot-files (macOS
     // leaves .DS_Store and AppleDouble "._" files on every stick it sees) and
     // other suffixes (the logger's setting.ini) are no candidates. The copy
     // in dataDir is named "<base>-<yyyyMMddhhmmsszzz>.<suffix>" after the
@@ -31,11 +48,12 @@ public:
     // limit needs. Candidates that checkReportFile refuses (FIFOs, devices,
     // files too large for a report) and symbolic links
     // (never followed off the drive) are not copied; the first one is told in
-    // refused. Entries that cannot be copied (directories, files in use) are
-    // passed over. Returns the local path, or an empty string when nothing
-    // was copied.
-    static QString copyReportFile(
-        const QString &driveRoot, const QString &dataDir, const QDateTime &now, Refusal *refused = nullptr);
+    // refused. Entries that cannot be read are passed over (the first such
+    // failure is told in failed); a copy that cannot be written stops the
+    // search (failed says why) and leaves no file behind. Returns the local
+    // path, or an empty string when nothing was copied.
+    static QString copyReportFile(const QString &driveRoot, const QString &dataDir, const QDateTime &now,
+        Refusal *refused = nullptr, Failure *failed = nullptr);
 
     // The name of the local copy of fileName made at now:
     // "<base>-<yyyyMMddhhmmsszzz>.<suffix>", base the name up to its first
@@ -66,15 +84,16 @@ public:
 struct CReadOutcome {
     enum Status {
         Stored, // the record is in the history (record.id set)
-        NoReport, // nothing on the drive could be copied (refused says why, if something was refused)
+        NoReport, // nothing on the drive could be copied (refused or failure says why, if anything)
         NotParsed, // copied, but its suffix names no report kind (an upper-case "PDF"): nothing stored
         NoRecord, // neither a device number nor a sample: not a logger report, nothing stored
-        StoreFailed, // the history refused the record: nothing stored
+        StoreFailed, // the history refused the record (failure says why): nothing stored
         AlreadyStored, // the same report is in the history (record.id and name are that record's)
         Cancelled,
     };
     Status status = NoReport;
     CLoggerReader::Refusal refused;
+    CLoggerReader::Failure failure;
 };
 CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecordStore &store, CRecord &record,
     const std::function<bool(int step, const CRecord &record)> &progress = {});

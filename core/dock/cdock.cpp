@@ -138,9 +138,17 @@ CDockResult CDock::handle(const QString &root)
             result.error = QStringLiteral("the logger was pulled out before its report was copied");
         } else {
             result.read = CDockResult::NoReport;
-            result.error = outcome.refused.problem != ReportFileProblem::None
-                ? QStringLiteral("%1: %2; not copied").arg(outcome.refused.path, outcome.refused.why)
-                : QStringLiteral("no report on the drive");
+            const CLoggerReader::Failure &failure = outcome.failure;
+            if (failure.part == CLoggerReader::Failure::LocalCopy)
+                result.error = QStringLiteral("the local copy %1 cannot be written: %2")
+                                   .arg(failure.path, failure.why);
+            else if (outcome.refused.problem != ReportFileProblem::None)
+                result.error
+                    = QStringLiteral("%1: %2; not copied").arg(outcome.refused.path, outcome.refused.why);
+            else if (failure.part == CLoggerReader::Failure::LoggerDrive)
+                result.error = QStringLiteral("the logger drive: %1: %2").arg(failure.path, failure.why);
+            else
+                result.error = QStringLiteral("no report on the drive");
         }
         break;
     case CReadOutcome::NotParsed:
@@ -157,6 +165,8 @@ CDockResult CDock::handle(const QString &root)
     case CReadOutcome::Cancelled:
         result.read = CDockResult::StoreFailed;
         result.error = QStringLiteral("the history database refused the record");
+        if (!outcome.failure.why.isEmpty())
+            result.error += QStringLiteral(": ") + outcome.failure.why;
         break;
     }
     if (result.readOk()) {
@@ -189,7 +199,7 @@ void CDock::exportRecord(const CRecord &record, CDockResult &result)
             == CExportRange::Written;
         if (!ok)
             why = QStringLiteral("cannot write %1%2")
-                      .arg(targets.at(i), csv.error().isEmpty() ? QString() : ": " + csv.error());
+                      .arg(targets.at(i), exporter.error().isEmpty() ? QString() : ": " + exporter.error());
     }
     if (ok) {
         result.exportStep = CDockResult::Done;

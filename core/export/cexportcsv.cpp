@@ -1,5 +1,6 @@
 #include "core/export/cexportcsv.h"
 
+#include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 
@@ -7,23 +8,44 @@
 
 namespace {
 
-// A field as RFC 4180 wants it: quoted when it holds a comma, a quote or a
-// line break, its quotes doubled.
-QByteArray field(const QString &text)
+// A number as a spreadsheet reads one: an optional sign, ASCII digits with
+// at most one decimal point (at least one digit), an optional exponent.
+bool isPlainNumber(const QString &text)
 {
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r'))
-        bytes = '"' + bytes.replace('"', "\"\"") + '"';
-    return bytes;
+    const int n = text.size();
+    int i = 0;
+    const auto digits = [&] {
+        const int start = i;
+        while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
+            ++i;
+        return i - start;
+    };
+    if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+        ++i;
+    int mantissa = digits();
+    if (i < n && text.at(i) == QLatin1Char('.')) {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < n && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
+        ++i;
+        if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == n;
 }
 
 // "yyyy-MM-dd HH:mm:ss" in ASCII digits, whatever the locale; a time that
 // could not be read stays as the record holds it.
-QByteArray timeField(const TempDataItem &item)
+QByteArray timeField(const TempDataItem &item, const CExportCsv::Format &format)
 {
     const CRecordTime &t = item.time;
     if (!t.isValid())
-        return field(item.recordTime);
+        return CExportCsv::field(item.recordTime, format);
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
         t.minute, t.second);
@@ -32,48 +54,84 @@ QByteArray timeField(const TempDataItem &item)
 
 } // namespace
 
-QByteArray CExportCsv::content(const CSummeryParam &summary, const CSampleSelection &samples)
+QByteArray CExportCsv::field(const QString &text, const Format &format)
 {
-    const bool chinese = summary.language.contains(QStringLiteral("中"));
+    QString value = text;
+    if (isPlainNumber(value)) {
+        if (format.decimal != '.')
+            value.replace(QLatin1Char('.'), QLatin1Char(format.decimal));
+    } else if (!value.isEmpty() && QStringLiteral("=+-@\t\r").contains(value.at(0))) {
+        // A formula to a spreadsheet: written as text.
+        value.prepend(QLatin1Char('\''));
+    }
+    QByteArray bytes = value.toUtf8();
+    if (bytes.contains(format.separator) || bytes.contains('"') || bytes.contains('\n')
+        || bytes.contains('\r'))
+        bytes = '"' + bytes.replace('"', "\"\"") + '"';
+    return bytes;
+}
+
+QByteArray CExportCsv::content(const CSummeryParam &summary, const CDeviceSettingInfo &settings,
+    const CSampleSelection &samples, const Format &format)
+{
     const bool fahrenheit
         = summary.tempUnit.contains(QChar(0x2109)) || summary.tempUnit.contains(QStringLiteral("°F"));
     const bool humidity = summary.containHumidity == 1;
     const QString unit = fahrenheit ? QStringLiteral("°F") : QStringLiteral("°C");
+    const char sep = format.separator;
 
     QByteArray out("\xEF\xBB\xBF");
-    out.reserve(samples.size() * 40 + 64);
-    if (chinese)
-        out += QStringLiteral("序号,时间,温度(%1)").arg(unit).toUtf8() + (humidity ? ",湿度(%RH)" : "");
-    else
-        out += QStringLiteral("No.,Time,Temperature(%1)").arg(unit).toUtf8()
-            + (humidity ? ",Humidity(%RH)" : "");
+    out.reserve(samples.size() * 40 + 512);
+    if (format.tripDetails) {
+        const auto line = [&](const QString &label, const QString &value) {
+            out += field(label, format) + sep + field(value, format) + "\r\n";
+        };
+        line(tr("Device"), summary.deviceModel);
+        line(tr("Serial number"), summary.deviceNo);
+        line(tr("Trip ID"), summary.wayId);
+        line(tr("Trip description"), summary.wayDesc);
+        line(tr("Temperature upper limit(%1)").arg(unit), settings.tempHigh);
+        line(tr("Temperature lower limit(%1)").arg(unit), settings.tempLow);
+        if (humidity) {
+            line(tr("Humidity upper limit(%RH)"), settings.humidityHigh);
+            line(tr("Humidity lower limit(%RH)"), settings.humidityLow);
+        }
+        line(tr("Time zone"), summary.deviceZone);
+        out += "\r\n";
+    }
+    out += field(tr("No."), format) + sep + field(tr("Time"), format) + sep
+        + field(tr("Temperature(%1)").arg(unit), format);
+    if (humidity)
+        out += sep + field(tr("Humidity(%RH)"), format);
     out += "\r\n";
     int number = 0;
     for (const TempDataItem *item : samples) {
         out += QByteArray::number(++number);
-        out += ',';
-        out += timeField(*item);
-        out += ',';
-        out += field(item->temp);
+        out += sep;
+        out += timeField(*item, format);
+        out += sep;
+        out += field(item->temp, format);
         if (humidity) {
-            out += ',';
-            out += field(item->shidu);
+            out += sep;
+            out += field(item->shidu, format);
         }
         out += "\r\n";
     }
     return out;
 }
 
-bool CExportCsv::write(const CSummeryParam &summary, const CDeviceSettingInfo &,
+bool CExportCsv::write(const CSummeryParam &summary, const CDeviceSettingInfo &settings,
     const CSampleSelection &samples, const QString &path)
 {
     m_error.clear();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: QSaveFile's commit() takes a failed flush of its own
+    // buffer (a full disk) for success and leaves an empty file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_error = file.errorString();
         return false;
     }
-    const QByteArray bytes = content(summary, samples);
+    const QByteArray bytes = content(summary, settings, samples, m_format);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         m_error = file.errorString();
         file.cancelWriting();

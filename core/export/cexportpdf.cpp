@@ -202,6 +202,8 @@ public:
 
     int writeDataPages();
     bool writeFirstPage();
+    // The samples the data pages printed (writeDataPages).
+    int listed = 0;
 
 private:
     void prepare(const CSampleSelection &data);
@@ -471,6 +473,7 @@ int Composer::writeDataPages()
         PdfEndPage(w, page);
         ++pages;
     }
+    listed = next;
     return pages;
 }
 
@@ -840,14 +843,22 @@ bool CExportPdf::write(const CSummeryParam &summary, const CDeviceSettingInfo &,
     return exportPdf(summary, samples, path) >= 1;
 }
 
+QString CExportPdf::error() const
+{
+    return writer.errorNumber == 0 ? QString() : qt_error_string(writer.errorNumber);
+}
+
 int CExportPdf::exportPdf(const CSummeryParam &summary, const CSampleSelection &samples, const QString &path)
 {
+    listed = 0;
+    given = samples.size();
     if (!PdfOpen(writer, path))
         return -1;
     Composer composer(writer, summary, samples, createdAt);
     // The data pages first and the first page last: the page tree lists the
     // page begun last first.
     const int dataPages = composer.writeDataPages();
+    listed = composer.listed;
     composer.writeFirstPage();
     if (PdfClose(writer) != 0)
         return -1;

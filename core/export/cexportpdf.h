@@ -34,6 +34,7 @@ public:
     QString suffix() const override { return QStringLiteral("pdf"); }
     bool write(const CSummeryParam &summary, const CDeviceSettingInfo &settings,
         const CSampleSelection &samples, const QString &path) override;
+    QString error() const override;
     // The time printed after "File Created At:"; an invalid value (the
     // default) prints the current local time.
     void setCreatedAt(const QDateTime &time) { createdAt = time; }
@@ -42,9 +43,17 @@ public:
     // least 1), or -1 when the file cannot be created or a write failed.
     int exportPdf(const CSummeryParam &summary, const CSampleSelection &samples, const QString &path);
 
+    // How many samples the data-list pages of the last report print (all of
+    // them, unless they need more than maxDataPages pages) and how many it
+    // was given.
+    int listedSamples() const { return listed; }
+    int givenSamples() const { return given; }
+
 private:
     PdfWriter writer;
     QDateTime createdAt;
+    int listed = 0;
+    int given = 0;
 };
 
 #endif // CEXPORTPDF_H

@@ -26,6 +26,9 @@ public:
     virtual bool write(const CSummeryParam &summary, const CDeviceSettingInfo &settings,
         const CSampleSelection &samples, const QString &path)
         = 0;
+    // Why the last write failed, in the system's words ("No space left on
+    // device"); empty after a write that succeeded.
+    virtual QString error() const = 0;
 };
 
 #endif // CRECORDEXPORTER_H

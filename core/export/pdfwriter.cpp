@@ -15,12 +15,21 @@ namespace {
 // Hand the buffered bytes to the file in blocks of this size.
 constexpr int flushThreshold = 1 << 16;
 
+// Marks the document as failed, keeping the reason of the first failure.
+void fail(PdfWriter &w)
+{
+    if (!w.writeFailed || w.errorNumber == 0)
+        w.errorNumber = errno != 0 ? errno : EIO;
+    w.writeFailed = true;
+}
+
 void flushPending(PdfWriter &w)
 {
     if (w.pending.isEmpty() || !w.file)
         return;
+    errno = 0;
     if (std::fwrite(w.pending.constData(), 1, size_t(w.pending.size()), w.file) != size_t(w.pending.size()))
-        w.writeFailed = true;
+        fail(w);
     w.pending.clear();
 }
 
@@ -196,6 +205,7 @@ bool PdfOpen(PdfWriter &w, const QString &path)
             ::unlink(w.tempName.constData());
         }
         w.tempName.clear();
+        w.errorNumber = error;
         std::printf("open fail errno = %d  \n", error);
         std::fflush(stdout);
         return false;
@@ -206,6 +216,7 @@ bool PdfOpen(PdfWriter &w, const QString &path)
     w.pending.clear();
     w.inPage = false;
     w.writeFailed = false;
+    w.errorNumber = 0;
     w.currentPage = 0;
 
     emitText(w, "%PDF-1.4\n");
@@ -301,12 +312,12 @@ int PdfClose(PdfWriter &w)
     // The data reaches the disk before the name does: a crash after the
     // rename cannot leave a truncated report under the target's name.
     if (std::fflush(w.file) != 0 || ::fsync(fileno(w.file)) != 0)
-        w.writeFailed = true;
+        fail(w);
     if (std::fclose(w.file) != 0)
-        w.writeFailed = true;
+        fail(w);
     w.file = nullptr;
     if (!w.writeFailed && ::rename(w.tempName.constData(), w.targetName.constData()) != 0)
-        w.writeFailed = true;
+        fail(w);
     if (w.writeFailed)
         ::unlink(w.tempName.constData());
     w.tempName.clear();

@@ -64,6 +64,9 @@ struct PdfWriter {
     QByteArray pending;
     bool inPage = false;
     bool writeFailed = false;
+    // The system's error number of the first failure since PdfOpen (ENOSPC,
+    // EFBIG, EROFS, ...); 0 while nothing failed.
+    int errorNumber = 0;
 
     PdfWriter() = default;
     ~PdfWriter();
@@ -79,8 +82,8 @@ struct PdfPage {
 
 // Creates the temporary file beside path and writes the header and objects 1
 // to 5; a file at path stays as it is until PdfClose replaces it. When the
-// file cannot be created, prints "open fail errno = N" to the standard output
-// and returns false.
+// file cannot be created, prints "open fail errno = N" to the standard output,
+// keeps N in errorNumber and returns false.
 bool PdfOpen(PdfWriter &writer, const QString &path);
 // Starts the content stream of a new page. Returns an invalid handle when a
 // page is still open, the writer is not open, or the object table is full.
@@ -88,8 +91,9 @@ PdfPage PdfBeginPage(PdfWriter &writer);
 int PdfEndPage(PdfWriter &writer, PdfPage page);
 // Writes the page tree, cross-reference table and trailer, closes the file
 // and renames it over the target. Returns 0, or -1 when the file was not
-// open or a write, the flush to disk or the rename failed; the target then
-// keeps its previous content (or stays absent) and the temporary file is gone.
+// open or a write, the flush to disk or the rename failed (errorNumber says
+// why); the target then keeps its previous content (or stays absent) and the
+// temporary file is gone.
 int PdfClose(PdfWriter &writer);
 
 int PdfBeginText(PdfWriter &writer, PdfPage page);

@@ -42,9 +42,12 @@ bool CHistoryStore::sharedReachable()
 bool CHistoryStore::storeRecord(CRecord &record)
 {
     m_lastPlace = Nowhere;
+    m_storeError.clear();
     if (!m_shared) {
-        if (!embedded()->storeRecord(record))
+        if (!embedded()->storeRecord(record)) {
+            m_storeError = embedded()->storeError();
             return false;
+        }
         m_lastPlace = InHistory;
         return true;
     }
@@ -66,8 +69,10 @@ bool CHistoryStore::storeRecord(CRecord &record)
     // Kept here, marked in the same transaction, until it is in the
     // configured shared history.
     qDebug().noquote() << "shared history not reached:" << m_error << "- the record is kept locally";
-    if (!embedded()->storePending(record, m_location.url(), m_error))
+    if (!embedded()->storePending(record, m_location.url(), m_error)) {
+        m_storeError = embedded()->storeError();
         return false;
+    }
     m_lastPlace = m_location.kind() == CHistoryLocation::Invalid ? KeptLocallyUrlRefused : KeptLocally;
     return true;
 }

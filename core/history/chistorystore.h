@@ -36,6 +36,7 @@ public:
     CTempDbManager *embedded();
 
     bool storeRecord(CRecord &record) override;
+    QString storeError() const override { return m_storeError; }
     // Looked up where storeRecord would store: the shared history when it
     // answers (after copying what waited here), else the embedded one.
     int findReport(const QString &digest, QString *name) override;
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<CTempDbManager> m_shared;
     Place m_lastPlace = Nowhere;
     QString m_error;
+    QString m_storeError;
 };
 
 #endif // CHISTORYSTORE_H

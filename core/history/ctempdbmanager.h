@@ -108,6 +108,9 @@ public:
     QString damage() const { return m_damage; }
     // Why opening, the last reconnect, store or copy failed; plain English.
     QString lastError() const { return m_error; }
+    // Why the last store failed (the engine's words, "database or disk is
+    // full"): lastError().
+    QString storeError() const override { return m_error; }
     // Where a step of opening that takes long (building the samples' index
     // of an older history) is announced; the debug output when none is set.
     static void setNoticeHandler(const std::function<void(const QString &text)> &handler);

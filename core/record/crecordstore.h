@@ -14,6 +14,9 @@ public:
     // record.name, all of it or nothing; sets record.id. False when nothing
     // was stored.
     virtual bool storeRecord(CRecord &record) = 0;
+    // Why the last storeRecord failed, in the store's own words ("database or
+    // disk is full"); empty when it did not say.
+    virtual QString storeError() const { return QString(); }
     // The stored record whose report has exactly these bytes (their SHA-256,
     // hex): its id, and its name in *name. 0 when there is none, or when
     // digest is empty.

@@ -1,11 +1,13 @@
 #include "core/record/recordjson.h"
 
 #include "core/record/cdevicesettinginfo.h"
+#include "core/record/crecord.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
 #include "core/record/summaryfields.h"
 
 #include <QTextStream>
+#include <cmath>
 
 namespace {
 
@@ -120,14 +122,25 @@ void writeObject(QTextStream &out, const char *name, const Record &record, const
     out << "  },\n";
 }
 
-} // namespace
-
-void writeRecordJson(
-    QTextStream &out, const CSummeryParam &summary, const CDeviceSettingInfo &info, const CTempData &data)
+// A JSON number in the C locale; null for what JSON has no number for.
+QString number(double value)
 {
-    out << "{\n";
-    writeObject(out, "summary", summary, CSummaryFields::all());
-    writeObject(out, "settings", info, settingFields);
+    return std::isfinite(value) ? QString::number(value, 'g', 15) : QStringLiteral("null");
+}
+
+void writeLimits(QTextStream &out, const CAlarmLimits &limits, bool humidity)
+{
+    out << "  \"limits\": {\n"
+        << "    \"tempHigh\": " << number(limits.tempHigh) << ",\n"
+        << "    \"tempLow\": " << number(limits.tempLow);
+    if (humidity)
+        out << ",\n    \"humidityHigh\": " << number(limits.humidityHigh) << ",\n"
+            << "    \"humidityLow\": " << number(limits.humidityLow);
+    out << "\n  },\n";
+}
+
+void writeSamples(QTextStream &out, const CTempData &data)
+{
     out << "  \"samples\": [";
     bool first = true;
     for (const TempDataItem *item : data.dataList) {
@@ -141,4 +154,23 @@ void writeRecordJson(
         first = false;
     }
     out << (first ? "]\n" : "\n  ]\n") << "}\n";
+}
+
+} // namespace
+
+void writeRecordJson(
+    QTextStream &out, const CSummeryParam &summary, const CDeviceSettingInfo &info, const CTempData &data)
+{
+    out << "{\n";
+    writeObject(out, "summary", summary, CSummaryFields::all());
+    writeObject(out, "settings", info, settingFields);
+    writeSamples(out, data);
+}
+
+void writeStoredRecordJson(QTextStream &out, const CRecord &record)
+{
+    out << "{\n";
+    writeObject(out, "summary", record.summary, CSummaryFields::all());
+    writeLimits(out, record.limits, record.hasHumidity());
+    writeSamples(out, record.data);
 }

@@ -5,6 +5,7 @@ class QTextStream;
 class CSummeryParam;
 class CDeviceSettingInfo;
 class CTempData;
+class CRecord;
 
 // Writes a record as one JSON object, keys in the fields' declaration order:
 //   {"summary": {the 40 text fields of CSummeryParam by name, "containTemp",
@@ -15,5 +16,11 @@ class CTempData;
 // in memory. The stream's codec decides the encoding (vesmira-cli: UTF-8).
 void writeRecordJson(
     QTextStream &out, const CSummeryParam &summary, const CDeviceSettingInfo &info, const CTempData &data);
+
+// A record of the history: as above, but instead of the settings (the
+// history keeps none of them) the alarm limits it is shown with,
+//   "limits": {"tempHigh", "tempLow", "humidityHigh", "humidityLow"}
+// as numbers, the humidity pair only for a temperature/humidity record.
+void writeStoredRecordJson(QTextStream &out, const CRecord &record);
 
 #endif // RECORDJSON_H

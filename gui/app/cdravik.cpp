@@ -333,6 +333,11 @@ void CDravik::buildPages()
     m_historyList = new CHistoryRecord(m_secondPageLeft);
     connect(m_historyList, &CHistoryRecord::openRequested, this, &CDravik::openStoredRecord);
     connect(m_historyList, &CHistoryRecord::compareRequested, this, &CDravik::compareStoredRecords);
+    // A record deleted from the history is not shown (nor exported) any more.
+    connect(m_historyList, &CHistoryRecord::recordDeleted, this, [this](int id) {
+        if (m_historyDetail->record() && m_historyDetail->record()->id == id)
+            m_historyDetail->showRecord(nullptr);
+    });
     m_secondPageLeft->layout()->addWidget(m_historyList);
 
     CRecordConfig::instance()->setMainWindow(this);
@@ -442,12 +447,19 @@ void CDravik::readLoggerData()
         // is plugged in again or the download button is pressed.
         step(9);
         const QString name = QFileInfo(outcome.refused.path).fileName();
-        if (outcome.refused.problem == ReportFileProblem::NotRegular)
+        const CLoggerReader::Failure &failure = outcome.failure;
+        const QString device
+            = tr("du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti ");
+        if (failure.part == CLoggerReader::Failure::LocalCopy)
+            error(tr("bao gao wu fa fu zhi dao ben ji %1: %2").arg(failure.path, failure.why));
+        else if (outcome.refused.problem == ReportFileProblem::NotRegular)
             error(tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name));
         else if (outcome.refused.problem == ReportFileProblem::TooLarge)
             error(tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name));
+        else if (failure.part == CLoggerReader::Failure::LoggerDrive)
+            error(device + QLatin1Char('\n') + tr("ji lu yi ci pan %1: %2").arg(failure.path, failure.why));
         else
-            error(tr("du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti "));
+            error(device);
         progress.close();
         return;
     }
@@ -455,7 +467,7 @@ void CDravik::readLoggerData()
         // Empty, garbage or cut off before its summary: no record to keep,
         // and none to export from the data view either.
         step(9);
-        m_dataPage->showSummary(nullptr);
+        m_dataPage->showRecord(nullptr);
         error(tr("bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun").arg(copy));
         progress.close();
         return;
@@ -472,7 +484,10 @@ void CDravik::readLoggerData()
         m_record = record;
         m_dataPage->showRecordName(record->name);
         step(9);
-        error(tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian "));
+        error(tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian ")
+            + (outcome.failure.why.isEmpty()
+                    ? QString()
+                    : QLatin1Char('\n') + tr("li shi ji lu: %1").arg(outcome.failure.why)));
         break;
     case CReadOutcome::AlreadyStored:
         // The same report was read before: the data view shows that record,

@@ -3,10 +3,16 @@
 #include "core/export/cexportrange.h"
 #include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
+#include "gui/app/cmessagebox.h"
 #include "ui_exportoption.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QMessageBox>
 
 ExportOption::ExportOption(QWidget *parent)
@@ -28,7 +34,17 @@ bool ExportOption::run(QWidget *parent, const CRecord &record)
 {
     ExportOption dialog(parent);
     dialog.setSource(&record);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() == QDialog::Accepted)
+        return true;
+    if (dialog.failed) {
+        const QString path = QDir::toNativeSeparators(dialog.ui->pathEdit->text());
+        const QString why = dialog.exportPdf.error();
+        CMessageBox::show(parent, QMessageBox::Critical, tr("cuo wu"),
+            tr("PDF wen jian xie ru shi bai: %1")
+                .arg(why.isEmpty() ? path : path + QStringLiteral(": ") + why),
+            tr("queding"));
+    }
+    return false;
 }
 
 ExportOption::Result ExportOption::runCsv(QWidget *parent, const CRecord &record, QString *error)
@@ -46,6 +62,22 @@ ExportOption::Result ExportOption::runCsv(QWidget *parent, const CRecord &record
 void ExportOption::setFormat(Format value)
 {
     format = value;
+    if (format == Csv && !csvGroup) {
+        // How the spreadsheet reads the file: separator and decimal mark, and
+        // the trip's details above the samples (off: the plain table).
+        csvGroup = new QGroupBox(tr("CSV layout"), this);
+        csvGroup->setObjectName("csvGroupBox");
+        auto *form = new QFormLayout(csvGroup);
+        csvLayout = new QComboBox(csvGroup);
+        csvLayout->setObjectName("csvLayoutCombo");
+        csvLayout->addItem(tr("Comma, decimal point (1.5)"));
+        csvLayout->addItem(tr("Semicolon, decimal comma (1,5)"));
+        form->addRow(tr("Separator:"), csvLayout);
+        csvTripDetails = new QCheckBox(tr("Trip details above the samples"), csvGroup);
+        csvTripDetails->setObjectName("csvTripDetailsCheck");
+        form->addRow(csvTripDetails);
+        ui->mainLayout->insertWidget(ui->mainLayout->indexOf(ui->pathGroupBox) + 1, csvGroup);
+    }
     ui->pathEdit->setText(CExportRange::defaultTargetPath(
         QDateTime::currentDateTime(), format == Csv ? QStringLiteral("csv") : QStringLiteral("pdf")));
 }
@@ -88,6 +120,14 @@ void ExportOption::OnSureBtnClick()
     const CExportRange::RangeKind kind = startTime == presetStart && endTime == presetEnd
         ? CExportRange::PresetRange
         : CExportRange::ChosenRange;
+    if (format == Csv) {
+        CExportCsv::Format layout;
+        const bool european = csvLayout->currentIndex() == 1;
+        layout.separator = european ? ';' : ',';
+        layout.decimal = european ? ',' : '.';
+        layout.tripDetails = csvTripDetails->isChecked();
+        exportCsv = CExportCsv(layout);
+    }
     CRecordExporter &exporter = format == Csv ? static_cast<CRecordExporter &>(exportCsv) : exportPdf;
     const CExportRange::Status status = CExportRange::exportRecord(*source, startTime.toSecsSinceEpoch(),
         endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exporter, kind);

@@ -7,6 +7,9 @@
 #include <QDialog>
 
 class CRecord;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
 
 namespace Ui {
 class ExportOption;
@@ -21,7 +24,7 @@ class ExportOption;
 // open, unless the range is still the preset one of a record of one sample
 // or none (its whole content is written); otherwise the report is written and
 // the dialog ends with Accepted, or with Rejected when the file could not be
-// written (no message then).
+// written (run() then shows why).
 //
 // Callers (data view, history detail page) use run():
 //
@@ -34,7 +37,8 @@ public:
     ~ExportOption() override;
 
     // Opens the dialog modally on the record (not owned; it must outlive the
-    // call) and returns true when the report was written.
+    // call) and returns true when the report was written; a report that
+    // could not be written is told with the system's reason.
     static bool run(QWidget *parent, const CRecord &record);
 
     // The same for the CSV file of the range. A file that could not be
@@ -42,7 +46,8 @@ public:
     enum Result { Written, Cancelled, Failed };
     static Result runCsv(QWidget *parent, const CRecord &record, QString *error);
 
-    // The file the dialog writes: the PDF report (the default) or the CSV.
+    // The file the dialog writes: the PDF report (the default) or the CSV,
+    // with the choice of its separator, decimal mark and trip details.
     enum Format { Pdf, Csv };
     void setFormat(Format format);
 
@@ -63,6 +68,9 @@ private:
     CExportPdf exportPdf;
     CExportCsv exportCsv;
     Format format = Pdf;
+    QGroupBox *csvGroup = nullptr;
+    QComboBox *csvLayout = nullptr;
+    QCheckBox *csvTripDetails = nullptr;
     bool failed = false;
     // The range as setSource preset it.
     QDateTime presetStart;

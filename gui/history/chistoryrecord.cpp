@@ -230,9 +230,10 @@ void CHistoryRecord::onDelHistoryAction()
     int id = 0;
     if (!currentRecord(&id, nullptr) || !m_db)
         return;
-    // The detail page keeps what it shows, even the deleted record.
     const bool deleted = m_db->DeleteRecordById(id);
     reload();
+    if (deleted)
+        emit recordDeleted(id);
     if (!deleted)
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
             tr("shan chu shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));

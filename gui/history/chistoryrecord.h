@@ -57,6 +57,8 @@ signals:
     // Compare: the selected records (at most CCompareData::MaxTrips) in the
     // list's order, and their names as listed.
     void compareRequested(const QVector<int> &ids, const QStringList &names);
+    // A record was deleted from the history.
+    void recordDeleted(int id);
 
 public slots:
     void OnHistoryTableMenuSlot(QPoint pos);

@@ -115,6 +115,12 @@ void CHistoryRecordContent::fillSummary(const CRecord &record)
     }
 }
 
+void CHistoryRecordContent::clearSummary()
+{
+    m_summaryTable->clearContents();
+    m_digestLabel->clear();
+}
+
 bool CHistoryRecordContent::recordForExport(CRecord &report)
 {
     const QString path = reportPath();

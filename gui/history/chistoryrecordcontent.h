@@ -25,6 +25,7 @@ public slots:
 
 protected:
     void fillSummary(const CRecord &record) override;
+    void clearSummary() override;
 
 private:
     QString reportPath() const;

@@ -1,10 +1,12 @@
 #include "gui/view/cdatalist.h"
 
+#include "core/record/appglobals.h"
 #include "core/record/crecord.h"
 #include "core/record/ctempdatamodel.h"
 
 #include <QDebug>
 #include <QHeaderView>
+#include <QLocale>
 #include <QTableView>
 
 void CDataList::setup(QTableView *view, CTempDataModel *model, int pageWidth)
@@ -44,4 +46,15 @@ void CDataList::fill(QTableView *view, CTempDataModel *model, const CTempData &d
     } else {
         view->setColumnHidden(3, true);
     }
+}
+
+QString CDataList::note(const CTempData &data)
+{
+    const int total = data.dataList.size();
+    if (total <= CTempDataModel::MaxRows)
+        return QString();
+    // Grouped digits as the interface language writes them.
+    const QLocale locale(languageCode == QLatin1String("en") ? QLocale::English : QLocale::Chinese);
+    return tr("仅显示前 %1 条数据，共 %2 条")
+        .arg(locale.toString(CTempDataModel::MaxRows), locale.toString(total));
 }

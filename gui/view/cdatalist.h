@@ -21,6 +21,10 @@ public:
     // column is shown.
     static void fill(QTableView *view, CTempDataModel *model, const CTempData &data,
         const CAlarmLimits &limits, bool withHumidity, int pageWidth);
+
+    // What the list leaves out ("Showing the first 48,640 of N samples") for
+    // a record longer than the list; empty otherwise.
+    static QString note(const CTempData &data);
 };
 
 #endif // CDATALIST_H

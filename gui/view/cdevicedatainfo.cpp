@@ -141,6 +141,13 @@ void CDeviceDataInfo::fillSummary(const CRecord &record)
     valueLabel("mkt")->setVisible(v.mktShown);
 }
 
+void CDeviceDataInfo::clearSummary()
+{
+    for (const CSummaryField &field : CSummaryFields::all())
+        valueLabel(field.name)->clear();
+    m_battery->setValue(0);
+}
+
 void CDeviceDataInfo::OnExportPdfBtnClick()
 {
     if (!record() || record()->reportPath.isEmpty()) {

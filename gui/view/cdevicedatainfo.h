@@ -26,6 +26,7 @@ public slots:
 
 protected:
     void fillSummary(const CRecord &record) override;
+    void clearSummary() override;
 
 private:
     QWidget *buildSummaryTab();

@@ -65,8 +65,12 @@ CRecordView::CRecordView(const Form &form, QWidget *parent)
     m_model = new CTempDataModel(this);
     m_listWidth = width();
     CDataList::setup(m_list, m_model, m_listWidth);
+    m_listNote = new QLabel(listTab);
+    m_listNote->setObjectName("dataListNoteLab");
+    m_listNote->hide();
     auto *listLayout = new QVBoxLayout(listTab);
     listLayout->addWidget(m_list);
+    listLayout->addWidget(m_listNote);
 
     m_tabs->addTab(curveTab, QIcon(":/CDravik/image/view_statistics.png"), form.curveTabTitle);
     m_tabs->addTab(listTab, QIcon(":/CDravik/image/list.png"), form.listTabTitle);
@@ -86,8 +90,13 @@ void CRecordView::setSummaryTab(QWidget *tab, const QString &title)
 void CRecordView::showSummary(const std::shared_ptr<const CRecord> &record)
 {
     m_record = record;
-    if (!record)
+    if (!record) {
+        clearSummary();
+        m_model->clear();
+        m_listNote->hide();
+        m_plot->hide();
         return;
+    }
     fillSummary(*record);
     m_model->setHeaderData(2, Qt::Horizontal, CSummaryDisplay::temperatureHeader(record->summary.tempUnit));
     m_plot->yAxis->setLabel(CSummaryDisplay::temperatureAxisLabel(record->summary.tempUnit));
@@ -104,6 +113,9 @@ void CRecordView::showSamples()
         return;
     const bool humidity = m_record->hasHumidity();
     CDataList::fill(m_list, m_model, m_record->data, m_record->limits, humidity, m_listWidth);
+    const QString note = CDataList::note(m_record->data);
+    m_listNote->setText(note);
+    m_listNote->setVisible(!note.isEmpty());
     const CCurveData curve
         = CDataCurve::drawRecord(m_record->data.dataList, m_record->limits, m_plot, m_tracker, humidity);
     m_curveTracer->setCurve(m_record, curve);

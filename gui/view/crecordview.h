@@ -31,19 +31,23 @@ public:
 
     // The summary of a record (the page keeps the record for its buttons);
     // the list's temperature header and the curve's axis label follow its
-    // unit.
+    // unit. Null empties the page: no summary, list or curve stays of the
+    // record shown before.
     void showSummary(const std::shared_ptr<const CRecord> &record);
     void showRecordName(const QString &name);
     // The list and the curve of the record shown, in the temperature or the
     // temperature/humidity form by the record.
     void showSamples();
-    // All of it at once: name (first tab shown), summary, list and curve.
+    // All of it at once: name (first tab shown), summary, list and curve;
+    // null empties the page.
     void showRecord(const std::shared_ptr<const CRecord> &record);
 
     QLabel *titleLabel() const { return m_title; }
     QTabWidget *tabWidget() const { return m_tabs; }
     QTableView *listView() const { return m_list; }
     CTempDataModel *listModel() const { return m_model; }
+    // Under the list when the record has more samples than it shows.
+    QLabel *listNote() const { return m_listNote; }
     QCustomPlot *plot() const { return m_plot; }
     SAXYDataTracker *homeRanges() const { return m_tracker; }
     CCurveTracer *curveTracer() const { return m_curveTracer; }
@@ -75,8 +79,9 @@ protected:
     // Puts the page's summary tab in front of the curve and the list.
     void setSummaryTab(QWidget *tab, const QString &title);
 
-    // Fills the page's summary tab.
+    // Fills the page's summary tab; empties it.
     virtual void fillSummary(const CRecord &record) = 0;
+    virtual void clearSummary() = 0;
 
     QPushButton *m_firstButton = nullptr;
     QPushButton *m_secondButton = nullptr;
@@ -88,6 +93,7 @@ private:
     QTabWidget *m_tabs = nullptr;
     QTableView *m_list = nullptr;
     CTempDataModel *m_model = nullptr;
+    QLabel *m_listNote = nullptr;
     QCustomPlot *m_plot = nullptr;
     SAXYDataTracker *m_tracker = nullptr;
     CCurveTracer *m_curveTracer = nullptr;

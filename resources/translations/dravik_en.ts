@@ -488,6 +488,10 @@
         <source>时间无法读取的样本（未绘制）：%1</source>
         <translation>Samples without a readable time (not drawn): %1</translation>
     </message>
+    <message>
+        <source>仅显示前 %1 条数据，共 %2 条</source>
+        <translation>Showing the first %1 of %2 samples</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceSetting</name>
@@ -894,6 +898,18 @@
         <source>gong xiang li shi ji lu de di zhi bu ke yong (%1). Du qu de ji lu bao cun zai ben ji, di zhi geng zheng hou zi dong fu zhi dao gong xiang li shi ji lu.</source>
         <translation>The shared history&apos;s URL cannot be used (%1). Records read meanwhile are kept on this computer and copied to the shared history once the URL is corrected.</translation>
     </message>
+    <message>
+        <source>bao gao wu fa fu zhi dao ben ji %1: %2</source>
+        <translation>The report could not be copied to this computer (%1): %2</translation>
+    </message>
+    <message>
+        <source>ji lu yi ci pan %1: %2</source>
+        <translation>Logger drive %1: %2</translation>
+    </message>
+    <message>
+        <source>li shi ji lu: %1</source>
+        <translation>History: %1</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -932,6 +948,61 @@
     <message>
         <source>帮助</source>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCsv</name>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Trip ID</source>
+        <translation>Trip ID</translation>
+    </message>
+    <message>
+        <source>Trip description</source>
+        <translation>Trip description</translation>
+    </message>
+    <message>
+        <source>Temperature upper limit(%1)</source>
+        <translation>Temperature upper limit(%1)</translation>
+    </message>
+    <message>
+        <source>Temperature lower limit(%1)</source>
+        <translation>Temperature lower limit(%1)</translation>
+    </message>
+    <message>
+        <source>Humidity upper limit(%RH)</source>
+        <translation>Humidity upper limit(%RH)</translation>
+    </message>
+    <message>
+        <source>Humidity lower limit(%RH)</source>
+        <translation>Humidity lower limit(%RH)</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Temperature(%1)</source>
+        <translation>Temperature(%1)</translation>
+    </message>
+    <message>
+        <source>Humidity(%RH)</source>
+        <translation>Humidity(%RH)</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1554,30 @@
     <message>
         <source>%1 Files (*.%2)</source>
         <translation>%1 Files (*.%2)</translation>
+    </message>
+    <message>
+        <source>PDF wen jian xie ru shi bai: %1</source>
+        <translation>The PDF file could not be written: %1</translation>
+    </message>
+    <message>
+        <source>CSV layout</source>
+        <translation>CSV layout</translation>
+    </message>
+    <message>
+        <source>Comma, decimal point (1.5)</source>
+        <translation>Comma, decimal point (1.5)</translation>
+    </message>
+    <message>
+        <source>Semicolon, decimal comma (1,5)</source>
+        <translation>Semicolon, decimal comma (1,5)</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>Separator:</translation>
+    </message>
+    <message>
+        <source>Trip details above the samples</source>
+        <translation>Trip details above the samples</translation>
     </message>
 </context>
 <context>

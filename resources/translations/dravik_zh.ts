@@ -488,6 +488,10 @@
         <source>时间无法读取的样本（未绘制）：%1</source>
         <translation>时间无法读取的样本（未绘制）：%1</translation>
     </message>
+    <message>
+        <source>仅显示前 %1 条数据，共 %2 条</source>
+        <translation>仅显示前 %1 条数据，共 %2 条</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceSetting</name>
@@ -894,6 +898,18 @@
         <source>gong xiang li shi ji lu de di zhi bu ke yong (%1). Du qu de ji lu bao cun zai ben ji, di zhi geng zheng hou zi dong fu zhi dao gong xiang li shi ji lu.</source>
         <translation>共享历史记录的地址无法使用（%1）。读取的记录保存在本机，地址更正后自动复制到共享历史记录。</translation>
     </message>
+    <message>
+        <source>bao gao wu fa fu zhi dao ben ji %1: %2</source>
+        <translation>报告无法复制到本机（%1）：%2</translation>
+    </message>
+    <message>
+        <source>ji lu yi ci pan %1: %2</source>
+        <translation>记录仪磁盘 %1：%2</translation>
+    </message>
+    <message>
+        <source>li shi ji lu: %1</source>
+        <translation>历史记录：%1</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -932,6 +948,61 @@
     <message>
         <source>帮助</source>
         <translation>帮助</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCsv</name>
+    <message>
+        <source>Device</source>
+        <translation>产品型号</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Trip ID</source>
+        <translation>行程序列号</translation>
+    </message>
+    <message>
+        <source>Trip description</source>
+        <translation>行程描述</translation>
+    </message>
+    <message>
+        <source>Temperature upper limit(%1)</source>
+        <translation>温度上限(%1)</translation>
+    </message>
+    <message>
+        <source>Temperature lower limit(%1)</source>
+        <translation>温度下限(%1)</translation>
+    </message>
+    <message>
+        <source>Humidity upper limit(%RH)</source>
+        <translation>湿度上限(%RH)</translation>
+    </message>
+    <message>
+        <source>Humidity lower limit(%RH)</source>
+        <translation>湿度下限(%RH)</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>设备时区</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Temperature(%1)</source>
+        <translation>温度(%1)</translation>
+    </message>
+    <message>
+        <source>Humidity(%RH)</source>
+        <translation>湿度(%RH)</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1554,30 @@
     <message>
         <source>%1 Files (*.%2)</source>
         <translation>%1 Files (*.%2)</translation>
+    </message>
+    <message>
+        <source>PDF wen jian xie ru shi bai: %1</source>
+        <translation>PDF文件写入失败：%1</translation>
+    </message>
+    <message>
+        <source>CSV layout</source>
+        <translation>CSV格式</translation>
+    </message>
+    <message>
+        <source>Comma, decimal point (1.5)</source>
+        <translation>逗号分隔，小数点 (1.5)</translation>
+    </message>
+    <message>
+        <source>Semicolon, decimal comma (1,5)</source>
+        <translation>分号分隔，小数逗号 (1,5)</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>分隔符：</translation>
+    </message>
+    <message>
+        <source>Trip details above the samples</source>
+        <translation>在数据上方写入行程信息</translation>
     </message>
 </context>
 <context>
