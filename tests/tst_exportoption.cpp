@@ -2,6 +2,7 @@
 // result, a record of one sample or none, run().
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
+#include "core/record/crecordconfig.h"
 #include "gui/export/exportoption.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
@@ -91,15 +92,41 @@ private slots:
             texts << l->text();
         texts.sort();
         QCOMPARE(texts,
-            QStringList({ "Export setting option", "cancel", "save", "select",
+            QStringList({ "&cancel", "&save", "Export setting option", "se&lect",
                 "start time:", "stop time:", "storage path", "time setting" }));
         QCOMPARE(range(dialog), QString("2024/03/05 08:00:00 - 17:59:00"));
         const QString path = child<QLineEdit>(dialog, "pathEdit")->text();
-        QVERIFY2(
-            QRegularExpression("^" + QRegularExpression::escape(tmp.path()) + "/export/record-\\d{14}\\.pdf$")
-                .match(path)
-                .hasMatch(),
-            qPrintable(path));
+        QCOMPARE(path, tmp.path() + "/export/7.pdf"); // no name: the trip ID alone
+    }
+
+    // The target starts in the folder of the last export, named after the
+    // record and its trip (characters a share refuses replaced), and never
+    // over an earlier file.
+    void proposedTarget()
+    {
+        CRecordConfig::instance()->load();
+        CRecord named = record;
+        named.name = "EH21050032 dock:B/2";
+        QDir().mkpath(tmp.filePath("mail"));
+        {
+            ExportOption dialog;
+            dialog.setSource(&named);
+            QCOMPARE(child<QLineEdit>(dialog, "pathEdit")->text(),
+                tmp.path() + "/export/EH21050032 dock_B_2_7.pdf");
+            child<QLineEdit>(dialog, "pathEdit")->setText(tmp.filePath("mail/first.pdf"));
+            child<QPushButton>(dialog, "sureBtn")->click();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        const QString next = tmp.path() + "/mail/EH21050032 dock_B_2_7.pdf";
+        QString written;
+        clickInNextDialog("sureBtn");
+        QVERIFY(ExportOption::run(nullptr, named, &written));
+        QCOMPARE(written, next);
+        clickInNextDialog("sureBtn");
+        QVERIFY(ExportOption::run(nullptr, named, &written));
+        QCOMPARE(written, tmp.path() + "/mail/EH21050032 dock_B_2_7-2.pdf");
+        QVERIFY(QFile::exists(next) && QFile::exists(written));
+        CRecordConfig::instance()->remember("export/folder", QVariant());
     }
 
     void saveButton()

@@ -2,11 +2,13 @@
 
 #include "core/export/cexportrange.h"
 #include "core/record/crecord.h"
+#include "core/record/crecordconfig.h"
 #include "core/record/crecordtime.h"
 #include "ui_exportoption.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 ExportOption::ExportOption(QWidget *parent)
@@ -24,20 +26,33 @@ ExportOption::~ExportOption()
     delete ui;
 }
 
-bool ExportOption::run(QWidget *parent, const CRecord &record)
+namespace {
+// The folder of the last export, where the next one starts.
+const QString FolderKey = QStringLiteral("export/folder");
+} // namespace
+
+bool ExportOption::run(QWidget *parent, const CRecord &record, QString *written)
 {
     ExportOption dialog(parent);
     dialog.setSource(&record);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (written)
+        *written = dialog.ui->pathEdit->text();
+    return true;
 }
 
-ExportOption::Result ExportOption::runCsv(QWidget *parent, const CRecord &record, QString *error)
+ExportOption::Result ExportOption::runCsv(
+    QWidget *parent, const CRecord &record, QString *error, QString *written)
 {
     ExportOption dialog(parent);
     dialog.setFormat(Csv);
     dialog.setSource(&record);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
+        if (written)
+            *written = dialog.ui->pathEdit->text();
         return Written;
+    }
     if (error)
         *error = dialog.exportCsv.error();
     return dialog.failed ? Failed : Cancelled;
@@ -46,8 +61,12 @@ ExportOption::Result ExportOption::runCsv(QWidget *parent, const CRecord &record
 void ExportOption::setFormat(Format value)
 {
     format = value;
-    ui->pathEdit->setText(CExportRange::defaultTargetPath(
-        QDateTime::currentDateTime(), format == Csv ? QStringLiteral("csv") : QStringLiteral("pdf")));
+    const QString suffix = format == Csv ? QStringLiteral("csv") : QStringLiteral("pdf");
+    const QDateTime now = QDateTime::currentDateTime();
+    ui->pathEdit->setText(source
+            ? CExportRange::proposedTargetPath(
+                CRecordConfig::instance()->remembered(FolderKey).toString(), *source, now, suffix)
+            : CExportRange::defaultTargetPath(now, suffix));
 }
 
 void ExportOption::setSource(const CRecord *record)
@@ -99,8 +118,9 @@ void ExportOption::OnSureBtnClick()
         return;
     }
     failed = status == CExportRange::WriteFailed;
-    if (status == CExportRange::Written)
+    if (status == CExportRange::Written) {
+        CRecordConfig::instance()->remember(FolderKey, QFileInfo(ui->pathEdit->text()).absolutePath());
         accept();
-    else
+    } else
         reject();
 }
