@@ -243,7 +243,7 @@ private slots:
         QTableWidget *table = list->table();
         std::unique_ptr<QMenu> menu(list->buildContextMenu());
         QAction *compare = menu->actions().last();
-        QCOMPARE(compare->text(), QString("Compare"));
+        QCOMPARE(compare->text(), QString("&Compare"));
         QCOMPARE(menu->actions().at(menu->actions().size() - 2)->objectName(), QString("infoAction"));
         QSignalSpy requests(list, &CHistoryRecord::compareRequested);
 

@@ -86,18 +86,52 @@ QString CLoggerReader::copyReportFile(
     return QString();
 }
 
+QString CLoggerReader::copyChosenReport(
+    const QString &file, const QString &dataDir, const QDateTime &now, Refusal *refused)
+{
+    if (refused)
+        *refused = Refusal();
+    const QFileInfo entry(file);
+    QString why;
+    ReportFileProblem problem = checkReportFile(entry.absoluteFilePath(), &why);
+    if (problem == ReportFileProblem::None && !isReportCandidate(entry)) {
+        problem = ReportFileProblem::NotReport;
+        why = QStringLiteral("not a PDF, CSV or TXT report");
+    }
+    if (problem != ReportFileProblem::None) {
+        qDebug().noquote() << "not copied:" << entry.absoluteFilePath() << why;
+        if (refused)
+            *refused = Refusal { entry.absoluteFilePath(), problem, why };
+        return QString();
+    }
+    const QString local = dataDir + "/" + localCopyName(entry.fileName(), now);
+    QDir().mkpath(dataDir);
+    if (QFile::exists(local))
+        QFile::remove(local);
+    if (QFile::copy(entry.absoluteFilePath(), local))
+        return local;
+    if (refused)
+        *refused = Refusal { entry.absoluteFilePath(), ReportFileProblem::Unreadable,
+            QStringLiteral("cannot be copied to %1").arg(dataDir) };
+    return QString();
+}
+
 QString CLoggerReader::recordName(const QString &deviceNo, const QDateTime &now)
 {
     return QString("%1_%2").arg(deviceNo, stamp(now));
 }
 
-CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecordStore &store, CRecord &record,
+CReadOutcome readLogger(const QString &source, const QString &appDir, CRecordStore &store, CRecord &record,
     const std::function<bool(int step, const CRecord &record)> &progress)
 {
     const auto step = [&](int value) { return !progress || progress(value, record); };
     CReadOutcome outcome;
-    const QString copy = CLoggerReader::copyReportFile(
-        driveRoot, appDir + "/data_files", QDateTime::currentDateTime(), &outcome.refused);
+    // A drive's root, or one report the user chose.
+    const QString copy = QFileInfo(source).isDir()
+        ? CLoggerReader::copyReportFile(
+            source, appDir + "/data_files", QDateTime::currentDateTime(), &outcome.refused)
+        : CLoggerReader::copyChosenReport(
+            source, appDir + "/data_files", QDateTime::currentDateTime(), &outcome.refused);
     if (copy.isEmpty()) {
         outcome.status = CReadOutcome::NoReport;
         return outcome;

@@ -10,9 +10,12 @@
 #include "gui/app/caboutsoftinfo.h"
 #include "gui/app/cdeviceconnect.h"
 #include "gui/app/cemptycontent.h"
+#include "gui/app/cfilemenu.h"
 #include "gui/app/cmessagebox.h"
+#include "gui/app/crecentreports.h"
 #include "gui/app/csearchdevice.h"
 #include "gui/app/cudisk.h"
+#include "gui/app/cwindowplaces.h"
 #include "gui/configuration/cdevicesetting.h"
 #include "gui/configuration/csettingfilemanager.h"
 #include "gui/history/chistoryrecord.h"
@@ -29,10 +32,12 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -192,6 +197,7 @@ void CDravik::buildForm()
     scroll->setWidgetResizable(true);
     auto *splitter = new QSplitter(Qt::Horizontal);
     splitter->setObjectName("splitter");
+    m_historySplitter = splitter;
     m_secondPageLeft = new QWidget(splitter);
     m_secondPageLeft->setObjectName("secondPageLeft");
     m_secondPageRight = new QWidget(splitter);
@@ -233,6 +239,8 @@ void CDravik::buildForm()
     QMenu *fileMenu = menuBar->addMenu(formText(QT_TRANSLATE_NOOP("CDravikClass", "文件")));
     fileMenu->setObjectName("menuFile");
     fileMenu->addAction(m_searchDeviceAction);
+    m_fileMenu = new CFileMenu(fileMenu, this, [this] { return shownRecordView(); });
+    connect(m_fileMenu, &CFileMenu::openRequested, this, &CDravik::openReportFiles);
     QMenu *deviceMenu = menuBar->addMenu(formText(QT_TRANSLATE_NOOP("CDravikClass", "设备")));
     deviceMenu->setObjectName("menuDevice");
     deviceMenu->addAction(m_deviceSettingAction);
@@ -262,6 +270,15 @@ void CDravik::buildForm()
             "QToolButton{border: none; padding: 4px;}"
             "QToolButton:hover{background-color: rgb(0, 95, 145);}"
             "QToolButton:pressed{background-color: rgb(0, 75, 115);}");
+}
+
+CRecordView *CDravik::shownRecordView() const
+{
+    if (m_topStack->currentWidget() == m_secondPage)
+        return m_historyDetail;
+    if (m_rightStack->currentWidget() == m_dataPage)
+        return m_dataPage;
+    return nullptr;
 }
 
 void CDravik::buildPages()
@@ -307,6 +324,18 @@ void CDravik::buildPages()
     m_secondPageLeft->layout()->addWidget(m_historyList);
 
     CRecordConfig::instance()->setMainWindow(this);
+
+    // Splitter and tabs as the user left them.
+    m_rememberedTabs = { m_dataPage->tabWidget(), m_settingPage->findChild<QTabWidget *>("otherSettingTab") };
+    CWindowPlaces::restore({ m_historySplitter }, m_rememberedTabs);
+}
+
+void CDravik::showRestored()
+{
+    if (CWindowPlaces::restoreGeometry(this))
+        show();
+    else
+        showMaximized();
 }
 
 QString CDravik::localReportPath() const
@@ -327,11 +356,17 @@ void CDravik::showReadingPages()
 void CDravik::showSearchingPages()
 {
     m_leftStack->setCurrentWidget(m_searchPage);
-    m_rightStack->setCurrentWidget(m_emptyPage);
+    // A report opened by hand stays on screen.
+    m_rightStack->setCurrentWidget(m_fileShown ? static_cast<QWidget *>(m_dataPage) : m_emptyPage);
 }
 
 bool CDravik::CheckDravikIsOn()
 {
+    // A report opened by hand is being read: the logger follows it.
+    if (m_reading) {
+        QTimer::singleShot(500, this, [this] { CheckDravikIsOn(); });
+        return false;
+    }
     const QString root = CUdisk::findLogger(m_udisk->probe());
     if (root.isEmpty())
         return false;
@@ -371,6 +406,29 @@ void CDravik::readLoggerData()
     }
     m_loggerRead = true;
     showReadingPages();
+    readAndShow(m_currentDrivePath, true);
+}
+
+void CDravik::openReportFiles(const QStringList &files)
+{
+    for (const QString &file : files)
+        openReportFile(file);
+}
+
+void CDravik::openReportFile(const QString &file)
+{
+    if (m_reading) {
+        QTimer::singleShot(200, this, [this, file] { openReportFile(file); });
+        return;
+    }
+    m_topStack->setCurrentWidget(m_firstPage);
+    readAndShow(file, false);
+}
+
+void CDravik::readAndShow(const QString &source, bool logger)
+{
+    m_reading = true;
+    const auto readEnds = qScopeGuard([this] { m_reading = false; });
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     QProgressDialog progress;
@@ -398,7 +456,7 @@ void CDravik::readLoggerData()
     // record is stored.
     auto record = std::make_shared<CRecord>();
     const CReadOutcome outcome
-        = readLogger(m_currentDrivePath, applicationDir, *m_store, *record, [&](int value, const CRecord &) {
+        = readLogger(source, applicationDir, *m_store, *record, [&](int value, const CRecord &) {
               if (value == 3) {
                   const bool going = step(3);
                   m_dataPage->showSummary(record);
@@ -413,7 +471,9 @@ void CDravik::readLoggerData()
         // is plugged in again or the download button is pressed.
         step(9);
         const QString name = QFileInfo(outcome.refused.path).fileName();
-        if (outcome.refused.problem == ReportFileProblem::NotRegular)
+        if (!logger)
+            error(m_fileMenu->whyNotRead(source, outcome.refused));
+        else if (outcome.refused.problem == ReportFileProblem::NotRegular)
             error(tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name));
         else if (outcome.refused.problem == ReportFileProblem::TooLarge)
             error(tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name));
@@ -432,7 +492,13 @@ void CDravik::readLoggerData()
         return;
     case CReadOutcome::NotParsed:
         // A report of another kind is copied, not read: the data view keeps
-        // what it showed.
+        // what it showed. A file opened by hand says why.
+        if (!logger) {
+            step(9);
+            error(m_fileMenu->whyNotRead(source, {}));
+            progress.close();
+            return;
+        }
         m_record = record;
         break;
     case CReadOutcome::Cancelled:
@@ -454,12 +520,18 @@ void CDravik::readLoggerData()
         step(9);
         if (m_store->lastPlace() == CHistoryStore::KeptLocally)
             tellSharedHistoryAway(m_store->lastError());
+        if (!logger)
+            m_fileMenu->recentReports()->add(source);
         break;
     }
-    updateSettingPageLogger();
     QApplication::restoreOverrideCursor();
     progress.close();
     m_rightStack->setCurrentWidget(m_dataPage);
+    m_fileShown = !logger;
+    // A report opened by hand is no logger to configure.
+    if (!logger)
+        return;
+    updateSettingPageLogger();
     m_settingPage->setControlsEnabled(true);
 }
 
@@ -580,8 +652,10 @@ void CDravik::closeEvent(QCloseEvent *event)
 {
     const auto answer = CMessageBox::show(this, QMessageBox::Question, tr("ti shi"),
         tr("que ding tui chu Fenmor shang wei ji ruan jian ma ?"), tr("que ding"), tr("qu xiao"));
-    if (answer == QMessageBox::Ok)
+    if (answer == QMessageBox::Ok) {
+        CWindowPlaces::save(this, { m_historySplitter }, m_rememberedTabs);
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }

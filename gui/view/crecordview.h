@@ -40,7 +40,10 @@ public:
     // All of it at once: name (first tab shown), summary, list and curve.
     void showRecord(const std::shared_ptr<const CRecord> &record);
 
+    // The record's name, cut to the width there is (the whole name in its tip).
     QLabel *titleLabel() const { return m_title; }
+    QPushButton *exportPdfButton() const { return m_firstButton; }
+    QPushButton *exportCsvButton() const { return m_csvButton; }
     QTabWidget *tabWidget() const { return m_tabs; }
     QTableView *listView() const { return m_list; }
     CTempDataModel *listModel() const { return m_model; }
