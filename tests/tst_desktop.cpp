@@ -20,20 +20,23 @@
 #include "gui/view/cdevicedatainfo.h"
 #include "helpers/fakedrives.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QProcess>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextEdit>
+#include <QToolButton>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -234,7 +237,8 @@ private slots:
         QTRY_COMPARE(stored(window), before + 2);
         QCOMPARE(window.record()->summary.deviceNo, window.database()->findRecords({}).first().deviceNo);
         // Newest first, at most eight, kept for the next start.
-        QCOMPARE(window.fileMenu()->recentReports()->files().mid(0, 2), QStringList({ report("zh-temp.pdf"), report("en-th.csv") }));
+        QCOMPARE(window.fileMenu()->recentReports()->files().mid(0, 2),
+            QStringList({ report("zh-temp.pdf"), report("en-th.csv") }));
         QCOMPARE(messages, QStringList());
 
         // A FIFO, a file of another kind, one that is gone: the reason, no copy, no record.
@@ -246,8 +250,10 @@ private slots:
         window.openReportFiles({ fifo, other, appDir.filePath("gone.csv") });
         QTRY_COMPARE(messages.size(), 3);
         QVERIFY2(messages.at(0).contains("REPORT.csv is not a regular file"), qPrintable(messages.at(0)));
-        QVERIFY2(messages.at(1).contains("notes.xls is not a PDF, CSV or TXT report"), qPrintable(messages.at(1)));
-        QVERIFY2(messages.at(2).contains("gone.csv could not be read (no such file)"), qPrintable(messages.at(2)));
+        QVERIFY2(
+            messages.at(1).contains("notes.xls is not a PDF, CSV or TXT report"), qPrintable(messages.at(1)));
+        QVERIFY2(
+            messages.at(2).contains("gone.csv could not be read (no such file)"), qPrintable(messages.at(2)));
         QCOMPARE(stored(window), before + 2);
         QCOMPARE(QDir(appDir.filePath("data_files")).count(), copies);
 
@@ -337,6 +343,34 @@ private slots:
                 "Are you sure to delete the 2 selected data records?" }));
         QCOMPARE(table->rowCount(), rows - 1);
         QCOMPARE(stored(window), rows - 1);
+
+        // Every menu and button of the window has its Alt key (the tool bar's
+        // buttons show icons, the hidden restore-defaults button never shows).
+        QStringList without;
+        for (QMenu *menu : window.findChildren<QMenu *>())
+            without << (menu->title().contains('&') ? QString() : menu->title());
+        for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+            if (!qobject_cast<QToolButton *>(button) && !button->isHidden()
+                && button->text().contains(QRegularExpression("[A-Za-z]")) && !button->text().contains('&'))
+                without << button->text();
+        }
+        without.removeAll(QString());
+        QVERIFY2(without.isEmpty(), qPrintable(without.join(" | ")));
+
+        // Tab on the configuration page goes down the fields, also out of a description.
+        window.TestDeviceSettingAction(false);
+        window.settingPage()->setControlsEnabled(true);
+        window.settingPage()->findChild<QRadioButton *>("highConfigModelRb")->setChecked(true);
+        showActive(window);
+        QStringList order;
+        window.settingPage()->findChild<QWidget *>("runwayIdTxt")->setFocus();
+        for (int i = 0; i < 4; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order,
+            QStringList({ "runwayIdTxt", "runwayDescTxt", "settingFilePathCB", "openSettingPathBtn" }));
+        QCOMPARE(window.settingPage()->findChild<QTextEdit *>("runwayDescTxt")->toPlainText(), QString());
     }
 
     // Geometry, the history splitter and the last tabs come back at the next

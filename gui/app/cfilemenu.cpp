@@ -8,11 +8,11 @@
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
-#include <QPushButton>
-#include <QTimer>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 CFileMenu::CFileMenu(QMenu *fileMenu, QWidget *window, const std::function<CRecordView *()> &shownView)
@@ -37,9 +37,8 @@ CFileMenu::CFileMenu(QMenu *fileMenu, QWidget *window, const std::function<CReco
     QMenu *recent = fileMenu->addMenu(tr("zui jin da kai de bao gao"));
     recent->setObjectName("menuRecentReports");
     m_recent = new CRecentReports(recent, this);
-    connect(m_recent, &CRecentReports::openRequested, this, [this](const QString &file) {
-        emit openRequested({ file });
-    });
+    connect(m_recent, &CRecentReports::openRequested, this,
+        [this](const QString &file) { emit openRequested({ file }); });
 
     fileMenu->addSeparator();
     m_exportPdf = fileMenu->addAction(tr("dao chu PDF wen jian..."));

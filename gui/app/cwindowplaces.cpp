@@ -69,7 +69,8 @@ bool CWindowPlaces::restoreGeometry(QWidget *window)
         CRecordConfig::instance()->remembered(QStringLiteral("window/geometry")).toByteArray());
 }
 
-void CWindowPlaces::save(const QWidget *window, const QList<QSplitter *> &splitters, const QList<QTabWidget *> &tabs)
+void CWindowPlaces::save(
+    const QWidget *window, const QList<QSplitter *> &splitters, const QList<QTabWidget *> &tabs)
 {
     CRecordConfig *config = CRecordConfig::instance();
     config->remember(QStringLiteral("window/geometry"), window->saveGeometry());
