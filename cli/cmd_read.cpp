@@ -2,6 +2,8 @@
 // widgets: recognise it (or take DRIVE_ROOT), then the one read step (copy
 // the report into data_files, parse it, store it in the history: the shared
 // one when configured, kept in the embedded one while it cannot be reached).
+// A report already in the history (the same bytes) is not stored again: the
+// stored record's id and name are printed as for a new one.
 #include "cli/commands.h"
 #include "core/device/cdriveprobe.h"
 #include "core/device/cloggerfinder.h"
@@ -46,6 +48,11 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
             err << "vesmira-cli: the shared history cannot be reached (" << db.lastError()
                 << "); the record is kept in the embedded history and will be copied there when it can be "
                    "reached\n";
+        out << record.id << '\t' << record.name << '\n';
+        return 0;
+    case CReadOutcome::AlreadyStored:
+        // The same bytes were read before: the record they made is the answer.
+        err << "vesmira-cli: already in the history as " << record.name << '\n';
         out << record.id << '\t' << record.name << '\n';
         return 0;
     case CReadOutcome::NoReport:

@@ -12,6 +12,7 @@ int runDrives(const QStringList &args, QTextStream &out, QTextStream &err);
 int runExport(const QStringList &args, QTextStream &out, QTextStream &err);
 int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err);
 int runHistory(const QStringList &args, QTextStream &out, QTextStream &err);
+int runWatch(const QStringList &args, QTextStream &out, QTextStream &err);
 
 class CRecord;
 class CRecordTime;

@@ -1,7 +1,7 @@
 // vesmira-cli: the command-line companion of Vesmira. It links the core
 // library only and works on the same application directory as the GUI.
 #include "cli/commands.h"
-#include "core/record/appglobals.h"
+#include "core/record/cappdirs.h"
 #include "core/record/crecordconfig.h"
 #include "core/report/gbkcodeutils.h"
 
@@ -29,6 +29,10 @@ int usage(QTextStream &err)
            "          rename ID NAME | delete ID | copy --to URL\n"
            "                    the history (config/record-config.ini [history] url, or\n"
            "                    VESMIRA_HISTORY); copy moves the embedded history into a shared one\n"
+           "  watch [--export-dir DIR [--csv] [--name PATTERN]] [--template FILE] [--once] [--json]\n"
+           "                    read, store, file and re-arm every logger plugged in, until\n"
+           "                    stopped (--once: the loggers plugged in now); PATTERN fields\n"
+           "                    {serial} {tripId} {record} {start:yyyyMMdd}\n"
            "  help              show this text\n";
     return 2;
 }
@@ -38,8 +42,7 @@ int usage(QTextStream &err)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    applicationDir = QCoreApplication::applicationDirPath();
-    GbkCodeUtils::instance()->load(applicationDir + "/config/gbk_code.txt");
+    GbkCodeUtils::instance()->load(CAppDirs::setUp(QCoreApplication::applicationDirPath()));
     CRecordConfig::instance()->load();
 
     QTextStream out(stdout);
@@ -68,6 +71,8 @@ int main(int argc, char *argv[])
         return runConfigure(rest, out, err);
     if (command == QLatin1String("history"))
         return runHistory(rest, out, err);
+    if (command == QLatin1String("watch"))
+        return runWatch(rest, out, err);
     err << "vesmira-cli: unknown command \"" << command << "\"\n";
     return usage(err);
 }

@@ -15,6 +15,8 @@ packages=(
   qttranslations5-l10n
   # tests: sanitizers and fuzzers (clang's libFuzzer), headless display, PDF checks
   clang libclang-rt-14-dev clang-format git xvfb xauth poppler-utils poppler-data qpdf sqlite3
+  # the installed files: the desktop entry, metainfo and manual page checked, the package built
+  desktop-file-utils appstream groff-base dpkg-dev
   # running the application: Chinese fonts for the Chinese interface
   fonts-noto-cjk
 )

@@ -289,8 +289,18 @@ private slots:
         QVERIFY(writeTemplateF(f));
         const QString fText
             = "F TRIP2026 [Cold chain 7] start 2 +0 2026/03/08 06:30 stop 1 2026/03/20 18:00 every "
-              "300/65 delay 10 limits 46.4 33.8 32.9 85.5 20 1.5 EN type 2 options 11011";
+              "300/65 delay 10 limits 46.4 33.8 0.9 85.5 20 1.5 EN type 2 options 11011";
         QCOMPARE(loaded(f, later), fText);
+        // The same template as Qt before 5.6 saved it, its times as
+        // "@Variant(...)" (local time as Qt 5.0 to 5.5 and as Qt 4 marked
+        // it): the same page, the times as Qt itself reads them.
+        const QString older = VESMIRA_TEST_DATA "/templates/fahrenheit-humidity-qt55.ini";
+        CConfigValues olderValues = CConfigValues::defaults(saturday);
+        QVERIFY(CConfigTemplate::load(older, olderValues, later) == CConfigTemplate::LoadResult::Loaded);
+        QCOMPARE(text(olderValues), fText);
+        const QSettings trusted(older, QSettings::IniFormat);
+        QCOMPARE(olderValues.startTime, trusted.value("base/startDateTimeEdit").toDateTime());
+        QCOMPARE(olderValues.stopTime, trusted.value("base/stopDateTimeEdit").toDateTime());
         CConfigValues values = CConfigValues::defaults(saturday);
         CConfigTemplate::load(f, values, later);
         QVERIFY(CConfigTemplate::save(copy, values));
@@ -380,14 +390,23 @@ private slots:
         // humidity low, temperature, humidity), intervals, alarm delay,
         // circular, long-press clear, multiple start, clear records, display.
         CDeviceSettingInfo info { "", "TRIP12345", QString::fromUtf8("冷").repeated(20), "Manual+Delay",
-            "Timing", "30", " 2026/02/03 04:05 ", "", "csv", "EN", "°F", "30.0", "80.0", "2.0", "0", "", "",
-            "900", "90", "abc", "OFF", "", "否", "ON", "Automatic OFF" };
+            "Timing", "30", " 2026/02/03 04:05 ", "", "csv", "EN", "°F", "30.0", "80.0", "2.0", "0", "-5", "",
+            "900", "90", "abc", "OFF", "", "否", "ON", "Automatic OFF", 1, 1 };
         CConfigValues v = CConfigValues::defaults(saturday);
         v.fillFromDeviceInfo(info, now);
+        // The logger keeps its calibration in ℃: -5 ℃ is shown as -9 ℉.
         QCOMPARE(text(v),
             "F TRIP1234 [" + QString::fromUtf8("冷").repeated(16)
-                + "] start 1 +30 2026/01/02 03:04 stop 1 2026/02/03 04:05 every 900/90 delay 0 limits 30 2 0 "
+                + "] start 1 +30 2026/01/02 03:04 stop 1 2026/02/03 04:05 every 900/90 delay 0 limits 30 2 "
+                  "-9 "
                   "80 1 0 EN type 2 options 01010");
+        // Without humidity the humidity fields stay as they were.
+        info.tempUnit = "°C";
+        info.humidityHigh = "50";
+        info.containHumidity = 0;
+        v.humidityAdjust = 2.5;
+        v.fillFromDeviceInfo(info, now);
+        QCOMPARE(text(v).section(' ', 16, 22), QString("limits 30 2 -5 80 1 2.5"));
 
         info.recordStartModel = QString::fromUtf8("定时开启");
         info.startAt = "not a time";
@@ -470,6 +489,16 @@ private slots:
         row("continued line", {}, "[option]\nrestartComboBox=\\\n" + list + "\n", damaged);
         row("after a carriage return", {}, "[base]\nspinBox=1\rspinBox=2, " + list + "\n", damaged);
         row("variant", {}, "[alarm]\ntempHighSpinBox=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)\n", damaged);
+        // Qt before 5.6 wrote times as "@Variant(...)": a date-time is read
+        // (here 2026-03-08 06:30 UTC, in the quotes QSettings writes around a
+        // value holding ",", ";" or "="), any other type or a named zone is
+        // refused.
+        const QByteArray time = "[base]\nrunwayIdTxt=ABCDEFGH\nstartTypeCb=2\nstartDateTimeEdit=";
+        row("older time", {}, time + "\"@Variant(\\0\\0\\0\\x10\\0%\\x8d\\xb4\\x1\\x65\\xe@\\x2)\"\n",
+            "12=03001a0308061e");
+        row("older time in a named zone", {},
+            time + "@Variant(\\0\\0\\0\\x10\\0%\\x8d\\xb4\\x1\\x65\\xe@\\x4)\n", damaged);
+        row("older string", {}, time + "@Variant(\\0\\0\\0\\n\\0\\0\\0\\x2\\0x)\n", damaged);
         // The time is not one: the field keeps its start value, now. A
         // carriage return ends a line as a newline does.
         row("time of the page", {},

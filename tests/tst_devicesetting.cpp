@@ -314,15 +314,23 @@ private slots:
         // interval, alarm delay, limits; ℉, English report, file type,
         // circular, clear saved records, multiple start, long-press clear,
         // display always on.
-        row("zh-temp.csv", "1 30 0 2026/03/07 14:05 2026/03/07 14:05 900 300 10 8 2 0 0 2 0 1 1 0 1");
-        row("zh-temp.txt", "2 0 1 2021/05/06 22:00 2021/05/07 06:00 900 300 10 8 2 0 0 1 0 1 1 0 0");
-        row("zh-temp.pdf", "1 30 0 2026/03/07 14:05 2026/03/07 14:05 3600 300 10 8 2 0 0 0 0 1 1 0 1");
+        // A report without humidity leaves the humidity fields as they were
+        // (55.5, 22.2).
+        row("zh-temp.csv",
+            "1 30 0 2026/03/07 14:05 2026/03/07 14:05 900 300 10 8 2 55.5 22.2 0 0 2 0 1 1 0 1");
+        row("zh-temp.txt",
+            "2 0 1 2021/05/06 22:00 2021/05/07 06:00 900 300 10 8 2 55.5 22.2 0 0 1 0 1 1 0 0");
+        row("zh-temp.pdf",
+            "1 30 0 2026/03/07 14:05 2026/03/07 14:05 3600 300 10 8 2 55.5 22.2 0 0 0 0 1 1 0 1");
         row("zh-th.csv", "2 0 1 2021/05/06 22:00 2021/05/07 06:00 900 90 0 30 2 80 20 0 0 2 1 0 0 1 0");
         row("zh-th.txt", "1 30 0 2026/03/07 14:05 2026/03/07 14:05 900 90 0 30 2 80 20 0 0 1 0 1 1 0 1");
         row("zh-th.pdf", "2 0 1 2021/05/06 22:00 2021/05/07 06:00 900 90 0 30 2 80 20 0 0 0 0 0 0 0 0");
-        row("en-temp.csv", "2 0 0 2021/05/06 22:00 2026/03/07 14:05 900 300 10 46.4 35.6 1 1 2 0 1 1 0 1");
-        row("en-temp.txt", "3 0 1 2026/03/07 14:05 2021/05/07 06:00 900 300 15 8 2 0 1 1 1 0 0 1 1");
-        row("en-temp.pdf", "1 30 0 2026/03/07 14:05 2026/03/07 14:05 900 300 10 46.4 35.6 1 1 0 0 1 1 0 1");
+        row("en-temp.csv",
+            "2 0 0 2021/05/06 22:00 2026/03/07 14:05 900 300 10 46.4 35.6 55.5 22.2 1 1 2 0 1 1 0 1");
+        row("en-temp.txt",
+            "3 0 1 2026/03/07 14:05 2021/05/07 06:00 900 300 15 8 2 55.5 22.2 0 1 1 1 0 0 1 1");
+        row("en-temp.pdf",
+            "1 30 0 2026/03/07 14:05 2026/03/07 14:05 900 300 10 46.4 35.6 55.5 22.2 1 1 0 0 1 1 0 1");
         row("en-th.csv", "1 30 1 2026/03/07 14:05 2021/06/01 06:00 900 90 0 30 2 80 20 0 1 2 0 1 0 0 0");
         row("en-th.txt", "2 0 0 2021/05/31 22:00 2026/03/07 14:05 900 90 5 30 2 80 20 0 1 1 0 0 1 0 0");
         row("en-th.pdf", "2 0 1 2021/05/31 22:00 2021/06/01 06:00 900 90 0 30 2 80 20 0 1 0 1 0 0 0 0");
@@ -341,14 +349,14 @@ private slots:
             != ReportKind::None);
         CDeviceSetting page;
         page.setControlsEnabled(true);
+        set(&page, "humidityHighSpinBox=55.5 humidityLowSpinBox=22.2");
         page.fillFromDeviceInfo(&info);
         QCOMPARE(
             show(&page,
                 "startTypeCb startDelayTime stopTypeCb startDateTimeEdit stopDateTimeEdit normalRecordSpace "
-                "alarmRecordSpace spinBox tempHighSpinBox tempLowSpinBox "
-                    + QString(report.contains("-th") ? "humidityHighSpinBox humidityLowSpinBox " : "")
-                    + "tempUnitFRb reportEnRb exportFileTypeCb repeatRecordComboBox clearRecordComboBox "
-                      "restartComboBox longPressedClearRecordComboBox lcdLightComboBox"),
+                "alarmRecordSpace spinBox tempHighSpinBox tempLowSpinBox humidityHighSpinBox "
+                "humidityLowSpinBox tempUnitFRb reportEnRb exportFileTypeCb repeatRecordComboBox "
+                "clearRecordComboBox restartComboBox longPressedClearRecordComboBox lcdLightComboBox"),
             shown);
     }
 
@@ -364,7 +372,12 @@ private slots:
         set(&page, "highConfigModelRb=1");
         click(&page, "writeSettingBtn");
         QCOMPARE(frameDifference(file, "advanced-defaults.hex"), QString());
-        QCOMPARE(m_boxes, QStringList { written });
+        // In ℉ with the calibration hidden (it holds 0.0): the limits are
+        // converted, the calibration stays 0.0 ℃.
+        set(&page, "tempUnitFRb=1 tempHighSpinBox=158 tempLowSpinBox=32");
+        click(&page, "writeSettingBtn");
+        QCOMPARE(readAll(file).mid(30, 6).toHex(' '), QByteArray("46 00 00 00 00 00"));
+        QCOMPARE(m_boxes, QStringList({ written, written }));
         const QByteArray old = readAll(file);
 
         // Years the frame cannot carry: the computer's clock, a timed start.
@@ -377,7 +390,7 @@ private slots:
         const QString years
             = "Warning|Error|The computer's date and the timing start and stop times must lie "
               "between the years 2000 and 2255|OK";
-        QCOMPARE(m_boxes.mid(1), QStringList({ years, years }));
+        QCOMPARE(m_boxes.mid(2), QStringList({ years, years }));
         QCOMPARE(readAll(file), old);
         QCOMPARE(QDir(drive.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "setting.ini" });
 

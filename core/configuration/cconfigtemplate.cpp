@@ -73,6 +73,10 @@ namespace {
 // Larger than any template the page writes (about 600 bytes).
 constexpr qint64 MaxTemplateSize = 64 * 1024;
 
+// How Qt before 5.6 wrote a date-time into an INI file (and any other type
+// it had no text for); safeLine keeps the mark at the start of the bytes.
+constexpr char OlderTimeMark[] = "@Variant(";
+
 int digitValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -112,6 +116,10 @@ bool safeLine(QByteArray &line)
             ++at;
         if (line.mid(at).startsWith("@DateTime(")) {
             line.replace(at, 10, "@ByteArray(");
+            allowedAt = at;
+        } else if (line.mid(at).startsWith(OlderTimeMark)) {
+            // Read as bytes that still name their form: "@Variant(" + payload.
+            line.insert(at, "@ByteArray(");
             allowedAt = at;
         }
     }
@@ -153,6 +161,18 @@ bool safeLine(QByteArray &line)
     return !inQuotes; // QSettings never writes a quote over two lines
 }
 
+// A value that stood as "@Variant(...)" in the file (see safeLine): the
+// date-time it holds, or invalid. *older is false for any other value.
+QDateTime olderTime(const QVariant &value, bool *older)
+{
+    const QByteArray bytes = value.userType() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
+    *older = bytes.startsWith(OlderTimeMark);
+    if (!*older)
+        return QDateTime();
+    return CConfigTemplate::dateTimeFromBytes(
+        bytes.mid(int(sizeof(OlderTimeMark)) - 1), CConfigTemplate::TimeForm::Qt40);
+}
+
 } // namespace
 
 bool CConfigTemplate::safeIniText(QByteArray &text)
@@ -176,19 +196,34 @@ bool CConfigTemplate::safeIniText(QByteArray &text)
     return true;
 }
 
-QDateTime CConfigTemplate::dateTimeFromBytes(const QByteArray &bytes)
+QDateTime CConfigTemplate::dateTimeFromBytes(const QByteArray &bytes, TimeForm form)
 {
     QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_5_6);
+    in.setVersion(form == TimeForm::Qt56 ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0);
     quint32 type = 0;
-    qint8 null = 1;
+    qint8 null = 0; // not written before 5.6
     qint64 julianDay = 0;
     quint32 msecs = 0;
     qint8 zoneKind = 0; // local, UTC or an offset
     qint32 offset = 0;
-    in >> type >> null >> julianDay >> msecs >> zoneKind;
-    if (zoneKind == Qt::OffsetFromUTC)
-        in >> offset;
+    in >> type;
+    if (form == TimeForm::Qt56) {
+        in >> null >> julianDay >> msecs >> zoneKind;
+        if (zoneKind == Qt::OffsetFromUTC)
+            in >> offset;
+    } else {
+        // No null flag yet, the Julian day in 32 bits (0 for no date), and
+        // the zone kinds of those versions: -1, 0 and 1 local time (unknown,
+        // standard, daylight), 2 UTC, 3 an offset whose value was never
+        // written (Qt reads it as UTC), 4 a named zone without its name.
+        quint32 day = 0;
+        qint8 kind = 0;
+        in >> day >> msecs >> kind;
+        if (day == 0 || kind < -1 || kind > 3)
+            return QDateTime();
+        julianDay = day;
+        zoneKind = kind <= 1 ? Qt::LocalTime : Qt::UTC;
+    }
     if (in.status() != QDataStream::Ok || type != QMetaType::QDateTime || null != 0 || !in.atEnd()
         || (zoneKind != Qt::LocalTime && zoneKind != Qt::UTC && zoneKind != Qt::OffsetFromUTC))
         return QDateTime();
@@ -218,8 +253,20 @@ CConfigTemplate::LoadResult CConfigTemplate::load(const QString &path, CConfigVa
         return LoadResult::Damaged;
     checked.close();
     const QSettings ini(checked.fileName(), QSettings::IniFormat);
-    const auto time = [&ini](const char *key) {
+    // A value in the older form must be a date-time, whatever its key: any
+    // other type it could name is refused with the file.
+    for (const QString &key : ini.allKeys()) {
+        bool older = false;
+        const QDateTime time = olderTime(ini.value(key), &older);
+        if (older && !time.isValid())
+            return LoadResult::Damaged;
+    }
+    const auto time = [&](const char *key) {
         const QVariant value = ini.value(QLatin1String(key));
+        bool older = false;
+        const QDateTime olderValue = olderTime(value, &older);
+        if (older)
+            return olderValue;
         return value.userType() == QMetaType::QByteArray ? dateTimeFromBytes(value.toByteArray())
                                                          : value.toDateTime();
     };

@@ -44,25 +44,31 @@ Result saveNamed(const QString &dir, const QString &name, const CConfigValues &v
 // ("nan", "inf"): no control can hold it (a spin box would show its
 // maximum), so callers refuse such a template rather than write a value it
 // never held. Damaged (values untouched) when the file holds what would make
-// QSettings decode binary data of any type (see safeIniText) or is larger
-// than any template.
+// QSettings decode binary data of any type (see safeIniText), an
+// "@Variant(...)" that is not a date-time, or is larger than any template.
 enum class LoadResult { Loaded, NotANumber, Damaged };
 LoadResult load(const QString &path, CConfigValues &values, const QDateTime &now);
 
 // QSettings decodes a value that reads "@Variant(...)" or "@DateTime(...)"
 // (after its escapes) as a binary QVariant of whatever type the bytes name,
 // trusting every count in them: a damaged file can exhaust the memory or
-// abort. Templates keep their two times as "@DateTime(...)"; in text such a
-// value at the start of a line's value is turned into "@ByteArray(...)" (read
-// as plain bytes and decoded by dateTimeFromBytes). False when anything else
+// abort. Templates keep their two times as "@DateTime(...)", or as
+// "@Variant(...)" when Qt before 5.6 saved them; in text such a value at the
+// start of a line's value is read as plain bytes instead ("@DateTime(" turned
+// into "@ByteArray(", "@Variant(" kept behind "@ByteArray(" so that load
+// knows the form) and decoded by dateTimeFromBytes. False when anything else
 // could still read as "@Variant(" or "@DateTime(": an "@" (other than "@@") at
 // the start of a line, after "=", "," or a quote, or an escape that makes an
 // "@".
 bool safeIniText(QByteArray &text);
-// A QDateTime as "@DateTime(...)" holds it (a QVariant in QDataStream 5.6
-// form: type, null flag, Julian day, milliseconds, zone kind, offset).
-// Invalid for anything else, a named time zone included.
-QDateTime dateTimeFromBytes(const QByteArray &bytes);
+// The two forms of a QDateTime in a template: "@DateTime(...)", a QVariant in
+// QDataStream 5.6 form (type, null flag, Julian day, milliseconds, zone kind,
+// offset), and "@Variant(...)" of Qt before 5.6, a QVariant in QDataStream
+// 4.0 form (type, Julian day in 32 bits, milliseconds, zone kind).
+enum class TimeForm { Qt56, Qt40 };
+// The date-time the bytes of one form hold. Invalid for anything else: any
+// other type, a named time zone, bytes left over.
+QDateTime dateTimeFromBytes(const QByteArray &bytes, TimeForm form = TimeForm::Qt56);
 
 // The templates the configuration page offers: regular files (no links) of
 // dir sorted by name whose complete suffix is exactly "ini".

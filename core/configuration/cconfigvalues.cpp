@@ -71,10 +71,18 @@ void CConfigValues::fillFromDeviceInfo(const CDeviceSettingInfo &info, const QDa
     alarmDelay = bound(info.alarmDelay.toInt(), DelayMin, DelayMax);
     tempHigh = boundDecimal(info.tempHigh.toDouble(), TempMin, TempMax);
     tempLow = boundDecimal(info.tempLow.toDouble(), TempMin, TempMax);
-    tempAdjust = boundDecimal(info.tempAdj.toDouble(), TempMin, TempMax);
-    humidityHigh = boundDecimal(info.humidityHigh.toDouble(), HumidityMin, HumidityMax);
-    humidityLow = boundDecimal(info.humidityLow.toDouble(), HumidityMin, HumidityMax);
-    humidityAdjust = boundDecimal(info.humidityAdj.toDouble(), HumidityAdjustMin, HumidityAdjustMax);
+    // The limits stand in the report's unit; the logger keeps its calibration
+    // in ℃, a difference.
+    const double adjust = info.tempAdj.toDouble();
+    tempAdjust
+        = boundDecimal(fahrenheit ? CSettingFrame::fahrenheitDifference(adjust) : adjust, TempMin, TempMax);
+    // A record without humidity has no humidity settings to give (its texts
+    // read 0, which the fields would show as their minimum).
+    if (info.containHumidity == 1) {
+        humidityHigh = boundDecimal(info.humidityHigh.toDouble(), HumidityMin, HumidityMax);
+        humidityLow = boundDecimal(info.humidityLow.toDouble(), HumidityMin, HumidityMax);
+        humidityAdjust = boundDecimal(info.humidityAdj.toDouble(), HumidityAdjustMin, HumidityAdjustMax);
+    }
 
     reportEnglish = !info.language.contains(QString::fromUtf8("中文"));
     if (info.fileType.contains(QLatin1String("txt")))

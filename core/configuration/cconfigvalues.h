@@ -57,7 +57,9 @@ struct CConfigValues {
 
     // Fills the advanced page from a logger's configuration as its report
     // states it (texts compared by substring). Numbers that do not parse give
-    // 0; a start or stop time that does not parse stays now.
+    // 0; a start or stop time that does not parse stays now. The humidity
+    // fields stay as they are for a record without humidity; a ℃ calibration
+    // is shown in ℉ when the report is in ℉.
     void fillFromDeviceInfo(const CDeviceSettingInfo &info, const QDateTime &now);
 
     // The model rule: loggers of these models write TXT reports only.

@@ -148,8 +148,10 @@ CConfigWriter::Status CConfigWriter::buildFrame(
     };
     f.tempHigh = celsius(tempHigh);
     f.tempLow = celsius(tempLow);
+    // The calibration is written even while its field is hidden (it then
+    // holds 0.0, which must stay 0.0 ℃ in either unit).
     if (advanced)
-        f.tempAdjust = celsius(v.tempAdjust);
+        f.tempAdjust = fahrenheit ? CSettingFrame::celsiusDifference(v.tempAdjust) : v.tempAdjust;
     if (!representable(f.tempHigh) || !representable(f.tempLow) || !representable(f.tempAdjust.value_or(0)))
         return ValueOutOfRange;
 

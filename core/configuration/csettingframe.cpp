@@ -165,6 +165,16 @@ double CSettingFrame::celsiusFromFahrenheit(double fahrenheit)
     return std::round((fahrenheit - 32) * 5 / 9 * 10) / 10;
 }
 
+double CSettingFrame::celsiusDifference(double fahrenheit)
+{
+    return std::round(fahrenheit * 5 / 9 * 10) / 10;
+}
+
+double CSettingFrame::fahrenheitDifference(double celsius)
+{
+    return std::round(celsius * 9 / 5 * 10) / 10;
+}
+
 int CSettingFrame::correctInterval(int seconds)
 {
     if (seconds < 10)

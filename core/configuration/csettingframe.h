@@ -111,6 +111,13 @@ QByteArray limitBytes(double value);
 // a one-decimal ℉ value is often a hair below the tenth it stands for (33.8 ℉
 // is 0.99999... in binary), and truncating would write 0.9 ℃ for 1.0 ℃.
 double celsiusFromFahrenheit(double fahrenheit);
+// A calibration is a difference, not a temperature: one entered in ℉ is
+// value * 5 / 9 ℃ (0.0 ℉ is 0.0 ℃, 1.8 ℉ is 1.0 ℃), to the nearest tenth
+// as above. The limits go through celsiusFromFahrenheit.
+double celsiusDifference(double fahrenheit);
+// A calibration the logger keeps in ℃ as a page in ℉ shows it: value * 9 / 5,
+// to the nearest tenth.
+double fahrenheitDifference(double celsius);
 
 // An interval as the logger counts it: below 10 s raised to 10, otherwise
 // lowered to a multiple of 10.

@@ -20,6 +20,21 @@ QString CLoggerFinder::findLogger()
     return index < 0 ? QString() : driveList.at(index);
 }
 
+QStringList CLoggerFinder::findLoggers()
+{
+    QStringList driveList;
+    QStringList vendorList;
+    QVector<CDriveProbe::DriveType> typeList;
+    m_probe.enumerateDrives(driveList, vendorList, typeList);
+    QStringList loggers;
+    const int count = qMin(driveList.size(), vendorList.size());
+    for (int i = 0; i < count; ++i) {
+        if (recognise(driveList.mid(i, 1), vendorList.mid(i, 1)) == 0)
+            loggers << driveList.at(i);
+    }
+    return loggers;
+}
+
 int CLoggerFinder::recognise(const QStringList &driveList, const QStringList &vendorList)
 {
     const int count = qMin(driveList.size(), vendorList.size());

@@ -18,6 +18,9 @@ public:
     // Lists the drives anew and returns the root of the first logger, empty
     // when there is none.
     QString findLogger();
+    // The roots of every logger plugged in, in list order (several can be
+    // read one after the other).
+    QStringList findLoggers();
 
     // The position of the first logger in the drive list, -1 when none. The
     // vendor is tested before the root, so a drive that cannot be a logger

@@ -157,6 +157,13 @@ CReadOutcome readLogger(const QString &source, const QString &appDir, CRecordSto
     // being kept.
     step(3);
     step(6);
+    QString storedName;
+    if (const int storedId = store.findReport(record.reportDigest, &storedName)) {
+        record.id = storedId;
+        record.name = storedName;
+        outcome.status = CReadOutcome::AlreadyStored;
+        return outcome;
+    }
     record.name = CLoggerReader::recordName(record.summary.deviceNo, QDateTime::currentDateTime());
     if (!store.storeRecord(record)) {
         qDebug() << " read the data is error, check the data .";

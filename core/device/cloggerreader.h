@@ -70,6 +70,11 @@ public:
 // 3 when the record is parsed (its summary can be shown) and 6 before
 // storing; returning false at 1 or 2 cancels the rest of the step, as a
 // cancelled progress dialog does (once parsed, the record is kept).
+//
+// A report whose bytes are in the history already (the same SHA-256) is
+// stored only once: the step ends with AlreadyStored, the record parsed as
+// read but carrying the stored record's id and name. A report that grew
+// since (the logger kept recording) has other bytes and is a new record.
 struct CReadOutcome {
     enum Status {
         Stored, // the record is in the history (record.id set)
@@ -78,6 +83,7 @@ struct CReadOutcome {
         NotParsed, // copied, but its suffix names no report kind (an upper-case "PDF"): nothing stored
         NoRecord, // neither a device number nor a sample: not a logger report, nothing stored
         StoreFailed, // the history refused the record: nothing stored
+        AlreadyStored, // the same report is in the history (record.id and name are that record's)
         Cancelled,
     };
     Status status = NoReport;

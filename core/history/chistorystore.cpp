@@ -69,6 +69,15 @@ bool CHistoryStore::storeRecord(CRecord &record)
     return true;
 }
 
+int CHistoryStore::findReport(const QString &digest, QString *name)
+{
+    if (m_shared && sharedReachable()) {
+        syncPending();
+        return m_shared->findReport(digest, name);
+    }
+    return embedded()->findReport(digest, name);
+}
+
 CHistoryStore::SyncResult CHistoryStore::syncPending(const std::function<void(const QString &)> &progress)
 {
     SyncResult result;

@@ -34,6 +34,9 @@ public:
     CTempDbManager *embedded();
 
     bool storeRecord(CRecord &record) override;
+    // Looked up where storeRecord would store: the shared history when it
+    // answers (after copying what waited here), else the embedded one.
+    int findReport(const QString &digest, QString *name) override;
     // Where the last storeRecord put the record.
     enum Place { Nowhere, InHistory, KeptLocally };
     Place lastPlace() const { return m_lastPlace; }

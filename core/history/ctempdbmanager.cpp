@@ -346,6 +346,26 @@ int CTempDbManager::findCopy(const QString &name, const QString &digest)
     return query.exec() && query.next() ? query.value(0).toInt() : 0;
 }
 
+int CTempDbManager::findReport(const QString &digest, QString *name)
+{
+    if (digest.isEmpty())
+        return 0;
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare("select r.id, r.data_name from t_record r join t_record_report p on p.t_reocrd_id = r.id "
+                  "where p.sha256 = :sha256 order by r.id limit 1");
+    query.bindValue(":sha256", digest.toLower());
+    if (!query.exec()) {
+        qDebug() << "findReport:" << query.lastError();
+        return 0;
+    }
+    if (!query.next())
+        return 0;
+    if (name)
+        *name = query.value(1).toString();
+    return query.value(0).toInt();
+}
+
 bool CTempDbManager::reportFile(int id, CReportFile &file, bool withContent)
 {
     QSqlQuery query(database);

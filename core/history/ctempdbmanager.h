@@ -123,6 +123,8 @@ public:
     // The id of a record of that name whose report has that digest; 0 when
     // there is none (or the query failed).
     int findCopy(const QString &name, const QString &digest);
+    // The first record whose report has that digest, whatever its name.
+    int findReport(const QString &digest, QString *name) override;
 
     // The report kept with a record; withContent also fetches its bytes
     // (where the history keeps them). False when there is none.

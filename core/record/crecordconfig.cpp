@@ -25,7 +25,7 @@ void CRecordConfig::load()
 {
     if (m_settings)
         return;
-    m_settings = new QSettings(applicationDir + "/config/record-config.ini", QSettings::IniFormat, this);
+    m_settings = new QSettings(configDirectory() + "/record-config.ini", QSettings::IniFormat, this);
     m_settings->beginGroup("record");
     // Only "1033" means English; a missing key or anything else is Chinese.
     const QString formLan = m_settings->value("formLan").toString();

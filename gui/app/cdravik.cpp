@@ -511,6 +511,16 @@ void CDravik::readAndShow(const QString &source, bool logger)
         step(9);
         error(tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian "));
         break;
+    case CReadOutcome::AlreadyStored:
+        // The same report was read before: the data view shows that record,
+        // under its name, and nothing new is stored.
+        m_record = record;
+        m_dataPage->showRecordName(record->name);
+        m_dataPage->showSamples();
+        step(9);
+        if (!logger)
+            m_fileMenu->recentReports()->add(source);
+        break;
     case CReadOutcome::Stored:
         m_record = record;
         m_dataPage->showRecordName(record->name);
@@ -529,10 +539,14 @@ void CDravik::readAndShow(const QString &source, bool logger)
     m_rightStack->setCurrentWidget(m_dataPage);
     m_fileShown = !logger;
     // A report opened by hand is no logger to configure.
-    if (!logger)
-        return;
-    updateSettingPageLogger();
-    m_settingPage->setControlsEnabled(true);
+    if (logger) {
+        updateSettingPageLogger();
+        m_settingPage->setControlsEnabled(true);
+    }
+    // Said over the record it names.
+    if (outcome.status == CReadOutcome::AlreadyStored)
+        CMessageBox::show(this, QMessageBox::Information, tr("ti shi"),
+            tr("yi jing zai li shi ji lu zhong: %1").arg(record->name), tr("que ding"));
 }
 
 void CDravik::readAgain()

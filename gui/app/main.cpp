@@ -1,4 +1,5 @@
 #include "core/record/appglobals.h"
+#include "core/record/cappdirs.h"
 #include "core/record/crecordconfig.h"
 #include "core/report/gbkcodeutils.h"
 #include "gui/app/cdravik.h"
@@ -42,12 +43,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
-    applicationDir = QCoreApplication::applicationDirPath();
-
-    const QByteArray gbkPath
-        = QString::asprintf("%s/%s/%s", applicationDir.toLocal8Bit().constData(), "config", "gbk_code.txt")
-              .toLocal8Bit();
-    GbkCodeUtils::instance()->load(QString::fromLocal8Bit(gbkPath));
+    // The installed desktop entry (share/applications/org.vesmira.Vesmira.desktop).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vesmira.Vesmira"));
+    // The executable's directory, or the XDG folders of an installed program.
+    GbkCodeUtils::instance()->load(CAppDirs::setUp(QCoreApplication::applicationDirPath()));
 
     CRecordConfig::instance()->load();
 

@@ -54,6 +54,15 @@ public:
             m_plugged.append(root);
         writeMountInfo();
     }
+    // Several at once: one change of the mount table.
+    void plug(const QStringList &roots)
+    {
+        for (const QString &root : roots) {
+            if (!m_plugged.contains(root))
+                m_plugged.append(root);
+        }
+        writeMountInfo();
+    }
     // As on a real system the mount point may stay behind as an empty
     // directory (removeRoot false): only the mount table tells.
     void unplug(const QString &root, bool removeRoot = true)
