@@ -6,7 +6,6 @@
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
 #include "core/record/crecordconfig.h"
-#include "core/record/ctempdatamodel.h"
 #include "core/report/gbkcodeutils.h"
 #include "gui/app/cdeviceconnect.h"
 #include "gui/app/cdialogs.h"
@@ -20,24 +19,9 @@
 #include "gui/view/cdevicedatainfo.h"
 #include "helpers/fakedrives.h"
 
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QLabel>
-#include <QMenu>
-#include <QMimeData>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollArea>
-#include <QSignalSpy>
-#include <QSplitter>
 #include <QSqlQuery>
-#include <QStackedWidget>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTextEdit>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <sys/stat.h>
 
 namespace {
@@ -62,12 +46,7 @@ QStringList outOfSight(QWidget *window)
         const QRect onWindow(w->mapTo(window, QPoint(0, 0)), w->size());
         if (!scrolled
             && (!window->rect().contains(onWindow) || !w->parentWidget()->rect().contains(w->geometry())))
-            out << QString("%1 \"%2\" %3,%4 %5x%6")
-                       .arg(w->metaObject()->className(), w->objectName())
-                       .arg(onWindow.x())
-                       .arg(onWindow.y())
-                       .arg(onWindow.width())
-                       .arg(onWindow.height());
+            out << QString("%1 %2").arg(w->metaObject()->className(), w->objectName());
     }
     return out;
 }
@@ -147,20 +126,12 @@ private slots:
         const auto check = [&](const QString &what) {
             QApplication::processEvents();
             QTest::qWait(20);
-            const QString shots = qEnvironmentVariable("VESMIRA_SCREENSHOTS");
-            if (!shots.isEmpty())
-                window.grab().save(QString("%1/%2-%3x%4-%5.png")
-                                       .arg(shots, language)
-                                       .arg(screen.width())
-                                       .arg(screen.height())
-                                       .arg(what));
+            if (qEnvironmentVariableIsSet("VESMIRA_SCREENSHOTS"))
+                window.grab().save(qEnvironmentVariable("VESMIRA_SCREENSHOTS") + "/" + language + "-"
+                    + QString::number(screen.width()) + "-" + what + ".png");
             const QStringList cut = outOfSight(&window);
             QVERIFY2(window.size() == screen && cut.isEmpty(),
-                qPrintable(QString("%1: window %2x%3, cut off: %4")
-                               .arg(what)
-                               .arg(window.width())
-                               .arg(window.height())
-                               .arg(cut.join("; "))));
+                qPrintable(what + QString(": %1 wide, cut off: ").arg(window.width()) + cut.join("; ")));
         };
         check("searching");
         window.leftStack()->setCurrentWidget(window.connectPage());
@@ -189,10 +160,10 @@ private slots:
         }
 
         // A trip renamed to 170 characters: cut in the title, whole in its tip.
-        const QString name = window.record()->summary.deviceNo + " "
-            + QString("Cold chain Shanghai-Chengdu, pallet 12 of 40, vaccines 2-8 C, reefer truck "
-                      "HU-4711, receiving dock B, checked by the night shift")
-                  .leftJustified(169 - window.record()->summary.deviceNo.size(), '.');
+        const QString name = QString(window.record()->summary.deviceNo
+            + " Cold chain Shanghai-Chengdu, pallet 12 of "
+              "40, vaccines 2-8 C, reefer truck HU-4711")
+                                 .leftJustified(170, '.');
         QCOMPARE(name.size(), 170);
         QVERIFY(window.database()->UpdateRecordName(name, window.record()->id));
         window.HistoryRecordAction(false);
@@ -225,7 +196,6 @@ private slots:
         QCOMPARE(stored(window), before + 1);
         QVERIFY(window.rightStack()->currentWidget() == (QWidget *)window.dataPage());
         QVERIFY(window.localReportPath().startsWith(appDir.path() + "/data_files/en-th-"));
-        QCOMPARE(window.dataPage()->listModel()->rowCount(), 30);
 
         QMimeData mime;
         mime.setUrls({ QUrl::fromLocalFile(report("zh-temp.pdf")) });
@@ -235,7 +205,6 @@ private slots:
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &drop);
         QTRY_COMPARE(stored(window), before + 2);
-        QCOMPARE(window.record()->summary.deviceNo, window.database()->findRecords({}).first().deviceNo);
         // Newest first, at most eight, kept for the next start.
         QCOMPARE(window.fileMenu()->recentReports()->files().mid(0, 2),
             QStringList({ report("zh-temp.pdf"), report("en-th.csv") }));
@@ -249,11 +218,10 @@ private slots:
         const int copies = QDir(appDir.filePath("data_files")).count();
         window.openReportFiles({ fifo, other, appDir.filePath("gone.csv") });
         QTRY_COMPARE(messages.size(), 3);
-        QVERIFY2(messages.at(0).contains("REPORT.csv is not a regular file"), qPrintable(messages.at(0)));
-        QVERIFY2(
-            messages.at(1).contains("notes.xls is not a PDF, CSV or TXT report"), qPrintable(messages.at(1)));
-        QVERIFY2(
-            messages.at(2).contains("gone.csv could not be read (no such file)"), qPrintable(messages.at(2)));
+        const QString told = messages.join('\n');
+        for (const char *why : { "REPORT.csv is not a regular file",
+                 "notes.xls is not a PDF, CSV or TXT report", "gone.csv could not be read (no such file)" })
+            QVERIFY2(told.contains(why), qPrintable(told));
         QCOMPARE(stored(window), before + 2);
         QCOMPARE(QDir(appDir.filePath("data_files")).count(), copies);
 
@@ -271,22 +239,18 @@ private slots:
         vesmira.setProcessEnvironment(env);
         vesmira.start(app.filePath("vesmira"), { report("en-temp.txt") });
         QVERIFY(vesmira.waitForStarted());
-        int records = 0;
-        for (int i = 0; i < 100 && records == 0; ++i) {
-            QTest::qWait(100);
+        {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "theirs");
             db.setDatabaseName(app.filePath("db/dravik.db"));
-            if (db.open()) {
-                QSqlQuery count("select count(*) from t_record", db);
-                records = count.next() ? count.value(0).toInt() : 0;
-            }
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase("theirs");
+            const auto records = [&] {
+                QSqlQuery count(db.open() ? "select count(*) from t_record" : "", db);
+                return count.next() ? count.value(0).toInt() : 0;
+            };
+            QTRY_COMPARE_WITH_TIMEOUT(records(), 1, 10000);
         }
+        QSqlDatabase::removeDatabase("theirs");
         vesmira.kill();
         vesmira.waitForFinished();
-        QCOMPARE(records, 1);
         QCOMPARE(QDir(app.filePath("data_files")).entryList(QDir::Files).size(), 1);
     }
 
@@ -347,17 +311,14 @@ private slots:
         QCOMPARE(table->rowCount(), rows - 1);
         QCOMPARE(stored(window), rows - 1);
 
-        // Every menu and button of the window has its Alt key (the tool bar's
-        // buttons show icons, the hidden restore-defaults button never shows).
+        // Every menu and button has its Alt key (not the tool bar's icons, nor
+        // the restore-defaults button, which never shows).
         QStringList without;
         for (QMenu *menu : window.findChildren<QMenu *>())
-            without << (menu->title().contains('&') ? QString() : menu->title());
-        for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
-            if (!qobject_cast<QToolButton *>(button) && !button->isHidden()
-                && button->text().contains(QRegularExpression("[A-Za-z]")) && !button->text().contains('&'))
-                without << button->text();
-        }
-        without.removeAll(QString());
+            without << menu->title();
+        for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
+            without << (qobject_cast<QToolButton *>(button) || button->isHidden() ? "&" : button->text());
+        without = without.filter(QRegularExpression("^[^&]*[A-Za-z][^&]*$"));
         QVERIFY2(without.isEmpty(), qPrintable(without.join(" | ")));
 
         // Tab on the configuration page goes down the fields, also out of a description.
