@@ -42,10 +42,12 @@ CHistoryRecord::CHistoryRecord(QWidget *parent)
     m_table->setColumnWidth(0, int(0.15 * w));
     m_table->setColumnWidth(1, int(0.5 * w));
     m_table->setColumnWidth(2, int(0.65 * w));
-    // Beside the design's three: trip start, alarms and serial number.
-    m_table->setColumnWidth(3, int(0.35 * w));
+    // Beside the design's three: trip start, alarms and serial number, shown
+    // before the description, which stays last and stretches to the edge.
+    m_table->setColumnWidth(3, int(0.33 * w));
     m_table->setColumnWidth(4, int(0.15 * w));
     m_table->setColumnWidth(5, int(0.3 * w));
+    m_table->horizontalHeader()->moveSection(2, 5);
     m_table->horizontalHeaderItem(4)->setToolTip(tr("ji lu shi fou you bao jing"));
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setVisible(false);

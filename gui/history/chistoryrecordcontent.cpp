@@ -73,6 +73,8 @@ void CHistoryRecordContent::fillSummary(const CRecord &record)
     }
     for (const CSummaryFields::Section &section : CSummaryFields::historySections()) {
         m_summaryTable->item(section.row, 0)->setText(tr(section.caption));
+        // The heading across the row: a narrow window does not cut it.
+        m_summaryTable->setSpan(section.row, 0, 1, 5);
         for (int column = 0; column < 5; ++column)
             m_summaryTable->item(section.row, column)->setBackground(SectionColour);
     }
