@@ -41,6 +41,11 @@ void FillHistoryTable(QTableWidget *table, const QVector<CHistoryRow> &rows)
         auto *serial = new QTableWidgetItem(r.deviceNo);
         int column = 0;
         for (QTableWidgetItem *item : { id, name, desc, tripStart, alarms, serial }) {
+            // A table of the design's three columns gets those.
+            if (column >= table->columnCount()) {
+                delete item;
+                continue;
+            }
             item->setTextAlignment(Qt::AlignCenter);
             // The whole text where the column cuts it.
             if (column > 0)
