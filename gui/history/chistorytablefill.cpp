@@ -3,8 +3,6 @@
 #include "core/history/ctempdbmanager.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QLocale>
 #include <QTableWidget>
 
 void LoadAllRecords(CTempDbManager *manager, QTableWidget *table)
@@ -22,35 +20,43 @@ void FillHistoryTable(QTableWidget *table, const QVector<CHistoryRow> &rows)
 
     const QString yes = QCoreApplication::translate("CHistoryRecord", "shi");
     const QString no = QCoreApplication::translate("CHistoryRecord", "fou");
+    // One brush of each colour for every row (a list may hold 100,000 trips).
+    const QBrush red(Qt::red);
+    const QBrush green(QColor(0, 140, 0));
     // A sorting table would move the row while its cells are being set.
     const bool sorting = table->isSortingEnabled();
     table->setSortingEnabled(false);
     table->setRowCount(rows.size());
+    const int columns = qMin(table->columnCount(), 6);
     for (int row = 0; row < rows.size(); ++row) {
         const CHistoryRow &r = rows.at(row);
-        auto *id = new QTableWidgetItem;
-        id->setData(Qt::DisplayRole, r.id);
-        auto *name = new QTableWidgetItem(r.dataName);
-        auto *desc = new QTableWidgetItem(r.wayDesc);
-        // Stored as "yyyy-MM-dd hh:mm:ss", shown as the samples' times are.
-        const QDateTime start = QDateTime::fromString(r.tripStart, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        auto *tripStart = new QTableWidgetItem(
-            start.isValid() ? QLocale::c().toString(start, QStringLiteral("yyyy/MM/dd hh:mm")) : QString());
-        auto *alarms = new QTableWidgetItem(r.alarmed ? yes : no);
-        alarms->setForeground(r.alarmed ? QColor(Qt::red) : QColor(0, 140, 0));
-        auto *serial = new QTableWidgetItem(r.deviceNo);
-        int column = 0;
-        for (QTableWidgetItem *item : { id, name, desc, tripStart, alarms, serial }) {
-            // A table of the design's three columns gets those.
-            if (column >= table->columnCount()) {
-                delete item;
-                continue;
+        for (int column = 0; column < columns; ++column) {
+            auto *item = new QTableWidgetItem;
+            switch (column) {
+            case 0:
+                item->setData(Qt::DisplayRole, r.id);
+                break;
+            case 1:
+            case 2:
+                // Name and description: the whole text where the column cuts it.
+                item->setText(column == 1 ? r.dataName : r.wayDesc);
+                item->setToolTip(item->text());
+                break;
+            case 3:
+                // Stored as "yyyy-MM-dd hh:mm:ss", shown to the minute as the
+                // samples' times are written.
+                item->setText(r.tripStart.left(16).replace(QLatin1Char('-'), QLatin1Char('/')));
+                break;
+            case 4:
+                item->setText(r.alarmed ? yes : no);
+                item->setForeground(r.alarmed ? red : green);
+                break;
+            case 5:
+                item->setText(r.deviceNo);
+                break;
             }
             item->setTextAlignment(Qt::AlignCenter);
-            // The whole text where the column cuts it.
-            if (column > 0)
-                item->setToolTip(item->text());
-            table->setItem(row, column++, item);
+            table->setItem(row, column, item);
         }
     }
     table->setSortingEnabled(sorting);

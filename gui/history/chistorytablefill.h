@@ -11,8 +11,8 @@ class QTableWidget;
 // 0 the record id (as a number, so the column sorts numerically), column 1 the
 // record name, column 2 the trip description, then the trip start, whether
 // the record has alarms (in red, or "no" in green) and the serial number,
-// all centred, each text also its cell's tip (a table with fewer columns
-// gets the first ones). The table is emptied first and stays empty when the
+// all centred, name and description also in their cells' tips (a table
+// with fewer columns gets the first ones). The table is emptied first and stays empty when the
 // database cannot be read.
 void LoadAllRecords(CTempDbManager *manager, QTableWidget *table);
 // The same with rows the caller found (a search), in their order.
