@@ -380,7 +380,7 @@ private slots:
         QTableWidget *table = list->table();
         std::unique_ptr<QMenu> menu(list->buildContextMenu());
         QAction *compare = menu->actions().last();
-        QCOMPARE(compare->text(), QString("Compare"));
+        QCOMPARE(compare->text(), QString("&Compare"));
         QCOMPARE(menu->actions().at(menu->actions().size() - 2)->objectName(), QString("infoAction"));
         QSignalSpy requests(list, &CHistoryRecord::compareRequested);
 
@@ -461,7 +461,7 @@ private slots:
         CDialogs::setTestHandlers({ [&](const QString &, const QString &, const QString &) {
                                        return appDir.filePath("no/such/folder/compare.png");
                                    },
-            {}, {} });
+            {}, {}, {} });
         compare.findChild<QPushButton *>("comparePngBtn")->click();
         CDialogs::setTestHandlers({});
         QCOMPARE(messages.size(), 1);

@@ -184,7 +184,7 @@ private slots:
                           .remove(QRegularExpression("<[^>]*>"))
                           .contains(QRegularExpression("[\\x{4e00}-\\x{9fa5}]")),
                 qPrintable(text));
-        for (const char *text : { "Alarm settings", "Always start", "Advanced configuration mode", "display",
+        for (const char *text : { "Alarm settings", "Always start", "&Advanced configuration mode", "display",
                  "no display", "Configuration and template management" })
             QVERIFY2(texts.contains(text), text);
         QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));

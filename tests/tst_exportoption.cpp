@@ -2,6 +2,7 @@
 // result, a record of one sample or none, run().
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
+#include "core/record/crecordconfig.h"
 #include "gui/export/exportoption.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
@@ -98,15 +99,35 @@ private slots:
             texts << l->text();
         texts.sort();
         QCOMPARE(texts,
-            QStringList({ "Export setting option", "cancel", "save", "select",
+            QStringList({ "&cancel", "&save", "Export setting option", "se&lect",
                 "start time:", "stop time:", "storage path", "time setting" }));
         QCOMPARE(range(dialog), QString("2024/03/05 08:00:00 - 17:59:00"));
         const QString path = child<QLineEdit>(dialog, "pathEdit")->text();
-        QVERIFY2(
-            QRegularExpression("^" + QRegularExpression::escape(tmp.path()) + "/export/record-\\d{14}\\.pdf$")
-                .match(path)
-                .hasMatch(),
-            qPrintable(path));
+        QCOMPARE(path, tmp.path() + "/export/7.pdf"); // no name: the trip ID alone
+    }
+
+    // The target starts in the folder of the last export, named after the
+    // record and its trip (characters a share refuses replaced), never over
+    // an earlier file.
+    void proposedTarget()
+    {
+        CRecordConfig::instance()->load();
+        CRecord named = record;
+        named.name = "EH21050032 dock:B/2";
+        QDir().mkpath(tmp.filePath("mail"));
+        QStringList written { tmp.filePath("mail/first.pdf"), "", "" };
+        for (QString &file : written) {
+            ExportOption dialog;
+            dialog.setSource(&named);
+            if (file.isEmpty())
+                file = child<QLineEdit>(dialog, "pathEdit")->text();
+            child<QLineEdit>(dialog, "pathEdit")->setText(file);
+            child<QPushButton>(dialog, "sureBtn")->click();
+            QVERIFY(dialog.result() == QDialog::Accepted && QFile::exists(file));
+        }
+        const QString mail = tmp.path() + "/mail/EH21050032 dock_B_2_7";
+        QCOMPARE(written.mid(1), QStringList({ mail + ".pdf", mail + "-2.pdf" }));
+        CRecordConfig::instance()->remember("export/folder", QVariant());
     }
 
     void saveButton()

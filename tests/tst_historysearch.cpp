@@ -20,6 +20,7 @@ class TestHistorySearch : public QObject {
 
     QTemporaryDir dir;
     CTempDbManager *db = nullptr;
+    QTranslator english;
 
     void store(const QString &name, const QString &deviceNo, const QString &wayId, const QString &wayDesc,
         const QString &firstSample, const QString &alarmCount)
@@ -54,6 +55,8 @@ class TestHistorySearch : public QObject {
 private slots:
     void initTestCase()
     {
+        QVERIFY(english.load(":/CDravik/dravik_en.qm"));
+        QCoreApplication::installTranslator(&english);
         db = new CTempDbManager(CTempDbManager::databasePath(dir.path()));
         store("EH21050012_1", "EH21050012", "TR2105060005", "Cold room A", "2021/05/06 00:00:00", "0");
         store("EH21050013_2", "EH21050013", "TR2105060006", QString::fromUtf8("疫苗 冷链（A线）"),
@@ -104,6 +107,30 @@ private slots:
         else
             page.searchEdit()->setText(text);
         QCOMPARE(names(page), shown);
+        // How many of all, and a hint when none.
+        QCOMPARE(page.countLabel()->text(), QString("%1 of 4 trips").arg(shown.size()));
+        QCOMPARE(page.noMatchLabel()->isHidden(), !shown.isEmpty());
+    }
+
+    // Trip start, alarms (coloured) and serial number beside the design's
+    // columns; every text whole in its tip.
+    void columns()
+    {
+        CHistoryRecord page;
+        Settle settle;
+        page.setDatabase(db);
+        page.reload();
+        QTableWidget *table = page.table();
+        QStringList cells;
+        for (int column = 1; column < table->columnCount(); ++column)
+            cells << table->item(2, column)->text();
+        QCOMPARE(cells,
+            QStringList({ "EH21050013_2", QString::fromUtf8("疫苗 冷链（A线）"), "2021/05/07 12:30", "Yes",
+                "EH21050013" }));
+        QCOMPARE(table->item(2, 4)->foreground().color(), QColor(Qt::red));
+        QCOMPARE(table->item(3, 4)->text(), QString("No"));
+        QCOMPARE(table->item(2, 2)->toolTip(), table->item(2, 2)->text());
+        QCOMPARE(table->horizontalHeaderItem(5)->text(), QString("Serial number"));
     }
 
     // Alarms only, the range of trip starts (whole days, both ends in), and
@@ -156,6 +183,8 @@ private slots:
         QTest::keyClicks(page.searchEdit(), "bulk");
         QCOMPARE(page.table()->rowCount(), CHistoryRecord::MaxFoundRows);
         QVERIFY(!page.moreLabel()->isHidden());
+        QCOMPARE(page.countLabel()->text(),
+            QString("1000+ of %1 trips").arg(CHistoryRecord::MaxFoundRows + 5 + 4));
         QTest::keyClicks(page.searchEdit(), "_100");
         QCOMPARE(names(page).size(), 6); // BULK_100 .. BULK_1004: all shown
         QVERIFY(page.moreLabel()->isHidden());
@@ -186,6 +215,18 @@ private slots:
         page.OnHeaderClicked(0);
         QCOMPARE(
             names(page), QStringList({ "EH21050012_1", "EH21050013_2", "ZZ99000001_3", "AA00000007_4" }));
+        // Trip start, alarms (none first, then by id), serial number.
+        page.OnHeaderClicked(3);
+        QCOMPARE(
+            names(page), QStringList({ "EH21050012_1", "EH21050013_2", "ZZ99000001_3", "AA00000007_4" }));
+        page.OnHeaderClicked(4);
+        QCOMPARE(
+            names(page), QStringList({ "EH21050012_1", "ZZ99000001_3", "EH21050013_2", "AA00000007_4" }));
+        page.OnHeaderClicked(5);
+        page.OnHeaderClicked(5);
+        QCOMPARE(
+            names(page), QStringList({ "ZZ99000001_3", "EH21050013_2", "EH21050012_1", "AA00000007_4" }));
+        page.OnHeaderClicked(0);
         // The search keeps the order chosen.
         QTest::keyClicks(page.searchEdit(), "cold");
         QCOMPARE(names(page), QStringList({ "EH21050012_1", "ZZ99000001_3" }));

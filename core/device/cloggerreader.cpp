@@ -224,18 +224,64 @@ QString CLoggerReader::copyReportFile(
     return QString();
 }
 
+QString CLoggerReader::copyChosenReport(
+    const QString &file, const QString &dataDir, const QDateTime &now, Refusal *refused, Failure *failed)
+{
+    if (refused)
+        *refused = Refusal();
+    if (failed)
+        *failed = Failure();
+    const QFileInfo entry(file);
+    QString why;
+    ReportFileProblem problem = checkReportFile(entry.absoluteFilePath(), &why);
+    if (problem == ReportFileProblem::None && !isReportCandidate(entry.fileName())) {
+        problem = ReportFileProblem::NotReport;
+        why = QStringLiteral("not a PDF, CSV or TXT report");
+    }
+    if (problem != ReportFileProblem::None) {
+        qDebug().noquote() << "not copied:" << entry.absoluteFilePath() << why;
+        if (refused)
+            *refused = Refusal { entry.absoluteFilePath(), problem, why };
+        return QString();
+    }
+    const QString local = dataDir + "/" + localCopyName(entry.fileName(), now);
+    QDir().mkpath(dataDir);
+    // The user picked the file: a link is followed to what it names.
+    switch (copyEntry(QFile::encodeName(entry.canonicalFilePath()), local, &why)) {
+    case Failure::NoPart:
+        return local;
+    case Failure::LoggerDrive:
+        qDebug().noquote() << "not copied:" << entry.absoluteFilePath() << why;
+        if (refused)
+            *refused = Refusal { entry.absoluteFilePath(), ReportFileProblem::Unreadable, why };
+        return QString();
+    default:
+        qDebug().noquote() << "not copied:" << local << why;
+        if (failed)
+            *failed = Failure { Failure::LocalCopy, QDir::toNativeSeparators(local), why };
+        return QString();
+    }
+}
+
 QString CLoggerReader::recordName(const QString &deviceNo, const QDateTime &now)
 {
     return QString("%1_%2").arg(deviceNo, stamp(now));
 }
 
-CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecordStore &store, CRecord &record,
+CReadOutcome readLogger(const QString &source, const QString &appDir, CRecordStore &store, CRecord &record,
     const std::function<bool(int step, const CRecord &record)> &progress)
 {
     const auto step = [&](int value) { return !progress || progress(value, record); };
     CReadOutcome outcome;
-    const QString copy = CLoggerReader::copyReportFile(
-        driveRoot, appDir + "/data_files", QDateTime::currentDateTime(), &outcome.refused, &outcome.failure);
+    // One report the user chose (a file, or a report's name that is gone),
+    // or a drive's root (also one that is gone: the logger drive is then
+    // named as what failed).
+    const QFileInfo sourceInfo(source);
+    const bool chosen = sourceInfo.exists() ? !sourceInfo.isDir() : isReportCandidate(sourceInfo.fileName());
+    const QString copy = !chosen ? CLoggerReader::copyReportFile(source, appDir + "/data_files",
+                             QDateTime::currentDateTime(), &outcome.refused, &outcome.failure)
+                                 : CLoggerReader::copyChosenReport(source, appDir + "/data_files",
+                                     QDateTime::currentDateTime(), &outcome.refused, &outcome.failure);
     if (copy.isEmpty()) {
         outcome.status = CReadOutcome::NoReport;
         return outcome;

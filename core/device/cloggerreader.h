@@ -55,6 +55,17 @@ public:
     static QString copyReportFile(const QString &driveRoot, const QString &dataDir, const QDateTime &now,
         Refusal *refused = nullptr, Failure *failed = nullptr);
 
+    // Copies one report the user chose (File > Open report, a file dropped on
+    // the window, `vesmira REPORT`: a report mailed by a carrier, a file on a
+    // share) into dataDir as copyReportFile copies a logger's, under
+    // localCopyName. The same checks apply (checkReportFile; refused says
+    // why); a link is followed, since the user picked it. A file whose
+    // suffix names no report kind is refused as no report. Returns the local
+    // path, or an empty string when nothing was copied; a copy that cannot be
+    // written is told in failed.
+    static QString copyChosenReport(const QString &file, const QString &dataDir, const QDateTime &now,
+        Refusal *refused = nullptr, Failure *failed = nullptr);
+
     // The name of the local copy of fileName made at now:
     // "<base>-<yyyyMMddhhmmsszzz>.<suffix>", base the name up to its first
     // dot and suffix the part after its last dot. The base loses characters
@@ -67,7 +78,9 @@ public:
 
 // The one read step of a logger, the same for the main window and
 // `vesmira-cli read`, which differ only in how they show progress and
-// errors: copy the report off the drive into appDir/data_files (its SHA-256
+// errors: copy the report off the drive (source the drive's root) or the
+// report file itself (source a file, copyChosenReport) into
+// appDir/data_files (its SHA-256
 // becomes record.reportDigest), parse it and
 // apply the conversions the record is kept with (readReport), derive the
 // alarm limits, and store it under "<deviceNo>_<time of storing>".
@@ -84,7 +97,8 @@ public:
 struct CReadOutcome {
     enum Status {
         Stored, // the record is in the history (record.id set)
-        NoReport, // nothing on the drive could be copied (refused or failure says why, if anything)
+        NoReport, // nothing on the drive (or the file chosen) could be copied (refused or failure says
+                  // why, if anything)
         NotParsed, // copied, but its suffix names no report kind (an upper-case "PDF"): nothing stored
         NoRecord, // neither a device number nor a sample: not a logger report, nothing stored
         StoreFailed, // the history refused the record (failure says why): nothing stored
@@ -95,7 +109,7 @@ struct CReadOutcome {
     CLoggerReader::Refusal refused;
     CLoggerReader::Failure failure;
 };
-CReadOutcome readLogger(const QString &driveRoot, const QString &appDir, CRecordStore &store, CRecord &record,
+CReadOutcome readLogger(const QString &source, const QString &appDir, CRecordStore &store, CRecord &record,
     const std::function<bool(int step, const CRecord &record)> &progress = {});
 
 #endif // CLOGGERREADER_H

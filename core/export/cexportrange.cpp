@@ -8,6 +8,8 @@
 #include "core/record/ctempdata.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -248,4 +250,33 @@ QString CExportRange::defaultTargetPath(const QDateTime &now, const QString &suf
                              .arg(t.second(), 2, 10, QLatin1Char('0'))
                              .arg(suffix);
     return dir + QLatin1Char('/') + name;
+}
+
+QString CExportRange::proposedTargetPath(
+    const QString &dir, const CRecord &record, const QDateTime &now, const QString &suffix)
+{
+    QString base;
+    for (const QString &part : { record.name.trimmed(), record.summary.wayId.trimmed() }) {
+        if (!part.isEmpty())
+            base += (base.isEmpty() ? QString() : QStringLiteral("_")) + part;
+    }
+    const QString folder
+        = !dir.isEmpty() && QFileInfo(dir).isDir() ? dir : QFileInfo(defaultTargetPath(now, suffix)).path();
+    if (base.isEmpty())
+        return folder + QLatin1Char('/') + QFileInfo(defaultTargetPath(now, suffix)).fileName();
+    for (QChar &c : base) {
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    // Room for "-NN" and the suffix within the 255 bytes of a name.
+    const int room = 255 - 4 - QFile::encodeName(QLatin1Char('.') + suffix).size();
+    while (QFile::encodeName(base).size() > room) {
+        base.chop(1);
+        if (!base.isEmpty() && base.at(base.size() - 1).isHighSurrogate())
+            base.chop(1);
+    }
+    QString path = QStringLiteral("%1/%2.%3").arg(folder, base, suffix);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QStringLiteral("%1/%2-%3.%4").arg(folder, base, QString::number(n), suffix);
+    return path;
 }

@@ -77,6 +77,16 @@ public:
     // applicationDir/export/record-yyyyMMddhhmmss.pdf (or the suffix given)
     // for the given local time; the directory is created when missing.
     static QString defaultTargetPath(const QDateTime &now, const QString &suffix = QStringLiteral("pdf"));
+
+    // The target an export of record proposes in dir (the folder of the last
+    // export, or applicationDir/export when empty or gone):
+    // "<record name>_<trip ID>.<suffix>", either part left out when empty,
+    // characters that Windows or a network share refuse turned into "_" and
+    // the name shortened to fit 255 bytes; "-2", "-3", ... before the suffix
+    // when the file exists, so that no earlier export is replaced unasked.
+    // Without name and trip ID it is defaultTargetPath's.
+    static QString proposedTargetPath(
+        const QString &dir, const CRecord &record, const QDateTime &now, const QString &suffix);
 };
 
 #endif // CEXPORTRANGE_H

@@ -24,6 +24,12 @@ struct CHistoryRow {
     int id = 0;
     QString dataName;
     QString wayDesc;
+    // Filled by findRecords only: the trip's first sample time as
+    // "yyyy-MM-dd hh:mm:ss" (empty when not known), whether the record has
+    // alarms, and the logger's serial number.
+    QString tripStart;
+    bool alarmed = false;
+    QString deviceNo;
 };
 
 // What the history list asks for: records whose name, device number, trip
@@ -32,7 +38,7 @@ struct CHistoryRow {
 // printed it; an invalid bound is open), optionally only those with alarms,
 // in the order of one column.
 struct CHistoryFilter {
-    enum Column { Id, Name, Description, Start };
+    enum Column { Id, Name, Description, Start, Alarms, Serial };
     QString text;
     QDateTime from;
     QDateTime to;
@@ -179,6 +185,8 @@ public:
     QString recordName(int id);
     // The records of a filter; the rows of LoadAllRecords for an empty one.
     QVector<CHistoryRow> findRecords(const CHistoryFilter &filter);
+    // How many records there are; -1 when the history cannot be read.
+    int recordCount();
 
     // The operations by their old names, kept for their callers.
     int InsertRecord(

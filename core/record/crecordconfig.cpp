@@ -66,6 +66,19 @@ QString CRecordConfig::historyUrl() const
     return m_settings->value(QStringLiteral("history/url")).toString().trimmed();
 }
 
+QVariant CRecordConfig::remembered(const QString &key) const
+{
+    return m_settings ? m_settings->value(key) : QVariant();
+}
+
+void CRecordConfig::remember(const QString &key, const QVariant &value)
+{
+    if (!m_settings)
+        return;
+    m_settings->setValue(key, value);
+    m_settings->sync();
+}
+
 void CRecordConfig::setMainWindow(CCalibrationDisplayListener *window)
 {
     m_mainWindow = window;

@@ -3,6 +3,7 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QVariant>
 
 class QSettings;
 
@@ -36,6 +37,15 @@ public:
     // when it is empty). Never a password: libpq's own ~/.pgpass and
     // PGPASSWORD hold it. Empty before load().
     QString historyUrl() const;
+
+    // What the desktop remembers between runs, by key: "window/geometry",
+    // "window/<object name>" for splitters and tab widgets, "export/folder"
+    // (the folder of the last export) and "reports/recent". remembered() is
+    // invalid before load() and for a key never written; remember() writes
+    // at once (QSettings replaces the file atomically) and nothing before
+    // load().
+    QVariant remembered(const QString &key) const;
+    void remember(const QString &key, const QVariant &value);
 
     void setMainWindow(CCalibrationDisplayListener *window);
     CCalibrationDisplayListener *mainWindow() const;

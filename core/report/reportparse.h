@@ -24,6 +24,7 @@ enum class ReportFileProblem {
     NotRegular, // a directory, FIFO, device or socket, also behind a link
     TooLarge, // more than MaxReportBytes, or a line of MaxReportLine bytes or more
     Unreadable, // cannot be opened or read
+    NotReport, // a file chosen by hand whose suffix names no report kind (not checked here)
 };
 
 // Checks a file before it is read or copied as a report: a regular file (a

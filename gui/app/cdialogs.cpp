@@ -21,6 +21,14 @@ QString CDialogs::getSaveFileName(
     return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
 }
 
+QString CDialogs::getOpenFileName(
+    QWidget *parent, const QString &caption, const QString &startPath, const QString &filter)
+{
+    if (handlers().openFile)
+        return handlers().openFile(caption, startPath, filter);
+    return QFileDialog::getOpenFileName(parent, caption, startPath, filter);
+}
+
 QString CDialogs::getText(QWidget *parent, const QString &title, const QString &label, const QString &text,
     const QString &okText, const QString &cancelText, bool *ok)
 {

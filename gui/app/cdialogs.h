@@ -18,6 +18,10 @@ namespace CDialogs {
 QString getSaveFileName(
     QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
 
+// An open-file dialog for one existing file; empty when cancelled.
+QString getOpenFileName(
+    QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
+
 // A text-input dialog preset with text; ok tells whether OK was pressed.
 QString getText(QWidget *parent, const QString &title, const QString &label, const QString &text,
     const QString &okText, const QString &cancelText, bool *ok);
@@ -28,6 +32,7 @@ QAction *execMenu(QMenu *menu, const QPoint &pos);
 
 struct TestHandlers {
     std::function<QString(const QString &caption, const QString &startPath, const QString &filter)> saveFile;
+    std::function<QString(const QString &caption, const QString &startPath, const QString &filter)> openFile;
     std::function<QString(const QString &title, const QString &label, const QString &text, bool *ok)> text;
     std::function<QAction *(QMenu *menu)> menu;
 };

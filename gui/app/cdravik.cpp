@@ -10,9 +10,12 @@
 #include "gui/app/caboutsoftinfo.h"
 #include "gui/app/cdeviceconnect.h"
 #include "gui/app/cemptycontent.h"
+#include "gui/app/cfilemenu.h"
 #include "gui/app/cmessagebox.h"
+#include "gui/app/crecentreports.h"
 #include "gui/app/csearchdevice.h"
 #include "gui/app/cudisk.h"
+#include "gui/app/cwindowplaces.h"
 #include "gui/configuration/cdevicesetting.h"
 #include "gui/configuration/csettingfilemanager.h"
 #include "gui/history/chistoryrecord.h"
@@ -29,10 +32,12 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -221,6 +226,7 @@ void CDravik::buildForm()
     scroll->setWidgetResizable(true);
     auto *splitter = new QSplitter(Qt::Horizontal);
     splitter->setObjectName("splitter");
+    m_historySplitter = splitter;
     m_secondPageLeft = new QWidget(splitter);
     m_secondPageLeft->setObjectName("secondPageLeft");
     m_secondPageRight = new QWidget(splitter);
@@ -262,6 +268,8 @@ void CDravik::buildForm()
     QMenu *fileMenu = menuBar->addMenu(formText(QT_TRANSLATE_NOOP("CDravikClass", "文件")));
     fileMenu->setObjectName("menuFile");
     fileMenu->addAction(m_searchDeviceAction);
+    m_fileMenu = new CFileMenu(fileMenu, this, [this] { return shownRecordView(); });
+    connect(m_fileMenu, &CFileMenu::openRequested, this, &CDravik::openReportFiles);
     QMenu *deviceMenu = menuBar->addMenu(formText(QT_TRANSLATE_NOOP("CDravikClass", "设备")));
     deviceMenu->setObjectName("menuDevice");
     deviceMenu->addAction(m_deviceSettingAction);
@@ -291,6 +299,15 @@ void CDravik::buildForm()
             "QToolButton{border: none; padding: 4px;}"
             "QToolButton:hover{background-color: rgb(0, 95, 145);}"
             "QToolButton:pressed{background-color: rgb(0, 75, 115);}");
+}
+
+CRecordView *CDravik::shownRecordView() const
+{
+    if (m_topStack->currentWidget() == m_secondPage)
+        return m_historyDetail;
+    if (m_rightStack->currentWidget() == m_dataPage)
+        return m_dataPage;
+    return nullptr;
 }
 
 void CDravik::buildPages()
@@ -341,6 +358,18 @@ void CDravik::buildPages()
     m_secondPageLeft->layout()->addWidget(m_historyList);
 
     CRecordConfig::instance()->setMainWindow(this);
+
+    // Splitter and tabs as the user left them.
+    m_rememberedTabs = { m_dataPage->tabWidget(), m_settingPage->findChild<QTabWidget *>("otherSettingTab") };
+    CWindowPlaces::restore({ m_historySplitter }, m_rememberedTabs);
+}
+
+void CDravik::showRestored()
+{
+    if (CWindowPlaces::restoreGeometry(this))
+        show();
+    else
+        showMaximized();
 }
 
 QString CDravik::localReportPath() const
@@ -361,11 +390,17 @@ void CDravik::showReadingPages()
 void CDravik::showSearchingPages()
 {
     m_leftStack->setCurrentWidget(m_searchPage);
-    m_rightStack->setCurrentWidget(m_emptyPage);
+    // A report opened by hand stays on screen.
+    m_rightStack->setCurrentWidget(m_fileShown ? static_cast<QWidget *>(m_dataPage) : m_emptyPage);
 }
 
 bool CDravik::CheckDravikIsOn()
 {
+    // A report opened by hand is being read: the logger follows it.
+    if (m_reading) {
+        QTimer::singleShot(500, this, [this] { CheckDravikIsOn(); });
+        return false;
+    }
     const QString root = CUdisk::findLogger(m_udisk->probe());
     if (root.isEmpty())
         return false;
@@ -405,6 +440,29 @@ void CDravik::readLoggerData()
     }
     m_loggerRead = true;
     showReadingPages();
+    readAndShow(m_currentDrivePath, true);
+}
+
+void CDravik::openReportFiles(const QStringList &files)
+{
+    for (const QString &file : files)
+        openReportFile(file);
+}
+
+void CDravik::openReportFile(const QString &file)
+{
+    if (m_reading) {
+        QTimer::singleShot(200, this, [this, file] { openReportFile(file); });
+        return;
+    }
+    m_topStack->setCurrentWidget(m_firstPage);
+    readAndShow(file, false);
+}
+
+void CDravik::readAndShow(const QString &source, bool logger)
+{
+    m_reading = true;
+    const auto readEnds = qScopeGuard([this] { m_reading = false; });
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     QProgressDialog progress;
@@ -432,7 +490,7 @@ void CDravik::readLoggerData()
     // record is stored.
     auto record = std::make_shared<CRecord>();
     const CReadOutcome outcome
-        = readLogger(m_currentDrivePath, applicationDir, *m_store, *record, [&](int value, const CRecord &) {
+        = readLogger(source, applicationDir, *m_store, *record, [&](int value, const CRecord &) {
               if (value == 3) {
                   const bool going = step(3);
                   m_dataPage->showSummary(record);
@@ -452,6 +510,8 @@ void CDravik::readLoggerData()
             = tr("du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti ");
         if (failure.part == CLoggerReader::Failure::LocalCopy)
             error(tr("bao gao wu fa fu zhi dao ben ji %1: %2").arg(failure.path, failure.why));
+        else if (!logger)
+            error(m_fileMenu->whyNotRead(source, outcome.refused));
         else if (outcome.refused.problem == ReportFileProblem::NotRegular)
             error(tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name));
         else if (outcome.refused.problem == ReportFileProblem::TooLarge)
@@ -473,7 +533,13 @@ void CDravik::readLoggerData()
         return;
     case CReadOutcome::NotParsed:
         // A report of another kind is copied, not read: the data view keeps
-        // what it showed.
+        // what it showed. A file opened by hand says why.
+        if (!logger) {
+            step(9);
+            error(m_fileMenu->whyNotRead(source, {}));
+            progress.close();
+            return;
+        }
         m_record = record;
         break;
     case CReadOutcome::Cancelled:
@@ -496,6 +562,8 @@ void CDravik::readLoggerData()
         m_dataPage->showRecordName(record->name);
         m_dataPage->showSamples();
         step(9);
+        if (!logger)
+            m_fileMenu->recentReports()->add(source);
         break;
     case CReadOutcome::Stored:
         m_record = record;
@@ -508,13 +576,19 @@ void CDravik::readLoggerData()
             || m_store->lastPlace() == CHistoryStore::KeptLocallyUrlRefused)
             tellSharedHistoryAway(
                 m_store->lastError(), m_store->lastPlace() == CHistoryStore::KeptLocallyUrlRefused);
+        if (!logger)
+            m_fileMenu->recentReports()->add(source);
         break;
     }
-    updateSettingPageLogger();
     QApplication::restoreOverrideCursor();
     progress.close();
     m_rightStack->setCurrentWidget(m_dataPage);
-    m_settingPage->setControlsEnabled(true);
+    m_fileShown = !logger;
+    // A report opened by hand is no logger to configure.
+    if (logger) {
+        updateSettingPageLogger();
+        m_settingPage->setControlsEnabled(true);
+    }
     // Said over the record it names.
     if (outcome.status == CReadOutcome::AlreadyStored)
         CMessageBox::show(this, QMessageBox::Information, tr("ti shi"),
@@ -638,8 +712,10 @@ void CDravik::closeEvent(QCloseEvent *event)
 {
     const auto answer = CMessageBox::show(this, QMessageBox::Question, tr("ti shi"),
         tr("que ding tui chu Fenmor shang wei ji ruan jian ma ?"), tr("que ding"), tr("qu xiao"));
-    if (answer == QMessageBox::Ok)
+    if (answer == QMessageBox::Ok) {
+        CWindowPlaces::save(this, { m_historySplitter }, m_rememberedTabs);
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }

@@ -12,15 +12,19 @@ class CDeviceConnect;
 class CDeviceDataInfo;
 class CDeviceSetting;
 class CEmptyContent;
+class CFileMenu;
 class CHistoryRecord;
 class CHistoryRecordContent;
 class CHistoryStore;
 class CRecord;
+class CRecordView;
 class CSearchDevice;
 class CTempDbManager;
 class CUdisk;
 class QAction;
+class QSplitter;
 class QStackedWidget;
+class QTabWidget;
 class QTimer;
 
 // The single main window: owns every page, the drive watcher, the history
@@ -47,6 +51,13 @@ public:
     void compareStoredRecords(const QVector<int> &ids, const QStringList &names);
     // The download button: read the logger again.
     void readAgain();
+    // Reads report files as a logger's report is read (File > Open report, files
+    // dropped on the window, `vesmira REPORT`): the same read step, checks,
+    // progress and messages; the record is stored and shown on the data view.
+    // One read at a time: a file asked for during a read follows it.
+    void openReportFiles(const QStringList &files);
+    // Shows the window where it was left (maximised the first time).
+    void showRestored();
 
     bool loggerRead() const { return m_loggerRead; }
     void setLoggerRead(bool read) { m_loggerRead = read; }
@@ -72,6 +83,9 @@ public:
     CDeviceDataInfo *dataPage() const { return m_dataPage; }
     CHistoryRecord *historyList() const { return m_historyList; }
     CHistoryRecordContent *historyDetail() const { return m_historyDetail; }
+    CFileMenu *fileMenu() const { return m_fileMenu; }
+    // The data view or history detail on screen; null when neither is.
+    CRecordView *shownRecordView() const;
 
 public slots:
     void TestRearchDeviceAction(bool checked);
@@ -87,6 +101,9 @@ protected:
 
 private:
     void buildForm();
+    // The read of a logger's drive root (logger) or of a report file.
+    void readAndShow(const QString &source, bool logger);
+    void openReportFile(const QString &file);
     void buildPages();
     void showReadingPages();
     void showSearchingPages();
@@ -102,6 +119,10 @@ private:
     std::shared_ptr<CRecord> m_record;
     QString m_currentDrivePath;
     bool m_loggerRead = false;
+    // A read runs (its progress dialog keeps events coming).
+    bool m_reading = false;
+    // The data view shows a report file opened by hand, not a logger's.
+    bool m_fileShown = false;
 
     CUdisk *m_udisk = nullptr;
     std::unique_ptr<CHistoryStore> m_store;
@@ -116,6 +137,9 @@ private:
     QWidget *m_secondPage = nullptr;
     QWidget *m_secondPageLeft = nullptr;
     QWidget *m_secondPageRight = nullptr;
+    QSplitter *m_historySplitter = nullptr;
+    QList<QTabWidget *> m_rememberedTabs;
+    CFileMenu *m_fileMenu = nullptr;
     QAction *m_searchDeviceAction = nullptr;
     QAction *m_deviceSettingAction = nullptr;
     QAction *m_recordHistoryAction = nullptr;

@@ -19,6 +19,7 @@ struct Request {
     QString text;
     QString okText;
     QString cancelText; // empty: a single OK button
+    QString file; // showWritten: the file written
 };
 
 using Handler = std::function<QMessageBox::StandardButton(const Request &)>;
@@ -27,6 +28,12 @@ using Handler = std::function<QMessageBox::StandardButton(const Request &)>;
 // when the box was closed without a button).
 QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
     const QString &text, const QString &okText, const QString &cancelText = QString());
+
+// The information box after a file was written (an export): OK, and
+// "Open file" and "Open folder", which hand the file or its folder to the
+// desktop's default handlers.
+void showWritten(
+    QWidget *parent, const QString &title, const QString &text, const QString &okText, const QString &file);
 
 // Null restores the real boxes.
 void setHandler(Handler handler);

@@ -77,7 +77,11 @@ int main(int argc, char *argv[])
     CSingleInstance::setCurrent(&guard);
 
     auto *window = new CDravik;
-    window->showMaximized();
+    window->showRestored();
+    // `vesmira REPORT...`: each report is read as a logger's would be.
+    const QStringList reports = app.arguments().mid(1);
+    if (!reports.isEmpty())
+        QTimer::singleShot(0, window, [window, reports] { window->openReportFiles(reports); });
     const int code = app.exec();
     delete window;
     return code;

@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -78,7 +79,22 @@ QTextEdit *descriptionEdit(QWidget *parent, const char *name)
     auto *edit = named(new QTextEdit(parent), name);
     edit->setAcceptRichText(false);
     edit->setMaximumHeight(60);
+    // Tab moves on; a description holds no tab character.
+    edit->setTabChangesFocus(true);
     return edit;
+}
+
+// A page that scrolls where the window is lower than the page (a 600-pixel
+// panel); the page keeps the name the mode switch shows it by.
+QScrollArea *scrolled(QWidget *content, const char *name)
+{
+    auto *area = named(new QScrollArea, name);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    content->setObjectName(QLatin1String(name) + QLatin1String("Content"));
+    area->setWidget(content);
+    return area;
 }
 
 } // namespace
@@ -91,6 +107,21 @@ void CDeviceSettingForm::setupUi(QWidget *page)
     configStack->addWidget(buildBasicPage());
     configStack->addWidget(buildAdvancedPage());
     layout->addWidget(configStack, 1);
+
+    // Tab goes through the page as it reads: the mode, the fields top to
+    // bottom (the alarm limits of temperature, then of humidity), and the
+    // buttons that save last.
+    const QList<QWidget *> order = { baseConfigModelRb, highConfigModelRb, normalRecordSpace2,
+        alarmRecordSpace2, tempHighSpinBox2, tempLowSpinBox2, humidityHighSpinBox2, humidityLowSpinBox2,
+        runwayIdTxt2, runwayDescTxt2, tempUnitDuRb, tempUnitFRb, runwayIdTxt, runwayDescTxt,
+        settingFilePathCB, openSettingPathBtn, startTypeCb, deviceSettingBtn, startDelayTime,
+        startDateTimeEdit, stopTypeCb, stopDateTimeEdit, normalRecordSpace, alarmRecordSpace, spinBox,
+        otherSettingTab, tempHighSpinBox, tempLowSpinBox, adjustTempSpinBox, humidityHighSpinBox,
+        humidityLowSpinBox, humidityAdjSpinBox, reportZhRb, reportEnRb, exportFileTypeCb,
+        repeatRecordComboBox, clearRecordComboBox, restartComboBox, longPressedClearRecordComboBox,
+        lcdLightComboBox, defaultSettingBtn, saveSettingBtn, writeSettingBtn };
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
 
 QWidget *CDeviceSettingForm::buildTitleBar(QWidget *page)
@@ -105,8 +136,13 @@ QWidget *CDeviceSettingForm::buildTitleBar(QWidget *page)
     saveSettingLine->setFrameShadow(QFrame::Sunken);
     writeSettingBtn = named(new QPushButton(tr("保存参数"), bar), "writeSettingBtn");
     defaultSettingBtn = named(new QPushButton(tr("恢复默认"), bar), "defaultSettingBtn");
-    row->addWidget(baseConfigModelRb);
-    row->addWidget(highConfigModelRb);
+    // The two modes one above the other: the bar stays narrow enough for a
+    // 1024-pixel screen in every language.
+    auto *modes = new QVBoxLayout;
+    modes->setSpacing(2);
+    modes->addWidget(baseConfigModelRb);
+    modes->addWidget(highConfigModelRb);
+    row->addLayout(modes);
     row->addStretch(1);
     row->addWidget(defaultSettingBtn);
     row->addWidget(saveSettingBtn);
@@ -118,7 +154,7 @@ QWidget *CDeviceSettingForm::buildTitleBar(QWidget *page)
 QWidget *CDeviceSettingForm::buildBasicPage()
 {
     using namespace CConfigRange;
-    basePage = named(new QWidget, "basePage");
+    basePage = new QWidget;
     auto *grid = new QGridLayout(basePage);
     int row = 0;
     normalRecordSpace2 = spin(basePage, "normalRecordSpace2", IntervalMin, IntervalMax, IntervalStep, 60);
@@ -157,13 +193,14 @@ QWidget *CDeviceSettingForm::buildBasicPage()
     grid->addWidget(baseTipLb, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(3, 1);
+    basePage = scrolled(basePage, "basePage");
     return basePage;
 }
 
 QWidget *CDeviceSettingForm::buildAdvancedPage()
 {
     using namespace CConfigRange;
-    highPage = named(new QWidget, "highPage");
+    highPage = new QWidget;
     auto *grid = new QGridLayout(highPage);
     int row = 0;
 
@@ -185,17 +222,23 @@ QWidget *CDeviceSettingForm::buildAdvancedPage()
     grid->addWidget(runwayDescTxt, row++, 1, 1, 2);
 
     settingFilePathCB = combo(highPage, "settingFilePathCB", {});
+    // A long template name is cut in the box and whole in its tip.
+    settingFilePathCB->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    settingFilePathCB->setMinimumContentsLength(16);
+    QObject::connect(settingFilePathCB, &QComboBox::currentTextChanged, settingFilePathCB,
+        [box = settingFilePathCB](const QString &text) { box->setToolTip(text); });
     openSettingPathBtn = named(new QPushButton(tr("同步模板参数"), highPage), "openSettingPathBtn");
+    // Each button under the box it belongs to: the page stays narrow.
     grid->addWidget(label(tr("选择配置文件"), highPage), row, 0);
-    grid->addWidget(settingFilePathCB, row, 1);
-    grid->addWidget(openSettingPathBtn, row++, 2);
+    grid->addWidget(settingFilePathCB, row++, 1);
+    grid->addWidget(openSettingPathBtn, row++, 1);
 
     startTypeCb = combo(
         highPage, "startTypeCb", { tr("手动开启"), tr("按键延时开启"), tr("定时开启"), tr("开机启动") });
     deviceSettingBtn = named(new QPushButton(tr("同步设备参数"), highPage), "deviceSettingBtn");
     grid->addWidget(label(tr("开启模式"), highPage), row, 0);
-    grid->addWidget(startTypeCb, row, 1);
-    grid->addWidget(deviceSettingBtn, row++, 2);
+    grid->addWidget(startTypeCb, row++, 1);
+    grid->addWidget(deviceSettingBtn, row++, 1);
 
     startDelayTime = spin(highPage, "startDelayTime", DelayMin, DelayMax, 1, 0);
     grid->addWidget(label(tr("启动延迟"), highPage), row, 0);
@@ -231,6 +274,7 @@ QWidget *CDeviceSettingForm::buildAdvancedPage()
     grid->addWidget(highTipLb, row++, 0, 1, 4);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(3, 1);
+    highPage = scrolled(highPage, "highPage");
     return highPage;
 }
 
@@ -296,17 +340,18 @@ QTabWidget *CDeviceSettingForm::buildTabs()
     longPressedClearRecordComboBox
         = combo(options, "longPressedClearRecordComboBox", { tr("不允许"), tr("允许") });
     lcdLightComboBox = combo(options, "lcdLightComboBox", { tr("按时关闭"), tr("常显") });
+    // One option a line, in the tab order.
     optionGrid->addWidget(label(tr("循环记录"), options), 0, 0);
     optionGrid->addWidget(repeatRecordComboBox, 0, 1);
-    optionGrid->addWidget(label(tr("清空已存记录"), options), 0, 2);
-    optionGrid->addWidget(clearRecordComboBox, 0, 3);
-    optionGrid->addWidget(label(tr("重复启动"), options), 1, 0);
-    optionGrid->addWidget(restartComboBox, 1, 1);
-    optionGrid->addWidget(label(tr("长按键清空数据"), options), 1, 2);
-    optionGrid->addWidget(longPressedClearRecordComboBox, 1, 3);
-    optionGrid->addWidget(label(tr("LCD是否常显示"), options), 2, 0);
-    optionGrid->addWidget(lcdLightComboBox, 2, 1);
-    optionGrid->setColumnStretch(4, 1);
+    optionGrid->addWidget(label(tr("清空已存记录"), options), 1, 0);
+    optionGrid->addWidget(clearRecordComboBox, 1, 1);
+    optionGrid->addWidget(label(tr("重复启动"), options), 2, 0);
+    optionGrid->addWidget(restartComboBox, 2, 1);
+    optionGrid->addWidget(label(tr("长按键清空数据"), options), 3, 0);
+    optionGrid->addWidget(longPressedClearRecordComboBox, 3, 1);
+    optionGrid->addWidget(label(tr("LCD是否常显示"), options), 4, 0);
+    optionGrid->addWidget(lcdLightComboBox, 4, 1);
+    optionGrid->setColumnStretch(2, 1);
     otherSettingTab->addTab(options, tr("高级设置"));
 
     otherSettingTab->setCurrentIndex(2);

@@ -159,6 +159,9 @@ void CSettingFileManager::refreshTemplateList()
 {
     m_templateList->clear();
     m_templateList->addItems(CConfigTemplate::managerList(m_templateDir));
+    // A long name is cut in the list: whole in the tip.
+    for (int row = 0; row < m_templateList->count(); ++row)
+        m_templateList->item(row)->setToolTip(m_templateList->item(row)->text());
 }
 
 void CSettingFileManager::templateFilesChanged()

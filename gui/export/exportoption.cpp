@@ -2,6 +2,7 @@
 
 #include "core/export/cexportrange.h"
 #include "core/record/crecord.h"
+#include "core/record/crecordconfig.h"
 #include "core/record/crecordtime.h"
 #include "gui/app/cmessagebox.h"
 #include "ui_exportoption.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QMessageBox>
@@ -30,12 +32,20 @@ ExportOption::~ExportOption()
     delete ui;
 }
 
-bool ExportOption::run(QWidget *parent, const CRecord &record)
+namespace {
+// The folder of the last export, where the next one starts.
+const QString FolderKey = QStringLiteral("export/folder");
+} // namespace
+
+bool ExportOption::run(QWidget *parent, const CRecord &record, QString *written)
 {
     ExportOption dialog(parent);
     dialog.setSource(&record);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
+        if (written)
+            *written = dialog.ui->pathEdit->text();
         return true;
+    }
     if (dialog.failed) {
         const QString path = QDir::toNativeSeparators(dialog.ui->pathEdit->text());
         const QString why = dialog.exportPdf.error();
@@ -47,13 +57,17 @@ bool ExportOption::run(QWidget *parent, const CRecord &record)
     return false;
 }
 
-ExportOption::Result ExportOption::runCsv(QWidget *parent, const CRecord &record, QString *error)
+ExportOption::Result ExportOption::runCsv(
+    QWidget *parent, const CRecord &record, QString *error, QString *written)
 {
     ExportOption dialog(parent);
     dialog.setFormat(Csv);
     dialog.setSource(&record);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
+        if (written)
+            *written = dialog.ui->pathEdit->text();
         return Written;
+    }
     if (error)
         *error = dialog.exportCsv.error();
     return dialog.failed ? Failed : Cancelled;
@@ -78,8 +92,12 @@ void ExportOption::setFormat(Format value)
         form->addRow(csvTripDetails);
         ui->mainLayout->insertWidget(ui->mainLayout->indexOf(ui->pathGroupBox) + 1, csvGroup);
     }
-    ui->pathEdit->setText(CExportRange::defaultTargetPath(
-        QDateTime::currentDateTime(), format == Csv ? QStringLiteral("csv") : QStringLiteral("pdf")));
+    const QString suffix = format == Csv ? QStringLiteral("csv") : QStringLiteral("pdf");
+    const QDateTime now = QDateTime::currentDateTime();
+    ui->pathEdit->setText(source
+            ? CExportRange::proposedTargetPath(
+                CRecordConfig::instance()->remembered(FolderKey).toString(), *source, now, suffix)
+            : CExportRange::defaultTargetPath(now, suffix));
 }
 
 void ExportOption::setSource(const CRecord *record)
@@ -139,8 +157,9 @@ void ExportOption::OnSureBtnClick()
         return;
     }
     failed = status == CExportRange::WriteFailed;
-    if (status == CExportRange::Written)
+    if (status == CExportRange::Written) {
+        CRecordConfig::instance()->remember(FolderKey, QFileInfo(ui->pathEdit->text()).absolutePath());
         accept();
-    else
+    } else
         reject();
 }

@@ -16,9 +16,11 @@ class ExportOption;
 }
 
 // The export options dialog: a time range (preset to the first and last
-// sample), a target file (preset to applicationDir/export/record-<now>.pdf)
-// and the save button that writes the PDF data report of the range. The same
-// dialog exports the samples of the range for a spreadsheet (CSV).
+// sample), a target file (preset in the folder of the last export, else
+// applicationDir/export, named after the record's name and trip ID, see
+// CExportRange::proposedTargetPath) and the save button that writes the PDF
+// data report of the range. The same dialog exports the samples of the
+// range for a spreadsheet (CSV).
 //
 // Save: an end not later than the start shows an error and keeps the dialog
 // open, unless the range is still the preset one of a record of one sample
@@ -37,14 +39,15 @@ public:
     ~ExportOption() override;
 
     // Opens the dialog modally on the record (not owned; it must outlive the
-    // call) and returns true when the report was written; a report that
-    // could not be written is told with the system's reason.
-    static bool run(QWidget *parent, const CRecord &record);
+    // call) and returns true when the report was written (its path in
+    // written, when given); a report that could not be written is told
+    // with the system's reason.
+    static bool run(QWidget *parent, const CRecord &record, QString *written = nullptr);
 
     // The same for the CSV file of the range. A file that could not be
     // written gives Failed, with the reason in error.
     enum Result { Written, Cancelled, Failed };
-    static Result runCsv(QWidget *parent, const CRecord &record, QString *error);
+    static Result runCsv(QWidget *parent, const CRecord &record, QString *error, QString *written = nullptr);
 
     // The file the dialog writes: the PDF report (the default) or the CSV,
     // with the choice of its separator, decimal mark and trip details.
@@ -52,7 +55,7 @@ public:
     void setFormat(Format format);
 
     // Sets the source record, presets the range to its first and last sample
-    // time and the target to the default path.
+    // time and the target to the path proposed for it.
     void setSource(const CRecord *record);
 
     // The "File Created At" time of the report (tests); invalid = now.

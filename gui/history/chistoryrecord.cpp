@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -33,13 +34,21 @@ CHistoryRecord::CHistoryRecord(QWidget *parent)
     title->setObjectName("historyRecordTitleLab");
     title->setStyleSheet("font-size: 14pt; font-weight: bold; color: rgb(0, 117, 175); padding: 8px;");
 
-    m_table = new QTableWidget(0, 3, this);
+    m_table = new QTableWidget(0, 6, this);
     m_table->setObjectName("historyRecordTable");
-    m_table->setHorizontalHeaderLabels({ tr("xu hao"), tr("shu ju ming cheng"), tr("xing cheng miao shu") });
+    m_table->setHorizontalHeaderLabels({ tr("xu hao"), tr("shu ju ming cheng"), tr("xing cheng miao shu"),
+        tr("xing cheng kai shi"), tr("bao jing"), tr("xu lie hao") });
     const int w = width();
     m_table->setColumnWidth(0, int(0.15 * w));
     m_table->setColumnWidth(1, int(0.5 * w));
     m_table->setColumnWidth(2, int(0.65 * w));
+    // Beside the design's three: trip start, alarms and serial number, shown
+    // before the description, which stays last and stretches to the edge.
+    m_table->setColumnWidth(3, int(0.33 * w));
+    m_table->setColumnWidth(4, int(0.15 * w));
+    m_table->setColumnWidth(5, int(0.3 * w));
+    m_table->horizontalHeader()->moveSection(2, 5);
+    m_table->horizontalHeaderItem(4)->setToolTip(tr("ji lu shi fou you bao jing"));
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setVisible(false);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -85,6 +94,9 @@ CHistoryRecord::CHistoryRecord(QWidget *parent)
     auto *finder = new QGridLayout;
     finder->setContentsMargins(8, 0, 8, 4);
     finder->addWidget(m_search, 0, 0, 1, 3);
+    m_count = new QLabel(this);
+    m_count->setObjectName("historyCountLabel");
+    finder->addWidget(m_count, 0, 3);
     finder->addWidget(m_dateRange, 1, 0, 1, 3);
     finder->addWidget(m_from, 2, 0);
     finder->addWidget(new QLabel(QStringLiteral("-"), this), 2, 1);
@@ -96,7 +108,26 @@ CHistoryRecord::CHistoryRecord(QWidget *parent)
     m_more->setObjectName("historyMoreLabel");
     m_more->setWordWrap(true);
     m_more->hide();
-    finder->addWidget(m_more, 4, 0, 1, 3);
+    finder->addWidget(m_more, 4, 0, 1, 4);
+    m_noMatch = new QLabel(
+        tr("mei you pi pei de xing cheng. qing qing chu sou suo nei rong huo fang kuan ri qi fan wei."),
+        this);
+    m_noMatch->setObjectName("historyNoMatchLabel");
+    m_noMatch->setWordWrap(true);
+    m_noMatch->setStyleSheet("color: rgb(160, 90, 0);");
+    m_noMatch->hide();
+    finder->addWidget(m_noMatch, 5, 0, 1, 4);
+
+    // Keys of the list: F5 anywhere on the history page; Del and Enter where
+    // the list has the focus (the search field keeps its own Del).
+    connect(
+        new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this, &CHistoryRecord::reload);
+    auto *del = new QShortcut(QKeySequence::Delete, m_table, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(del, SIGNAL(activated()), this, SLOT(onDelHistoryAction()));
+    for (const int key : { Qt::Key_Return, Qt::Key_Enter }) {
+        auto *open = new QShortcut(QKeySequence(key), m_table, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(open, SIGNAL(activated()), this, SLOT(onInfoAction()));
+    }
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -122,9 +153,9 @@ CHistoryFilter CHistoryRecord::filter() const
 
 void CHistoryRecord::OnHeaderClicked(int column)
 {
-    static const CHistoryFilter::Column columns[]
-        = { CHistoryFilter::Id, CHistoryFilter::Name, CHistoryFilter::Description };
-    if (column < 0 || column > 2)
+    static const CHistoryFilter::Column columns[] = { CHistoryFilter::Id, CHistoryFilter::Name,
+        CHistoryFilter::Description, CHistoryFilter::Start, CHistoryFilter::Alarms, CHistoryFilter::Serial };
+    if (column < 0 || column >= int(sizeof columns / sizeof columns[0]))
         return;
     if (m_sortColumn == columns[column])
         m_sortOrder = m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
@@ -154,6 +185,7 @@ void CHistoryRecord::reload()
     CHistoryFilter f = filter();
     const bool searching = !f.text.isEmpty() || f.alarmsOnly || f.from.isValid();
     m_more->hide();
+    bool more = false;
     if (!searching && f.sortColumn == CHistoryFilter::Id && f.sortOrder == Qt::DescendingOrder) {
         // Unfiltered and newest first is the plain list of every record.
         LoadAllRecords(m_db, m_table);
@@ -169,9 +201,15 @@ void CHistoryRecord::reload()
                 "zhi xian shi qian %1 tiao pi pei de ji lu, qing shu ru geng duo nei rong suo xiao fan wei")
                                 .arg(MaxFoundRows));
             m_more->show();
+            more = true;
         }
         FillHistoryTable(m_table, rows);
     }
+    const int total = searching ? m_db->recordCount() : m_table->rowCount();
+    const QString shown
+        = more ? QStringLiteral("%1+").arg(MaxFoundRows) : QString::number(m_table->rowCount());
+    m_count->setText(tr("%1 / %n xing cheng", "", qMax(total, 0)).arg(shown));
+    m_noMatch->setVisible(searching && m_table->rowCount() == 0);
     for (int row = 0; hadCurrent && row < m_table->rowCount(); ++row) {
         if (m_table->item(row, 0) && m_table->item(row, 0)->text().toInt() == current) {
             m_table->setCurrentCell(row, m_table->currentColumn() < 0 ? 0 : m_table->currentColumn());
@@ -221,19 +259,38 @@ bool CHistoryRecord::currentRecord(int *id, QString *name) const
     return true;
 }
 
+QVector<int> CHistoryRecord::selectedRecords() const
+{
+    QVector<int> ids;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows()) {
+        if (m_table->item(index.row(), 0))
+            ids.append(m_table->item(index.row(), 0)->text().toInt());
+    }
+    int id = 0;
+    if (ids.isEmpty() && currentRecord(&id, nullptr))
+        ids.append(id);
+    return ids;
+}
+
 void CHistoryRecord::onDelHistoryAction()
 {
-    const auto answer = CMessageBox::show(this, QMessageBox::Question, tr("ti shi"),
-        tr("que ding yao shan chu chi tiao shu ju ji lu ma ?"), tr("que ding"), tr("qu xiao"));
-    if (answer != QMessageBox::Ok)
+    // The question of one record, or how many are selected.
+    const QVector<int> ids = selectedRecords();
+    const QString question = ids.size() > 1
+        ? tr("que ding yao shan chu xuan zhong de %1 tiao shu ju ji lu ma ?").arg(ids.size())
+        : tr("que ding yao shan chu chi tiao shu ju ji lu ma ?");
+    const auto answer = CMessageBox::show(
+        this, QMessageBox::Question, tr("ti shi"), question, tr("que ding"), tr("qu xiao"));
+    if (answer != QMessageBox::Ok || ids.isEmpty() || !m_db)
         return;
-    int id = 0;
-    if (!currentRecord(&id, nullptr) || !m_db)
-        return;
-    const bool deleted = m_db->DeleteRecordById(id);
+    bool deleted = true;
+    for (int id : ids) {
+        if (m_db->DeleteRecordById(id))
+            emit recordDeleted(id); // the detail page lets go of it
+        else
+            deleted = false;
+    }
     reload();
-    if (deleted)
-        emit recordDeleted(id);
     if (!deleted)
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
             tr("shan chu shi bai ,shu ju ji lu mei you gai bian "), tr("que ding"));

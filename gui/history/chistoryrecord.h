@@ -17,10 +17,12 @@ class QTableWidget;
 // The history list: every stored record, newest first, with delete, rename,
 // save-as of the report file and open. Above it a search field (record name,
 // device number, trip ID and description), a range of trip start dates and
-// an "alarms only" switch narrow the list as the user types; a click on a
-// column header sorts by that column. The matching and the sorting are the
-// history's own (CTempDbManager::findRecords, in SQL). It issues no SQL
-// itself; opening a record is the main window's (openRequested).
+// an "alarms only" switch narrow the list as the user types; beside the field
+// "n of N trips", and a hint when nothing matches. A click on a column header
+// sorts by that column. The matching and the sorting are the history's own
+// (CTempDbManager::findRecords, in SQL). It issues no SQL itself; opening a
+// record is the main window's (openRequested). Keys: F5 reloads, Del deletes
+// the selected records (after the question), Enter opens the current one.
 class CHistoryRecord : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +46,9 @@ public:
     QDateEdit *toDateEdit() const { return m_to; }
     // Shown when a search found more rows than the list shows.
     QLabel *moreLabel() const { return m_more; }
+    // "n of N trips"; the hint shown when a search matches nothing.
+    QLabel *countLabel() const { return m_count; }
+    QLabel *noMatchLabel() const { return m_noMatch; }
 
     // A search lists at most this many rows (the first in the order).
     static constexpr int MaxFoundRows = 1000;
@@ -74,6 +79,8 @@ public slots:
 private:
     // Id and name of the current row; false when there is none.
     bool currentRecord(int *id, QString *name) const;
+    // The ids of the selected rows, or of the current row when none is.
+    QVector<int> selectedRecords() const;
     void openRow(int row);
 
     CTempDbManager *m_db = nullptr;
@@ -84,6 +91,8 @@ private:
     QDateEdit *m_from = nullptr;
     QDateEdit *m_to = nullptr;
     QLabel *m_more = nullptr;
+    QLabel *m_count = nullptr;
+    QLabel *m_noMatch = nullptr;
     CHistoryFilter::Column m_sortColumn = CHistoryFilter::Id;
     Qt::SortOrder m_sortOrder = Qt::DescendingOrder;
 };

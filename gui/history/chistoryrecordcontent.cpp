@@ -73,6 +73,8 @@ void CHistoryRecordContent::fillSummary(const CRecord &record)
     }
     for (const CSummaryFields::Section &section : CSummaryFields::historySections()) {
         m_summaryTable->item(section.row, 0)->setText(tr(section.caption));
+        // The heading across the row: a narrow window does not cut it.
+        m_summaryTable->setSpan(section.row, 0, 1, 5);
         for (int column = 0; column < 5; ++column)
             m_summaryTable->item(section.row, column)->setBackground(SectionColour);
     }
@@ -107,6 +109,9 @@ void CHistoryRecordContent::fillSummary(const CRecord &record)
         // "MKT" stands untranslated.
         caption->setText(field.member == &CSummeryParam::mkt ? QString::fromLatin1(source) : tr(source));
         value->setText(v.text(field));
+        // A narrow window cuts long captions and values: whole in the tip.
+        caption->setToolTip(caption->text());
+        value->setToolTip(value->text());
         // The alarm lines in the colours of the data view.
         if (field.alarm) {
             caption->setForeground(alarmColour);
@@ -142,6 +147,7 @@ bool CHistoryRecordContent::recordForExport(CRecord &report)
         problem = tr("bao gao wen jian yi bu cun zai");
         break;
     case ReportFileProblem::NotRegular:
+    case ReportFileProblem::NotReport:
         problem = tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name);
         break;
     case ReportFileProblem::TooLarge:
@@ -159,6 +165,8 @@ bool CHistoryRecordContent::recordForExport(CRecord &report)
         return false;
     report.reportPath = path;
     readReport(path, report);
+    // The name the export proposes its file by.
+    report.name = record()->name;
     return true;
 }
 
@@ -167,9 +175,9 @@ void CHistoryRecordContent::OnExportPdfBtnClick()
     CRecord report;
     if (!recordForExport(report))
         return;
-    if (ExportOption::run(this, report))
-        CMessageBox::show(
-            this, QMessageBox::Information, tr("xin xi"), tr("wen jian dao chu cheng gong"), tr("que ding"));
+    QString file;
+    if (ExportOption::run(this, report, &file))
+        CMessageBox::showWritten(this, tr("xin xi"), tr("wen jian dao chu cheng gong"), tr("que ding"), file);
 }
 
 void CHistoryRecordContent::OnExportCsvBtnClick()
@@ -178,10 +186,10 @@ void CHistoryRecordContent::OnExportCsvBtnClick()
     if (!recordForExport(report))
         return;
     QString error;
-    switch (ExportOption::runCsv(this, report, &error)) {
+    QString file;
+    switch (ExportOption::runCsv(this, report, &error, &file)) {
     case ExportOption::Written:
-        CMessageBox::show(
-            this, QMessageBox::Information, tr("xin xi"), tr("wen jian dao chu cheng gong"), tr("que ding"));
+        CMessageBox::showWritten(this, tr("xin xi"), tr("wen jian dao chu cheng gong"), tr("que ding"), file);
         break;
     case ExportOption::Failed:
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),

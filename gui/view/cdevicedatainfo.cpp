@@ -53,8 +53,8 @@ QGridLayout *addGroup(QWidget *page, const QString &heading, const QString &name
 CDeviceDataInfo::CDeviceDataInfo(QWidget *parent)
     : CRecordView(
         { "CDeviceDataInfo", "deviceDataInfoTitleLab", tr("ID000000_2020630112217841"), "exportPdfBtn",
-            tr("导出为PDF文件"), "fileSaveAsBtn", tr("文件另存为"), tr("导出为CSV文件"), "dataInfoTabWidget",
-            "dataInfoCurvePlot", tr("数据曲线"), tr("数据列表") },
+            tr("导出为PDF文件"), "fileSaveAsBtn", tr("文件另存为", "button"), tr("导出为CSV文件"),
+            "dataInfoTabWidget", "dataInfoCurvePlot", tr("数据曲线"), tr("数据列表") },
         parent)
 {
     setSummaryTab(buildSummaryTab(), tr("概要信息"));
@@ -155,8 +155,9 @@ void CDeviceDataInfo::OnExportPdfBtnClick()
             this, QMessageBox::Critical, tr("错误"), tr("导出文件失败，没有加载相应的数据."), tr("确 定"));
         return;
     }
-    if (ExportOption::run(this, *record()))
-        CMessageBox::show(this, QMessageBox::Information, tr("信息"), tr("文件导出成功"), tr("确 定"));
+    QString file;
+    if (ExportOption::run(this, *record(), &file))
+        CMessageBox::showWritten(this, tr("信息"), tr("文件导出成功"), tr("确 定"), file);
 }
 
 void CDeviceDataInfo::OnExportCsvBtnClick()
@@ -167,9 +168,10 @@ void CDeviceDataInfo::OnExportCsvBtnClick()
         return;
     }
     QString error;
-    switch (ExportOption::runCsv(this, *record(), &error)) {
+    QString file;
+    switch (ExportOption::runCsv(this, *record(), &error, &file)) {
     case ExportOption::Written:
-        CMessageBox::show(this, QMessageBox::Information, tr("信息"), tr("文件导出成功"), tr("确 定"));
+        CMessageBox::showWritten(this, tr("信息"), tr("文件导出成功"), tr("确 定"), file);
         break;
     case ExportOption::Failed:
         CMessageBox::show(

@@ -3,6 +3,7 @@
 #include "core/record/crecord.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/ctempdatamodel.h"
+#include "gui/app/celidedlabel.h"
 #include "gui/view/ccurvetracer.h"
 #include "gui/view/cdatacurve.h"
 #include "gui/view/cdatalist.h"
@@ -22,7 +23,8 @@ CRecordView::CRecordView(const Form &form, QWidget *parent)
     setObjectName(form.objectName);
     resize(900, 700);
 
-    m_title = new QLabel(form.title, this);
+    // A long record name is cut, never pushing the buttons off the window.
+    m_title = new CElidedLabel(form.title, this);
     m_title->setObjectName(form.titleName);
     m_title->setStyleSheet("font-size: 14pt; font-weight: bold;");
     m_firstButton = new QPushButton(form.firstButtonText, this);
@@ -105,6 +107,7 @@ void CRecordView::showSummary(const std::shared_ptr<const CRecord> &record)
 void CRecordView::showRecordName(const QString &name)
 {
     m_title->setText(name);
+    m_title->setToolTip(name);
 }
 
 void CRecordView::showSamples()

@@ -42,7 +42,10 @@ public:
     // null empties the page.
     void showRecord(const std::shared_ptr<const CRecord> &record);
 
+    // The record's name, cut to the width there is (the whole name in its tip).
     QLabel *titleLabel() const { return m_title; }
+    QPushButton *exportPdfButton() const { return m_firstButton; }
+    QPushButton *exportCsvButton() const { return m_csvButton; }
     QTabWidget *tabWidget() const { return m_tabs; }
     QTableView *listView() const { return m_list; }
     CTempDataModel *listModel() const { return m_model; }

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>确定</source>
-        <translation>OK</translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>下载数据</source>
-        <translation>Download data</translation>
+        <translation>Down&amp;load data</translation>
     </message>
 </context>
 <context>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>导出为PDF文件</source>
-        <translation>Export PDF file</translation>
+        <translation>Export &amp;PDF file</translation>
     </message>
     <message>
         <source>文件另存为</source>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>导出为CSV文件</source>
-        <translation>Export CSV</translation>
+        <translation>Export &amp;CSV</translation>
     </message>
     <message>
         <source>时间无法读取的样本（未绘制）：%1</source>
@@ -491,6 +491,11 @@
     <message>
         <source>仅显示前 %1 条数据，共 %2 条</source>
         <translation>Showing the first %1 of %2 samples</translation>
+    </message>
+    <message>
+        <source>文件另存为</source>
+        <comment>button</comment>
+        <translation>File &amp;save as</translation>
     </message>
 </context>
 <context>
@@ -525,19 +530,19 @@
     </message>
     <message>
         <source>基本配置模式</source>
-        <translation>Basic configuration mode</translation>
+        <translation>&amp;Basic configuration mode</translation>
     </message>
     <message>
         <source>高级配置模式</source>
-        <translation>Advanced configuration mode</translation>
+        <translation>&amp;Advanced configuration mode</translation>
     </message>
     <message>
         <source>保存模板</source>
-        <translation>Save template</translation>
+        <translation>Save &amp;template</translation>
     </message>
     <message>
         <source>保存参数</source>
-        <translation>Save parameters</translation>
+        <translation>Save &amp;parameters</translation>
     </message>
     <message>
         <source>温度单位</source>
@@ -565,7 +570,7 @@
     </message>
     <message>
         <source>同步模板参数</source>
-        <translation>Sync Template parameters</translation>
+        <translation>Sync Te&amp;mplate parameters</translation>
     </message>
     <message>
         <source>手动开启</source>
@@ -589,7 +594,7 @@
     </message>
     <message>
         <source>同步设备参数</source>
-        <translation>Sync Device parameters</translation>
+        <translation>Sync De&amp;vice parameters</translation>
     </message>
     <message>
         <source>分</source>
@@ -673,11 +678,11 @@
     </message>
     <message>
         <source>中文</source>
-        <translation>Chinese</translation>
+        <translation>&amp;Chinese</translation>
     </message>
     <message>
         <source>英文</source>
-        <translation>English</translation>
+        <translation>&amp;English</translation>
     </message>
     <message>
         <source>PDF</source>
@@ -915,39 +920,39 @@
     <name>CDravikClass</name>
     <message>
         <source>搜索设备</source>
-        <translation>Search device</translation>
+        <translation>&amp;Search device</translation>
     </message>
     <message>
         <source>设备参数</source>
-        <translation>Device parameter</translation>
+        <translation>Device &amp;parameter</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation>Historical record</translation>
+        <translation>&amp;Historical record</translation>
     </message>
     <message>
         <source>其他设置</source>
-        <translation>Other setting</translation>
+        <translation>&amp;Other setting</translation>
     </message>
     <message>
         <source>关于上位机</source>
-        <translation>About software</translation>
+        <translation>&amp;About software</translation>
     </message>
     <message>
         <source>文件</source>
-        <translation>File</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>设备</source>
-        <translation>Device</translation>
+        <translation>&amp;Device</translation>
     </message>
     <message>
         <source>选项 </source>
-        <translation>Option</translation>
+        <translation>&amp;Option</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation>Help</translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1011,53 @@
     </message>
 </context>
 <context>
+    <name>CFileMenu</name>
+    <message>
+        <source>da kai bao gao wen jian...</source>
+        <translation>&amp;Open report...</translation>
+    </message>
+    <message>
+        <source>da kai bao gao wen jian</source>
+        <translation>Open report</translation>
+    </message>
+    <message>
+        <source>ji lu yi bao gao (*.pdf *.csv *.txt);;suo you wen jian (*)</source>
+        <translation>Logger reports (*.pdf *.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>zui jin da kai de bao gao</source>
+        <translation>&amp;Recent reports</translation>
+    </message>
+    <message>
+        <source>dao chu PDF wen jian...</source>
+        <translation>&amp;Export PDF file...</translation>
+    </message>
+    <message>
+        <source>dao chu CSV wen jian...</source>
+        <translation>Export &amp;CSV file...</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 de hou zhui bu shi xiao xie de pdf, csv huo txt, wei du qu</source>
+        <translation>The report %1 was not read: its suffix must be pdf, csv or txt in lower case.</translation>
+    </message>
+    <message>
+        <source>wen jian %1 bu shi PDF, CSV huo TXT bao gao, wei du qu</source>
+        <translation>%1 is not a PDF, CSV or TXT report; it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>The report %1 is not a regular file (a folder, pipe, device or socket); it was not read.</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>The report %1 is too large for a logger report; it was not read.</translation>
+    </message>
+    <message>
+        <source>wu fa du qu wen jian %1 (%2), wei du qu</source>
+        <translation>The file %1 could not be read (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CHistoryRecord</name>
     <message>
         <source>bao gao wen jian yi bu cun zai</source>
@@ -1029,19 +1081,19 @@
     </message>
     <message>
         <source>shan cheu</source>
-        <translation>Delete</translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>chong ming ming</source>
-        <translation>Rename</translation>
+        <translation>&amp;Rename</translation>
     </message>
     <message>
         <source>file save as</source>
-        <translation>File save as</translation>
+        <translation>File save &amp;as</translation>
     </message>
     <message>
         <source>cha kan xiang qing</source>
-        <translation>View details</translation>
+        <translation>&amp;View details</translation>
     </message>
     <message>
         <source>ti shi</source>
@@ -1101,7 +1153,7 @@
     </message>
     <message>
         <source>dui bi</source>
-        <translation>Compare</translation>
+        <translation>&amp;Compare</translation>
     </message>
     <message>
         <source>zui duo ke dui bi %1 tiao ji lu, yi xuan zhong %2 tiao.</source>
@@ -1113,15 +1165,54 @@
     </message>
     <message>
         <source>jin xian shi bao jing ji lu</source>
-        <translation>Alarms only</translation>
+        <translation>&amp;Alarms only</translation>
     </message>
     <message>
         <source>xing cheng kai shi ri qi</source>
-        <translation>Trip start between</translation>
+        <translation>&amp;Trip start between</translation>
     </message>
     <message>
         <source>zhi xian shi qian %1 tiao pi pei de ji lu, qing shu ru geng duo nei rong suo xiao fan wei</source>
         <translation>Only the first %1 matching records are shown; type more to narrow the list.</translation>
+    </message>
+    <message>
+        <source>xing cheng kai shi</source>
+        <translation>Trip start</translation>
+    </message>
+    <message>
+        <source>bao jing</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>xu lie hao</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>ji lu shi fou you bao jing</source>
+        <translation>Whether the trip had alarms</translation>
+    </message>
+    <message>
+        <source>mei you pi pei de xing cheng. qing qing chu sou suo nei rong huo fang kuan ri qi fan wei.</source>
+        <translation>No trip matches. Clear the search field or widen the date range.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n xing cheng</source>
+        <translation>
+            <numerusform>%1 of %n trip</numerusform>
+            <numerusform>%1 of %n trips</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>que ding yao shan chu xuan zhong de %1 tiao shu ju ji lu ma ?</source>
+        <translation>Are you sure to delete the %1 selected data records?</translation>
+    </message>
+    <message>
+        <source>shi</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>fou</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1136,11 +1227,11 @@
     </message>
     <message>
         <source>导出PDF文档</source>
-        <translation>Export PDF file</translation>
+        <translation>Export &amp;PDF file</translation>
     </message>
     <message>
         <source>导出原始PDF文档</source>
-        <translation>Export original file</translation>
+        <translation>Export o&amp;riginal file</translation>
     </message>
     <message>
         <source>统计信息</source>
@@ -1368,7 +1459,7 @@
     </message>
     <message>
         <source>dao chu CSV wen jian</source>
-        <translation>Export CSV</translation>
+        <translation>Export &amp;CSV</translation>
     </message>
     <message>
         <source>bao gao SHA-256: wu (du qu shi wei ji lu)</source>
@@ -1393,6 +1484,24 @@
     <message>
         <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
         <translation>The report file %1 has changed since it was read (its SHA-256 differs); it is not exported or saved.</translation>
+    </message>
+</context>
+<context>
+    <name>CMessageBox</name>
+    <message>
+        <source>Open &amp;file</source>
+        <translation>Open &amp;file</translation>
+    </message>
+    <message>
+        <source>Open f&amp;older</source>
+        <translation>Open f&amp;older</translation>
+    </message>
+</context>
+<context>
+    <name>CRecentReports</name>
+    <message>
+        <source>qing chu lie biao</source>
+        <translation>&amp;Clear list</translation>
     </message>
 </context>
 <context>
@@ -1446,11 +1555,11 @@
     </message>
     <message>
         <source>重命名</source>
-        <translation>Rename</translation>
+        <translation>&amp;Rename</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation>Delete</translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>mo ban xin xi</source>
@@ -1525,15 +1634,15 @@
     </message>
     <message>
         <source>选择</source>
-        <translation>select</translation>
+        <translation>se&amp;lect</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation>save</translation>
+        <translation>&amp;save</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>cancel</translation>
+        <translation>&amp;cancel</translation>
     </message>
     <message>
         <source>file export postion</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>确定</source>
-        <translation>确定</translation>
+        <translation>确定(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>下载数据</source>
-        <translation>下载数据</translation>
+        <translation>下载数据(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>导出为PDF文件</source>
-        <translation>导出为PDF文件</translation>
+        <translation>导出为PDF文件(&amp;P)</translation>
     </message>
     <message>
         <source>文件另存为</source>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>导出为CSV文件</source>
-        <translation>导出为CSV文件</translation>
+        <translation>导出为CSV文件(&amp;C)</translation>
     </message>
     <message>
         <source>时间无法读取的样本（未绘制）：%1</source>
@@ -491,6 +491,11 @@
     <message>
         <source>仅显示前 %1 条数据，共 %2 条</source>
         <translation>仅显示前 %1 条数据，共 %2 条</translation>
+    </message>
+    <message>
+        <source>文件另存为</source>
+        <comment>button</comment>
+        <translation>文件另存为(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -525,19 +530,19 @@
     </message>
     <message>
         <source>基本配置模式</source>
-        <translation>基本配置模式</translation>
+        <translation>基本配置模式(&amp;B)</translation>
     </message>
     <message>
         <source>高级配置模式</source>
-        <translation>高级配置模式</translation>
+        <translation>高级配置模式(&amp;A)</translation>
     </message>
     <message>
         <source>保存模板</source>
-        <translation>保存模板</translation>
+        <translation>保存模板(&amp;T)</translation>
     </message>
     <message>
         <source>保存参数</source>
-        <translation>保存参数</translation>
+        <translation>保存参数(&amp;P)</translation>
     </message>
     <message>
         <source>温度单位</source>
@@ -565,7 +570,7 @@
     </message>
     <message>
         <source>同步模板参数</source>
-        <translation>同步模板参数</translation>
+        <translation>同步模板参数(&amp;M)</translation>
     </message>
     <message>
         <source>手动开启</source>
@@ -589,7 +594,7 @@
     </message>
     <message>
         <source>同步设备参数</source>
-        <translation>同步设备参数</translation>
+        <translation>同步设备参数(&amp;V)</translation>
     </message>
     <message>
         <source>分</source>
@@ -673,11 +678,11 @@
     </message>
     <message>
         <source>中文</source>
-        <translation>中文</translation>
+        <translation>中文(&amp;C)</translation>
     </message>
     <message>
         <source>英文</source>
-        <translation>英文</translation>
+        <translation>英文(&amp;E)</translation>
     </message>
     <message>
         <source>PDF</source>
@@ -915,39 +920,39 @@
     <name>CDravikClass</name>
     <message>
         <source>搜索设备</source>
-        <translation>搜索设备</translation>
+        <translation>搜索设备(&amp;S)</translation>
     </message>
     <message>
         <source>设备参数</source>
-        <translation>设备参数</translation>
+        <translation>设备参数(&amp;P)</translation>
     </message>
     <message>
         <source>历史记录</source>
-        <translation>历史记录</translation>
+        <translation>历史记录(&amp;H)</translation>
     </message>
     <message>
         <source>其他设置</source>
-        <translation>其他设置</translation>
+        <translation>其他设置(&amp;O)</translation>
     </message>
     <message>
         <source>关于上位机</source>
-        <translation>关于上位机</translation>
+        <translation>关于上位机(&amp;A)</translation>
     </message>
     <message>
         <source>文件</source>
-        <translation>文件</translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>设备</source>
-        <translation>设备</translation>
+        <translation>设备(&amp;D)</translation>
     </message>
     <message>
         <source>选项 </source>
-        <translation>选项 </translation>
+        <translation>选项(&amp;O)</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation>帮助</translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1011,53 @@
     </message>
 </context>
 <context>
+    <name>CFileMenu</name>
+    <message>
+        <source>da kai bao gao wen jian...</source>
+        <translation>打开报告文件(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>da kai bao gao wen jian</source>
+        <translation>打开报告文件</translation>
+    </message>
+    <message>
+        <source>ji lu yi bao gao (*.pdf *.csv *.txt);;suo you wen jian (*)</source>
+        <translation>记录仪报告 (*.pdf *.csv *.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>zui jin da kai de bao gao</source>
+        <translation>最近打开的报告(&amp;R)</translation>
+    </message>
+    <message>
+        <source>dao chu PDF wen jian...</source>
+        <translation>导出PDF文件(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>dao chu CSV wen jian...</source>
+        <translation>导出CSV文件(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 de hou zhui bu shi xiao xie de pdf, csv huo txt, wei du qu</source>
+        <translation>报告文件 %1 的后缀不是小写的 pdf、csv 或 txt，未读取。</translation>
+    </message>
+    <message>
+        <source>wen jian %1 bu shi PDF, CSV huo TXT bao gao, wei du qu</source>
+        <translation>文件 %1 不是 PDF、CSV 或 TXT 报告，未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi pu tong wen jian, wei du qu</source>
+        <translation>报告文件 %1 不是普通文件（文件夹、管道、设备或套接字），未读取。</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu</source>
+        <translation>报告文件 %1 过大，不是记录仪报告，未读取。</translation>
+    </message>
+    <message>
+        <source>wu fa du qu wen jian %1 (%2), wei du qu</source>
+        <translation>无法读取文件 %1（%2），未读取。</translation>
+    </message>
+</context>
+<context>
     <name>CHistoryRecord</name>
     <message>
         <source>bao gao wen jian yi bu cun zai</source>
@@ -1029,19 +1081,19 @@
     </message>
     <message>
         <source>shan cheu</source>
-        <translation>删除</translation>
+        <translation>删除(&amp;D)</translation>
     </message>
     <message>
         <source>chong ming ming</source>
-        <translation>重命名</translation>
+        <translation>重命名(&amp;R)</translation>
     </message>
     <message>
         <source>file save as</source>
-        <translation>文件另存为</translation>
+        <translation>文件另存为(&amp;A)</translation>
     </message>
     <message>
         <source>cha kan xiang qing</source>
-        <translation>查看详情</translation>
+        <translation>查看详情(&amp;V)</translation>
     </message>
     <message>
         <source>ti shi</source>
@@ -1101,7 +1153,7 @@
     </message>
     <message>
         <source>dui bi</source>
-        <translation>对比</translation>
+        <translation>对比(&amp;C)</translation>
     </message>
     <message>
         <source>zui duo ke dui bi %1 tiao ji lu, yi xuan zhong %2 tiao.</source>
@@ -1113,15 +1165,53 @@
     </message>
     <message>
         <source>jin xian shi bao jing ji lu</source>
-        <translation>仅显示报警记录</translation>
+        <translation>仅显示报警记录(&amp;A)</translation>
     </message>
     <message>
         <source>xing cheng kai shi ri qi</source>
-        <translation>行程开始日期</translation>
+        <translation>行程开始日期(&amp;T)</translation>
     </message>
     <message>
         <source>zhi xian shi qian %1 tiao pi pei de ji lu, qing shu ru geng duo nei rong suo xiao fan wei</source>
         <translation>仅显示前 %1 条匹配的记录，请输入更多内容缩小范围。</translation>
+    </message>
+    <message>
+        <source>xing cheng kai shi</source>
+        <translation>行程开始</translation>
+    </message>
+    <message>
+        <source>bao jing</source>
+        <translation>报警</translation>
+    </message>
+    <message>
+        <source>xu lie hao</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>ji lu shi fou you bao jing</source>
+        <translation>行程是否有报警</translation>
+    </message>
+    <message>
+        <source>mei you pi pei de xing cheng. qing qing chu sou suo nei rong huo fang kuan ri qi fan wei.</source>
+        <translation>没有匹配的行程。请清除搜索内容或放宽日期范围。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n xing cheng</source>
+        <translation>
+            <numerusform>%1 / %n 个行程</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>que ding yao shan chu xuan zhong de %1 tiao shu ju ji lu ma ?</source>
+        <translation>确定要删除选中的 %1 条数据记录吗？</translation>
+    </message>
+    <message>
+        <source>shi</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>fou</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>
@@ -1136,11 +1226,11 @@
     </message>
     <message>
         <source>导出PDF文档</source>
-        <translation>导出PDF文档</translation>
+        <translation>导出PDF文档(&amp;P)</translation>
     </message>
     <message>
         <source>导出原始PDF文档</source>
-        <translation>导出原始PDF文档</translation>
+        <translation>导出原始PDF文档(&amp;R)</translation>
     </message>
     <message>
         <source>统计信息</source>
@@ -1368,7 +1458,7 @@
     </message>
     <message>
         <source>dao chu CSV wen jian</source>
-        <translation>导出CSV文件</translation>
+        <translation>导出CSV文件(&amp;C)</translation>
     </message>
     <message>
         <source>bao gao SHA-256: wu (du qu shi wei ji lu)</source>
@@ -1393,6 +1483,24 @@
     <message>
         <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
         <translation>报告文件 %1 在读取后被修改过（SHA-256 不符），未导出或保存。</translation>
+    </message>
+</context>
+<context>
+    <name>CMessageBox</name>
+    <message>
+        <source>Open &amp;file</source>
+        <translation>打开文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open f&amp;older</source>
+        <translation>打开文件夹(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>CRecentReports</name>
+    <message>
+        <source>qing chu lie biao</source>
+        <translation>清除列表(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1446,11 +1554,11 @@
     </message>
     <message>
         <source>重命名</source>
-        <translation>重命名</translation>
+        <translation>重命名(&amp;R)</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation>删除</translation>
+        <translation>删除(&amp;D)</translation>
     </message>
     <message>
         <source>mo ban xin xi</source>
@@ -1525,15 +1633,15 @@
     </message>
     <message>
         <source>选择</source>
-        <translation>选择</translation>
+        <translation>选择(&amp;L)</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation>保存</translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>取消</translation>
+        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <source>file export postion</source>
