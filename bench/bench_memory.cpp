@@ -199,8 +199,8 @@ int main(int argc, char *argv[])
             std::printf(" %10.1f B", perSample[s].at(k));
             over = over || perSample[s].at(k) > Targets[s];
         }
-        const bool stepOver = std::any_of(perSample[s].cbegin(), perSample[s].cend(),
-            [&](double v) { return v > Targets[s]; });
+        const bool stepOver = std::any_of(
+            perSample[s].cbegin(), perSample[s].cend(), [&](double v) { return v > Targets[s]; });
         std::printf("%s\n", stepOver ? "  over target" : "");
     }
     std::printf("peak resident size (MB), baseline parse %.1f read %.1f reopen %.1f show %.1f:\n",

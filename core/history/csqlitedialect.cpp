@@ -152,10 +152,14 @@ public:
         const int recordTime = insert.parameterIndex(":recordTime");
         const int link = insert.parameterIndex(":t_reocrd_id");
         const QByteArray noHumidity("0");
+        // Reused from sample to sample.
+        QByteArray tempText;
+        QByteArray shiduText;
+        QByteArray timeText;
         for (int i = 0; i < data.size(); ++i) {
-            const QByteArray tempText = data.temp(i).toUtf8();
-            const QByteArray shiduText = hasHumidity ? data.shidu(i).toUtf8() : noHumidity;
-            const QByteArray timeText = data.recordTime(i).toUtf8();
+            data.utf8(i, tempText, shiduText, timeText);
+            if (!hasHumidity)
+                shiduText = noHumidity;
             insert.bindText(temp, tempText);
             insert.bindText(shidu, shiduText);
             insert.bindText(recordTime, timeText);

@@ -1,5 +1,7 @@
 #include "core/record/ctempdata.h"
 
+#include <cstring>
+
 namespace {
 
 // The code of a value: a kept text (TextFlag with its index), the empty text,
@@ -41,6 +43,29 @@ int formText(const CRecordTime &t, quint32 form, QChar *out)
     *p++ = QLatin1Char(':');
     put(t.second, 2);
     return int(p - out);
+}
+
+// The digits of a number code (no kept text, not empty) into out (room for
+// 16); their count.
+int numberText(quint32 code, char *out)
+{
+    quint32 magnitude = code >> 3;
+    const int decimals = int(code & 3);
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude || count <= decimals);
+    int length = 0;
+    if (code & 4)
+        out[length++] = '-';
+    for (int k = count - 1; k >= 0; --k) {
+        out[length++] = digits[k];
+        if (k == decimals && decimals > 0)
+            out[length++] = '.';
+    }
+    return length;
 }
 
 // An empty text that is not null (the history stores '' for it, not NULL).
@@ -237,24 +262,38 @@ QString CTempData::value(quint32 code) const
         return text(code & ~TextFlag);
     if (code == EmptyCode)
         return emptyText();
-    quint32 magnitude = code >> 3;
-    const int decimals = int(code & 3);
-    char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = char('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude || count <= decimals);
-    QChar out[16];
-    int length = 0;
-    if (code & 4)
-        out[length++] = QLatin1Char('-');
-    for (int k = count - 1; k >= 0; --k) {
-        out[length++] = QLatin1Char(digits[k]);
-        if (k == decimals && decimals > 0)
-            out[length++] = QLatin1Char('.');
+    char out[16];
+    return QString::fromLatin1(out, numberText(code, out));
+}
+
+void CTempData::utf8Value(quint32 code, QByteArray &out) const
+{
+    if (code & TextFlag) {
+        out = text(code & ~TextFlag).toUtf8();
+    } else if (code == EmptyCode) {
+        out.resize(0);
+    } else {
+        char digits[16];
+        const int n = numberText(code, digits);
+        out.resize(n);
+        std::memcpy(out.data(), digits, size_t(n));
     }
-    return QString(out, length);
+}
+
+void CTempData::utf8(int i, QByteArray &temp, QByteArray &shidu, QByteArray &recordTime) const
+{
+    const Row &r = m_rows.at(i);
+    utf8Value(r.temp, temp);
+    utf8Value(r.shidu, shidu);
+    if (r.time == SlashForm) {
+        QChar form[20];
+        const int n = formText(time(i), SlashForm, form);
+        recordTime.resize(n);
+        for (int k = 0; k < n; ++k)
+            recordTime[k] = char(form[k].unicode());
+    } else {
+        recordTime = this->recordTime(i).toUtf8();
+    }
 }
 
 double CTempData::number(quint32 code, bool *ok) const

@@ -3,6 +3,7 @@
 
 #include "core/record/crecordtime.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 #include <QVector>
@@ -92,6 +93,9 @@ public:
     double shiduValue(int i, bool *ok = nullptr) const;
     qint64 secs(int i) const { return m_rows.at(i).secs; }
     CRecordTime time(int i) const;
+    // The three texts of sample i as UTF-8, into buffers the caller reuses
+    // from sample to sample (the history stores them so).
+    void utf8(int i, QByteArray &temp, QByteArray &shidu, QByteArray &recordTime) const;
 
     // Adds a sample. time, when valid, is the time recordTime reads (a parser
     // that read its numbers passes it); otherwise the text is read here.
@@ -131,6 +135,7 @@ private:
     quint32 keep(QStringView text);
     QString text(quint32 code) const;
     QString value(quint32 code) const;
+    void utf8Value(quint32 code, QByteArray &out) const;
     double number(quint32 code, bool *ok) const;
 
     QVector<Row> m_rows;
