@@ -239,7 +239,7 @@ void CDock::rearm(const CRecord &record, CDockResult &result)
         env.humidity = record.hasHumidity();
         QString reason;
         const CConfigWriter::Status status
-            = CConfigWriter::write(values, CConfigWriter::Advanced, result.root, env, &reason);
+            = CConfigWriter::write(values, CConfigWriter::Advanced, result.root, env, &reason, &result.frame);
         if (status == CConfigWriter::Written) {
             result.rearmStep = CDockResult::Done;
             return;

@@ -53,6 +53,7 @@ struct CDockResult {
     Step exportStep = NotAsked;
     QStringList exported; // the files written
     Step rearmStep = NotAsked;
+    QByteArray frame; // the configuration frame written when re-armed
     QString error; // plain English: why the read, the export or the re-arm failed
 
     bool readOk() const { return read == Stored || read == AlreadyStored; }
