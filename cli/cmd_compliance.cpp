@@ -209,12 +209,23 @@ int runUser(const QStringList &args, QTextStream &out, QTextStream &err)
             err << "vesmira-cli: no password for " << name << " on standard input\n";
             return 1;
         }
-        if (command == QLatin1String("add"))
-            return fail(
-                compliance.addUser(gate.session(), name, values.value("--name"), role, password), err);
-        return fail(compliance.changePassword(gate.session(), name, password), err);
+        if (command == QLatin1String("add")) {
+            if (const int code
+                = fail(compliance.addUser(gate.session(), name, values.value("--name"), role, password), err))
+                return code;
+            out << "user " << name << " added (" << CSession::roleName(role) << ")\n";
+            return 0;
+        }
+        if (const int code = fail(compliance.changePassword(gate.session(), name, password), err))
+            return code;
+        out << "password of " << name << " changed\n";
+        return 0;
     }
-    if (command == QLatin1String("disable"))
-        return fail(compliance.disableUser(gate.session(), name, cliIdentity().reason), err);
-    return fail(compliance.unlockUser(gate.session(), name), err);
+    const bool disable = command == QLatin1String("disable");
+    if (const int code = fail(disable ? compliance.disableUser(gate.session(), name, cliIdentity().reason)
+                                      : compliance.unlockUser(gate.session(), name),
+            err))
+        return code;
+    out << "user " << name << (disable ? " disabled\n" : " unlocked\n");
+    return 0;
 }

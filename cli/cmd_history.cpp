@@ -337,7 +337,7 @@ int changeRecord(const QStringList &args, int words, const char *done, CDuty dut
     if (!result) {
         err << "vesmira-cli: record " << id << " could not be " << done;
         if (!result.error.isEmpty())
-            err << ": " << result.error;
+            err << ": " << (result.error.endsWith(QLatin1Char('.')) ? result.error.chopped(1) : result.error);
         err << "; the history is unchanged\n";
         return 1;
     }

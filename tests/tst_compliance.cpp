@@ -352,6 +352,13 @@ private slots:
         const CCompliance::Verification result = verifier.verify();
         QVERIFY(!result.intact);
         QVERIFY2(result.problem.startsWith(problem), qPrintable(result.problem));
+        if (attack == "sample") {
+            // Changed content is not signed over.
+            CSession again;
+            QVERIFY(verifier.signIn(Reviewer, ReviewerPassword, again));
+            QVERIFY(verifier.sign(again, id, ReviewerPassword, CMeaning::Approved, QString())
+                        .error.contains("changed since it was signed"));
+        }
     }
 };
 

@@ -125,6 +125,12 @@ CComplianceResult CCompliance::sign(
     if (!m_signatures.reportBytesMatch(id))
         return CComplianceResult::failed(
             tr("The report of record %1 has changed since it was read: it cannot be signed.").arg(id));
+    // Content changed since an earlier signature is not signed over.
+    for (const CSignatureInfo &earlier : m_signatures.signatures(id)) {
+        if (earlier.contentHash != content)
+            return CComplianceResult::failed(
+                tr("Record %1 has changed since it was signed: it cannot be signed again.").arg(id));
+    }
     // The signature is the signer's act: the password once more.
     CUserAccount account;
     if (const CComplianceResult known = checkPassword(session.user(), password, &account); !known)

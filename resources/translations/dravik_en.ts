@@ -263,6 +263,10 @@
         <source>the report of record %1 no longer matches its signature: its file was changed</source>
         <translation>the report of record %1 no longer matches its signature: its file was changed</translation>
     </message>
+    <message>
+        <source>Record %1 has changed since it was signed: it cannot be signed again.</source>
+        <translation>Record %1 has changed since it was signed: it cannot be signed again.</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceConnect</name>

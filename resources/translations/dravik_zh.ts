@@ -263,6 +263,10 @@
         <source>the report of record %1 no longer matches its signature: its file was changed</source>
         <translation>记录 %1 的报告与其签名不再相符：报告文件已被修改</translation>
     </message>
+    <message>
+        <source>Record %1 has changed since it was signed: it cannot be signed again.</source>
+        <translation>记录 %1 在签名后已被修改：不能再次签名。</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceConnect</name>
