@@ -279,7 +279,7 @@ private slots:
                 << "audit entry 3 is missing (the trail goes on with entry 4)";
             QTest::newRow(QByteArray(engine) + " last entries deleted")
                 << engine << "truncate"
-                << "audit entry 8 is missing: the anchor file noted it";
+                << "audit entry 7 is missing: the anchor file noted entry 8";
             QTest::newRow(QByteArray(engine) + " edited sample")
                 << engine << "sample"
                 << "record 1 no longer matches its signature (audit entry 6 by rev)";

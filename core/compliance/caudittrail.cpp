@@ -3,6 +3,7 @@
 #include "core/compliance/ccomplianceschema.h"
 
 #include <QCryptographicHash>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocale>
@@ -182,10 +183,13 @@ QVector<CAuditEntry> CAuditTrail::entries(const CAuditFilter &filter, bool *ok)
         where << "utc >= :from";
     if (filter.to.isValid())
         where << "utc <= :to";
+    if (filter.afterSeq > 0)
+        where << "seq > :after";
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
     query.prepare(QLatin1String(SelectEntries)
-        + (where.isEmpty() ? QString() : " where " + where.join(" and ")) + " order by seq");
+        + (where.isEmpty() ? QString() : " where " + where.join(" and ")) + " order by seq"
+        + (filter.limit > 0 ? QStringLiteral(" limit %1").arg(filter.limit) : QString()));
     if (filter.recordId != 0)
         query.bindValue(":record", filter.recordId);
     if (!filter.user.isEmpty())
@@ -196,6 +200,8 @@ QVector<CAuditEntry> CAuditTrail::entries(const CAuditFilter &filter, bool *ok)
         query.bindValue(":from", QLocale::c().toString(filter.from.toUTC(), form));
     if (filter.to.isValid())
         query.bindValue(":to", QLocale::c().toString(filter.to.toUTC(), form));
+    if (filter.afterSeq > 0)
+        query.bindValue(":after", filter.afterSeq);
     QVector<CAuditEntry> list;
     bool ran = query.exec();
     while (ran && query.next())
@@ -209,14 +215,26 @@ QVector<CAuditEntry> CAuditTrail::entries(const CAuditFilter &filter, bool *ok)
     return list;
 }
 
-CAuditTrail::Check CAuditTrail::check(const QVector<CAuditEntry> &all, const QVector<Anchor> &anchors) const
+CAuditTrail::Check CAuditTrail::check(
+    const QVector<Anchor> &anchors, const std::function<void(const CAuditEntry &)> &visit)
 {
     Check result;
-    result.entries = all.size();
+    QHash<qint64, QString> anchored;
+    qint64 lastAnchor = 0;
+    for (const Anchor &anchor : anchors) {
+        anchored.insert(anchor.seq, anchor.hash);
+        lastAnchor = qMax(lastAnchor, anchor.seq);
+    }
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    if (!query.exec(QLatin1String(SelectEntries) + " order by seq")) {
+        result.problem = tr("the audit trail cannot be read: %1").arg(errorText(query.lastError()));
+        return result;
+    }
     QString previous = CAuditEntry::origin();
-    for (int i = 0; i < all.size(); ++i) {
-        const CAuditEntry &e = all.at(i);
-        const qint64 expected = i + 1;
+    while (query.next()) {
+        const CAuditEntry e = entryOf(query);
+        const qint64 expected = result.entries + 1;
         if (e.seq != expected) {
             result.brokenSeq = expected;
             result.problem
@@ -235,23 +253,29 @@ CAuditTrail::Check CAuditTrail::check(const QVector<CAuditEntry> &all, const QVe
             result.problem = tr("audit entry %1 was changed: its hash does not match its content").arg(e.seq);
             return result;
         }
+        if (anchored.contains(e.seq) && anchored.value(e.seq) != e.hash) {
+            result.brokenSeq = e.seq;
+            result.problem
+                = tr("audit entry %1 differs from the anchor file: the chain was rewritten").arg(e.seq);
+            return result;
+        }
         previous = e.hash;
+        result.entries = e.seq;
+        if (visit)
+            visit(e);
     }
-    for (const Anchor &anchor : anchors) {
-        if (anchor.seq > all.size()) {
-            result.brokenSeq = anchor.seq;
-            result.problem
-                = tr("audit entry %1 is missing: the anchor file noted it, the trail ends at entry %2")
-                      .arg(anchor.seq)
-                      .arg(all.size());
-            return result;
-        }
-        if (anchor.seq > 0 && all.at(int(anchor.seq - 1)).hash != anchor.hash) {
-            result.brokenSeq = anchor.seq;
-            result.problem
-                = tr("audit entry %1 differs from the anchor file: the chain was rewritten").arg(anchor.seq);
-            return result;
-        }
+    if (query.lastError().isValid()) {
+        result.problem = tr("the audit trail cannot be read: %1").arg(errorText(query.lastError()));
+        return result;
+    }
+    if (lastAnchor > result.entries) {
+        result.brokenSeq = result.entries + 1;
+        result.problem
+            = tr("audit entry %1 is missing: the anchor file noted entry %2, the trail ends at entry %3")
+                  .arg(result.entries + 1)
+                  .arg(lastAnchor)
+                  .arg(result.entries);
+        return result;
     }
     result.intact = true;
     return result;

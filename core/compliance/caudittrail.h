@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVector>
+#include <functional>
 
 // One entry of the audit trail. action is a fixed word ("sign-in",
 // "read", "export", "sign", ...; see CCompliance), details what was done to
@@ -33,13 +34,16 @@ struct CAuditEntry {
 };
 
 // Which entries an audit list shows: of one record, user or action (empty
-// or 0: any), within [from, to] (UTC; an invalid bound is open).
+// or 0: any), within [from, to] (an invalid bound is open), oldest first;
+// a page of them: those after afterSeq, at most limit (0: all).
 struct CAuditFilter {
     int recordId = 0;
     QString user;
     QString action;
     QDateTime from;
     QDateTime to;
+    qint64 afterSeq = 0;
+    int limit = 0;
 };
 
 // The audit trail of a history (t_audit): entries appended in order, each
@@ -65,10 +69,11 @@ public:
     // The entries of filter, oldest first.
     QVector<CAuditEntry> entries(const CAuditFilter &filter, bool *ok = nullptr);
 
-    // The chain checked from the first entry on: numbers without a gap, each
-    // entry's previous hash the hash of the one before, each hash that of
-    // its content, and every anchor (seq and hash noted earlier, see
-    // CAuditAnchors) still in the chain. The first fault found is told.
+    // The chain checked from the first entry on, read row by row: numbers
+    // without a gap, each entry's previous hash the hash of the one before,
+    // each hash that of its content, and every anchor (seq and hash noted
+    // earlier, see CAuditAnchors) still in the chain. The first fault found
+    // is told. visit sees every entry that passed, in order.
     struct Check {
         bool intact = false;
         qint64 entries = 0;
@@ -79,7 +84,7 @@ public:
         qint64 seq = 0;
         QString hash;
     };
-    Check check(const QVector<CAuditEntry> &all, const QVector<Anchor> &anchors) const;
+    Check check(const QVector<Anchor> &anchors, const std::function<void(const CAuditEntry &)> &visit = {});
 
     QString error() const { return m_error; }
     // The desk's host name, as entries record it.

@@ -207,15 +207,34 @@ CCompliance::Verification CCompliance::verify(const QString &anchorPath)
         result.intact = true;
         return result;
     }
-    bool ok = false;
-    const QVector<CAuditEntry> all = m_trail.entries(CAuditFilter(), &ok);
-    if (!ok) {
-        result.problem = tr("The audit trail cannot be read: %1").arg(m_trail.error());
-        return result;
-    }
     const QString id = historyId();
-    const CAuditTrail::Check chain
-        = m_trail.check(all, CAuditAnchors::read(anchorPath.isEmpty() ? m_anchorPath : anchorPath, id));
+    // What the walk keeps of the trail: the mode's last switch, the first
+    // entry, and the signatures of every record not deleted since.
+    struct Signing {
+        qint64 seq;
+        QString user;
+        QString content;
+    };
+    QHash<int, QVector<Signing>> signings;
+    QVector<int> order;
+    bool enabledByTrail = false;
+    QString firstDetails;
+    const CAuditTrail::Check chain = m_trail.check(
+        CAuditAnchors::read(anchorPath.isEmpty() ? m_anchorPath : anchorPath, id), [&](const CAuditEntry &e) {
+            if (e.seq == 1)
+                firstDetails = e.details;
+            if (e.action == QLatin1String("compliance-on")) {
+                enabledByTrail = true;
+            } else if (e.action == QLatin1String("compliance-off")) {
+                enabledByTrail = false;
+            } else if (e.action == QLatin1String("sign")) {
+                if (!signings.contains(e.recordId))
+                    order.append(e.recordId);
+                signings[e.recordId].append({ e.seq, e.user, contentPattern().match(e.details).captured(1) });
+            } else if (e.action == QLatin1String("delete") && signings.remove(e.recordId) > 0) {
+                order.removeAll(e.recordId);
+            }
+        });
     result.entries = chain.entries;
     if (!chain.intact) {
         result.brokenSeq = chain.brokenSeq;
@@ -224,14 +243,7 @@ CCompliance::Verification CCompliance::verify(const QString &anchorPath)
     }
     // The trail began with this history's id, and its last word on the mode
     // is what the settings say.
-    bool enabledByTrail = false;
-    for (const CAuditEntry &e : all) {
-        if (e.action == QLatin1String("compliance-on"))
-            enabledByTrail = true;
-        else if (e.action == QLatin1String("compliance-off"))
-            enabledByTrail = false;
-    }
-    if (!all.isEmpty() && !all.first().details.startsWith(QStringLiteral("history %1;").arg(id))) {
+    if (result.entries > 0 && !firstDetails.startsWith(QStringLiteral("history %1;").arg(id))) {
         result.brokenSeq = 1;
         result.problem = tr("the history's id is not the one its audit trail began with");
         return result;
@@ -243,52 +255,37 @@ CCompliance::Verification CCompliance::verify(const QString &anchorPath)
         return result;
     }
 
-    // Every signature the trail tells of, of every record not deleted since.
-    QHash<int, QVector<const CAuditEntry *>> signings;
-    QVector<int> order;
-    for (const CAuditEntry &e : all) {
-        if (e.action == QLatin1String("sign")) {
-            if (!signings.contains(e.recordId))
-                order.append(e.recordId);
-            signings[e.recordId].append(&e);
-        } else if (e.action == QLatin1String("delete") && signings.contains(e.recordId)) {
-            signings.remove(e.recordId);
-            order.removeAll(e.recordId);
-        }
-    }
     for (const int record : qAsConst(order)) {
         bool found = false;
         const QString content = m_signatures.contentDigest(record, &found);
-        const CAuditEntry &first = *signings.value(record).first();
+        const QVector<Signing> &list = signings[record];
         result.brokenRecord = record;
         if (!found) {
             result.problem = content.isEmpty() && !m_signatures.error().isEmpty()
                 ? tr("record %1 cannot be read: %2").arg(record).arg(m_signatures.error())
                 : tr("record %1 was signed (audit entry %2) and is gone without an audited deletion")
                       .arg(record)
-                      .arg(first.seq);
+                      .arg(list.first().seq);
             return result;
         }
-        bool rowsOk = false;
-        const QVector<CSignatureInfo> rows = m_signatures.signatures(record, &rowsOk);
-        for (const CAuditEntry *signing : signings.value(record)) {
-            const QString signedContent = contentPattern().match(signing->details).captured(1);
-            if (signedContent != content) {
+        const QVector<CSignatureInfo> rows = m_signatures.signatures(record);
+        for (const Signing &signing : list) {
+            if (signing.content != content) {
                 result.problem = tr("record %1 no longer matches its signature (audit entry %2 by %3): its "
                                     "content was changed")
                                      .arg(record)
-                                     .arg(signing->seq)
-                                     .arg(signing->user);
+                                     .arg(signing.seq)
+                                     .arg(signing.user);
                 return result;
             }
             const bool kept = std::any_of(rows.cbegin(), rows.cend(), [&](const CSignatureInfo &s) {
-                return s.auditSeq == signing->seq && s.contentHash == signedContent;
+                return s.auditSeq == signing.seq && s.contentHash == signing.content;
             });
             if (!kept) {
                 result.problem = tr("the signature of record %1 by %2 (audit entry %3) is missing or changed")
                                      .arg(record)
-                                     .arg(signing->user)
-                                     .arg(signing->seq);
+                                     .arg(signing.user)
+                                     .arg(signing.seq);
                 return result;
             }
         }

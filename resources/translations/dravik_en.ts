@@ -62,12 +62,16 @@
         <translation>audit entry %1 was changed: its hash does not match its content</translation>
     </message>
     <message>
-        <source>audit entry %1 is missing: the anchor file noted it, the trail ends at entry %2</source>
-        <translation>audit entry %1 is missing: the anchor file noted it, the trail ends at entry %2</translation>
-    </message>
-    <message>
         <source>audit entry %1 differs from the anchor file: the chain was rewritten</source>
         <translation>audit entry %1 differs from the anchor file: the chain was rewritten</translation>
+    </message>
+    <message>
+        <source>the audit trail cannot be read: %1</source>
+        <translation>the audit trail cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>audit entry %1 is missing: the anchor file noted entry %2, the trail ends at entry %3</source>
+        <translation>audit entry %1 is missing: the anchor file noted entry %2, the trail ends at entry %3</translation>
     </message>
 </context>
 <context>
@@ -226,10 +230,6 @@
     <message>
         <source>%1 entries, chain intact, %2 signed records unchanged</source>
         <translation>%1 entries, chain intact, %2 signed records unchanged</translation>
-    </message>
-    <message>
-        <source>The audit trail cannot be read: %1</source>
-        <translation>The audit trail cannot be read: %1</translation>
     </message>
     <message>
         <source>the history&apos;s id is not the one its audit trail began with</source>

@@ -62,12 +62,16 @@
         <translation>审计条目 %1 已被修改：其哈希与内容不符</translation>
     </message>
     <message>
-        <source>audit entry %1 is missing: the anchor file noted it, the trail ends at entry %2</source>
-        <translation>审计条目 %1 缺失：锚定文件记有该条目，追踪止于条目 %2</translation>
-    </message>
-    <message>
         <source>audit entry %1 differs from the anchor file: the chain was rewritten</source>
         <translation>审计条目 %1 与锚定文件不符：哈希链已被改写</translation>
+    </message>
+    <message>
+        <source>the audit trail cannot be read: %1</source>
+        <translation>无法读取审计追踪：%1</translation>
+    </message>
+    <message>
+        <source>audit entry %1 is missing: the anchor file noted entry %2, the trail ends at entry %3</source>
+        <translation>审计条目 %1 缺失：锚定文件记有条目 %2，追踪止于条目 %3</translation>
     </message>
 </context>
 <context>
@@ -226,10 +230,6 @@
     <message>
         <source>%1 entries, chain intact, %2 signed records unchanged</source>
         <translation>%1 条审计条目，哈希链完整，%2 条已签名记录未被修改</translation>
-    </message>
-    <message>
-        <source>The audit trail cannot be read: %1</source>
-        <translation>无法读取审计追踪：%1</translation>
     </message>
     <message>
         <source>the history&apos;s id is not the one its audit trail began with</source>
