@@ -176,8 +176,12 @@ bool auditResult(CComplianceGate &gate, const CDockResult &result, QTextStream &
         record.name = result.recordName;
         noted << compliance.noteDuplicateRead(gate.session(), record);
     }
-    for (const QString &path : result.exported)
-        noted << compliance.noteExport(gate.session(), result.recordId, QString(), path);
+    for (const QString &path : result.exported) {
+        CAuditEntry head;
+        noted << compliance.noteExport(gate.session(), result.recordId, QString(), path, &head);
+        if (noted.last())
+            err << "vesmira-cli: audit trail head: entry " << head.seq << ", SHA-256 " << head.hash << '\n';
+    }
     if (result.rearmStep == CDockResult::Done)
         noted << compliance.noteConfiguration(gate.session(), result.root, result.frame);
     bool ok = true;
@@ -257,6 +261,8 @@ int runWatch(const QStringList &args, QTextStream &out, QTextStream &err)
     if (const int code = gate.enterIfPresent(present ? store.history() : nullptr, CDuty::ReadLogger, err))
         return code;
     CDock dock(applicationDir, store, options);
+    if (gate.active())
+        dock.setSignoff([&gate, &store](int id) { return gate.signoff(*store.history(), id); });
     bool allOk = true;
     QObject::connect(&dock, &CDock::handled, [&](const CDockResult &result) {
         allOk = allOk && result.ok();

@@ -2,12 +2,16 @@
 // application directory: what each role may do per command (a table), the
 // sign-in every such command asks for, the whole road of a record (read by
 // an operator, signed by a reviewer, exported with its signature, a sample
-// edited with sqlite3 and caught), compliance mode off leaving everything as
-// it was, and the self-test.
+// edited with sqlite3 and caught), the dock signed in once, compliance mode
+// off leaving everything as it was, and the self-test.
+#include "helpers/fakedrives.h"
 #include "helpers/pdfreader.h"
 #include "helpers/testfiles.h"
 
 #include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -197,6 +201,35 @@ private slots:
         const Result broken = cli({ "audit", "verify" });
         QCOMPARE(broken.code, 1);
         QVERIFY2(broken.err.contains("record 2 no longer matches its signature"), qPrintable(broken.err));
+    }
+
+    // The dock signs in once; what it reads, files and writes back is
+    // audited under its account.
+    void dock()
+    {
+        FakeDrives drives;
+        drives.exportEnvironment();
+        const QString root = drives.addDrive("LOGGER1", "STM");
+        FakeDrives::write(root + "/setting.ini", QByteArray(102, '\0'));
+        FakeDrives::write(root + "/REPORT.csv", readAll(VESMIRA_TEST_DATA "/reports/en-temp.csv"));
+        drives.plug(root);
+        const QStringList args { "watch", "--once", "--export-dir", m_root.filePath("dock"), "--template",
+            VESMIRA_TEST_DATA "/templates/page-defaults.ini" };
+        QCOMPARE(cli(args).code, 2);
+        const Result watched = as("op", args);
+        QVERIFY2(watched.code == 0, qPrintable(watched.err));
+        QVERIFY(watched.out.contains("stored,exported,re-armed"));
+        QVERIFY(watched.err.contains("audit trail head: entry "));
+        const QJsonArray trail
+            = QJsonDocument::fromJson(as("root", { "audit", "list", "--json" }).out.toUtf8()).array();
+        QStringList last;
+        for (int i = trail.size() - 5; i < trail.size() - 1; ++i)
+            last << trail.at(i).toObject().value("user").toString() + " "
+                    + trail.at(i).toObject().value("action").toString();
+        QCOMPARE(last, QStringList({ "op sign-in", "op read", "op export", "op configure" }));
+        const QString frame
+            = trail.at(trail.size() - 2).toObject().value("details").toString().section(": ", 1);
+        QCOMPARE(frame, QString::fromLatin1(readAll(root + "/setting.ini").toHex()));
     }
 
     // Off, the default: no sign-in, no new table, the commands as they were.

@@ -194,6 +194,8 @@ void CDock::exportRecord(const CRecord &record, CDockResult &result)
         CExportPdf pdf;
         CExportCsv csv;
         CRecordExporter &exporter = i == 0 ? static_cast<CRecordExporter &>(pdf) : csv;
+        if (m_signoff)
+            exporter.setSignoff(m_signoff(record.id));
         ok = CExportRange::exportRecord(
                  record, range.start, range.end, targets.at(i), exporter, CExportRange::PresetRange)
             == CExportRange::Written;
