@@ -21,6 +21,60 @@
     </message>
 </context>
 <context>
+    <name>CAuditJournal</name>
+    <message>
+        <source>Compliance mode is on: sign in first.</source>
+        <translation>Compliance mode is on: sign in first.</translation>
+    </message>
+    <message>
+        <source>A record is renamed only with a reason.</source>
+        <translation>A record is renamed only with a reason.</translation>
+    </message>
+    <message>
+        <source>A record is deleted only with a reason.</source>
+        <translation>A record is deleted only with a reason.</translation>
+    </message>
+    <message>
+        <source>Record %1 is signed: a signed record cannot be renamed.</source>
+        <translation>Record %1 is signed: a signed record cannot be renamed.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) may not %3.</source>
+        <translation>%1 (%2) may not %3.</translation>
+    </message>
+    <message>
+        <source>The audit trail cannot be written: %1</source>
+        <translation>The audit trail cannot be written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAuditTrail</name>
+    <message>
+        <source>audit entry %1 is missing (the trail goes on with entry %2)</source>
+        <translation>audit entry %1 is missing (the trail goes on with entry %2)</translation>
+    </message>
+    <message>
+        <source>audit entry %1 does not follow entry %2: the chain is broken there</source>
+        <translation>audit entry %1 does not follow entry %2: the chain is broken there</translation>
+    </message>
+    <message>
+        <source>audit entry %1 was changed: its hash does not match its content</source>
+        <translation>audit entry %1 was changed: its hash does not match its content</translation>
+    </message>
+    <message>
+        <source>audit entry %1 differs from the anchor file: the chain was rewritten</source>
+        <translation>audit entry %1 differs from the anchor file: the chain was rewritten</translation>
+    </message>
+    <message>
+        <source>the audit trail cannot be read: %1</source>
+        <translation>the audit trail cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>audit entry %1 is missing: the anchor file noted entry %2, the trail ends at entry %3</source>
+        <translation>audit entry %1 is missing: the anchor file noted entry %2, the trail ends at entry %3</translation>
+    </message>
+</context>
+<context>
     <name>CCompareView</name>
     <message>
         <source>ji lu dui bi</source>
@@ -69,6 +123,149 @@
     <message>
         <source>PNG wen jian xie ru shi bai: %1</source>
         <translation>The PNG file could not be written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCompliance</name>
+    <message>
+        <source>The history refused the change: %1</source>
+        <translation>The history refused the change: %1</translation>
+    </message>
+    <message>
+        <source>The audit trail cannot be written: %1</source>
+        <translation>The audit trail cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>An account name has 1 to 80 characters.</source>
+        <translation>An account name has 1 to 80 characters.</translation>
+    </message>
+    <message>
+        <source>An account name holds no blank and no control character.</source>
+        <translation>An account name holds no blank and no control character.</translation>
+    </message>
+    <message>
+        <source>A password has at least %1 characters.</source>
+        <translation>A password has at least %1 characters.</translation>
+    </message>
+    <message>
+        <source>Compliance mode is on: sign in first.</source>
+        <translation>Compliance mode is on: sign in first.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) may not %3.</source>
+        <translation>%1 (%2) may not %3.</translation>
+    </message>
+    <message>
+        <source>Compliance mode is on already.</source>
+        <translation>Compliance mode is on already.</translation>
+    </message>
+    <message>
+        <source>The compliance tables cannot be made: %1</source>
+        <translation>The compliance tables cannot be made: %1</translation>
+    </message>
+    <message>
+        <source>%1 is no administrator.</source>
+        <translation>%1 is no administrator.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s random source failed.</source>
+        <translation>The system&apos;s random source failed.</translation>
+    </message>
+    <message>
+        <source>Compliance mode is switched off only with a reason.</source>
+        <translation>Compliance mode is switched off only with a reason.</translation>
+    </message>
+    <message>
+        <source>The idle time is 0 (never) to 1440 minutes.</source>
+        <translation>The idle time is 0 (never) to 1440 minutes.</translation>
+    </message>
+    <message>
+        <source>Unknown user or wrong password.</source>
+        <translation>Unknown user or wrong password.</translation>
+    </message>
+    <message>
+        <source>The account %1 is disabled.</source>
+        <translation>The account %1 is disabled.</translation>
+    </message>
+    <message>
+        <source>The account %1 is locked after %2 wrong passwords; an administrator must unlock it.</source>
+        <translation>The account %1 is locked after %2 wrong passwords; an administrator must unlock it.</translation>
+    </message>
+    <message>
+        <source>Compliance mode is off for this history.</source>
+        <translation>Compliance mode is off for this history.</translation>
+    </message>
+    <message>
+        <source>There is an account %1 already.</source>
+        <translation>There is an account %1 already.</translation>
+    </message>
+    <message>
+        <source>There is no account %1.</source>
+        <translation>There is no account %1.</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator and stays enabled.</source>
+        <translation>%1 is the last administrator and stays enabled.</translation>
+    </message>
+    <message>
+        <source>A record is renamed only with a reason.</source>
+        <translation>A record is renamed only with a reason.</translation>
+    </message>
+    <message>
+        <source>Record %1 is signed: a signed record cannot be renamed.</source>
+        <translation>Record %1 is signed: a signed record cannot be renamed.</translation>
+    </message>
+    <message>
+        <source>A record is deleted only with a reason.</source>
+        <translation>A record is deleted only with a reason.</translation>
+    </message>
+    <message>
+        <source>There is no record %1 in the history.</source>
+        <translation>There is no record %1 in the history.</translation>
+    </message>
+    <message>
+        <source>The report of record %1 has changed since it was read: it cannot be signed.</source>
+        <translation>The report of record %1 has changed since it was read: it cannot be signed.</translation>
+    </message>
+    <message>
+        <source>%1 entries, chain intact, %2 signed records unchanged</source>
+        <translation>%1 entries, chain intact, %2 signed records unchanged</translation>
+    </message>
+    <message>
+        <source>the history&apos;s id is not the one its audit trail began with</source>
+        <translation>the history&apos;s id is not the one its audit trail began with</translation>
+    </message>
+    <message>
+        <source>compliance mode was switched off outside the program: the audit trail says it is on</source>
+        <translation>compliance mode was switched off outside the program: the audit trail says it is on</translation>
+    </message>
+    <message>
+        <source>compliance mode was switched on outside the program: the audit trail says it is off</source>
+        <translation>compliance mode was switched on outside the program: the audit trail says it is off</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be read: %2</source>
+        <translation>record %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>record %1 was signed (audit entry %2) and is gone without an audited deletion</source>
+        <translation>record %1 was signed (audit entry %2) and is gone without an audited deletion</translation>
+    </message>
+    <message>
+        <source>record %1 no longer matches its signature (audit entry %2 by %3): its content was changed</source>
+        <translation>record %1 no longer matches its signature (audit entry %2 by %3): its content was changed</translation>
+    </message>
+    <message>
+        <source>the signature of record %1 by %2 (audit entry %3) is missing or changed</source>
+        <translation>the signature of record %1 by %2 (audit entry %3) is missing or changed</translation>
+    </message>
+    <message>
+        <source>the report of record %1 no longer matches its signature: its file was changed</source>
+        <translation>the report of record %1 no longer matches its signature: its file was changed</translation>
+    </message>
+    <message>
+        <source>Record %1 has changed since it was signed: it cannot be signed again.</source>
+        <translation>Record %1 has changed since it was signed: it cannot be signed again.</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1206,26 @@
         <source>Humidity(%RH)</source>
         <translation>Humidity(%RH)</translation>
     </message>
+    <message>
+        <source>Reviewed</source>
+        <translation>Reviewed</translation>
+    </message>
+    <message>
+        <source>Approved</source>
+        <translation>Approved</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Rejected</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Audit trail</source>
+        <translation>Audit trail</translation>
+    </message>
 </context>
 <context>
     <name>CFileMenu</name>
@@ -1520,6 +1737,57 @@
     </message>
 </context>
 <context>
+    <name>CSession</name>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Reviewer</source>
+        <translation>Reviewer</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>read loggers</source>
+        <translation>read loggers</translation>
+    </message>
+    <message>
+        <source>open records</source>
+        <translation>open records</translation>
+    </message>
+    <message>
+        <source>export records</source>
+        <translation>export records</translation>
+    </message>
+    <message>
+        <source>configure loggers</source>
+        <translation>configure loggers</translation>
+    </message>
+    <message>
+        <source>rename records</source>
+        <translation>rename records</translation>
+    </message>
+    <message>
+        <source>sign records</source>
+        <translation>sign records</translation>
+    </message>
+    <message>
+        <source>delete records</source>
+        <translation>delete records</translation>
+    </message>
+    <message>
+        <source>manage users</source>
+        <translation>manage users</translation>
+    </message>
+    <message>
+        <source>change the compliance settings</source>
+        <translation>change the compliance settings</translation>
+    </message>
+</context>
+<context>
     <name>CSettingFileManager</name>
     <message>
         <source>settingFileManager_title</source>
@@ -1608,6 +1876,21 @@
     <message>
         <source>mo ban shan chu shi bai</source>
         <translation>The template could not be deleted.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBook</name>
+    <message>
+        <source>Reviewed</source>
+        <translation>Reviewed</translation>
+    </message>
+    <message>
+        <source>Approved</source>
+        <translation>Approved</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Rejected</translation>
     </message>
 </context>
 <context>

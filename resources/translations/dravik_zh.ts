@@ -21,6 +21,60 @@
     </message>
 </context>
 <context>
+    <name>CAuditJournal</name>
+    <message>
+        <source>Compliance mode is on: sign in first.</source>
+        <translation>合规模式已开启：请先登录。</translation>
+    </message>
+    <message>
+        <source>A record is renamed only with a reason.</source>
+        <translation>重命名记录必须填写原因。</translation>
+    </message>
+    <message>
+        <source>A record is deleted only with a reason.</source>
+        <translation>删除记录必须填写原因。</translation>
+    </message>
+    <message>
+        <source>Record %1 is signed: a signed record cannot be renamed.</source>
+        <translation>记录 %1 已签名：已签名的记录不能重命名。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) may not %3.</source>
+        <translation>%1（%2）无权%3。</translation>
+    </message>
+    <message>
+        <source>The audit trail cannot be written: %1</source>
+        <translation>无法写入审计追踪：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CAuditTrail</name>
+    <message>
+        <source>audit entry %1 is missing (the trail goes on with entry %2)</source>
+        <translation>审计条目 %1 缺失（追踪从条目 %2 继续）</translation>
+    </message>
+    <message>
+        <source>audit entry %1 does not follow entry %2: the chain is broken there</source>
+        <translation>审计条目 %1 与条目 %2 不相接：哈希链在此断开</translation>
+    </message>
+    <message>
+        <source>audit entry %1 was changed: its hash does not match its content</source>
+        <translation>审计条目 %1 已被修改：其哈希与内容不符</translation>
+    </message>
+    <message>
+        <source>audit entry %1 differs from the anchor file: the chain was rewritten</source>
+        <translation>审计条目 %1 与锚定文件不符：哈希链已被改写</translation>
+    </message>
+    <message>
+        <source>the audit trail cannot be read: %1</source>
+        <translation>无法读取审计追踪：%1</translation>
+    </message>
+    <message>
+        <source>audit entry %1 is missing: the anchor file noted entry %2, the trail ends at entry %3</source>
+        <translation>审计条目 %1 缺失：锚定文件记有条目 %2，追踪止于条目 %3</translation>
+    </message>
+</context>
+<context>
     <name>CCompareView</name>
     <message>
         <source>ji lu dui bi</source>
@@ -69,6 +123,149 @@
     <message>
         <source>PNG wen jian xie ru shi bai: %1</source>
         <translation>PNG文件写入失败：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CCompliance</name>
+    <message>
+        <source>The history refused the change: %1</source>
+        <translation>历史数据库拒绝了此修改：%1</translation>
+    </message>
+    <message>
+        <source>The audit trail cannot be written: %1</source>
+        <translation>无法写入审计追踪：%1</translation>
+    </message>
+    <message>
+        <source>An account name has 1 to 80 characters.</source>
+        <translation>账户名须为 1 到 80 个字符。</translation>
+    </message>
+    <message>
+        <source>An account name holds no blank and no control character.</source>
+        <translation>账户名不能包含空格或控制字符。</translation>
+    </message>
+    <message>
+        <source>A password has at least %1 characters.</source>
+        <translation>密码至少需要 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>Compliance mode is on: sign in first.</source>
+        <translation>合规模式已开启：请先登录。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) may not %3.</source>
+        <translation>%1（%2）无权%3。</translation>
+    </message>
+    <message>
+        <source>Compliance mode is on already.</source>
+        <translation>合规模式已经开启。</translation>
+    </message>
+    <message>
+        <source>The compliance tables cannot be made: %1</source>
+        <translation>无法创建合规数据表：%1</translation>
+    </message>
+    <message>
+        <source>%1 is no administrator.</source>
+        <translation>%1 不是管理员。</translation>
+    </message>
+    <message>
+        <source>The system&apos;s random source failed.</source>
+        <translation>系统随机数源失败。</translation>
+    </message>
+    <message>
+        <source>Compliance mode is switched off only with a reason.</source>
+        <translation>关闭合规模式必须填写原因。</translation>
+    </message>
+    <message>
+        <source>The idle time is 0 (never) to 1440 minutes.</source>
+        <translation>空闲时间为 0（从不）到 1440 分钟。</translation>
+    </message>
+    <message>
+        <source>Unknown user or wrong password.</source>
+        <translation>用户不存在或密码错误。</translation>
+    </message>
+    <message>
+        <source>The account %1 is disabled.</source>
+        <translation>账户 %1 已停用。</translation>
+    </message>
+    <message>
+        <source>The account %1 is locked after %2 wrong passwords; an administrator must unlock it.</source>
+        <translation>账户 %1 因 %2 次密码错误已被锁定，须由管理员解锁。</translation>
+    </message>
+    <message>
+        <source>Compliance mode is off for this history.</source>
+        <translation>此历史数据库未开启合规模式。</translation>
+    </message>
+    <message>
+        <source>There is an account %1 already.</source>
+        <translation>账户 %1 已存在。</translation>
+    </message>
+    <message>
+        <source>There is no account %1.</source>
+        <translation>账户 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator and stays enabled.</source>
+        <translation>%1 是最后一名管理员，不能停用。</translation>
+    </message>
+    <message>
+        <source>A record is renamed only with a reason.</source>
+        <translation>重命名记录必须填写原因。</translation>
+    </message>
+    <message>
+        <source>Record %1 is signed: a signed record cannot be renamed.</source>
+        <translation>记录 %1 已签名：已签名的记录不能重命名。</translation>
+    </message>
+    <message>
+        <source>A record is deleted only with a reason.</source>
+        <translation>删除记录必须填写原因。</translation>
+    </message>
+    <message>
+        <source>There is no record %1 in the history.</source>
+        <translation>历史数据库中没有记录 %1。</translation>
+    </message>
+    <message>
+        <source>The report of record %1 has changed since it was read: it cannot be signed.</source>
+        <translation>记录 %1 的报告在读取后已被修改：不能签名。</translation>
+    </message>
+    <message>
+        <source>%1 entries, chain intact, %2 signed records unchanged</source>
+        <translation>%1 条审计条目，哈希链完整，%2 条已签名记录未被修改</translation>
+    </message>
+    <message>
+        <source>the history&apos;s id is not the one its audit trail began with</source>
+        <translation>历史数据库的标识与审计追踪开始时的标识不符</translation>
+    </message>
+    <message>
+        <source>compliance mode was switched off outside the program: the audit trail says it is on</source>
+        <translation>合规模式在程序之外被关闭：审计追踪记录其为开启</translation>
+    </message>
+    <message>
+        <source>compliance mode was switched on outside the program: the audit trail says it is off</source>
+        <translation>合规模式在程序之外被开启：审计追踪记录其为关闭</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be read: %2</source>
+        <translation>无法读取记录 %1：%2</translation>
+    </message>
+    <message>
+        <source>record %1 was signed (audit entry %2) and is gone without an audited deletion</source>
+        <translation>记录 %1 已签名（审计条目 %2），却在没有审计记录的情况下被删除</translation>
+    </message>
+    <message>
+        <source>record %1 no longer matches its signature (audit entry %2 by %3): its content was changed</source>
+        <translation>记录 %1 与其签名（审计条目 %2，%3 签署）不再相符：内容已被修改</translation>
+    </message>
+    <message>
+        <source>the signature of record %1 by %2 (audit entry %3) is missing or changed</source>
+        <translation>记录 %1 由 %2 签署的签名（审计条目 %3）缺失或已被修改</translation>
+    </message>
+    <message>
+        <source>the report of record %1 no longer matches its signature: its file was changed</source>
+        <translation>记录 %1 的报告与其签名不再相符：报告文件已被修改</translation>
+    </message>
+    <message>
+        <source>Record %1 has changed since it was signed: it cannot be signed again.</source>
+        <translation>记录 %1 在签名后已被修改：不能再次签名。</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1206,26 @@
         <source>Humidity(%RH)</source>
         <translation>湿度(%RH)</translation>
     </message>
+    <message>
+        <source>Reviewed</source>
+        <translation>已审核</translation>
+    </message>
+    <message>
+        <source>Approved</source>
+        <translation>已批准</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>已驳回</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>Audit trail</source>
+        <translation>审计追踪</translation>
+    </message>
 </context>
 <context>
     <name>CFileMenu</name>
@@ -1519,6 +1736,57 @@
     </message>
 </context>
 <context>
+    <name>CSession</name>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Reviewer</source>
+        <translation>审核员</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>管理员</translation>
+    </message>
+    <message>
+        <source>read loggers</source>
+        <translation>读取记录仪</translation>
+    </message>
+    <message>
+        <source>open records</source>
+        <translation>打开记录</translation>
+    </message>
+    <message>
+        <source>export records</source>
+        <translation>导出记录</translation>
+    </message>
+    <message>
+        <source>configure loggers</source>
+        <translation>配置记录仪</translation>
+    </message>
+    <message>
+        <source>rename records</source>
+        <translation>重命名记录</translation>
+    </message>
+    <message>
+        <source>sign records</source>
+        <translation>签署记录</translation>
+    </message>
+    <message>
+        <source>delete records</source>
+        <translation>删除记录</translation>
+    </message>
+    <message>
+        <source>manage users</source>
+        <translation>管理用户</translation>
+    </message>
+    <message>
+        <source>change the compliance settings</source>
+        <translation>更改合规设置</translation>
+    </message>
+</context>
+<context>
     <name>CSettingFileManager</name>
     <message>
         <source>settingFileManager_title</source>
@@ -1607,6 +1875,21 @@
     <message>
         <source>mo ban shan chu shi bai</source>
         <translation>模板删除失败</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBook</name>
+    <message>
+        <source>Reviewed</source>
+        <translation>已审核</translation>
+    </message>
+    <message>
+        <source>Approved</source>
+        <translation>已批准</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>已驳回</translation>
     </message>
 </context>
 <context>
