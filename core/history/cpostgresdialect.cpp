@@ -217,6 +217,8 @@ public:
         QSqlQuery query(database);
         QString sql;
         for (int first = 0; first < samples.size(); first += SamplesPerInsert) {
+            if (!goOn(first, samples.size()))
+                return false;
             const int end = qMin(samples.size(), first + SamplesPerInsert);
             sql = QStringLiteral("insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) values ");
             sql.reserve(sql.size() + (end - first) * 48);

@@ -1,5 +1,6 @@
 #include "core/history/csqldialect.h"
 
+#include "core/record/ctaskprogress.h"
 #include "core/record/ctempdata.h"
 
 #include <QDebug>
@@ -32,6 +33,14 @@ QString CSqlDialect::foldCase(const QString &text)
 
 void CSqlDialect::connected(QSqlDatabase &) { }
 
+bool CSqlDialect::goOn(qint64 done, qint64 total) const
+{
+    if (CTaskProgress::poll(done, total))
+        return true;
+    lastError = QSqlError(QStringLiteral("cancelled"), QString(), QSqlError::StatementError);
+    return false;
+}
+
 bool CSqlDialect::insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity)
 {
     const QList<TempDataItem *> &samples = data.dataList;
@@ -40,6 +49,8 @@ bool CSqlDialect::insertSamples(QSqlDatabase &database, const CTempData &data, i
     const QVariant id(recordId);
     const QVariant noHumidity(QString("0"));
     for (int i = 0; i < samples.size(); ++i) {
+        if ((i & 4095) == 0 && !goOn(i, samples.size()))
+            return false;
         const TempDataItem *sample = samples.at(i);
         query.bindValue(":temp", text(stored(sample->temp)));
         query.bindValue(":shidu", hasHumidity ? QVariant(text(stored(sample->shidu))) : noHumidity);
@@ -75,6 +86,8 @@ bool CSqlDialect::readSampleRows(
     }
     data.clear();
     while (samples.next()) {
+        if ((data.dataList.size() & 4095) == 4095 && !goOn(0, 0))
+            return false;
         data.dataList.append(new TempDataItem { samples.value(tempColumn).toString(),
             samples.value(tempColumn + 1).toString(), samples.value(tempColumn + 2).toString() });
     }

@@ -154,6 +154,8 @@ public:
         const int link = insert.parameterIndex(":t_reocrd_id");
         const QByteArray noHumidity("0");
         for (int i = 0; i < samples.size(); ++i) {
+            if ((i & 4095) == 0 && !goOn(i, samples.size()))
+                return false;
             const TempDataItem *sample = samples.at(i);
             const QByteArray tempText = sample->temp.toUtf8();
             const QByteArray shiduText = hasHumidity ? sample->shidu.toUtf8() : noHumidity;
@@ -183,8 +185,11 @@ public:
         // Columns: id, temp, shidu, recordTime, t_reocrd_id.
         select.bindInt(select.parameterIndex(":t_reocrd_id"), recordId);
         data.clear();
-        while (select.next())
+        while (select.next()) {
+            if ((data.dataList.size() & 4095) == 4095 && !goOn(0, 0))
+                return false;
             data.dataList.append(new TempDataItem { select.text(1), select.text(2), select.text(3) });
+        }
         if (select.failed()) {
             lastError = QSqlError(QStringLiteral("select t_record_data"), select.lastError(),
                 QSqlError::StatementError, QString::number(select.errorCode()));
