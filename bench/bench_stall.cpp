@@ -52,7 +52,10 @@ public:
         m_timer.setTimerType(Qt::PreciseTimer);
         connect(&m_timer, &QTimer::timeout, this, [this] {
             const qint64 now = m_clock.nsecsElapsed();
-            if (now - m_last > m_longest) { m_longest = now - m_last; m_at = m_last; }
+            if (now - m_last > m_longest) {
+                m_longest = now - m_last;
+                m_at = m_last;
+            }
             m_last = now;
         });
     }
@@ -69,8 +72,9 @@ public:
         QCoreApplication::processEvents();
         m_timer.stop();
         const double longest = qMax(m_longest, m_clock.nsecsElapsed() - m_last) / 1e6;
-        std::printf("%-36s longest stall %7.1f ms (target <= %.0f ms)%s   step %8.1f ms at %.1f\n", what, longest,
-            TargetMs, longest > TargetMs ? "  over target" : "", m_clock.nsecsElapsed() / 1e6, m_at/1e6);
+        std::printf("%-36s longest stall %7.1f ms (target <= %.0f ms)%s   step %8.1f ms at %.1f\n", what,
+            longest, TargetMs, longest > TargetMs ? "  over target" : "", m_clock.nsecsElapsed() / 1e6,
+            m_at / 1e6);
         std::fflush(stdout);
     }
 
@@ -181,7 +185,8 @@ int main(int argc, char *argv[])
     window.resize(1366, 768);
     window.show();
     QCoreApplication::processEvents();
-    std::printf("report: %s (%lld bytes)\n", qPrintable(QFileInfo(report).fileName()), QFileInfo(report).size());
+    std::printf(
+        "report: %s (%lld bytes)\n", qPrintable(QFileInfo(report).fileName()), QFileInfo(report).size());
 
     StallMeter meter;
     // 1. The read, from File > Open report to the data view.
@@ -239,7 +244,8 @@ int main(int argc, char *argv[])
     meter.measure("export PDF (data view)", [&] { window.dataPage()->OnExportPdfBtnClick(); });
     window.HistoryRecordAction(false);
     answerExport(work.filePath("history.pdf"));
-    meter.measure("export PDF (history page, reopened)", [&] { window.historyDetail()->OnExportPdfBtnClick(); });
+    meter.measure(
+        "export PDF (history page, reopened)", [&] { window.historyDetail()->OnExportPdfBtnClick(); });
     meter.measure("save as (history page)", [&] { window.historyDetail()->OnSaveAsOriginalPdfBtnClick(); });
     shoot(shots, "5-exported");
     std::printf("files: %lld, %lld, %lld bytes\n", QFileInfo(work.filePath("view.pdf")).size(),

@@ -39,12 +39,13 @@ void CDravik::syncSharedHistory()
     const CHistoryLocation location = m_store->location();
     CHistoryStore::SyncResult result;
     QString why;
-    CTaskRunner::run(this, tr("zheng zai fu zhi dao gong xiang li shi ji lu ..."), [&](CTaskRunner::Context &c) {
-        CHistoryStore &store = c.store(appDir, location);
-        result = store.syncPending(
-            [](const QString &line) { qDebug().noquote() << "shared history:" << line; });
-        why = store.lastError();
-    });
+    CTaskRunner::run(
+        this, tr("zheng zai fu zhi dao gong xiang li shi ji lu ..."), [&](CTaskRunner::Context &c) {
+            CHistoryStore &store = c.store(appDir, location);
+            result = store.syncPending(
+                [](const QString &line) { qDebug().noquote() << "shared history:" << line; });
+            why = store.lastError();
+        });
     if (!result.reachable)
         tellSharedHistoryAway(why);
 }
@@ -80,7 +81,7 @@ void CDravik::readAndShow(const QString &source, bool logger)
     // The dialog as it has always looked, with a Cancel that leaves nothing
     // of the read behind.
     QProgressDialog progress;
-    progress.setCancelButtonText(tr("qu xiao"));
+    progress.setCancelButtonText(CTaskRunner::cancelText());
     progress.setWindowFlags(progress.windowFlags() | Qt::FramelessWindowHint);
     progress.setStyleSheet("QWidget{background-color: rgb(193,193,193);}");
     progress.setFixedSize(300, 110);
@@ -247,16 +248,17 @@ void CDravik::openStoredRecord(int id, const QString &name)
     CDataCurve::Prepared curve;
     const CTaskRunner::HistoryKey key = CTaskRunner::keyOf(*m_db);
     const QString dataDir = applicationDir + "/data_files";
-    const bool opened = CTaskRunner::run(this, tr("zheng zai da kai ji lu ..."), [&](CTaskRunner::Context &c) {
-        CTempDbManager &history = c.history(key);
-        c.progress.setStage(0, 700);
-        history.readRecord(id, *record);
-        c.progress.setStage(700, 900);
-        CRecord found;
-        report = CReportReopen::reopen(&history, *record, dataDir, CReportReopen::ReportFile, found);
-        c.progress.setStage(900, 1000);
-        curve = CDataCurve::prepare(record->data.dataList, record->limits, record->hasHumidity());
-    });
+    const bool opened
+        = CTaskRunner::run(this, tr("zheng zai da kai ji lu ..."), [&](CTaskRunner::Context &c) {
+              CTempDbManager &history = c.history(key);
+              c.progress.setStage(0, 700);
+              history.readRecord(id, *record);
+              c.progress.setStage(700, 900);
+              CRecord found;
+              report = CReportReopen::reopen(&history, *record, dataDir, CReportReopen::ReportFile, found);
+              c.progress.setStage(900, 1000);
+              curve = CDataCurve::prepare(record->data.dataList, record->limits, record->hasHumidity());
+          });
     if (!opened)
         return;
     if (!report.path.isEmpty())

@@ -137,7 +137,7 @@ CTaskRunner *CTaskRunner::instance()
 
 bool CTaskRunner::run(QWidget *parent, const QString &label, const Work &work)
 {
-    QProgressDialog dialog(label, tr("qu xiao"), 0, 0, parent);
+    QProgressDialog dialog(label, cancelText(), 0, 0, parent);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setMinimumDuration(QuietMs);
     dialog.setAutoClose(false);

@@ -72,6 +72,9 @@ public:
     // caller holds no other reference.
     static void release(std::shared_ptr<const void> object);
 
+    // The text of a progress dialog's Cancel button.
+    static QString cancelText() { return tr("qu xiao"); }
+
     // A step that takes no longer than this shows no dialog (ms).
     static constexpr int QuietMs = 300;
 
