@@ -37,7 +37,8 @@ QString longReport(const QString &dir, int count)
     const QDateTime start(QDate(2021, 5, 31), QTime(22, 0));
     for (int i = 0; i < count; ++i)
         out += QByteArray::number(i + 1) + ','
-            + QLocale::c().toString(start.addSecs(60 * i), "M/d/yyyy H:mm:ss").toLatin1() + ",,,21.0,,55.0,\r\n";
+            + QLocale::c().toString(start.addSecs(60 * i), "M/d/yyyy H:mm:ss").toLatin1()
+            + ",,,21.0,,55.0,\r\n";
     const QString path = dir + "/LONG.csv";
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(out) == out.size() ? path : QString();
@@ -106,7 +107,8 @@ private slots:
         QVERIFY(told >= at);
         // The parse stops where it was cancelled, not at the report's end.
         if (at == 150)
-            QVERIFY2(record.data.dataList.size() < 20000, qPrintable(QString::number(record.data.dataList.size())));
+            QVERIFY2(record.data.dataList.size() < 20000,
+                qPrintable(QString::number(record.data.dataList.size())));
         QCOMPARE(history->recordCount(), 0);
         QCOMPARE(store.embedded()->recordCount(), 0); // nothing kept for later either
         QCOMPARE(filesIn(app.path() + "/data_files"), QStringList());
@@ -127,7 +129,8 @@ private slots:
                 const QString target = out.filePath("report." + suffix);
                 QFile before(target);
                 if (earlier)
-                    QVERIFY(before.open(QIODevice::WriteOnly) && before.write("before") == 6 && before.flush());
+                    QVERIFY(
+                        before.open(QIODevice::WriteOnly) && before.write("before") == 6 && before.flush());
                 CTaskProgress *self = nullptr;
                 CTaskProgress task([&](int permille) {
                     if (permille >= 300)
@@ -137,8 +140,8 @@ private slots:
                 CExportPdf pdf;
                 CExportCsv csv;
                 CRecordExporter &exporter = suffix == "pdf" ? static_cast<CRecordExporter &>(pdf) : csv;
-                QCOMPARE(CExportRange::exportRecord(
-                             record, range.start, range.end, target, exporter, CExportRange::ChosenRange, &task),
+                QCOMPARE(CExportRange::exportRecord(record, range.start, range.end, target, exporter,
+                             CExportRange::ChosenRange, &task),
                     CExportRange::Cancelled);
                 QCOMPARE(filesIn(out.path()), earlier ? QStringList { "report." + suffix } : QStringList());
                 QCOMPARE(QFileInfo(target).size(), earlier ? 6 : 0);
