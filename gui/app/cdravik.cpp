@@ -1,7 +1,6 @@
 #include "gui/app/cdravik.h"
 
 #include "core/device/cdriveprobe.h"
-#include "core/device/cloggerreader.h"
 #include "core/device/cvolumewatcher.h"
 #include "core/history/chistorystore.h"
 #include "core/history/ctempdbmanager.h"
@@ -12,7 +11,6 @@
 #include "gui/app/cemptycontent.h"
 #include "gui/app/cfilemenu.h"
 #include "gui/app/cmessagebox.h"
-#include "gui/app/crecentreports.h"
 #include "gui/app/csearchdevice.h"
 #include "gui/app/cudisk.h"
 #include "gui/app/cwindowplaces.h"
@@ -20,7 +18,6 @@
 #include "gui/configuration/csettingfilemanager.h"
 #include "gui/history/chistoryrecord.h"
 #include "gui/history/chistoryrecordcontent.h"
-#include "gui/view/ccompareview.h"
 #include "gui/view/cdevicedatainfo.h"
 
 #include <QAction>
@@ -28,11 +25,9 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QProgressDialog>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
@@ -41,7 +36,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <vector>
 
 CDravik::CDravik(QWidget *parent)
     : QMainWindow(parent)

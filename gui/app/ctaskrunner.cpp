@@ -148,12 +148,13 @@ bool CTaskRunner::run(QWidget *parent, const QString &label, const Work &work)
 bool CTaskRunner::run(QProgressDialog &dialog, const Work &work)
 {
     CTaskRunner *runner = instance();
-    QPointer<QProgressDialog> shown(&dialog);
     // A step whose share done is not known shows a busy bar until it tells.
     const bool busy = dialog.maximum() == 0;
-    CTaskProgress progress([shown, busy](int permille) {
+    const QPointer<QProgressDialog> shown(&dialog);
+    CTaskProgress progress([target = &dialog, shown, busy](int permille) {
+        // Queued to the dialog (it outlives the step: run() waits for it).
         QMetaObject::invokeMethod(
-            shown.data(),
+            target,
             [shown, busy, permille] {
                 if (!shown || shown->wasCanceled())
                     return;
@@ -167,10 +168,11 @@ bool CTaskRunner::run(QProgressDialog &dialog, const Work &work)
         dialog.setRange(0, 1000);
     // Starts the dialog's clock: it shows itself after its minimum duration.
     dialog.setValue(0);
-    connect(&dialog, &QProgressDialog::canceled, &dialog, [&progress] { progress.cancel(); });
+    const QMetaObject::Connection cancelling
+        = connect(&dialog, &QProgressDialog::canceled, &dialog, [&progress] { progress.cancel(); });
 
-    // Only the dialog takes input while the step runs; the first step's
-    // dialog stays the one that does when steps nest.
+    // Only the dialog takes input while the step runs (a step started
+    // meanwhile, nested, has its own, and the outer one's comes back).
     QProgressDialog *const outer = runner->m_dialog;
     runner->m_dialog = &dialog;
     if (runner->m_running++ == 0)
@@ -207,7 +209,7 @@ bool CTaskRunner::run(QProgressDialog &dialog, const Work &work)
     if (--runner->m_running == 0)
         qApp->removeEventFilter(runner);
     runner->m_dialog = outer;
-    dialog.disconnect(&dialog);
+    disconnect(cancelling);
     dialog.reset();
     dialog.hide();
     return !progress.isCancelled();
