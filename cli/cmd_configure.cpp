@@ -15,9 +15,11 @@
 // or on a usage error; 1 when the file could not be written (the message,
 // then the file and the system's reason; setting.ini is as it was).
 #include "cli/commands.h"
+#include "cli/compliancegate.h"
 #include "core/configuration/cconfigtemplate.h"
 #include "core/configuration/cconfigvalues.h"
 #include "core/configuration/cconfigwriter.h"
+#include "core/history/ctempdbmanager.h"
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -136,15 +138,29 @@ int runConfigure(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!description.isNull())
         values.description = description;
 
+    // In compliance mode the frame written goes into the audit trail.
+    const std::unique_ptr<CTempDbManager> history = openExistingHistory();
+    CComplianceGate gate;
+    if (const int code = gate.enterIfPresent(history.get(), CDuty::ConfigureLogger, err))
+        return code;
+
     CConfigWriter::Environment env;
     env.now = now;
     env.zoneComment = zone.isNull() ? CConfigWriter::systemZoneComment(now) : zone;
     env.humidity = humidity;
     QString reason;
+    QByteArray frame;
     const CConfigWriter::Status status
-        = CConfigWriter::write(values, CConfigWriter::Advanced, root, env, &reason);
+        = CConfigWriter::write(values, CConfigWriter::Advanced, root, env, &reason, &frame);
     if (status == CConfigWriter::Written) {
         out << CConfigWriter::englishMessage(status) << '\n';
+        if (gate.active()) {
+            const CComplianceResult noted = gate.compliance().noteConfiguration(gate.session(), root, frame);
+            if (!noted) {
+                err << "vesmira-cli: " << noted.error << '\n';
+                return 1;
+            }
+        }
         return 0;
     }
     err << CConfigWriter::englishMessage(status) << '\n';

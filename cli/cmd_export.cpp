@@ -14,8 +14,10 @@
 // cannot be read or OUT cannot be written; 2 on a usage error, a suffix that
 // names no report kind, or an empty range.
 #include "cli/commands.h"
+#include "cli/compliancegate.h"
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
+#include "core/history/ctempdbmanager.h"
 #include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
 #include "core/report/reportparse.h"
@@ -95,12 +97,16 @@ int parseExportOptions(const QStringList &args, CExportOptions &options, QTextSt
 
 int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    Q_UNUSED(out)
     CExportOptions options;
     if (const int code = parseExportOptions(args, options, err))
         return code;
     if (options.positional.size() != 2)
         return usage(err);
+    // In compliance mode an export is signed in and audited here too.
+    const std::unique_ptr<CTempDbManager> history = openExistingHistory();
+    CComplianceGate gate;
+    if (const int code = gate.enterIfPresent(history.get(), CDuty::Export, err))
+        return code;
 
     const QString report = options.positional.at(0);
     const QFileInfo reportInfo(report);
@@ -116,7 +122,9 @@ int runExport(const QStringList &args, QTextStream &out, QTextStream &err)
         return 2;
     }
 
-    return writeRecordFile(record, options.positional.at(1), options, err);
+    if (const int code = writeRecordFile(record, options.positional.at(1), options, err))
+        return code;
+    return gate.exported(0, report, options.positional.at(1), out, err);
 }
 
 int writeRecordFile(
@@ -146,6 +154,8 @@ int writeRecordFile(
     }
     CExportPdf pdf;
     CExportCsv csv(options.csv);
+    pdf.setSignoff(options.signoff);
+    csv.setSignoff(options.signoff);
     const bool toCsv = QFileInfo(target).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
     CRecordExporter &exporter = toCsv ? static_cast<CRecordExporter &>(csv) : pdf;
     switch (CExportRange::exportRecord(record, start, end, target, exporter, kind)) {

@@ -13,7 +13,7 @@
 //                                     for OUT.csv), read from the
 //                                     record's report (fetched from a shared
 //                                     history when read at another desk)
-//   rename ID NAME | delete ID
+//   rename ID NAME | delete ID        (in compliance mode with --reason TEXT)
 //   copy --to URL                     every record of the embedded history into
 //                                     the shared history at URL, a line per
 //                                     record ("N of M: ..."); a record already
@@ -24,10 +24,16 @@
 //                                     yet in the configured shared history:
 //                                     id, name, the URL tried and why it failed
 //
+// In compliance mode each takes --user NAME (the password on standard
+// input): show is audited as a reopen, export with the written file's
+// digest (the signatures of the record on the report, the audit trail's
+// head printed), rename and delete with the reason.
+//
 // Exit 0 done; 1 failure, with a message on stderr; 2 usage. A history that
 // cannot be opened touches nothing (no embedded file is made for it); a
 // damaged one is an error, never an empty history.
 #include "cli/commands.h"
+#include "cli/compliancegate.h"
 #include "core/history/chistorylocation.h"
 #include "core/history/chistorystore.h"
 #include "core/history/creportreopen.h"
@@ -53,8 +59,8 @@ int usage(QTextStream &err)
            "       vesmira-cli history export ID OUT.pdf|OUT.csv [--from \"yyyy/MM/dd hh:mm:ss\"] "
            "[--to \"yyyy/MM/dd hh:mm:ss\"]\n"
            "               [--separator comma|semicolon] [--decimal point|comma] [--trip-details]\n"
-           "       vesmira-cli history rename ID NAME\n"
-           "       vesmira-cli history delete ID\n"
+           "       vesmira-cli history rename ID NAME [--reason TEXT]\n"
+           "       vesmira-cli history delete ID [--reason TEXT]\n"
            "       vesmira-cli history copy --to URL\n"
            "       vesmira-cli history pending\n";
     return 2;
@@ -72,29 +78,6 @@ QString jsonString(const QString &text)
 {
     const QByteArray array = QJsonDocument(QJsonArray { text }).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
-
-// The configured history, or null with the reason on err.
-std::unique_ptr<CTempDbManager> openHistory(QTextStream &err)
-{
-    const CHistoryLocation location = CHistoryLocation::configured();
-    if (location.kind() == CHistoryLocation::Invalid) {
-        err << "vesmira-cli: the history URL \"" << location.url()
-            << "\" cannot be used: " << location.error() << '\n';
-        return nullptr;
-    }
-    std::unique_ptr<CTempDbManager> db = location.isShared()
-        ? std::make_unique<CTempDbManager>(location)
-        : std::make_unique<CTempDbManager>(CTempDbManager::databasePath(applicationDir));
-    if (!db->isOpen()) {
-        err << "vesmira-cli: "
-            << (location.isShared() || db->isDamaged()
-                       ? db->lastError()
-                       : "cannot open the history " + CTempDbManager::databasePath(applicationDir))
-            << '\n';
-        return nullptr;
-    }
-    return db;
 }
 
 // A history found damaged while a command read it: said, and exit 1.
@@ -189,6 +172,9 @@ int list(const QStringList &args, QTextStream &out, QTextStream &err)
     auto db = openHistory(err);
     if (!db)
         return 1;
+    CComplianceGate gate;
+    if (const int code = gate.enter(*db, CDuty::ViewRecords, err))
+        return code;
     const QVector<CHistoryRow> rows = db->findRecords(filter);
     if (damaged(*db, err))
         return 1;
@@ -214,11 +200,20 @@ int show(const QStringList &args, QTextStream &out, QTextStream &err)
     auto db = openHistory(err);
     if (!db)
         return 1;
+    CComplianceGate gate;
+    if (const int code = gate.enter(*db, CDuty::ViewRecords, err))
+        return code;
     CRecord record;
     if (!db->readRecord(id, record)) {
         if (!damaged(*db, err))
             err << "vesmira-cli: no record " << id << " in the history\n";
         return 1;
+    }
+    if (gate.active()) {
+        if (const CComplianceResult noted = gate.compliance().noteReopen(gate.session(), id); !noted) {
+            err << "vesmira-cli: " << noted.error << '\n';
+            return 1;
+        }
     }
     const CReportCheck check = checkStoredReport(*db, record);
     if (json) {
@@ -261,7 +256,7 @@ int show(const QStringList &args, QTextStream &out, QTextStream &err)
     return 0;
 }
 
-int exportRecord(const QStringList &args, QTextStream &err)
+int exportRecord(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     CExportOptions options;
     if (const int code = parseExportOptions(args, options, err))
@@ -273,6 +268,9 @@ int exportRecord(const QStringList &args, QTextStream &err)
     auto db = openHistory(err);
     if (!db)
         return 1;
+    CComplianceGate gate;
+    if (const int code = gate.enter(*db, CDuty::Export, err))
+        return code;
     // As the history page exports: the report reopened and read again.
     // Read at another desk, its bytes come from the shared history.
     CRecord record;
@@ -281,7 +279,7 @@ int exportRecord(const QStringList &args, QTextStream &err)
     const QString &report = reopened.path;
     switch (reopened.status) {
     case CReopenOutcome::Reopened:
-        return writeRecordFile(record, positional.at(1), options, err);
+        break;
     case CReopenOutcome::NoRecord:
         if (!damaged(*db, err))
             err << "vesmira-cli: no record " << id << " in the history\n";
@@ -300,17 +298,22 @@ int exportRecord(const QStringList &args, QTextStream &err)
         return 1;
     case CReopenOutcome::NotReport:
     case CReopenOutcome::Cancelled:
-        break;
+        err << "vesmira-cli: " << report << ": not a logger report\n";
+        return 1;
     }
-    err << "vesmira-cli: " << report << ": not a logger report\n";
-    return 1;
+    options.signoff = gate.signoff(*db, id);
+    if (const int code = writeRecordFile(record, positional.at(1), options, err))
+        return code;
+    return gate.exported(id, QString(), positional.at(1), out, err);
 }
 
 // A change of one record: args are the ID and words - 1 more; the history
 // opened, the record found, change applied. done ("renamed", "deleted")
 // names the change in the failure message.
-int changeRecord(const QStringList &args, int words, const char *done, QTextStream &err,
-    const std::function<bool(CTempDbManager &db, int id)> &change)
+// In compliance mode the change goes through it (rules, reason, audit
+// entry), and a refusal is told.
+int changeRecord(const QStringList &args, int words, const char *done, CDuty duty, QTextStream &err,
+    const std::function<CComplianceResult(CTempDbManager &db, CComplianceGate &gate, int id)> &change)
 {
     if (args.size() != words || !recordId(args.first()))
         return usage(err);
@@ -318,13 +321,24 @@ int changeRecord(const QStringList &args, int words, const char *done, QTextStre
     auto db = openHistory(err);
     if (!db)
         return 1;
+    CComplianceGate gate;
+    if (const int code = gate.enter(*db, duty, err))
+        return code;
+    if (gate.active() && cliIdentity().reason.trimmed().isEmpty()) {
+        err << "vesmira-cli: compliance mode: a record is " << done << " only with --reason TEXT\n";
+        return 2;
+    }
     if (!db->containsRecord(id)) {
         if (!damaged(*db, err))
             err << "vesmira-cli: no record " << id << " in the history\n";
         return 1;
     }
-    if (!change(*db, id)) {
-        err << "vesmira-cli: record " << id << " could not be " << done << "; the history is unchanged\n";
+    const CComplianceResult result = change(*db, gate, id);
+    if (!result) {
+        err << "vesmira-cli: record " << id << " could not be " << done;
+        if (!result.error.isEmpty())
+            err << ": " << (result.error.endsWith(QLatin1Char('.')) ? result.error.chopped(1) : result.error);
+        err << "; the history is unchanged\n";
         return 1;
     }
     return 0;
@@ -337,14 +351,22 @@ int rename(const QStringList &args, QTextStream &err)
                "renamed\n";
         return 2;
     }
-    return changeRecord(args, 2, "renamed", err,
-        [&](CTempDbManager &db, int id) { return db.UpdateRecordName(args.at(1), id); });
+    return changeRecord(
+        args, 2, "renamed", CDuty::RenameRecord, err, [&](CTempDbManager &db, CComplianceGate &gate, int id) {
+            if (gate.active())
+                return gate.compliance().renameRecord(gate.session(), id, args.at(1), cliIdentity().reason);
+            return db.UpdateRecordName(args.at(1), id) ? CComplianceResult() : CComplianceResult::failed({});
+        });
 }
 
 int remove(const QStringList &args, QTextStream &err)
 {
     return changeRecord(
-        args, 1, "deleted", err, [](CTempDbManager &db, int id) { return db.DeleteRecordById(id); });
+        args, 1, "deleted", CDuty::DeleteRecord, err, [](CTempDbManager &db, CComplianceGate &gate, int id) {
+            if (gate.active())
+                return gate.compliance().deleteRecord(gate.session(), id, cliIdentity().reason);
+            return db.DeleteRecordById(id) ? CComplianceResult() : CComplianceResult::failed({});
+        });
 }
 
 int copy(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -370,6 +392,11 @@ int copy(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "vesmira-cli: " << target.lastError() << '\n';
         return 1;
     }
+    // Copied records are stored in the target: its sign-in, when it is in
+    // compliance mode.
+    CComplianceGate gate;
+    if (const int code = gate.enter(target, CDuty::ReadLogger, err))
+        return code;
     CTempDbManager source(path);
     if (!source.isOpen()) {
         err << "vesmira-cli: "
@@ -406,6 +433,9 @@ int pending(const QStringList &args, QTextStream &out, QTextStream &err)
             << '\n';
         return 1;
     }
+    CComplianceGate gate;
+    if (const int code = gate.enter(local, CDuty::ViewRecords, err))
+        return code;
     const QVector<CPendingRecord> list = local.pendingList();
     if (damaged(local, err))
         return 1;
@@ -415,6 +445,28 @@ int pending(const QStringList &args, QTextStream &out, QTextStream &err)
 }
 
 } // namespace
+
+std::unique_ptr<CTempDbManager> openHistory(QTextStream &err)
+{
+    const CHistoryLocation location = CHistoryLocation::configured();
+    if (location.kind() == CHistoryLocation::Invalid) {
+        err << "vesmira-cli: the history URL \"" << location.url()
+            << "\" cannot be used: " << location.error() << '\n';
+        return nullptr;
+    }
+    std::unique_ptr<CTempDbManager> db = location.isShared()
+        ? std::make_unique<CTempDbManager>(location)
+        : std::make_unique<CTempDbManager>(CTempDbManager::databasePath(applicationDir));
+    if (!db->isOpen()) {
+        err << "vesmira-cli: "
+            << (location.isShared() || db->isDamaged()
+                       ? db->lastError()
+                       : "cannot open the history " + CTempDbManager::databasePath(applicationDir))
+            << '\n';
+        return nullptr;
+    }
+    return db;
+}
 
 int runHistory(const QStringList &args, QTextStream &out, QTextStream &err)
 {
@@ -427,7 +479,7 @@ int runHistory(const QStringList &args, QTextStream &out, QTextStream &err)
     if (command == QLatin1String("show"))
         return show(rest, out, err);
     if (command == QLatin1String("export"))
-        return exportRecord(rest, err);
+        return exportRecord(rest, out, err);
     if (command == QLatin1String("rename"))
         return rename(rest, err);
     if (command == QLatin1String("delete"))

@@ -5,6 +5,7 @@
 // A report already in the history (the same bytes) is not stored again: the
 // stored record's id and name are printed as for a new one.
 #include "cli/commands.h"
+#include "cli/compliancegate.h"
 #include "core/device/cdriveprobe.h"
 #include "core/device/cloggerfinder.h"
 #include "core/device/cloggerreader.h"
@@ -13,6 +14,7 @@
 #include "core/record/crecord.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
 {
@@ -40,6 +42,11 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
     // The history is opened when the first record is stored: a read that
     // fails before leaves the database alone.
     CHistoryStore db(applicationDir, CHistoryLocation::configured());
+    // In compliance mode the record is stored under the user signed in here.
+    CComplianceGate gate;
+    const bool present = db.isShared() || QFileInfo::exists(applicationDir + "/db/dravik.db");
+    if (const int code = gate.enterIfPresent(present ? db.history() : nullptr, CDuty::ReadLogger, err))
+        return code;
     CRecord record;
     const CReadOutcome outcome = readLogger(root, applicationDir, db, record);
     switch (outcome.status) {
@@ -56,6 +63,13 @@ int runRead(const QStringList &args, QTextStream &out, QTextStream &err)
     case CReadOutcome::AlreadyStored:
         // The same bytes were read before: the record they made is the answer.
         err << "vesmira-cli: already in the history as " << record.name << '\n';
+        if (gate.active()) {
+            if (const CComplianceResult noted = gate.compliance().noteDuplicateRead(gate.session(), record);
+                !noted) {
+                err << "vesmira-cli: " << noted.error << '\n';
+                return 1;
+            }
+        }
         out << record.id << '\t' << record.name << '\n';
         return 0;
     case CReadOutcome::NoReport:

@@ -14,16 +14,25 @@
 // files written, else the record's name, else "-". --json writes one JSON
 // object per logger instead. Why something failed goes to stderr.
 //
+// In compliance mode the dock runs as one user (--user NAME, the password
+// on standard input once at the start; an operator account made for the
+// dock): every record it stores is audited under that user as a read, every
+// file it writes as an export and every template written back as a
+// configuration. Nobody sits at a dock, so no idle lock applies.
+//
 // Exit 0 when stopped by a signal; with --once 0 when every logger was
 // handled in full (a report already in the history counts), 1 otherwise;
 // 2 on a usage error or an unusable template.
 #include "cli/commands.h"
+#include "cli/compliancegate.h"
 #include "core/configuration/cconfigtemplate.h"
 #include "core/configuration/cconfigvalues.h"
 #include "core/dock/cdock.h"
 #include "core/dock/cdockfiles.h"
 #include "core/history/chistorystore.h"
+#include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
+#include "core/record/crecord.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -155,6 +164,37 @@ void printResult(const CDockResult &result, bool json, QTextStream &out, QTextSt
     out.flush();
 }
 
+// What the dock did besides storing, into the audit trail; false when an
+// entry could not be written (said on err).
+bool auditResult(CComplianceGate &gate, const CDockResult &result, QTextStream &err)
+{
+    CCompliance &compliance = gate.compliance();
+    QVector<CComplianceResult> noted;
+    if (result.read == CDockResult::AlreadyStored) {
+        CRecord record;
+        record.id = result.recordId;
+        record.name = result.recordName;
+        noted << compliance.noteDuplicateRead(gate.session(), record);
+    }
+    for (const QString &path : result.exported) {
+        CAuditEntry head;
+        noted << compliance.noteExport(gate.session(), result.recordId, QString(), path, &head);
+        if (noted.last())
+            err << "vesmira-cli: audit trail head: entry " << head.seq << ", SHA-256 " << head.hash << '\n';
+    }
+    if (result.rearmStep == CDockResult::Done)
+        noted << compliance.noteConfiguration(gate.session(), result.root, result.frame);
+    bool ok = true;
+    for (const CComplianceResult &one : noted) {
+        if (!one) {
+            err << "vesmira-cli: " << one.error << '\n';
+            ok = false;
+        }
+    }
+    err.flush();
+    return ok;
+}
+
 } // namespace
 
 int runWatch(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -216,11 +256,19 @@ int runWatch(const QStringList &args, QTextStream &out, QTextStream &err)
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
 
     CHistoryStore store(applicationDir, CHistoryLocation::configured());
+    CComplianceGate gate;
+    const bool present = store.isShared() || QFileInfo::exists(applicationDir + "/db/dravik.db");
+    if (const int code = gate.enterIfPresent(present ? store.history() : nullptr, CDuty::ReadLogger, err))
+        return code;
     CDock dock(applicationDir, store, options);
+    if (gate.active())
+        dock.setSignoff([&gate, &store](int id) { return gate.signoff(*store.history(), id); });
     bool allOk = true;
     QObject::connect(&dock, &CDock::handled, [&](const CDockResult &result) {
         allOk = allOk && result.ok();
         printResult(result, json, out, err);
+        if (gate.active())
+            allOk = auditResult(gate, result, err) && allOk;
     });
     QEventLoop loop;
     QObject::connect(&dock, &CDock::finished, &loop, &QEventLoop::quit);

@@ -1,6 +1,7 @@
 // vesmira-cli: the command-line companion of Vesmira. It links the core
 // library only and works on the same application directory as the GUI.
 #include "cli/commands.h"
+#include "cli/compliancegate.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/cappdirs.h"
@@ -40,7 +41,22 @@ int usage(QTextStream &err)
            "                    read, store, file and re-arm every logger plugged in, until\n"
            "                    stopped (--once: the loggers plugged in now); PATTERN fields\n"
            "                    {serial} {tripId} {record} {start:yyyyMMdd}\n"
-           "  help              show this text\n";
+           "  compliance enable --admin NAME [--name PRINTED] | disable --reason TEXT\n"
+           "             | idle MINUTES | status\n"
+           "                    compliance mode of the history: sign-in, audit trail, signatures\n"
+           "  user add NAME --role operator|reviewer|admin [--name PRINTED] --by ADMIN\n"
+           "       list | disable NAME [--reason TEXT] | unlock NAME | passwd NAME [--by ADMIN]\n"
+           "                    the accounts of compliance mode\n"
+           "  sign ID --meaning reviewed|approved|rejected [--comment TEXT]\n"
+           "                    sign a stored record\n"
+           "  audit verify [--anchor FILE] | list [--record ID] [--json]\n"
+           "                    check the audit trail and every signed record; list the trail\n"
+           "  selftest [--out DIR]\n"
+           "                    check this installation against the bundled reference reports\n"
+           "  help              show this text\n"
+           "\n"
+           "In compliance mode every command that reads or changes records takes --user NAME,\n"
+           "the password on standard input, and rename, delete and compliance disable --reason TEXT.\n";
     return 2;
 }
 
@@ -80,7 +96,12 @@ int main(int argc, char *argv[])
         usage(out);
         return 0;
     }
-    const QStringList rest = args.mid(1);
+    QStringList rest = args.mid(1);
+    // The sign-in of compliance mode, for the commands that know it.
+    static const QStringList signedCommands { "read", "export", "configure", "history", "watch", "sign",
+        "audit", "user", "compliance" };
+    if (signedCommands.contains(command) && !takeIdentity(rest, err))
+        return 2;
     if (command == QLatin1String("parse"))
         return runParse(rest, out, err);
     if (command == QLatin1String("read"))
@@ -95,6 +116,16 @@ int main(int argc, char *argv[])
         return runHistory(rest, out, err);
     if (command == QLatin1String("watch"))
         return runWatch(rest, out, err);
+    if (command == QLatin1String("compliance"))
+        return runCompliance(rest, out, err);
+    if (command == QLatin1String("user"))
+        return runUser(rest, out, err);
+    if (command == QLatin1String("sign"))
+        return runSign(rest, out, err);
+    if (command == QLatin1String("audit"))
+        return runAudit(rest, out, err);
+    if (command == QLatin1String("selftest"))
+        return runSelftest(rest, out, err);
     err << "vesmira-cli: unknown command \"" << command << "\"\n";
     return usage(err);
 }

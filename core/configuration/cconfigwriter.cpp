@@ -178,8 +178,8 @@ CConfigWriter::Status CConfigWriter::buildFrame(
     return Written;
 }
 
-CConfigWriter::Status CConfigWriter::write(
-    CConfigValues &values, Mode mode, const QString &driveRoot, const Environment &env, QString *reason)
+CConfigWriter::Status CConfigWriter::write(CConfigValues &values, Mode mode, const QString &driveRoot,
+    const Environment &env, QString *reason, QByteArray *written)
 {
     QByteArray frame;
     const Status status = buildFrame(values, mode, driveRoot, env, &frame);
@@ -245,6 +245,8 @@ CConfigWriter::Status CConfigWriter::write(
         setReason(reason, path, error);
         return WriteFailed;
     }
+    if (written)
+        *written = frame;
     return Written;
 }
 

@@ -53,9 +53,10 @@ public:
     // the frame goes to a new file beside it, is synced, and is renamed over
     // setting.ini. A setting.ini that is a symbolic link is replaced itself,
     // never written through. On OpenFailed and WriteFailed, reason (when
-    // given) receives the path and the system's error text.
+    // given) receives the path and the system's error text. written (when
+    // given) receives the frame once it is on the drive.
     static Status write(CConfigValues &values, Mode mode, const QString &driveRoot, const Environment &env,
-        QString *reason = nullptr);
+        QString *reason = nullptr, QByteArray *written = nullptr);
 
     static QString settingFilePath(const QString &driveRoot);
 

@@ -194,6 +194,8 @@ void CDock::exportRecord(const CRecord &record, CDockResult &result)
         CExportPdf pdf;
         CExportCsv csv;
         CRecordExporter &exporter = i == 0 ? static_cast<CRecordExporter &>(pdf) : csv;
+        if (m_signoff)
+            exporter.setSignoff(m_signoff(record.id));
         ok = CExportRange::exportRecord(
                  record, range.start, range.end, targets.at(i), exporter, CExportRange::PresetRange)
             == CExportRange::Written;
@@ -239,7 +241,7 @@ void CDock::rearm(const CRecord &record, CDockResult &result)
         env.humidity = record.hasHumidity();
         QString reason;
         const CConfigWriter::Status status
-            = CConfigWriter::write(values, CConfigWriter::Advanced, result.root, env, &reason);
+            = CConfigWriter::write(values, CConfigWriter::Advanced, result.root, env, &reason, &result.frame);
         if (status == CConfigWriter::Written) {
             result.rearmStep = CDockResult::Done;
             return;

@@ -3,6 +3,7 @@
 
 #include "core/device/cdriveprobe.h"
 #include "core/device/cvolumewatcher.h"
+#include "core/export/creportsignoff.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -10,6 +11,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class CHistoryStore;
@@ -53,6 +55,7 @@ struct CDockResult {
     Step exportStep = NotAsked;
     QStringList exported; // the files written
     Step rearmStep = NotAsked;
+    QByteArray frame; // the configuration frame written when re-armed
     QString error; // plain English: why the read, the export or the re-arm failed
 
     bool readOk() const { return read == Stored || read == AlreadyStored; }
@@ -93,6 +96,10 @@ public:
     // Reads, stores, exports and re-arms the logger at root.
     CDockResult handle(const QString &root);
 
+    // Where the exports of a record get the sign-off they show (its
+    // signatures, the head of an audit trail); none by default.
+    void setSignoff(const std::function<CReportSignoff(int recordId)> &signoff) { m_signoff = signoff; }
+
 signals:
     // The read step at root reached step (see readLogger).
     void reading(const QString &root, int step);
@@ -113,6 +120,7 @@ private:
     QString m_appDir;
     CHistoryStore &m_store;
     CDockOptions m_options;
+    std::function<CReportSignoff(int recordId)> m_signoff;
     std::unique_ptr<CDriveProbe> m_probe;
     std::unique_ptr<CVolumeWatcher> m_watcher;
     QQueue<QString> m_queue;

@@ -55,6 +55,17 @@ QByteArray timeField(const TempDataItem &item, const CExportCsv::Format &format)
 
 } // namespace
 
+QString CExportCsv::meaningText(const QString &meaning)
+{
+    if (meaning == QLatin1String("reviewed"))
+        return tr("Reviewed");
+    if (meaning == QLatin1String("approved"))
+        return tr("Approved");
+    if (meaning == QLatin1String("rejected"))
+        return tr("Rejected");
+    return meaning;
+}
+
 QByteArray CExportCsv::field(const QString &text, const Format &format)
 {
     QString value = text;
@@ -73,7 +84,7 @@ QByteArray CExportCsv::field(const QString &text, const Format &format)
 }
 
 QByteArray CExportCsv::content(const CSummeryParam &summary, const CDeviceSettingInfo &settings,
-    const CSampleSelection &samples, const Format &format)
+    const CSampleSelection &samples, const Format &format, const CReportSignoff &signoff)
 {
     const bool fahrenheit
         = summary.tempUnit.contains(QChar(0x2109)) || summary.tempUnit.contains(QStringLiteral("°F"));
@@ -83,6 +94,15 @@ QByteArray CExportCsv::content(const CSummeryParam &summary, const CDeviceSettin
 
     QByteArray out("\xEF\xBB\xBF");
     out.reserve(samples.size() * 40 + 512);
+    if (!signoff.isEmpty()) {
+        out += field(tr("Signatures"), format) + "\r\n";
+        for (const CReportSignature &s : signoff.signatures)
+            out += field(meaningText(s.meaning), format) + sep + field(s.name, format) + sep
+                + field(s.signedAt, format) + sep + field(s.comment, format) + "\r\n";
+        if (!signoff.auditHead.isEmpty())
+            out += field(tr("Audit trail"), format) + sep + field(signoff.auditHead, format) + "\r\n";
+        out += "\r\n";
+    }
     if (format.tripDetails) {
         const auto line = [&](const QString &label, const QString &value) {
             out += field(label, format) + sep + field(value, format) + "\r\n";
@@ -134,7 +154,7 @@ bool CExportCsv::write(const CSummeryParam &summary, const CDeviceSettingInfo &s
         m_error = file.errorString();
         return false;
     }
-    const QByteArray bytes = content(summary, settings, samples, m_format);
+    const QByteArray bytes = content(summary, settings, samples, m_format, m_signoff);
     if (CTaskProgress::cancelledHere()) {
         m_error = QStringLiteral("cancelled");
         file.cancelWriting();

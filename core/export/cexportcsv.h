@@ -17,7 +17,10 @@
 //
 // Optionally the trip's details stand above the header, a label and a value
 // per line, then an empty line: device model, serial number, trip ID and
-// description, the alarm limits and the logger's time zone.
+// description, the alarm limits and the logger's time zone. A record's
+// sign-off (CReportSignoff) stands first: a line "Signatures", one line per
+// signature (meaning, name, date and time, comment), the audit trail's
+// head, then an empty line.
 //
 // A spreadsheet runs a cell that starts with "=", "+", "-", "@", a tab or a
 // carriage return as a formula; such a cell is written with a leading "'"
@@ -52,7 +55,11 @@ public:
 
     // The bytes write() puts into the file.
     static QByteArray content(const CSummeryParam &summary, const CDeviceSettingInfo &settings,
-        const CSampleSelection &samples, const Format &format = Format());
+        const CSampleSelection &samples, const Format &format = Format(),
+        const CReportSignoff &signoff = CReportSignoff());
+
+    // A signature's meaning in the interface language ("Approved").
+    static QString meaningText(const QString &meaning);
 
     // One field as the file holds it: defused, decimal mark, quoted.
     static QByteArray field(const QString &text, const Format &format = Format());

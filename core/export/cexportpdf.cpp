@@ -203,6 +203,8 @@ public:
 
     int writeDataPages();
     bool writeFirstPage();
+    // Signatures and audit head on the first page; none by default.
+    const CReportSignoff *signoff = nullptr;
     // The samples the data pages printed (writeDataPages).
     int listed = 0;
 
@@ -284,6 +286,7 @@ private:
 
     void deviceAndConfiguration();
     void loggingSummary();
+    void signatures();
     void batteryGauge();
     void chartFrame();
     void chart();
@@ -549,6 +552,8 @@ bool Composer::writeFirstPage()
     label(11, 42, 517, "Logging Summary", "统 计 信 息");
     deviceAndConfiguration();
     loggingSummary();
+    if (signoff && !signoff->isEmpty())
+        signatures();
     chart();
     pageNumber(1, 34);
     PdfEndPage(w, page);
@@ -656,6 +661,43 @@ void Composer::loggingSummary()
         left(410, Plain, "Trip SN:", "行程序列号：", s.wayId);
     }
     right(410, Plain, "Trip Description:", "行程描述：", s.wayDesc);
+}
+
+// Below the summary, above the chart: two rows of two signatures (meaning,
+// then name, date and time and zone), the fourth cell counting those that
+// do not fit; the audit trail's head above the page number.
+void Composer::signatures()
+{
+    const QVector<CReportSignature> &list = signoff->signatures;
+    PdfFillRgb(w, page, 0, 0, 0);
+    for (int i = 0; i < list.size() && i < 4; ++i) {
+        const int x = i % 2 == 0 ? 42 : 287;
+        const int y = i < 2 ? 396 : 384;
+        const int end = i % 2 == 0 ? leftColumnEnd : rightColumnEnd;
+        if (i == 3 && list.size() > 4) {
+            const int more = list.size() - 3;
+            value(8, x, y,
+                chinese ? QStringLiteral("另有 %1 个签名").arg(more)
+                        : QStringLiteral("and %1 more signatures").arg(more),
+                end);
+            break;
+        }
+        const CReportSignature &s = list.at(i);
+        if (s.meaning == QLatin1String("reviewed"))
+            label(8, x, y, "Reviewed:", "已审核：");
+        else if (s.meaning == QLatin1String("approved"))
+            label(8, x, y, "Approved:", "已批准：");
+        else if (s.meaning == QLatin1String("rejected"))
+            label(8, x, y, "Rejected:", "已驳回：");
+        else
+            value(8, x, y, s.meaning, x + 48);
+        value(8, x + 50, y, s.name + QStringLiteral(", ") + s.signedAt, end);
+    }
+    if (!signoff->auditHead.isEmpty()) {
+        PdfFillRgbF(w, page, 0.3f, 0.3f, 0.3f);
+        label(6, 42, 44, "Audit trail:", "审计追踪：");
+        value(6, 80, 44, signoff->auditHead, rightColumnEnd);
+    }
 }
 
 // ------------------------------------------------------------------ chart
@@ -858,6 +900,7 @@ int CExportPdf::exportPdf(const CSummeryParam &summary, const CSampleSelection &
     if (!PdfOpen(writer, path))
         return -1;
     Composer composer(writer, summary, samples, createdAt);
+    composer.signoff = &m_signoff;
     // The data pages first and the first page last: the page tree lists the
     // page begun last first.
     const int dataPages = composer.writeDataPages();

@@ -1,6 +1,8 @@
 #ifndef CRECORDEXPORTER_H
 #define CRECORDEXPORTER_H
 
+#include "core/export/creportsignoff.h"
+
 #include <QString>
 #include <QVector>
 
@@ -30,6 +32,13 @@ public:
     // Why the last write failed, in the system's words ("No space left on
     // device"); empty after a write that succeeded.
     virtual QString error() const = 0;
+
+    // The sign-off the next files show (none by default).
+    void setSignoff(const CReportSignoff &signoff) { m_signoff = signoff; }
+    const CReportSignoff &signoff() const { return m_signoff; }
+
+protected:
+    CReportSignoff m_signoff;
 };
 
 #endif // CRECORDEXPORTER_H

@@ -1,5 +1,6 @@
 #include "core/history/ctempdbmanager.h"
 
+#include "core/history/chistoryjournal.h"
 #include "core/history/chistorylocation.h"
 #include "core/history/csqldialect.h"
 #include "core/record/crecord.h"
@@ -400,6 +401,8 @@ bool CTempDbManager::storeWhole(CRecord &record, const QString *pendingUrl, cons
         int id = insertWhole(record);
         if (id != 0 && pendingUrl && !insertPending(id, *pendingUrl, *why))
             id = 0;
+        if (id != 0 && !journaled(CHistoryChange::Stored, id, record.name))
+            id = 0;
         if (finishTransaction(id != 0, "InsertRecord")) {
             record.id = id;
             return true;
@@ -660,6 +663,16 @@ bool CTempDbManager::begin(const char *operation)
     return false;
 }
 
+bool CTempDbManager::journaled(int kind, int recordId, const QString &name)
+{
+    if (!m_journal || m_journal->journal(database, { CHistoryChange::Kind(kind), recordId, name }))
+        return true;
+    m_lastSqlError = QSqlError(QString(), m_journal->refusal(), QSqlError::UnknownError);
+    m_error = m_journal->refusal();
+    qDebug().noquote() << "change refused:" << m_error;
+    return false;
+}
+
 int CTempDbManager::insertHeader(const CSummeryParam &summary, const QString &dataName)
 {
     const int count = summary.recordCount.toInt(nullptr, 10);
@@ -841,9 +854,11 @@ bool CTempDbManager::UpdateRecordName(const QString &name, int id)
     query.prepare("update t_record set data_name = :name where id=:id");
     query.bindValue(":name", bound(name));
     query.bindValue(":id", id);
-    bool renamed = query.exec();
-    if (!renamed)
+    bool renamed = journaled(CHistoryChange::Renamed, id, name);
+    if (renamed && !query.exec()) {
         note(query.lastError(), "UpdateRecordName");
+        renamed = false;
+    }
     query.finish();
     renamed = renamed && dialect->announce(database, QStringLiteral("rename %1").arg(id));
     return finishTransaction(renamed, "UpdateRecordName");
@@ -857,7 +872,8 @@ bool CTempDbManager::DeleteRecordById(int id)
         qDebug() << database.lastError();
         return false;
     }
-    const bool deleted = deleteRows(database, "delete from t_record where id= :id ", ":id", id)
+    const bool deleted = journaled(CHistoryChange::Deleted, id, QString())
+        && deleteRows(database, "delete from t_record where id= :id ", ":id", id)
         && deleteRows(
             database, "delete from t_record_summery where t_reocrd_id= :t_record_id", ":t_record_id", id)
         && deleteRows(

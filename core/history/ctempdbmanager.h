@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class CHistoryJournal;
 class CHistoryLocation;
 class CRecord;
 enum class CReportCheck;
@@ -132,6 +133,13 @@ public:
     // Where a step of opening that takes long (building the samples' index
     // of an older history) is announced; the debug output when none is set.
     static void setNoticeHandler(const std::function<void(const QString &text)> &handler);
+    // The journal told of every store, copy, rename and deletion inside its
+    // transaction (none: nullptr, the default). Not owned.
+    void setJournal(CHistoryJournal *journal) { m_journal = journal; }
+    // The connection, for a layer above that keeps tables of its own in the
+    // history (the compliance layer's users, audit trail and signatures).
+    QSqlDatabase connection() const { return database; }
+
     // A shared history: true when the server answers, after opening the
     // connection again if it had been lost. The embedded one: isOpen().
     bool reconnect();
@@ -272,6 +280,9 @@ private:
     int insertWhole(const CRecord &record);
     bool insertReport(const CRecord &record, int recordId);
     bool begin(const char *operation);
+    // The journal's word on a change inside the open transaction; a refusal
+    // becomes the reason of the failure.
+    bool journaled(int kind, int recordId, const QString &name);
     int insertHeader(const CSummeryParam &summary, const QString &dataName);
     bool insertSummary(const CSummeryParam &summary, int recordId);
     bool readSummary(int recordId, CSummeryParam &summary);
@@ -289,6 +300,7 @@ private:
     QSqlError m_lastSqlError;
     bool m_damaged = false;
     QString m_damage;
+    CHistoryJournal *m_journal = nullptr;
 };
 
 #endif // CTEMPDBMANAGER_H

@@ -2,6 +2,7 @@
 // with a record, copies into the shared history (found again by name and
 // report digest, so that a copy is never made twice), and the embedded
 // history's list of records waiting for the shared one.
+#include "core/history/chistoryjournal.h"
 #include "core/history/chistorylocation.h"
 #include "core/history/csqldialect.h"
 #include "core/history/ctempdbmanager.h"
@@ -65,7 +66,9 @@ CTempDbManager::CopyResult CTempDbManager::copyOnce(CRecord &record)
         return AlreadyThere;
     }
     pdfPath = record.reportPath;
-    const int id = insertWhole(record);
+    int id = insertWhole(record);
+    if (id != 0 && !journaled(CHistoryChange::Copied, id, record.name))
+        id = 0;
     if (!finishTransaction(id != 0, "copyRecord"))
         return CopyFailed;
     record.id = id;

@@ -5,7 +5,7 @@ _vesmira_cli()
     local cur prev words cword
     _init_completion || return
 
-    local commands="parse read drives export configure history watch help"
+    local commands="parse read drives export configure history watch compliance user sign audit selftest help"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands" -- "$cur"))
         return
@@ -31,7 +31,23 @@ _vesmira_cli()
             fi
             return
             ;;
-        --from | --trip-id | --desc | --now | --zone | --search)
+        --role)
+            COMPREPLY=($(compgen -W "operator reviewer admin" -- "$cur"))
+            return
+            ;;
+        --meaning)
+            COMPREPLY=($(compgen -W "reviewed approved rejected" -- "$cur"))
+            return
+            ;;
+        --anchor)
+            _filedir
+            return
+            ;;
+        --out)
+            _filedir -d
+            return
+            ;;
+        --from | --trip-id | --desc | --now | --zone | --search | --user | --by | --reason | --comment | --admin | --record)
             return
             ;;
     esac
@@ -69,7 +85,34 @@ _vesmira_cli()
             fi
             ;;
         watch)
-            COMPREPLY=($(compgen -W "--export-dir --csv --name --template --once --json" -- "$cur"))
+            COMPREPLY=($(compgen -W "--export-dir --csv --name --template --once --json --user" -- "$cur"))
+            ;;
+        compliance)
+            if ((cword == 2)); then
+                COMPREPLY=($(compgen -W "enable disable idle status" -- "$cur"))
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W "--admin --name --user --reason" -- "$cur"))
+            fi
+            ;;
+        user)
+            if ((cword == 2)); then
+                COMPREPLY=($(compgen -W "add list disable unlock passwd" -- "$cur"))
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W "--role --name --by --user --reason" -- "$cur"))
+            fi
+            ;;
+        sign)
+            COMPREPLY=($(compgen -W "--user --meaning --comment" -- "$cur"))
+            ;;
+        audit)
+            if ((cword == 2)); then
+                COMPREPLY=($(compgen -W "verify list" -- "$cur"))
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W "--anchor --record --json --user" -- "$cur"))
+            fi
+            ;;
+        selftest)
+            COMPREPLY=($(compgen -W "--out" -- "$cur"))
             ;;
     esac
 } &&
