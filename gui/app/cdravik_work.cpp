@@ -200,17 +200,13 @@ void CDravik::readAndShow(const QString &source, bool logger)
         // The same report was read before: the data view shows that record,
         // under its name, and nothing new is stored.
         m_record = record;
-        m_dataPage->showSummary(record);
-        m_dataPage->showRecordName(record->name);
-        m_dataPage->showSamples(&curve);
+        showReadRecord(curve);
         if (!logger)
             m_fileMenu->recentReports()->add(source);
         break;
     case CReadOutcome::Stored:
         m_record = record;
-        m_dataPage->showSummary(record);
-        m_dataPage->showRecordName(record->name);
-        m_dataPage->showSamples(&curve);
+        showReadRecord(curve);
         // The list of the embedded history hears of it here; a shared one
         // tells every desk itself.
         if (!m_db->isShared())
@@ -234,6 +230,18 @@ void CDravik::readAndShow(const QString &source, bool logger)
     if (outcome.status == CReadOutcome::AlreadyStored)
         CMessageBox::show(this, QMessageBox::Information, tr("ti shi"),
             tr("yi jing zai li shi ji lu zhong: %1").arg(record->name), tr("que ding"));
+}
+
+void CDravik::showReadRecord(const CDataCurve::Prepared &curve)
+{
+    // The page with the summary first, laid out; then the list and the
+    // curve at the page's own size (drawn once), each part in a turn of
+    // the event loop of its own. The read's dialog still takes the input.
+    m_dataPage->showSummary(m_record);
+    m_dataPage->showRecordName(m_record->name);
+    m_rightStack->setCurrentWidget(m_dataPage);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_dataPage->showSamples(&curve);
 }
 
 void CDravik::openStoredRecord(int id, const QString &name)
