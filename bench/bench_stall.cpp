@@ -201,6 +201,34 @@ int main(int argc, char *argv[])
         "report: %s (%lld bytes)\n", qPrintable(QFileInfo(report).fileName()), QFileInfo(report).size());
 
     StallMeter meter;
+    // 0. Cancel pressed while the samples are stored: how long until the
+    // read has ended, and nothing may be kept.
+    {
+        const int records = window.database()->recordCount();
+        QElapsedTimer clock;
+        qint64 pressed = -1;
+        QTimer canceller;
+        QObject::connect(&canceller, &QTimer::timeout, [&] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *dialog = qobject_cast<QProgressDialog *>(widget);
+                if (pressed < 0 && dialog && dialog->isVisible() && dialog->value() >= 600) {
+                    pressed = clock.elapsed();
+                    dialog->findChild<QPushButton *>()->click();
+                }
+            }
+        });
+        canceller.start(5);
+        meter.measure("read cancelled while storing", [&] {
+            clock.start();
+            window.openReportFiles({ report });
+        });
+        std::printf(
+            "  Cancel pressed at %lld ms, the read ended %lld ms later; records %d (before %d), local "
+            "copies %d\n",
+            pressed, clock.elapsed() - pressed, window.database()->recordCount(), records,
+            int(QDir(applicationDir + "/data_files").entryList(QDir::Files).size()));
+    }
+
     // 1. The read, from File > Open report to the data view.
     // The read's dialog on the screen, halfway through the read.
     QTimer halfway;

@@ -78,8 +78,8 @@ void CDravik::readAndShow(const QString &source, bool logger)
     const auto readEnds = qScopeGuard([this] { m_reading = false; });
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
-    // The dialog as it has always looked, with a Cancel that leaves nothing
-    // of the read behind.
+    // The read's frameless grey dialog, its Cancel leaving nothing of the
+    // read behind (a little taller for the button).
     QProgressDialog progress;
     progress.setCancelButtonText(CTaskRunner::cancelText());
     progress.setWindowFlags(progress.windowFlags() | Qt::FramelessWindowHint);

@@ -127,11 +127,23 @@ CTaskRunner::~CTaskRunner()
     m_thread->wait();
 }
 
-CTaskRunner *CTaskRunner::instance()
+namespace {
+QPointer<CTaskRunner> &runnerInstance()
 {
     static QPointer<CTaskRunner> runner;
-    if (!runner)
+    return runner;
+}
+} // namespace
+
+CTaskRunner *CTaskRunner::instance()
+{
+    QPointer<CTaskRunner> &runner = runnerInstance();
+    if (!runner) {
         runner = new CTaskRunner;
+        // Ended while the application still delivers events: the worker's
+        // last step (closing its connections) is one.
+        qAddPostRoutine([] { delete runnerInstance().data(); });
+    }
     return runner;
 }
 
