@@ -130,13 +130,16 @@ void CDravik::readAndShow(const QString &source, bool logger)
             curve = CDataCurve::prepare(record->data.dataList, record->limits, record->hasHumidity());
     });
     const QString copy = QFileInfo(record->reportPath).fileName();
-    // The record shown before is let go of off this thread once the data
-    // view shows another one.
+    // The record shown before, once the data view shows another one, and
+    // the one read, when it is not kept (cancelled), are let go of off this
+    // thread.
     std::shared_ptr<const CRecord> previous = m_record;
-    const auto releasePrevious = qScopeGuard([&previous, &before, this] {
+    const auto releaseRecords = qScopeGuard([&previous, &before, &record, this] {
         before.reset();
         if (previous != m_record && previous != m_dataPage->record())
             CTaskRunner::release(std::move(previous));
+        if (record != m_record && record != m_dataPage->record())
+            CTaskRunner::release(std::move(record));
     });
     switch (outcome.status) {
     case CReadOutcome::NoReport: {
@@ -307,9 +310,11 @@ void CDravik::compareStoredRecords(const QVector<int> &ids, const QStringList &n
     });
     if (!read || comparison.trips.isEmpty())
         return;
-    // A window of its own that closes itself.
+    // A window of its own that closes itself; drawn, then shown, each in a
+    // turn of the event loop of its own.
     auto *view = new CCompareView(this);
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->showComparison(comparison);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     view->show();
 }
