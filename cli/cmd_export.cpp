@@ -170,6 +170,7 @@ int writeRecordFile(
         err << "stop time could not be early than start time, please reset.\n";
         return 2;
     case CExportRange::WriteFailed:
+    case CExportRange::Cancelled:
         break;
     }
     err << "vesmira-cli: cannot write \"" << target << "\"";

@@ -36,6 +36,7 @@
 #include "cli/compliancegate.h"
 #include "core/history/chistorylocation.h"
 #include "core/history/chistorystore.h"
+#include "core/history/creportreopen.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
@@ -279,34 +280,33 @@ int exportRecord(const QStringList &args, QTextStream &out, QTextStream &err)
     CComplianceGate gate;
     if (const int code = gate.enter(*db, CDuty::Export, err))
         return code;
-    CRecord stored;
-    if (!db->readRecord(id, stored)) {
+    // As the history page exports: the report reopened and read again.
+    // Read at another desk, its bytes come from the shared history.
+    CRecord record;
+    const CReopenOutcome reopened
+        = CReportReopen::reopen(*db, id, applicationDir + "/data_files", CReportReopen::WholeRecord, record);
+    const QString &report = reopened.path;
+    switch (reopened.status) {
+    case CReopenOutcome::Reopened:
+        break;
+    case CReopenOutcome::NoRecord:
         if (!damaged(*db, err))
             err << "vesmira-cli: no record " << id << " in the history\n";
         return 1;
-    }
-    // As the history page exports: the report read again. Read at another
-    // desk, its bytes come from the shared history.
-    const QString report = db->localReport(stored, applicationDir + "/data_files");
-    const CReportCheck check = CRecord::checkReport(report, stored.reportDigest);
-    if (report.isEmpty() || check == CReportCheck::Missing) {
+    case CReopenOutcome::NoReport:
+    case CReopenOutcome::Missing:
         err << "vesmira-cli: the report of record " << id
             << " is not on this computer and the history keeps no copy of it\n";
         return 1;
-    }
-    if (check == CReportCheck::Changed) {
+    case CReopenOutcome::Changed:
         err << "vesmira-cli: " << report << ": the report has changed since it was read (its SHA-256 is not "
-            << stored.reportDigest << "); nothing exported\n";
+            << record.reportDigest << "); nothing exported\n";
         return 1;
-    }
-    QString why;
-    if (checkReportFile(report, &why) != ReportFileProblem::None) {
-        err << "vesmira-cli: " << report << ": cannot read the file: " << why << "\n";
+    case CReopenOutcome::Unreadable:
+        err << "vesmira-cli: " << report << ": cannot read the file: " << reopened.why << "\n";
         return 1;
-    }
-    CRecord record;
-    record.reportPath = report;
-    if (readReport(report, record) == ReportKind::None) {
+    case CReopenOutcome::NotReport:
+    case CReopenOutcome::Cancelled:
         err << "vesmira-cli: " << report << ": not a logger report\n";
         return 1;
     }

@@ -17,6 +17,10 @@ computed here, from the same sample list that is printed.
     make-test-reports.py --large DIR  writes DIR/large-th.csv, .txt and .pdf:
                                       English temperature/humidity reports
                                       of 48,640 samples for the benchmarks
+    make-test-reports.py --large DIR N
+                                      writes DIR/large-th-N.csv only: the
+                                      same report of N samples (a million for
+                                      the window's read benchmark)
 """
 import datetime as dt
 import json
@@ -761,18 +765,19 @@ def write_fixtures():
         print("wrote", os.path.relpath(os.path.join(OUT_DIR, name), ROOT))
 
 
-def write_large(directory):
-    """English temperature/humidity reports of 48,640 one-minute samples."""
+def write_large(directory, count=None):
+    """English temperature/humidity reports of 48,640 one-minute samples
+    (or the CSV report alone of count samples)."""
     os.makedirs(directory, exist_ok=True)
     start = dt.datetime(2021, 1, 1, 0, 0, 0)
     temps = [20.0 + 5.0 * math.sin(i / 97.0) for i in range(997)]
     hums = [55.0 + 20.0 * math.cos(i / 61.0) for i in range(991)]
-    samples = make_samples(start, 1, 48640, temps, hums)
-    for fmt in ("csv", "txt", "pdf"):
+    samples = make_samples(start, 1, count or 48640, temps, hums)
+    for fmt in ("csv",) if count else ("csv", "txt", "pdf"):
         base = fixtures()["en-th." + fmt]
         report = dict(base, samples=samples)
         data = pdf_report(report, per_page=40) if fmt == "pdf" else render("x." + fmt, report)
-        path = os.path.join(directory, "large-th." + fmt)
+        path = os.path.join(directory, "large-th%s.%s" % ("-%d" % count if count else "", fmt))
         with open(path, "wb") as f:
             f.write(data)
         print("wrote", path, len(data), "bytes")
@@ -781,6 +786,8 @@ def write_large(directory):
 if __name__ == "__main__":
     if len(sys.argv) == 3 and sys.argv[1] == "--large":
         write_large(sys.argv[2])
+    elif len(sys.argv) == 4 and sys.argv[1] == "--large" and sys.argv[3].isdigit():
+        write_large(sys.argv[2], int(sys.argv[3]))
     elif len(sys.argv) == 1:
         write_fixtures()
     else:

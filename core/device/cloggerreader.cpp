@@ -2,6 +2,7 @@
 
 #include "core/record/crecord.h"
 #include "core/record/crecordstore.h"
+#include "core/record/ctaskprogress.h"
 
 #include <QDebug>
 #include <QDir>
@@ -269,10 +270,16 @@ QString CLoggerReader::recordName(const QString &deviceNo, const QDateTime &now)
 }
 
 CReadOutcome readLogger(const QString &source, const QString &appDir, CRecordStore &store, CRecord &record,
-    const std::function<bool(int step, const CRecord &record)> &progress)
+    const std::function<bool(int step, const CRecord &record)> &progress, CTaskProgress *task)
 {
+    const CTaskProgress::Scope scope(task);
     const auto step = [&](int value) { return !progress || progress(value, record); };
+    const auto cancelled = [task] { return task && task->isCancelled(); };
     CReadOutcome outcome;
+    // Of the whole step, the copy takes a little, the parse about a third
+    // and storing the samples the rest.
+    if (task)
+        task->setStage(0, 20);
     // One report the user chose (a file, or a report's name that is gone),
     // or a drive's root (also one that is gone: the logger drive is then
     // named as what failed).
@@ -286,15 +293,29 @@ CReadOutcome readLogger(const QString &source, const QString &appDir, CRecordSto
         outcome.status = CReadOutcome::NoReport;
         return outcome;
     }
-    outcome.status = CReadOutcome::Cancelled;
-    if (!step(1))
+    // A cancelled read keeps no copy of the report either.
+    const auto cancel = [&] {
+        QFile::remove(copy);
+        outcome.status = CReadOutcome::Cancelled;
         return outcome;
+    };
+    if (!step(1) || cancelled())
+        return cancel();
     record = CRecord();
     record.reportPath = copy;
     // The digest of the copy as it came off the drive: whoever has the
     // record later can prove the report unchanged.
     record.reportDigest = CRecord::fileDigest(copy);
-    if (readReport(copy, record, [&](int value) { return step(value); }) == ReportKind::None) {
+    if (task)
+        task->setStage(20, 300);
+    bool parseRefused = false;
+    const ReportKind kind = readReport(copy, record, [&](int value) {
+        parseRefused = parseRefused || !step(value);
+        return !parseRefused;
+    });
+    if (cancelled() || (kind == ReportKind::None && parseRefused))
+        return cancel();
+    if (kind == ReportKind::None) {
         outcome.status = CReadOutcome::NotParsed;
         return outcome;
     }
@@ -304,9 +325,11 @@ CReadOutcome readLogger(const QString &source, const QString &appDir, CRecordSto
     }
     record.limits = CAlarmLimits::fromSettings(record.settings, record.hasHumidity());
     // Past the parse a cancelled dialog no longer stops the record from
-    // being kept.
+    // being kept; a cancelled task does, up to the store's commit.
     step(3);
     step(6);
+    if (task)
+        task->setStage(300, 1000);
     QString storedName;
     if (const int storedId = store.findReport(record.reportDigest, &storedName)) {
         record.id = storedId;
@@ -314,13 +337,21 @@ CReadOutcome readLogger(const QString &source, const QString &appDir, CRecordSto
         outcome.status = CReadOutcome::AlreadyStored;
         return outcome;
     }
+    if (cancelled())
+        return cancel();
     record.name = CLoggerReader::recordName(record.summary.deviceNo, QDateTime::currentDateTime());
     if (!store.storeRecord(record)) {
+        if (cancelled()) {
+            record.id = 0;
+            return cancel();
+        }
         qDebug() << " read the data is error, check the data .";
         outcome.status = CReadOutcome::StoreFailed;
         outcome.failure = { CLoggerReader::Failure::History, QString(), store.storeError() };
         return outcome;
     }
+    if (task)
+        task->report(1000);
     outcome.status = CReadOutcome::Stored;
     return outcome;
 }

@@ -9,6 +9,7 @@
 
 class CRecord;
 class CRecordStore;
+class CTaskProgress;
 
 // The parts of reading a logger: choosing and copying the report off the
 // drive, and the names made from the time of the copy and of storing.
@@ -87,8 +88,16 @@ public:
 //
 // progress, when given, is called with 1 after the copy, 2 before parsing,
 // 3 when the record is parsed (its summary can be shown) and 6 before
-// storing; returning false at 1 or 2 cancels the rest of the step, as a
-// cancelled progress dialog does (once parsed, the record is kept).
+// storing; returning false at 1 or 2 cancels the rest of the step (once
+// parsed, the record is kept).
+//
+// task, when given, hears how far the whole step is (the copy, the parse,
+// the store) and can cancel it up to the store's commit, from any thread:
+// the step then ends with Cancelled and leaves nothing behind, neither a
+// record in the history nor the local copy. It is installed for the
+// step's thread (CTaskProgress::Scope), so that the parsers' and the
+// history's loops see it. The step may run on any thread, with a store
+// opened on that thread.
 //
 // A report whose bytes are in the history already (the same SHA-256) is
 // stored only once: the step ends with AlreadyStored, the record parsed as
@@ -103,13 +112,13 @@ struct CReadOutcome {
         NoRecord, // neither a device number nor a sample: not a logger report, nothing stored
         StoreFailed, // the history refused the record (failure says why): nothing stored
         AlreadyStored, // the same report is in the history (record.id and name are that record's)
-        Cancelled,
+        Cancelled, // nothing stored, no local copy left
     };
     Status status = NoReport;
     CLoggerReader::Refusal refused;
     CLoggerReader::Failure failure;
 };
 CReadOutcome readLogger(const QString &source, const QString &appDir, CRecordStore &store, CRecord &record,
-    const std::function<bool(int step, const CRecord &record)> &progress = {});
+    const std::function<bool(int step, const CRecord &record)> &progress = {}, CTaskProgress *task = nullptr);
 
 #endif // CLOGGERREADER_H

@@ -2,6 +2,7 @@
 
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
+#include "core/record/ctaskprogress.h"
 #include "core/record/ctempdata.h"
 
 #include <QSaveFile>
@@ -128,6 +129,8 @@ QByteArray CExportCsv::content(const CSummeryParam &summary, const CDeviceSettin
     for (int k = 0; k < samples.size(); ++k) {
         const CTempData &data = *samples.data();
         const int row = samples.row(k);
+        if ((number & 4095) == 0 && !CTaskProgress::poll(number, samples.size()))
+            break; // cancelled: write() keeps nothing of it
         out += QByteArray::number(++number);
         out += sep;
         out += timeField(data, row, format);
@@ -154,6 +157,11 @@ bool CExportCsv::write(const CSummeryParam &summary, const CDeviceSettingInfo &s
         return false;
     }
     const QByteArray bytes = content(summary, settings, samples, m_format, m_signoff);
+    if (CTaskProgress::cancelledHere()) {
+        m_error = QStringLiteral("cancelled");
+        file.cancelWriting();
+        return false;
+    }
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         m_error = file.errorString();
         file.cancelWriting();

@@ -4,6 +4,7 @@
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
+#include "core/record/ctaskprogress.h"
 #include "core/record/ctempdata.h"
 #include "core/report/gbkcodeutils.h"
 
@@ -420,6 +421,8 @@ int Composer::writeDataPages()
     int next = 0;
     int pages = 0;
     while (next < samples.size() && pages < CExportPdf::maxDataPages) {
+        if (!CTaskProgress::poll(pages, qMin(CExportPdf::maxDataPages, samples.size() / 598 + 1)))
+            break; // cancelled: the document is discarded
         page = PdfBeginPage(w);
         if (!page.isValid())
             break;
@@ -906,6 +909,10 @@ int CExportPdf::exportPdf(const CSummeryParam &summary, const CSampleSelection &
     const int dataPages = composer.writeDataPages();
     listed = composer.listed;
     composer.writeFirstPage();
+    if (CTaskProgress::cancelledHere()) {
+        PdfDiscard(writer);
+        return -1;
+    }
     if (PdfClose(writer) != 0)
         return -1;
     return dataPages + 1;

@@ -5,6 +5,7 @@
 #include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
 #include "core/record/csummeryparam.h"
+#include "core/record/ctaskprogress.h"
 #include "core/record/ctempdata.h"
 
 #include <QDir>
@@ -224,14 +225,19 @@ bool CExportRange::isAcceptedRange(const CTempData &data, qint64 startSecs, qint
 }
 
 CExportRange::Status CExportRange::exportRecord(const CRecord &record, qint64 startSecs, qint64 endSecs,
-    const QString &path, CRecordExporter &exporter, RangeKind kind)
+    const QString &path, CRecordExporter &exporter, RangeKind kind, CTaskProgress *task)
 {
     if (!isAcceptedRange(record.data, startSecs, endSecs, kind))
         return InvalidRange;
+    const CTaskProgress::Scope scope(task);
     CSummeryParam summary;
     CSampleSelection selected;
     cutToRange(record.summary, record.data, startSecs, endSecs, summary, selected);
-    return exporter.write(summary, record.settings, selected, path) ? Written : WriteFailed;
+    if (task && task->isCancelled())
+        return Cancelled;
+    if (exporter.write(summary, record.settings, selected, path))
+        return Written;
+    return task && task->isCancelled() ? Cancelled : WriteFailed;
 }
 
 QString CExportRange::defaultTargetPath(const QDateTime &now, const QString &suffix)

@@ -9,6 +9,7 @@
 
 class CRecord;
 class CSummeryParam;
+class CTaskProgress;
 class CTempData;
 
 // Export of a record for a time range: what the export dialog's save button
@@ -27,8 +28,10 @@ public:
     enum Status {
         Written, // the report was written
         InvalidRange, // the end is not later than the start: nothing written
-        WriteFailed // the file could not be created or written; a file at the
-                    // target is left as it was
+        WriteFailed, // the file could not be created or written; a file at the
+                     // target is left as it was
+        Cancelled // cancelled through its CTaskProgress: nothing written, a file at
+                  // the target left as it was
     };
 
     // Where the range comes from: chosen by the user, or the one the export
@@ -36,9 +39,11 @@ public:
     enum RangeKind { ChosenRange, PresetRange };
 
     // Exports the record's samples of [startSecs, endSecs] with its summary
-    // cut to them, through exporter (the PDF report, ...).
+    // cut to them, through exporter (the PDF report, ...). task, when given,
+    // hears how far the export is and may cancel it from any thread (it is
+    // installed for the calling thread, where the exporters look for it).
     static Status exportRecord(const CRecord &record, qint64 startSecs, qint64 endSecs, const QString &path,
-        CRecordExporter &exporter, RangeKind kind = ChosenRange);
+        CRecordExporter &exporter, RangeKind kind = ChosenRange, CTaskProgress *task = nullptr);
 
     // The range an export starts from: the first and the last sample's time
     // (seconds since the epoch of the local times); 0 for a sample whose time

@@ -53,7 +53,8 @@ private:
 // One file format a record can be exported to. The range export
 // (CExportRange) selects the samples and cuts the summary; an exporter only
 // writes them. Every exporter writes atomically: a failed export leaves
-// whatever was at the target as it was.
+// whatever was at the target as it was, and so does one that the calling
+// thread's CTaskProgress cancelled (write() then returns false).
 class CRecordExporter {
 public:
     virtual ~CRecordExporter() = default;

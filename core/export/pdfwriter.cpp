@@ -275,6 +275,13 @@ int PdfEndPage(PdfWriter &w, PdfPage page)
     return 0;
 }
 
+void PdfDiscard(PdfWriter &w)
+{
+    discard(w);
+    w.inPage = false;
+    w.errorNumber = ECANCELED;
+}
+
 int PdfClose(PdfWriter &w)
 {
     if (!w.file)

@@ -95,6 +95,9 @@ int PdfEndPage(PdfWriter &writer, PdfPage page);
 // why); the target then keeps its previous content (or stays absent) and the
 // temporary file is gone.
 int PdfClose(PdfWriter &writer);
+// Gives up the document being written (an export cancelled): the temporary
+// file is removed, the target stays as it was; errorNumber becomes ECANCELED.
+void PdfDiscard(PdfWriter &writer);
 
 int PdfBeginText(PdfWriter &writer, PdfPage page);
 int PdfEndText(PdfWriter &writer, PdfPage page);

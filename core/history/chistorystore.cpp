@@ -2,6 +2,7 @@
 
 #include "core/history/ctempdbmanager.h"
 #include "core/record/crecord.h"
+#include "core/record/ctaskprogress.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -63,6 +64,11 @@ bool CHistoryStore::storeRecord(CRecord &record)
             m_lastPlace = InHistory;
             return true;
         }
+        // Cancelled by its user: kept nowhere.
+        if (CTaskProgress::cancelledHere()) {
+            m_storeError = m_shared->lastError();
+            return false;
+        }
         m_error = QStringLiteral("the shared history %1 refused the record: %2")
                       .arg(m_location.url(), m_shared->lastError());
     }
@@ -122,7 +128,20 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
             progress(line);
     };
     const QString url = to.path();
+    // A step that copies tells how far it is by records; cancelled, it
+    // stops between two of them (each is copied whole or not at all).
+    CTaskProgress *task = CTaskProgress::current();
+    const int first = task ? task->stageFrom() : 0;
+    const int last = task ? task->stageTo() : 0;
     for (int i = 0; i < ids.size(); ++i) {
+        if (task) {
+            if (task->isCancelled()) {
+                result.cancelled = true;
+                break;
+            }
+            task->setStage(
+                first + (last - first) * i / ids.size(), first + (last - first) * (i + 1) / ids.size());
+        }
         const int id = ids.at(i);
         const QString counter = QStringLiteral("%1 of %2:").arg(i + 1).arg(ids.size());
         // A record already there is not read at all: a second run of a
@@ -166,6 +185,10 @@ CHistoryStore::SyncResult CHistoryStore::copyAll(CTempDbManager &from, CTempDbMa
             done(record.id, "already there as");
             break;
         case CTempDbManager::CopyFailed:
+            if (CTaskProgress::cancelledHere()) {
+                result.cancelled = true;
+                return result;
+            }
             ++result.failed;
             tell(QStringLiteral("%1 record %2 %3: not copied: %4")
                      .arg(counter)

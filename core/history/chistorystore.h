@@ -56,13 +56,15 @@ public:
         int copied = 0;
         int alreadyThere = 0;
         int failed = 0;
+        bool cancelled = false; // stopped between two records by the step's CTaskProgress
     };
     SyncResult syncPending(const std::function<void(const QString &line)> &progress = {});
 
     // Copies the records of the embedded history `from` into the shared
     // history `to`, oldest first, one transaction per record, with a line
     // per record ("N of M: ..."). Interrupted, it goes on where it stopped
-    // when run again. Scope: every record, only the pending ones, or every
+    // when run again; the CTaskProgress of the calling thread hears of each
+    // record and may cancel the copy between two. Scope: every record, only the pending ones, or every
     // record into another history than the configured one (whose copy
     // does not unmark the pending ones).
     enum Scope { EveryRecord, PendingOnly, EveryRecordElsewhere };

@@ -216,6 +216,8 @@ public:
         QSqlQuery query(database);
         QString sql;
         for (int first = 0; first < data.size(); first += SamplesPerInsert) {
+            if (!goOn(first, data.size()))
+                return false;
             const int end = qMin(data.size(), first + SamplesPerInsert);
             sql = QStringLiteral("insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) values ");
             sql.reserve(sql.size() + (end - first) * 48);

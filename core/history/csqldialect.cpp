@@ -1,5 +1,6 @@
 #include "core/history/csqldialect.h"
 
+#include "core/record/ctaskprogress.h"
 #include "core/record/ctempdata.h"
 
 #include <QDebug>
@@ -32,6 +33,14 @@ QString CSqlDialect::foldCase(const QString &text)
 
 void CSqlDialect::connected(QSqlDatabase &) { }
 
+bool CSqlDialect::goOn(qint64 done, qint64 total) const
+{
+    if (CTaskProgress::poll(done, total))
+        return true;
+    lastError = QSqlError(QStringLiteral("cancelled"), QString(), QSqlError::StatementError);
+    return false;
+}
+
 bool CSqlDialect::insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity)
 {
     QSqlQuery query(database);
@@ -39,6 +48,8 @@ bool CSqlDialect::insertSamples(QSqlDatabase &database, const CTempData &data, i
     const QVariant id(recordId);
     const QVariant noHumidity(QString("0"));
     for (int i = 0; i < data.size(); ++i) {
+        if ((i & 4095) == 0 && !goOn(i, data.size()))
+            return false;
         query.bindValue(":temp", text(stored(data.temp(i))));
         query.bindValue(":shidu", hasHumidity ? QVariant(text(stored(data.shidu(i)))) : noHumidity);
         query.bindValue(":recordTime", text(stored(data.recordTime(i))));
@@ -80,7 +91,10 @@ bool CSqlDialect::readSampleRows(
         qDebug() << lastError;
         return false;
     }
+    int rows = 0;
     while (samples.next()) {
+        if ((++rows & 4095) == 0 && !goOn(0, 0))
+            return false;
         visit(samples.value(tempColumn).toString(), samples.value(tempColumn + 1).toString(),
             samples.value(tempColumn + 2).toString());
     }

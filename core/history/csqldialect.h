@@ -107,6 +107,11 @@ public:
     static std::unique_ptr<CSqlDialect> postgres();
 
 protected:
+    // Asked every few thousand samples by the loops over a record's samples:
+    // false, with lastError saying so, when the step that runs them was
+    // cancelled (CTaskProgress); the transaction is then rolled back.
+    bool goOn(qint64 done, qint64 total) const;
+
     // The samples of recordId through select (bound ":t_reocrd_id"), whose
     // temperature, humidity and time stand from column tempColumn on.
     bool readSampleRows(QSqlDatabase &database, int recordId, const SampleVisitor &visit,

@@ -157,6 +157,8 @@ public:
         QByteArray shiduText;
         QByteArray timeText;
         for (int i = 0; i < data.size(); ++i) {
+            if ((i & 4095) == 0 && !goOn(i, data.size()))
+                return false;
             data.utf8(i, tempText, shiduText, timeText);
             if (!hasHumidity)
                 shiduText = noHumidity;
@@ -184,8 +186,12 @@ public:
             return CSqlDialect::eachSample(database, recordId, visit);
         // Columns: id, temp, shidu, recordTime, t_reocrd_id.
         select.bindInt(select.parameterIndex(":t_reocrd_id"), recordId);
-        while (select.next())
+        int rows = 0;
+        while (select.next()) {
+            if ((++rows & 4095) == 0 && !goOn(0, 0))
+                return false;
             visit(select.text(1), select.text(2), select.text(3));
+        }
         if (select.failed()) {
             lastError = QSqlError(QStringLiteral("select t_record_data"), select.lastError(),
                 QSqlError::StatementError, QString::number(select.errorCode()));

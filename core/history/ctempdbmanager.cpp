@@ -7,6 +7,7 @@
 #include "core/record/summaryfields.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -138,13 +139,15 @@ CTempDbManager::CTempDbManager(const QString &dbPath, QObject *parent)
 CTempDbManager::CTempDbManager(const CHistoryLocation &location, QObject *parent)
     : QObject(parent)
     , dialect(CSqlDialect::postgres())
+    , m_shared(true)
 {
     openShared(location);
     pdfPath = QString("");
 }
 
 // The embedded connection stays registered and open: it belongs to the
-// process. A shared one is this manager's own.
+// process. A shared one, or the embedded one of a worker thread, is this
+// manager's own.
 CTempDbManager::~CTempDbManager()
 {
     if (m_connection.isEmpty())
@@ -156,10 +159,28 @@ CTempDbManager::~CTempDbManager()
         QSqlDatabase::removeDatabase(m_listener);
 }
 
-void CTempDbManager::openShared(const CHistoryLocation &location)
+namespace {
+// A name for a connection of a manager's own.
+QString connectionName(const char *kind)
 {
     static QAtomicInt serial;
-    m_connection = QStringLiteral("vesmira_shared_history_%1").arg(serial.fetchAndAddRelaxed(1) + 1);
+    return QStringLiteral("vesmira_%1_history_%2")
+        .arg(QLatin1String(kind))
+        .arg(serial.fetchAndAddRelaxed(1) + 1);
+}
+
+// Qt's default connection, and the change listener, belong to the main
+// thread.
+bool onMainThread()
+{
+    return !QCoreApplication::instance()
+        || QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+} // namespace
+
+void CTempDbManager::openShared(const CHistoryLocation &location)
+{
+    m_connection = connectionName("shared");
     dbPath = location.url();
     if (!location.isShared()) {
         m_error = QStringLiteral("%1: %2").arg(location.url(), location.error());
@@ -182,7 +203,7 @@ void CTempDbManager::openShared(const CHistoryLocation &location)
 
 bool CTempDbManager::reconnect()
 {
-    if (m_connection.isEmpty())
+    if (!m_shared)
         return database.isOpen();
     if (!database.isValid())
         return false;
@@ -210,7 +231,8 @@ bool CTempDbManager::reconnect()
 
 void CTempDbManager::listen()
 {
-    if (dialect->channel().isEmpty())
+    // A worker's connection has nobody to tell.
+    if (dialect->channel().isEmpty() || !onMainThread())
         return;
     // A connection of its own that runs no statement: notifications that
     // arrive while a statement runs would wait in the driver until the
@@ -251,7 +273,11 @@ QString CTempDbManager::databasePath(const QString &appDir)
 
 void CTempDbManager::CreateConnection()
 {
-    if (QSqlDatabase::contains(QSqlDatabase::defaultConnection)) {
+    if (!onMainThread()) {
+        m_connection = connectionName("embedded");
+        database = QSqlDatabase::addDatabase(dialect->driver(), m_connection);
+        database.setDatabaseName(dbPath);
+    } else if (QSqlDatabase::contains(QSqlDatabase::defaultConnection)) {
         database = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
     } else {
         database = QSqlDatabase::addDatabase(dialect->driver());

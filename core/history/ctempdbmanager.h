@@ -17,6 +17,7 @@
 class CHistoryJournal;
 class CHistoryLocation;
 class CRecord;
+enum class CReportCheck;
 class CSqlDialect;
 class CSummeryParam;
 class CTempData;
@@ -87,7 +88,8 @@ struct CPendingRecord {
 // report's file name, size and SHA-256; the embedded history also keeps
 // t_record_pending, the records waiting to be copied to a shared history.
 //
-// Every operation runs on the caller's thread. Whatever changes the history
+// Every operation runs on the caller's thread, which must be the thread
+// that made the manager. Whatever changes the history
 // does so in one transaction, all of it or nothing: a failed statement or
 // commit rolls back, is written to the debug output and is reported by the
 // return value (id 0 or false), so that the caller can tell the user.
@@ -96,6 +98,9 @@ class CTempDbManager : public QObject, public CRecordStore {
 public:
     // Opens (or creates) the embedded history at dbPath on Qt's default
     // connection. An existing default connection is taken over as it is.
+    // A connection serves only the thread that opened it: on any other
+    // thread than the application's main one (the window's worker) the
+    // manager opens a connection of its own to the same file.
     explicit CTempDbManager(const QString &dbPath, QObject *parent = nullptr);
     // Opens (or sets up) the shared history of location on a connection of
     // its own; isOpen() and lastError() tell whether that worked.
@@ -104,9 +109,16 @@ public:
 
     // Open and usable: a damaged file is not.
     bool isOpen() const { return database.isOpen() && !m_damaged; }
-    bool isShared() const { return !m_connection.isEmpty(); }
+    bool isShared() const { return m_shared; }
     // The file of the embedded history, the URL of a shared one.
     QString path() const { return dbPath; }
+    // The file the embedded connection is open on (Qt's default connection
+    // taken over keeps the file it was opened on), the URL of a shared one:
+    // what another thread opens to reach the same history.
+    QString openedPath() const
+    {
+        return m_shared || database.databaseName().isEmpty() ? dbPath : database.databaseName();
+    }
     // The embedded file cannot be read as a history (not a database, pages
     // damaged): found on opening, or by any statement later. It is then
     // left exactly as it is; every change is refused and lastError() names
@@ -171,6 +183,9 @@ public:
     // The first record whose report has that digest, whatever its name.
     int findReport(const QString &digest, QString *name) override;
 
+    // Tells whoever lists this history that another connection changed it.
+    void announceChange() { emit historyChanged(); }
+
     // The report kept with a record; withContent also fetches its bytes
     // (where the history keeps them). False when there is none.
     bool reportFile(int id, CReportFile &file, bool withContent);
@@ -179,11 +194,13 @@ public:
     // written there (never over an existing file). A copy whose digest is
     // known and differs is taken only when no other is found, so that the
     // caller sees the change (CRecord::checkReport). Empty when there is
-    // none at all.
-    QString localReport(const CRecord &record, const QString &dataDir);
+    // none at all. *check, when asked for, says what the copy returned is
+    // against the digest (Missing: there is none).
+    QString localReport(const CRecord &record, const QString &dataDir, CReportCheck *check = nullptr);
     // The same for a record known by its id only; its digest comes back in
     // *digest when asked for.
-    QString localReport(int id, const QString &dataDir, QString *digest = nullptr);
+    QString localReport(
+        int id, const QString &dataDir, QString *digest = nullptr, CReportCheck *check = nullptr);
 
     // The records of this (embedded) history not yet in the configured
     // shared history, whatever its URL was when they were kept, oldest
@@ -240,7 +257,9 @@ public:
 
 signals:
     // A desk stored, renamed or deleted a record of the shared history (this
-    // one too). Needs the event loop.
+    // one too). Needs the event loop. A change made through another
+    // manager of the same embedded history (the window's worker) is told
+    // with announceChange().
     void historyChanged();
 
 private:
@@ -282,6 +301,7 @@ private:
     QSqlDatabase database;
     std::unique_ptr<CSqlDialect> dialect;
     QString m_connection; // empty: Qt's default connection (embedded)
+    bool m_shared = false;
     QString m_listener; // the connection that listens for changes
     QString m_error;
     QSqlError m_lastSqlError;

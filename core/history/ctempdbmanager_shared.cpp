@@ -137,8 +137,14 @@ bool CTempDbManager::reportFile(int id, CReportFile &file, bool withContent)
     return true;
 }
 
-QString CTempDbManager::localReport(const CRecord &record, const QString &dataDir)
+QString CTempDbManager::localReport(const CRecord &record, const QString &dataDir, CReportCheck *check)
 {
+    CReportCheck found = CReportCheck::Missing;
+    const auto result = [&](const QString &path) {
+        if (check)
+            *check = found;
+        return path;
+    };
     CReportFile file;
     const bool known = reportFile(record.id, file, false);
     const QString digest = record.reportDigest.isEmpty() ? file.sha256 : record.reportDigest;
@@ -154,8 +160,9 @@ QString CTempDbManager::localReport(const CRecord &record, const QString &dataDi
             candidates << path;
     }
     for (const QString &path : candidates) {
-        if (digest.isEmpty() || CRecord::checkReport(path, digest) == CReportCheck::Unchanged)
-            return path;
+        found = CRecord::checkReport(path, digest);
+        if (found == CReportCheck::NoDigest || found == CReportCheck::Unchanged)
+            return result(path);
     }
     // No unchanged copy here: the bytes kept with the record, if they are
     // the report read.
@@ -163,15 +170,21 @@ QString CTempDbManager::localReport(const CRecord &record, const QString &dataDi
         && (digest.isEmpty() || CRecord::digest(file.content).compare(digest, Qt::CaseInsensitive) == 0)) {
         QDir().mkpath(dataDir);
         QSaveFile out(inDataDir);
-        if (out.open(QIODevice::WriteOnly) && out.write(file.content) == file.content.size() && out.commit())
-            return inDataDir;
+        if (out.open(QIODevice::WriteOnly) && out.write(file.content) == file.content.size()
+            && out.commit()) {
+            found = digest.isEmpty() ? CReportCheck::NoDigest : CReportCheck::Unchanged;
+            return result(inDataDir);
+        }
         qDebug() << "cannot write" << inDataDir << out.errorString();
     }
-    return candidates.value(0, record.reportPath);
+    found = candidates.isEmpty() ? CReportCheck::Missing : CReportCheck::Changed;
+    return result(candidates.value(0, record.reportPath));
 }
 
-QString CTempDbManager::localReport(int id, const QString &dataDir, QString *digest)
+QString CTempDbManager::localReport(int id, const QString &dataDir, QString *digest, CReportCheck *check)
 {
+    if (check)
+        *check = CReportCheck::Missing;
     CRecord record;
     record.id = id;
     record.reportPath = GetPdfPathById(id);
@@ -182,7 +195,7 @@ QString CTempDbManager::localReport(int id, const QString &dataDir, QString *dig
         *digest = record.reportDigest;
     if (record.reportPath.isEmpty() && file.fileName.isEmpty())
         return QString();
-    return localReport(record, dataDir);
+    return localReport(record, dataDir, check);
 }
 
 bool CTempDbManager::insertPending(int id, const QString &url, const QString &why)

@@ -4,6 +4,7 @@
 #include "core/record/crecord.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/csummeryparam.h"
+#include "core/record/ctaskprogress.h"
 #include "core/record/ctempdata.h"
 #include "core/report/gbkcodeutils.h"
 #include "core/report/reportparser_p.h"
@@ -71,6 +72,11 @@ void readSamples(const QString &path, ReportForm form, CTempData &data, bool hum
 
 bool readLine(QTextStream &in, QString &line)
 {
+    // A long report tells the step that reads it how far it is, and a
+    // cancelled step ends the pass here, as if the file ended.
+    static thread_local unsigned lines = 0;
+    if ((++lines & 1023) == 0 && in.device() && !CTaskProgress::poll(in.device()->pos(), in.device()->size()))
+        return false;
     while (in.readLineInto(&line, MaxReportLine)) {
         if (line.size() < MaxReportLine)
             return true;
@@ -172,6 +178,15 @@ ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceS
         { "txt", ReportKind::Txt, &CSummeryParam::ParseTxtHeader, &CTempData::ParseTempTxtFile,
             &CTempData::ParseTempHumidityTxtFile },
     };
+    // The stage of a step that reads the report: the summary's pass takes
+    // the first tenth, the samples' pass most of the rest.
+    CTaskProgress *task = CTaskProgress::current();
+    const int from = task ? task->stageFrom() : 0;
+    const int to = task ? task->stageTo() : 0;
+    const auto stage = [&](int first, int last) {
+        if (task)
+            task->setStage(from + (to - from) * first / 100, from + (to - from) * last / 100);
+    };
     // Three tests, each on its own: a suffix may name more than one kind.
     const QString suffix = QFileInfo(path).suffix();
     ReportKind parsed = ReportKind::None;
@@ -180,15 +195,21 @@ ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceS
             continue;
         if (progress && !progress(2))
             continue; // cancelled: this kind is skipped
+        stage(0, 10);
         (summary.*kind.head)(path, info);
         info.containTemp = summary.containTemp;
         info.containHumidity = summary.containHumidity;
+        stage(10, 90);
         if (summary.containHumidity == 1)
             (data.*kind.humidity)(path);
         else
             (data.*kind.temperature)(path);
         parsed = kind.kind;
     }
+    // The samples' pass had the rest of the stage (times are read as each
+    // sample is added).
+    if (task)
+        task->setStage(from, to);
     return parsed;
 }
 

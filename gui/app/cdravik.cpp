@@ -1,7 +1,6 @@
 #include "gui/app/cdravik.h"
 
 #include "core/device/cdriveprobe.h"
-#include "core/device/cloggerreader.h"
 #include "core/device/cvolumewatcher.h"
 #include "core/history/chistorystore.h"
 #include "core/history/ctempdbmanager.h"
@@ -12,7 +11,6 @@
 #include "gui/app/cemptycontent.h"
 #include "gui/app/cfilemenu.h"
 #include "gui/app/cmessagebox.h"
-#include "gui/app/crecentreports.h"
 #include "gui/app/csearchdevice.h"
 #include "gui/app/cudisk.h"
 #include "gui/app/cwindowplaces.h"
@@ -20,7 +18,6 @@
 #include "gui/configuration/csettingfilemanager.h"
 #include "gui/history/chistoryrecord.h"
 #include "gui/history/chistoryrecordcontent.h"
-#include "gui/view/ccompareview.h"
 #include "gui/view/cdevicedatainfo.h"
 
 #include <QAction>
@@ -28,11 +25,9 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QProgressDialog>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
@@ -41,7 +36,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <vector>
 
 CDravik::CDravik(QWidget *parent)
     : QMainWindow(parent)
@@ -85,6 +79,7 @@ CDravik::CDravik(QWidget *parent)
     CTempDbManager::setNoticeHandler({});
     indexing.reset();
     m_historyList->setDatabase(m_db);
+    m_historyDetail->setDatabase(m_db);
     // A damaged history is no empty one: said once, and left as it is.
     if (m_db->isDamaged())
         QTimer::singleShot(0, this, [this] {
@@ -121,42 +116,6 @@ CDravik::~CDravik()
     delete m_udisk;
     m_db = nullptr;
     m_store.reset();
-}
-
-void CDravik::syncSharedHistory()
-{
-    if (!m_store->isShared())
-        return;
-    if (m_store->location().kind() == CHistoryLocation::Invalid) {
-        tellSharedHistoryAway(m_store->location().error(), true);
-        return;
-    }
-    const CHistoryStore::SyncResult result
-        = m_store->syncPending([](const QString &line) { qDebug().noquote() << "shared history:" << line; });
-    if (!result.reachable)
-        tellSharedHistoryAway(m_store->lastError());
-}
-
-void CDravik::tellSharedHistoryAway(const QString &why, bool urlRefused)
-{
-    if (m_toldSharedAway)
-        return;
-    m_toldSharedAway = true;
-    QApplication::restoreOverrideCursor();
-    if (urlRefused) {
-        CMessageBox::show(this, QMessageBox::Warning, tr("ti shi"),
-            tr("gong xiang li shi ji lu de di zhi bu ke yong (%1). Du qu de ji lu bao cun zai ben ji, di zhi "
-               "geng zheng hou zi dong fu zhi dao gong xiang li shi ji lu.")
-                .arg(why),
-            tr("que ding"));
-        return;
-    }
-    CMessageBox::show(this, QMessageBox::Warning, tr("ti shi"),
-        tr("wu fa lian jie gong xiang li shi ji lu (%1). Du qu de ji lu bao cun zai ben ji, ke yi lian jie "
-           "shi "
-           "zi dong fu zhi dao gong xiang li shi ji lu.")
-            .arg(why),
-        tr("que ding"));
 }
 
 namespace {
@@ -459,142 +418,6 @@ void CDravik::openReportFile(const QString &file)
     readAndShow(file, false);
 }
 
-void CDravik::readAndShow(const QString &source, bool logger)
-{
-    m_reading = true;
-    const auto readEnds = qScopeGuard([this] { m_reading = false; });
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-
-    QProgressDialog progress;
-    progress.setCancelButton(nullptr);
-    progress.setWindowFlags(progress.windowFlags() | Qt::FramelessWindowHint);
-    progress.setStyleSheet("QWidget{background-color: rgb(193,193,193);}");
-    progress.setFixedSize(300, 80);
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setWindowTitle(tr("ti shi"));
-    progress.setLabelText(tr("shu ju du qu zhong ..."));
-    progress.setRange(0, 9);
-    progress.setMinimumDuration(0);
-    progress.show();
-    const auto step = [&progress](int value) {
-        progress.setValue(value);
-        QCoreApplication::processEvents();
-        return !progress.wasCanceled();
-    };
-    const auto error = [this](const QString &text) {
-        QApplication::restoreOverrideCursor();
-        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), text, tr("que ding"));
-    };
-
-    // The summary is shown as soon as the report is parsed, before the
-    // record is stored.
-    auto record = std::make_shared<CRecord>();
-    const CReadOutcome outcome
-        = readLogger(source, applicationDir, *m_store, *record, [&](int value, const CRecord &) {
-              if (value == 3) {
-                  const bool going = step(3);
-                  m_dataPage->showSummary(record);
-                  return going && step(4) && step(5);
-              }
-              return step(value);
-          });
-    const QString copy = QFileInfo(record->reportPath).fileName();
-    switch (outcome.status) {
-    case CReadOutcome::NoReport: {
-        // A failed read ends here: the logger stays marked as read until it
-        // is plugged in again or the download button is pressed.
-        step(9);
-        const QString name = QFileInfo(outcome.refused.path).fileName();
-        const CLoggerReader::Failure &failure = outcome.failure;
-        const QString device
-            = tr("du qu she bei zhong de shu ju chu quo ,qing jian cha she bei shi fou you wen ti ");
-        if (failure.part == CLoggerReader::Failure::LocalCopy)
-            error(tr("bao gao wu fa fu zhi dao ben ji %1: %2").arg(failure.path, failure.why));
-        else if (!logger)
-            error(m_fileMenu->whyNotRead(source, outcome.refused));
-        else if (outcome.refused.problem == ReportFileProblem::NotRegular)
-            error(tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name));
-        else if (outcome.refused.problem == ReportFileProblem::TooLarge)
-            error(tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name));
-        else if (failure.part == CLoggerReader::Failure::LoggerDrive)
-            error(device + QLatin1Char('\n') + tr("ji lu yi ci pan %1: %2").arg(failure.path, failure.why));
-        else
-            error(device);
-        progress.close();
-        return;
-    }
-    case CReadOutcome::NoRecord:
-        // Empty, garbage or cut off before its summary: no record to keep,
-        // and none to export from the data view either.
-        step(9);
-        m_dataPage->showRecord(nullptr);
-        error(tr("bao gao wen jian %1 zhong mei you she bei hao he shu ju, wei bao cun").arg(copy));
-        progress.close();
-        return;
-    case CReadOutcome::NotParsed:
-        // A report of another kind is copied, not read: the data view keeps
-        // what it showed. A file opened by hand says why.
-        if (!logger) {
-            step(9);
-            error(m_fileMenu->whyNotRead(source, {}));
-            progress.close();
-            return;
-        }
-        m_record = record;
-        break;
-    case CReadOutcome::Cancelled:
-        break;
-    case CReadOutcome::StoreFailed:
-        // Nothing of the record reached the history (a full disk, a
-        // read-only db folder): the user must know it is not kept.
-        m_record = record;
-        m_dataPage->showRecordName(record->name);
-        step(9);
-        error(tr("ji lu bao cun shi bai ,li shi ji lu mei you gai bian ,qing jian cha ci pan kong jian ")
-            + (outcome.failure.why.isEmpty()
-                    ? QString()
-                    : QLatin1Char('\n') + tr("li shi ji lu: %1").arg(outcome.failure.why)));
-        break;
-    case CReadOutcome::AlreadyStored:
-        // The same report was read before: the data view shows that record,
-        // under its name, and nothing new is stored.
-        m_record = record;
-        m_dataPage->showRecordName(record->name);
-        m_dataPage->showSamples();
-        step(9);
-        if (!logger)
-            m_fileMenu->recentReports()->add(source);
-        break;
-    case CReadOutcome::Stored:
-        m_record = record;
-        m_dataPage->showRecordName(record->name);
-        step(7);
-        m_dataPage->showSamples();
-        step(8);
-        step(9);
-        if (m_store->lastPlace() == CHistoryStore::KeptLocally
-            || m_store->lastPlace() == CHistoryStore::KeptLocallyUrlRefused)
-            tellSharedHistoryAway(
-                m_store->lastError(), m_store->lastPlace() == CHistoryStore::KeptLocallyUrlRefused);
-        if (!logger)
-            m_fileMenu->recentReports()->add(source);
-        break;
-    }
-    QApplication::restoreOverrideCursor();
-    progress.close();
-    m_rightStack->setCurrentWidget(m_dataPage);
-    m_fileShown = !logger;
-    // A report opened by hand is no logger to configure.
-    if (logger) {
-        updateSettingPageLogger();
-        m_settingPage->setControlsEnabled(true);
-    }
-    // Said over the record it names.
-    if (outcome.status == CReadOutcome::AlreadyStored)
-        CMessageBox::show(this, QMessageBox::Information, tr("ti shi"),
-            tr("yi jing zai li shi ji lu zhong: %1").arg(record->name), tr("que ding"));
-}
-
 void CDravik::readAgain()
 {
     m_loggerRead = false;
@@ -664,48 +487,6 @@ void CDravik::loadReadConfiguration()
 {
     if (m_record)
         m_settingPage->fillFromDeviceInfo(&m_record->settings);
-}
-
-void CDravik::openStoredRecord(int id, const QString &name)
-{
-    // The stored record goes to the detail page: the record read last stays
-    // as it is (the data view's export and the configuration page still
-    // need it).
-    auto record = std::make_shared<CRecord>();
-    m_db->readRecord(id, *record);
-    // Read at another desk: the report comes from the shared history.
-    const QString report = m_db->localReport(*record, applicationDir + "/data_files");
-    if (!report.isEmpty())
-        record->reportPath = report;
-    // The name as the list shows it.
-    record->name = name;
-    m_historyDetail->showRecord(record);
-}
-
-void CDravik::compareStoredRecords(const QVector<int> &ids, const QStringList &names)
-{
-    std::vector<CRecord> records(size_t(ids.size()));
-    QVector<const CRecord *> loaded;
-    for (int i = 0; i < ids.size(); ++i) {
-        CRecord &record = records[size_t(i)];
-        m_db->readRecord(ids.at(i), record);
-        // A record deleted meanwhile is left out; one with a damaged summary
-        // is still shown, as opening it shows it.
-        if (record.id == 0) {
-            qDebug() << "compare: no record" << ids.at(i);
-            continue;
-        }
-        record.name = names.value(i);
-        loaded.append(&record);
-    }
-    if (loaded.isEmpty())
-        return;
-    // A window of its own that closes itself; the curves keep no reference
-    // to the records.
-    auto *view = new CCompareView(this);
-    view->setAttribute(Qt::WA_DeleteOnClose);
-    view->showRecords(loaded);
-    view->show();
 }
 
 void CDravik::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 #define CDRAVIK_H
 
 #include "core/record/crecordconfig.h"
+#include "gui/view/cdatacurve.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -103,6 +104,8 @@ private:
     void buildForm();
     // The read of a logger's drive root (logger) or of a report file.
     void readAndShow(const QString &source, bool logger);
+    // The record just read (m_record) on the data view.
+    void showReadRecord(const CDataCurve::Prepared &curve);
     void openReportFile(const QString &file);
     void buildPages();
     void showReadingPages();

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
@@ -24,7 +25,9 @@ void closeModalBoxesForTests()
         return;
     auto *timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [] {
-        if (QWidget *modal = QApplication::activeModalWidget())
+        // A progress dialog closed would cancel its step: it closes itself.
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && !qobject_cast<QProgressDialog *>(modal))
             modal->close();
     });
     timer->start(ms);

@@ -5,6 +5,7 @@
 #include "core/record/crecordconfig.h"
 #include "core/record/crecordtime.h"
 #include "gui/app/cmessagebox.h"
+#include "gui/app/ctaskrunner.h"
 #include "ui_exportoption.h"
 
 #include <QAbstractButton>
@@ -147,8 +148,16 @@ void ExportOption::OnSureBtnClick()
         exportCsv = CExportCsv(layout);
     }
     CRecordExporter &exporter = format == Csv ? static_cast<CRecordExporter &>(exportCsv) : exportPdf;
-    const CExportRange::Status status = CExportRange::exportRecord(*source, startTime.toSecsSinceEpoch(),
-        endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exporter, kind);
+    // Written on the worker thread; a cancelled export leaves no file and
+    // keeps the dialog open.
+    CExportRange::Status status = CExportRange::Cancelled;
+    const QString path = ui->pathEdit->text();
+    CTaskRunner::run(this, tr("Exporting..."), [&](CTaskRunner::Context &c) {
+        status = CExportRange::exportRecord(*source, startTime.toSecsSinceEpoch(), endTime.toSecsSinceEpoch(),
+            path, exporter, kind, &c.progress);
+    });
+    if (status == CExportRange::Cancelled)
+        return;
     if (status == CExportRange::InvalidRange) {
         QMessageBox box(QMessageBox::Critical, tr("cuo wu"),
             tr("jie su shi jian bu neng zao yu kai shi shi jian  "), QMessageBox::Ok, this);

@@ -1,12 +1,14 @@
 #include "gui/history/chistoryrecord.h"
 
 #include "core/export/creportsaveas.h"
+#include "core/history/creportreopen.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/ccomparedata.h"
 #include "core/record/crecord.h"
 #include "gui/app/cdialogs.h"
 #include "gui/app/cmessagebox.h"
+#include "gui/app/ctaskrunner.h"
 #include "gui/history/chistorytablefill.h"
 
 #include <QCheckBox>
@@ -342,36 +344,51 @@ void CHistoryRecord::onFileSaveAsAction()
     int id = 0;
     if (!currentRecord(&id, nullptr) || !m_db)
         return;
-    // Read at another desk: the report comes from the shared history.
-    QString digest;
-    const QString copy = m_db->localReport(id, applicationDir + "/data_files", &digest);
-    if (copy.isEmpty()) {
+    // Reopened as every caller reopens a stored report (read at another
+    // desk, it comes from the shared history), off the GUI thread.
+    const CTaskRunner::HistoryKey key = CTaskRunner::keyOf(*m_db);
+    const QString dataDir = applicationDir + "/data_files";
+    CReopenOutcome outcome;
+    if (!CTaskRunner::run(this, tr("zheng zai du qu bao gao wen jian ..."), [&](CTaskRunner::Context &c) {
+            CRecord report;
+            outcome = CReportReopen::reopen(
+                c.history(key), id, dataDir, CReportReopen::ReportFile, report, &c.progress);
+        }))
+        return;
+    const QFileInfo info(outcome.path);
+    switch (outcome.status) {
+    case CReopenOutcome::Reopened:
+        break;
+    case CReopenOutcome::NoRecord:
+    case CReopenOutcome::NoReport:
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
             tr("ling cun wei wen jian shi bai ,mei you jia zai xiang ying de li shi shu ju"), tr("que ding"));
         return;
-    }
-    const QFileInfo info(copy);
-    if (!info.isFile()) {
-        // The stored copy has gone from data_files: say so instead of
-        // offering a save that cannot succeed.
-        CMessageBox::show(
-            this, QMessageBox::Critical, tr("cuo wu"), tr("bao gao wen jian yi bu cun zai"), tr("que ding"));
-        return;
-    }
-    if (CRecord::checkReport(copy, digest) == CReportCheck::Changed) {
+    case CReopenOutcome::Changed:
         CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
             tr("bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu")
                 .arg(info.fileName()),
             tr("que ding"));
         return;
+    default:
+        // The stored copy has gone from data_files (or is no file to
+        // copy): said instead of offering a save that cannot succeed.
+        CMessageBox::show(
+            this, QMessageBox::Critical, tr("cuo wu"), tr("bao gao wen jian yi bu cun zai"), tr("que ding"));
+        return;
     }
     qDebug() << info.fileName();
     const QString target = CDialogs::getSaveFileName(this, tr("wen jian ling cun wei"), info.fileName(),
-        CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), copy));
+        CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), outcome.path));
     if (target.isEmpty())
         return;
     // An existing file is never overwritten: the copy then fails.
-    if (CReportSaveAs::copyReport(copy, target))
+    bool copied = false;
+    if (CTaskRunner::run(this, tr("zheng zai fu zhi bao gao wen jian ..."),
+            [&](CTaskRunner::Context &c) {
+                copied = CReportSaveAs::copyReport(outcome.path, target, &c.progress);
+            })
+        && copied)
         CMessageBox::show(this, QMessageBox::Information, tr("xin xi"),
             tr("wen jian ling cun wei cao zuo cheng gong"), tr("que ding"));
 }

@@ -1,18 +1,22 @@
 #include "gui/history/chistoryrecordcontent.h"
 
 #include "core/export/creportsaveas.h"
+#include "core/history/creportreopen.h"
+#include "core/record/appglobals.h"
 #include "core/record/crecord.h"
 #include "core/record/csummarydisplay.h"
 #include "core/record/summaryfields.h"
 #include "core/report/reportparse.h"
 #include "gui/app/cdialogs.h"
 #include "gui/app/cmessagebox.h"
+#include "gui/app/ctaskrunner.h"
 #include "gui/export/exportoption.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -53,9 +57,12 @@ CHistoryRecordContent::CHistoryRecordContent(QWidget *parent)
     connect(m_csvButton, SIGNAL(clicked()), this, SLOT(OnExportCsvBtnClick()));
 }
 
-QString CHistoryRecordContent::reportPath() const
+void CHistoryRecordContent::showStoredRecord(
+    const std::shared_ptr<const CRecord> &record, CReportCheck check, const CDataCurve::Prepared *curve)
 {
-    return record() ? record()->reportPath : QString();
+    m_check = &check;
+    showRecord(record, curve);
+    m_check = nullptr;
 }
 
 // 21 rows of five cells: a caption and its value in columns 0 and 1, another
@@ -82,7 +89,7 @@ void CHistoryRecordContent::fillSummary(const CRecord &record)
         m_digestLabel->setText(tr("bao gao SHA-256: wu (du qu shi wei ji lu)"));
     } else {
         QString state;
-        switch (CRecord::checkReport(record.reportPath, record.reportDigest)) {
+        switch (m_check ? *m_check : CRecord::checkReport(record.reportPath, record.reportDigest)) {
         case CReportCheck::Unchanged:
         case CReportCheck::NoDigest:
             state = tr("bao gao wen jian yu du qu shi yi zhi");
@@ -126,68 +133,93 @@ void CHistoryRecordContent::clearSummary()
     m_digestLabel->clear();
 }
 
-bool CHistoryRecordContent::recordForExport(CRecord &report)
+bool CHistoryRecordContent::reopen(bool whole, CRecord &report)
 {
-    const QString path = reportPath();
-    if (path.isEmpty()) {
-        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-            tr("mei you xuan zhong xiang ying ji lu wu fa dao chu "), tr("que ding"));
+    if (!record() || record()->reportPath.isEmpty()) {
+        if (whole)
+            CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                tr("mei you xuan zhong xiang ying ji lu wu fa dao chu "), tr("que ding"));
+        else
+            CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
+                tr("ling cun wei wen jian shi bai ,mei you jia zai xiang ying de li shi shu ju"),
+                tr("que ding"));
         return false;
     }
     // The export works on the report itself, read again; only a file that
-    // can be read as a report is (a FIFO would block the read, a huge file
-    // would not fit in memory).
-    const QString name = QFileInfo(path).fileName();
+    // can be read as a report, unchanged since it was read, is.
+    // What the history keeps of the record shown, not its samples.
+    CRecord stored;
+    stored.id = record()->id;
+    stored.name = record()->name;
+    stored.reportPath = record()->reportPath;
+    stored.reportDigest = record()->reportDigest;
+    const bool withHistory = m_db;
+    const CTaskRunner::HistoryKey key = m_db ? CTaskRunner::keyOf(*m_db) : CTaskRunner::HistoryKey();
+    const QString dataDir = applicationDir + "/data_files";
+    CReopenOutcome outcome;
+    if (!CTaskRunner::run(this, tr("zheng zai du qu bao gao wen jian ..."), [&](CTaskRunner::Context &c) {
+            outcome = CReportReopen::reopen(withHistory ? &c.history(key) : nullptr, stored, dataDir,
+                whole ? CReportReopen::WholeRecord : CReportReopen::ReportFile, report, &c.progress);
+        }))
+        return false;
+    const QString name = QFileInfo(outcome.path).fileName();
     QString problem;
-    switch (checkReportFile(path)) {
-    case ReportFileProblem::None:
-        break;
-    case ReportFileProblem::Missing:
+    switch (outcome.status) {
+    case CReopenOutcome::Reopened:
+    case CReopenOutcome::Cancelled:
+        return outcome.status == CReopenOutcome::Reopened;
+    case CReopenOutcome::NoRecord:
+    case CReopenOutcome::NoReport:
+    case CReopenOutcome::Missing:
         // The stored copy has gone from data_files: an export would be empty.
         problem = tr("bao gao wen jian yi bu cun zai");
         break;
-    case ReportFileProblem::NotRegular:
-    case ReportFileProblem::NotReport:
-        problem = tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name);
+    case CReopenOutcome::Unreadable:
+        switch (outcome.problem) {
+        case ReportFileProblem::TooLarge:
+            problem = tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name);
+            break;
+        case ReportFileProblem::Unreadable:
+            problem = tr("bao gao wen jian %1 wu fa du qu").arg(name);
+            break;
+        default: // a FIFO would block the read, a device never end
+            problem = tr("bao gao wen jian %1 bu shi pu tong wen jian, wei du qu").arg(name);
+            break;
+        }
         break;
-    case ReportFileProblem::TooLarge:
-        problem = tr("bao gao wen jian %1 tai da, bu shi ji lu yi bao gao, wei du qu").arg(name);
+    case CReopenOutcome::Changed:
+        problem
+            = tr("bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu").arg(name);
         break;
-    case ReportFileProblem::Unreadable:
-        problem = tr("bao gao wen jian %1 wu fa du qu").arg(name);
+    case CReopenOutcome::NotReport:
+        problem = tr("bao gao wen jian %1 bu shi ji lu yi bao gao, wei dao chu").arg(name);
         break;
     }
-    if (!problem.isEmpty()) {
-        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), problem, tr("que ding"));
-        return false;
-    }
-    if (!reportUnchanged(path))
-        return false;
-    report.reportPath = path;
-    readReport(path, report);
-    // The name the export proposes its file by.
-    report.name = record()->name;
-    return true;
+    CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"), problem, tr("que ding"));
+    return false;
 }
 
 void CHistoryRecordContent::OnExportPdfBtnClick()
 {
-    CRecord report;
-    if (!recordForExport(report))
+    // Let go of on the worker thread: a million samples take a while to free.
+    auto report = std::make_shared<CRecord>();
+    const auto release = qScopeGuard([&report] { CTaskRunner::release(std::move(report)); });
+    if (!reopen(true, *report))
         return;
     QString file;
-    if (ExportOption::run(this, report, &file))
+    if (ExportOption::run(this, *report, &file))
         CMessageBox::showWritten(this, tr("xin xi"), tr("wen jian dao chu cheng gong"), tr("que ding"), file);
 }
 
 void CHistoryRecordContent::OnExportCsvBtnClick()
 {
-    CRecord report;
-    if (!recordForExport(report))
+    auto report = std::make_shared<CRecord>();
+    const auto release = qScopeGuard([&report] { CTaskRunner::release(std::move(report)); });
+    if (!reopen(true, *report))
         return;
     QString error;
     QString file;
-    switch (ExportOption::runCsv(this, report, &error, &file)) {
+    switch (ExportOption::runCsv(this, *report, &error, &file)) {
     case ExportOption::Written:
         CMessageBox::showWritten(this, tr("xin xi"), tr("wen jian dao chu cheng gong"), tr("que ding"), file);
         break;
@@ -202,35 +234,18 @@ void CHistoryRecordContent::OnExportCsvBtnClick()
 
 void CHistoryRecordContent::OnSaveAsOriginalPdfBtnClick()
 {
-    const QString path = reportPath();
-    if (path.isEmpty()) {
-        CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-            tr("ling cun wei wen jian shi bai ,mei you jia zai xiang ying de li shi shu ju"), tr("que ding"));
+    CRecord report;
+    if (!reopen(false, report))
         return;
-    }
-    if (!QFileInfo(path).isFile()) {
-        CMessageBox::show(
-            this, QMessageBox::Critical, tr("cuo wu"), tr("bao gao wen jian yi bu cun zai"), tr("que ding"));
-        return;
-    }
-    if (!reportUnchanged(path))
-        return;
+    const QString path = report.reportPath;
     const QString target = CDialogs::getSaveFileName(this, tr("wen jian ling cun wei"),
         QFileInfo(path).fileName(), CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), path));
     if (target.isEmpty())
         return;
-    if (CReportSaveAs::copyReport(path, target))
+    bool copied = false;
+    if (CTaskRunner::run(this, tr("zheng zai fu zhi bao gao wen jian ..."),
+            [&](CTaskRunner::Context &c) { copied = CReportSaveAs::copyReport(path, target, &c.progress); })
+        && copied)
         CMessageBox::show(this, QMessageBox::Information, tr("xin xi"),
             tr("wen jian ling cun wei cao zuo cheng gong"), tr("que ding"));
-}
-
-bool CHistoryRecordContent::reportUnchanged(const QString &path)
-{
-    if (!record() || CRecord::checkReport(path, record()->reportDigest) != CReportCheck::Changed)
-        return true;
-    CMessageBox::show(this, QMessageBox::Critical, tr("cuo wu"),
-        tr("bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu")
-            .arg(QFileInfo(path).fileName()),
-        tr("que ding"));
-    return false;
 }

@@ -115,7 +115,12 @@ QPen CCompareView::tripPen(int n)
 
 void CCompareView::showRecords(const QVector<const CRecord *> &records)
 {
-    m_data = CCompareData::compute(records);
+    showComparison(CCompareData::compute(records));
+}
+
+void CCompareView::showComparison(const CCompareData &data)
+{
+    m_data = data;
     m_title->setText(tr("dui bi %1 tiao ji lu").arg(m_data.trips.size()));
     const QSignalBlocker quiet(m_humidity);
     m_humidity->setChecked(false);

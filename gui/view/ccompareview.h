@@ -27,6 +27,8 @@ public:
     // Draws the records (at most CCompareData::MaxTrips of them), their
     // temperatures first.
     void showRecords(const QVector<const CRecord *> &records);
+    // The same with their comparison computed already (off the GUI thread).
+    void showComparison(const CCompareData &data);
 
     const CCompareData &comparison() const { return m_data; }
     QCustomPlot *plot() const { return m_plot; }

@@ -21,15 +21,42 @@ void setAxisFonts(QCPAxis *axis, const QFont &font)
 
 } // namespace
 
+namespace {
+QSharedPointer<QCPGraphDataContainer> container(const QVector<double> &keys, const QVector<double> &values)
+{
+    QVector<QCPGraphData> data(keys.size());
+    for (int i = 0; i < keys.size(); ++i)
+        data[i] = QCPGraphData(keys.at(i), values.at(i));
+    auto made = QSharedPointer<QCPGraphDataContainer>::create();
+    made->set(data, true);
+    return made;
+}
+} // namespace
+
+CDataCurve::Prepared CDataCurve::prepare(
+    const CTempData &samples, const CAlarmLimits &limits, bool withHumidity)
+{
+    Prepared prepared;
+    prepared.curve = CCurveData::compute(samples, withHumidity);
+    const CCurveData &curve = prepared.curve;
+    prepared.temps = container(curve.keys, curve.temps);
+    prepared.tempAlarms = curve.tempAlarmPoints(limits.tempHigh, limits.tempLow);
+    if (withHumidity) {
+        prepared.humidities = container(curve.keys, curve.humidities);
+        prepared.humidityAlarms = curve.humidityAlarmPoints(limits.humidityHigh, limits.humidityLow);
+    }
+    return prepared;
+}
+
 CCurveData CDataCurve::draw(const CTempData &samples, QCustomPlot *plot, SAXYDataTracker *home,
-    const Names &names, bool withHumidity, const CAlarmLimits *limits)
+    const Names &names, bool withHumidity, const CAlarmLimits *limits, const Prepared *prepared)
 {
     plot->clearItems();
     plot->clearPlottables();
     plot->replot(QCustomPlot::rpQueuedReplot);
     plot->show();
 
-    const CCurveData curve = CCurveData::compute(samples, withHumidity);
+    const CCurveData curve = prepared ? prepared->curve : CCurveData::compute(samples, withHumidity);
 
     if (!withHumidity)
         plot->yAxis2->setVisible(false);
@@ -76,7 +103,10 @@ CCurveData CDataCurve::draw(const CTempData &samples, QCustomPlot *plot, SAXYDat
 
     auto *tempGraph = new CCurveGraph(plot->xAxis, plot->yAxis);
     tempGraph->setName(names.tempGraph);
-    tempGraph->setData(curve.keys, curve.temps, true);
+    if (prepared)
+        tempGraph->setData(prepared->temps);
+    else
+        tempGraph->setData(curve.keys, curve.temps, true);
     tempGraph->setBreaks(curve.breaks);
     tempGraph->setPen(QPen(Qt::green, 2));
 
@@ -85,7 +115,10 @@ CCurveData CDataCurve::draw(const CTempData &samples, QCustomPlot *plot, SAXYDat
         setAxisFonts(plot->yAxis2, font);
         auto *humidityGraph = new CCurveGraph(plot->xAxis, plot->yAxis2);
         humidityGraph->setName(names.humidityGraph);
-        humidityGraph->setData(curve.keys, curve.humidities, true);
+        if (prepared && prepared->humidities)
+            humidityGraph->setData(prepared->humidities);
+        else
+            humidityGraph->setData(curve.keys, curve.humidities, true);
         humidityGraph->setBreaks(curve.breaks);
         humidityGraph->setPen(QPen(Qt::blue, 2));
         humidityGraph->setVisible(true);
@@ -97,20 +130,21 @@ CCurveData CDataCurve::draw(const CTempData &samples, QCustomPlot *plot, SAXYDat
     plot->axisRect()->setRangeDragAxes(axes);
     plot->axisRect()->setRangeZoomAxes(axes);
     if (limits)
-        drawLimits(plot, curve, *limits, withHumidity);
+        drawLimits(plot, curve, *limits, withHumidity, prepared);
     plot->replot();
     return curve;
 }
 
 CCurveData CDataCurve::drawRecord(const CTempData &samples, const CAlarmLimits &limits, QCustomPlot *plot,
-    SAXYDataTracker *home, bool withHumidity)
+    SAXYDataTracker *home, bool withHumidity, const Prepared *prepared)
 {
     if (withHumidity) {
         return draw(samples, plot, home,
-            { tr("wen du space-------------------"), tr("湿度") + "(%)", tr("湿度") }, true, &limits);
+            { tr("wen du space-------------------"), tr("湿度") + "(%)", tr("湿度") }, true, &limits,
+            prepared);
     }
     const QString name = tr("温度 ");
-    return draw(samples, plot, home, { name, name, name }, false, &limits);
+    return draw(samples, plot, home, { name, name, name }, false, &limits, prepared);
 }
 
 void CDataCurve::addLimitLine(
@@ -129,15 +163,16 @@ void CDataCurve::addLimitLine(
     line->point2->setCoords(1, value);
 }
 
-void CDataCurve::drawLimits(
-    QCustomPlot *plot, const CCurveData &curve, const CAlarmLimits &limits, bool withHumidity)
+void CDataCurve::drawLimits(QCustomPlot *plot, const CCurveData &curve, const CAlarmLimits &limits,
+    bool withHumidity, const Prepared *prepared)
 {
     auto *tempGraph = plot->graphCount() > 0 ? qobject_cast<CCurveGraph *>(plot->graph(0)) : nullptr;
     const QColor tempColour = tempGraph ? tempGraph->pen().color() : QColor(Qt::green);
     addLimitLine(plot, plot->yAxis, limits.tempHigh, tempColour, QStringLiteral("tempHighLine"));
     addLimitLine(plot, plot->yAxis, limits.tempLow, tempColour, QStringLiteral("tempLowLine"));
     if (tempGraph)
-        tempGraph->setAlarmPoints(curve.tempAlarmPoints(limits.tempHigh, limits.tempLow));
+        tempGraph->setAlarmPoints(
+            prepared ? prepared->tempAlarms : curve.tempAlarmPoints(limits.tempHigh, limits.tempLow));
     if (!withHumidity)
         return;
     auto *humidityGraph = plot->graphCount() > 1 ? qobject_cast<CCurveGraph *>(plot->graph(1)) : nullptr;
@@ -145,7 +180,9 @@ void CDataCurve::drawLimits(
     addLimitLine(plot, plot->yAxis2, limits.humidityHigh, humidityColour, QStringLiteral("humidityHighLine"));
     addLimitLine(plot, plot->yAxis2, limits.humidityLow, humidityColour, QStringLiteral("humidityLowLine"));
     if (humidityGraph)
-        humidityGraph->setAlarmPoints(curve.humidityAlarmPoints(limits.humidityHigh, limits.humidityLow));
+        humidityGraph->setAlarmPoints(prepared
+                ? prepared->humidityAlarms
+                : curve.humidityAlarmPoints(limits.humidityHigh, limits.humidityLow));
 }
 
 QString CDataCurve::unreadableNote(int count)

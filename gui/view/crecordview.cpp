@@ -110,7 +110,7 @@ void CRecordView::showRecordName(const QString &name)
     m_title->setToolTip(name);
 }
 
-void CRecordView::showSamples()
+void CRecordView::showSamples(const CDataCurve::Prepared *prepared)
 {
     if (!m_record)
         return;
@@ -120,18 +120,18 @@ void CRecordView::showSamples()
     m_listNote->setText(note);
     m_listNote->setVisible(!note.isEmpty());
     const CCurveData curve
-        = CDataCurve::drawRecord(m_record->data, m_record->limits, m_plot, m_tracker, humidity);
+        = CDataCurve::drawRecord(m_record->data, m_record->limits, m_plot, m_tracker, humidity, prepared);
     m_curveTracer->setCurve(m_record, curve);
     m_curveNote->setText(CDataCurve::unreadableNote(curve.unreadableTimes));
     m_curveNote->setVisible(curve.unreadableTimes > 0);
 }
 
-void CRecordView::showRecord(const std::shared_ptr<const CRecord> &record)
+void CRecordView::showRecord(const std::shared_ptr<const CRecord> &record, const CDataCurve::Prepared *curve)
 {
     showRecordName(record ? record->name : QString());
     m_tabs->setCurrentIndex(0);
     showSummary(record);
-    showSamples();
+    showSamples(curve);
 }
 
 void CRecordView::mousePress(QMouseEvent *mevent)

@@ -1,6 +1,8 @@
 #ifndef CRECORDVIEW_H
 #define CRECORDVIEW_H
 
+#include "gui/view/cdatacurve.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -36,11 +38,13 @@ public:
     void showSummary(const std::shared_ptr<const CRecord> &record);
     void showRecordName(const QString &name);
     // The list and the curve of the record shown, in the temperature or the
-    // temperature/humidity form by the record.
-    void showSamples();
+    // temperature/humidity form by the record. curve: what
+    // CDataCurve::prepare() made of it already (off the GUI thread), or null.
+    void showSamples(const CDataCurve::Prepared *curve = nullptr);
     // All of it at once: name (first tab shown), summary, list and curve;
     // null empties the page.
-    void showRecord(const std::shared_ptr<const CRecord> &record);
+    void showRecord(
+        const std::shared_ptr<const CRecord> &record, const CDataCurve::Prepared *curve = nullptr);
 
     // The record's name, cut to the width there is (the whole name in its tip).
     QLabel *titleLabel() const { return m_title; }

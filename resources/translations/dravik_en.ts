@@ -694,6 +694,10 @@
         <comment>button</comment>
         <translation>File &amp;save as</translation>
     </message>
+    <message>
+        <source>正在复制报告文件...</source>
+        <translation>Copying the report file...</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceSetting</name>
@@ -1112,6 +1116,18 @@
         <source>li shi ji lu: %1</source>
         <translation>History: %1</translation>
     </message>
+    <message>
+        <source>zheng zai fu zhi dao gong xiang li shi ji lu ...</source>
+        <translation>Copying to the shared history...</translation>
+    </message>
+    <message>
+        <source>zheng zai da kai ji lu ...</source>
+        <translation>Opening the record...</translation>
+    </message>
+    <message>
+        <source>zheng zai du qu ji lu ...</source>
+        <translation>Reading the records...</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -1431,6 +1447,14 @@
         <source>fou</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>zheng zai du qu bao gao wen jian ...</source>
+        <translation>Reading the report file...</translation>
+    </message>
+    <message>
+        <source>zheng zai fu zhi bao gao wen jian ...</source>
+        <translation>Copying the report file...</translation>
+    </message>
 </context>
 <context>
     <name>CHistoryRecordContent</name>
@@ -1702,6 +1726,18 @@
         <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
         <translation>The report file %1 has changed since it was read (its SHA-256 differs); it is not exported or saved.</translation>
     </message>
+    <message>
+        <source>zheng zai du qu bao gao wen jian ...</source>
+        <translation>Reading the report file...</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi ji lu yi bao gao, wei dao chu</source>
+        <translation>The report file %1 is no logger report; it is not exported.</translation>
+    </message>
+    <message>
+        <source>zheng zai fu zhi bao gao wen jian ...</source>
+        <translation>Copying the report file...</translation>
+    </message>
 </context>
 <context>
     <name>CMessageBox</name>
@@ -1894,6 +1930,13 @@
     </message>
 </context>
 <context>
+    <name>CTaskRunner</name>
+    <message>
+        <source>qu xiao</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>ExportOption</name>
     <message>
         <source>导出设置选项</source>
@@ -1970,6 +2013,10 @@
     <message>
         <source>Trip details above the samples</source>
         <translation>Trip details above the samples</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exporting...</translation>
     </message>
 </context>
 <context>

@@ -694,6 +694,10 @@
         <comment>button</comment>
         <translation>文件另存为(&amp;S)</translation>
     </message>
+    <message>
+        <source>正在复制报告文件...</source>
+        <translation>正在复制报告文件...</translation>
+    </message>
 </context>
 <context>
     <name>CDeviceSetting</name>
@@ -1112,6 +1116,18 @@
         <source>li shi ji lu: %1</source>
         <translation>历史记录：%1</translation>
     </message>
+    <message>
+        <source>zheng zai fu zhi dao gong xiang li shi ji lu ...</source>
+        <translation>正在复制到共享历史记录...</translation>
+    </message>
+    <message>
+        <source>zheng zai da kai ji lu ...</source>
+        <translation>正在打开记录...</translation>
+    </message>
+    <message>
+        <source>zheng zai du qu ji lu ...</source>
+        <translation>正在读取记录...</translation>
+    </message>
 </context>
 <context>
     <name>CDravikClass</name>
@@ -1430,6 +1446,14 @@
         <source>fou</source>
         <translation>否</translation>
     </message>
+    <message>
+        <source>zheng zai du qu bao gao wen jian ...</source>
+        <translation>正在读取报告文件...</translation>
+    </message>
+    <message>
+        <source>zheng zai fu zhi bao gao wen jian ...</source>
+        <translation>正在复制报告文件...</translation>
+    </message>
 </context>
 <context>
     <name>CHistoryRecordContent</name>
@@ -1701,6 +1725,18 @@
         <source>bao gao wen jian %1 zai du qu hou bei xiu gai guo (SHA-256 bu fu), wei dao chu</source>
         <translation>报告文件 %1 在读取后被修改过（SHA-256 不符），未导出或保存。</translation>
     </message>
+    <message>
+        <source>zheng zai du qu bao gao wen jian ...</source>
+        <translation>正在读取报告文件...</translation>
+    </message>
+    <message>
+        <source>bao gao wen jian %1 bu shi ji lu yi bao gao, wei dao chu</source>
+        <translation>报告文件 %1 不是记录仪报告，未导出。</translation>
+    </message>
+    <message>
+        <source>zheng zai fu zhi bao gao wen jian ...</source>
+        <translation>正在复制报告文件...</translation>
+    </message>
 </context>
 <context>
     <name>CMessageBox</name>
@@ -1893,6 +1929,13 @@
     </message>
 </context>
 <context>
+    <name>CTaskRunner</name>
+    <message>
+        <source>qu xiao</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>ExportOption</name>
     <message>
         <source>导出设置选项</source>
@@ -1969,6 +2012,10 @@
     <message>
         <source>Trip details above the samples</source>
         <translation>在数据上方写入行程信息</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>正在导出...</translation>
     </message>
 </context>
 <context>
