@@ -16,6 +16,7 @@
 #include "gui/app/csearchdevice.h"
 #include "gui/app/cudisk.h"
 #include "gui/app/cwindowplaces.h"
+#include "gui/compliance/ccomplianceui.h"
 #include "gui/configuration/cdevicesetting.h"
 #include "gui/configuration/csettingfilemanager.h"
 #include "gui/history/chistoryrecord.h"
@@ -85,6 +86,12 @@ CDravik::CDravik(QWidget *parent)
     CTempDbManager::setNoticeHandler({});
     indexing.reset();
     m_historyList->setDatabase(m_db);
+    // Compliance mode: sign-in, audit and signatures (nothing while it is off).
+    m_compliance = new CComplianceUi(*m_db, this);
+    m_compliance->install(menuBar(), m_topStack, m_historyDetail);
+    m_historyList->setCompliance(m_compliance);
+    connect(m_settingPage, &CDeviceSetting::configurationWritten, m_compliance,
+        &CComplianceUi::configurationWritten);
     // A damaged history is no empty one: said once, and left as it is.
     if (m_db->isDamaged())
         QTimer::singleShot(0, this, [this] {
@@ -108,8 +115,10 @@ CDravik::CDravik(QWidget *parent)
     // 9. A logger plugged in before the start is read a second after it;
     // what waited for the shared history goes there first.
     QTimer::singleShot(1000, this, [this] {
-        syncSharedHistory();
-        CheckDravikIsOn();
+        m_compliance->whenReady([this] {
+            syncSharedHistory();
+            CheckDravikIsOn();
+        });
     });
 }
 
@@ -119,6 +128,8 @@ CDravik::~CDravik()
         CRecordConfig::instance()->setMainWindow(nullptr);
     qApp->removeNativeEventFilter(m_udisk);
     delete m_udisk;
+    // Compliance mode ends before its history.
+    delete m_compliance;
     m_db = nullptr;
     m_store.reset();
 }
@@ -401,6 +412,11 @@ bool CDravik::CheckDravikIsOn()
         QTimer::singleShot(500, this, [this] { CheckDravikIsOn(); });
         return false;
     }
+    // Locked or nobody signed in (compliance mode): read once someone is.
+    if (!m_compliance->isReady()) {
+        m_compliance->whenReady([this] { CheckDravikIsOn(); });
+        return false;
+    }
     const QString root = CUdisk::findLogger(m_udisk->probe());
     if (root.isEmpty())
         return false;
@@ -453,6 +469,10 @@ void CDravik::openReportFile(const QString &file)
 {
     if (m_reading) {
         QTimer::singleShot(200, this, [this, file] { openReportFile(file); });
+        return;
+    }
+    if (!m_compliance->isReady()) {
+        m_compliance->whenReady([this, file] { openReportFile(file); });
         return;
     }
     m_topStack->setCurrentWidget(m_firstPage);
@@ -564,6 +584,7 @@ void CDravik::readAndShow(const QString &source, bool logger)
         step(9);
         if (!logger)
             m_fileMenu->recentReports()->add(source);
+        m_compliance->duplicateRead(*record);
         break;
     case CReadOutcome::Stored:
         m_record = record;
@@ -680,6 +701,7 @@ void CDravik::openStoredRecord(int id, const QString &name)
     // The name as the list shows it.
     record->name = name;
     m_historyDetail->showRecord(record);
+    m_compliance->recordOpened(id);
 }
 
 void CDravik::compareStoredRecords(const QVector<int> &ids, const QStringList &names)
@@ -700,6 +722,10 @@ void CDravik::compareStoredRecords(const QVector<int> &ids, const QStringList &n
     }
     if (loaded.isEmpty())
         return;
+    QVector<int> opened;
+    for (const CRecord *record : qAsConst(loaded))
+        opened.append(record->id);
+    m_compliance->recordsCompared(opened);
     // A window of its own that closes itself; the curves keep no reference
     // to the records.
     auto *view = new CCompareView(this);

@@ -5,6 +5,7 @@
 #include "core/record/crecordconfig.h"
 #include "core/record/crecordtime.h"
 #include "gui/app/cmessagebox.h"
+#include "gui/export/cexporthook.h"
 #include "ui_exportoption.h"
 
 #include <QAbstractButton>
@@ -147,6 +148,11 @@ void ExportOption::OnSureBtnClick()
         exportCsv = CExportCsv(layout);
     }
     CRecordExporter &exporter = format == Csv ? static_cast<CRecordExporter &>(exportCsv) : exportPdf;
+    // In compliance mode the file shows the record's signatures and the
+    // audit trail's head, and is audited once written.
+    CExportHook *hook = CExportHook::installed();
+    if (hook)
+        exporter.setSignoff(hook->signoff(source->id));
     const CExportRange::Status status = CExportRange::exportRecord(*source, startTime.toSecsSinceEpoch(),
         endTime.toSecsSinceEpoch(), ui->pathEdit->text(), exporter, kind);
     if (status == CExportRange::InvalidRange) {
@@ -159,6 +165,8 @@ void ExportOption::OnSureBtnClick()
     failed = status == CExportRange::WriteFailed;
     if (status == CExportRange::Written) {
         CRecordConfig::instance()->remember(FolderKey, QFileInfo(ui->pathEdit->text()).absolutePath());
+        if (hook)
+            hook->written(this, source->id, source->reportPath, ui->pathEdit->text());
         accept();
     } else
         reject();

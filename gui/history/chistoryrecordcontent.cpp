@@ -7,6 +7,7 @@
 #include "core/report/reportparse.h"
 #include "gui/app/cdialogs.h"
 #include "gui/app/cmessagebox.h"
+#include "gui/export/cexporthook.h"
 #include "gui/export/exportoption.h"
 
 #include <QFileInfo>
@@ -165,8 +166,9 @@ bool CHistoryRecordContent::recordForExport(CRecord &report)
         return false;
     report.reportPath = path;
     readReport(path, report);
-    // The name the export proposes its file by.
+    // The name the export proposes its file by, and the record it signs off.
     report.name = record()->name;
+    report.id = record()->id;
     return true;
 }
 
@@ -219,9 +221,12 @@ void CHistoryRecordContent::OnSaveAsOriginalPdfBtnClick()
         QFileInfo(path).fileName(), CReportSaveAs::fileFilter(QStringLiteral("%1 Files (*.%2)"), path));
     if (target.isEmpty())
         return;
-    if (CReportSaveAs::copyReport(path, target))
+    if (CReportSaveAs::copyReport(path, target)) {
+        if (CExportHook *hook = CExportHook::installed())
+            hook->written(this, record() ? record()->id : 0, path, target);
         CMessageBox::show(this, QMessageBox::Information, tr("xin xi"),
             tr("wen jian ling cun wei cao zuo cheng gong"), tr("que ding"));
+    }
 }
 
 bool CHistoryRecordContent::reportUnchanged(const QString &path)

@@ -6,6 +6,7 @@
 #include "core/record/summaryfields.h"
 #include "gui/app/cdialogs.h"
 #include "gui/app/cmessagebox.h"
+#include "gui/export/cexporthook.h"
 #include "gui/export/exportoption.h"
 
 #include <QFileInfo>
@@ -195,6 +196,9 @@ void CDeviceDataInfo::OnSaveAsPdfPathBtnClick()
     if (target.isEmpty())
         return;
     // An existing file is never overwritten; a failed copy reports nothing.
-    if (CReportSaveAs::copyReport(report, target))
+    if (CReportSaveAs::copyReport(report, target)) {
+        if (CExportHook *hook = CExportHook::installed())
+            hook->written(this, record()->id, report, target);
         CMessageBox::show(this, QMessageBox::Information, tr("信息"), tr("文件另存为操作成功"), tr("确 定"));
+    }
 }
