@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,7 +22,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <limits>
+#include <algorithm>
 
 namespace {
 
@@ -46,9 +47,9 @@ CAuditPage::CAuditPage(CComplianceUi *compliance, QWidget *parent)
     m_verify = new QPushButton(tr("&Verify"), this);
     m_verify->setObjectName("auditVerifyBtn");
     m_verify->setToolTip(tr("Walks the whole chain and every signed record"));
-    auto *exportPdf = new QPushButton(tr("Export P&DF..."), this);
+    auto *exportPdf = new QPushButton(tr("Export &PDF..."), this);
     exportPdf->setObjectName("auditExportPdfBtn");
-    auto *exportCsv = new QPushButton(tr("Export CS&V..."), this);
+    auto *exportCsv = new QPushButton(tr("Export C&SV..."), this);
     exportCsv->setObjectName("auditExportCsvBtn");
     auto *top = new QHBoxLayout;
     top->addWidget(title, 1);
@@ -58,19 +59,23 @@ CAuditPage::CAuditPage(CComplianceUi *compliance, QWidget *parent)
 
     m_record = new QSpinBox(this);
     m_record->setObjectName("auditRecordSpin");
-    m_record->setRange(0, std::numeric_limits<int>::max());
+    // Narrow enough for a 1024-pixel screen in either language.
+    m_record->setRange(0, 9999999);
     m_record->setSpecialValueText(tr("any"));
     m_user = new QComboBox(this);
     m_user->setObjectName("auditUserCombo");
     m_user->setEditable(true);
-    m_user->setMinimumContentsLength(10);
+    m_user->setMinimumContentsLength(8);
+    m_user->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_user->lineEdit()->setPlaceholderText(tr("any"));
     m_action = new QComboBox(this);
     m_action->setObjectName("auditActionCombo");
+    m_action->setMinimumContentsLength(10);
+    m_action->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_action->addItem(tr("any"), QString());
     for (const char *action : Actions)
         m_action->addItem(QLatin1String(action), QLatin1String(action));
-    m_dates = new QCheckBox(tr("D&ays:"), this);
+    m_dates = new QCheckBox(tr("Da&ys:"), this);
     m_dates->setObjectName("auditDatesCheck");
     m_from = new QDateEdit(QDate::currentDate().addDays(-30), this);
     m_from->setObjectName("auditFromEdit");
@@ -94,17 +99,21 @@ CAuditPage::CAuditPage(CComplianceUi *compliance, QWidget *parent)
     filters->addWidget(m_user);
     filters->addWidget(actionLabel);
     filters->addWidget(m_action);
-    filters->addWidget(m_dates);
-    filters->addWidget(m_from);
-    filters->addWidget(new QLabel(QStringLiteral("-"), this));
-    filters->addWidget(m_to);
     filters->addStretch(1);
+    // The days, and beside them what Verify found.
+    auto *days = new QHBoxLayout;
+    days->addWidget(m_dates);
+    days->addWidget(m_from);
+    days->addWidget(new QLabel(QStringLiteral("-"), this));
+    days->addWidget(m_to);
 
     m_verified = new QLabel(this);
     m_verified->setObjectName("auditVerifyLab");
     m_verified->setWordWrap(true);
     m_verified->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_verified->hide();
+    days->addWidget(m_verified, 1);
+    days->addStretch();
 
     m_model = new CAuditModel(this);
     m_view = new QTableView(this);
@@ -116,14 +125,21 @@ CAuditPage::CAuditPage(CComplianceUi *compliance, QWidget *parent)
     m_view->setWordWrap(false);
     QHeaderView *header = m_view->horizontalHeader();
     header->setStretchLastSection(true);
-    const int widths[] = { 50, 170, 80, 80, 100, 60, 420, 120 };
+    // Wide enough for the title and a typical cell in the page's font.
+    const QFontMetrics metrics(m_view->font());
+    const QString typical[] = { QStringLiteral("99999"), QStringLiteral("2025-05-20 09:14:03 UTC+02:00"),
+        QStringLiteral("operator"), QStringLiteral("desk-01"), QStringLiteral("compliance-off"),
+        QStringLiteral("99999"), QString(60, QLatin1Char('x')), QString(20, QLatin1Char('x')) };
     for (int column = 0; column < CAuditModel::ColumnCount; ++column)
-        m_view->setColumnWidth(column, widths[column]);
+        m_view->setColumnWidth(column,
+            std::max(metrics.horizontalAdvance(typical[column]),
+                metrics.horizontalAdvance(CAuditModel::columnTitle(column)))
+                + 16);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(filters);
-    layout->addWidget(m_verified);
+    layout->addLayout(days);
     layout->addWidget(m_view, 1);
 
     connect(m_record, QOverload<int>::of(&QSpinBox::valueChanged), this, &CAuditPage::reload);

@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -143,8 +144,23 @@ void CComplianceUi::install(QMenuBar *menuBar, QStackedWidget *pages, CRecordVie
     m_auditPage = new CAuditPage(this);
     pages->addWidget(m_auditPage);
     m_panel = new CSignaturePanel(this);
-    detail->tabWidget()->addTab(m_panel, QIcon(":/CDravik/image/list.png"), tr("Signatures"));
+    detail->tabWidget()->addTab(m_panel, tr("Signatures"));
     updateParts();
+}
+
+QMenu *CComplianceUi::menu() const
+{
+    return m_menu;
+}
+
+CAuditPage *CComplianceUi::auditPage() const
+{
+    return m_auditPage;
+}
+
+CSignaturePanel *CComplianceUi::signaturePanel() const
+{
+    return m_panel;
 }
 
 void CComplianceUi::showAuditPage()
@@ -171,6 +187,9 @@ void CComplianceUi::updateParts()
     m_passwordAction->setVisible(in);
     m_usersAction->setVisible(in && may(CDuty::ManageUsers));
     m_signOutAction->setVisible(in);
+    // The menu bar sizes its corner when it is set: again for the new text.
+    m_corner->adjustSize();
+    m_menuBar->setCornerWidget(m_corner, Qt::TopRightCorner);
 }
 
 void CComplianceUi::tearDown()
@@ -182,7 +201,8 @@ void CComplianceUi::tearDown()
         m_idleTimer->stop();
     // The parts go when control is back in the event loop: an action of the
     // menu may be the caller.
-    for (QObject *part : std::initializer_list<QObject *> { m_menu, m_corner, m_auditPage, m_panel }) {
+    for (QObject *part : std::initializer_list<QObject *> {
+             m_menu.data(), m_corner.data(), m_auditPage.data(), m_panel.data() }) {
         if (part)
             part->deleteLater();
     }
@@ -205,6 +225,7 @@ void CComplianceUi::tearDown()
         m_compliance->attach(nullptr);
     m_compliance.reset();
     m_session = CSession();
+    veil(false);
 }
 
 // ------------------------------------------------------------------ sign-in
@@ -259,12 +280,15 @@ void CComplianceUi::askSignIn()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     m_dialog = dialog;
+    veil(true);
     connect(dialog, &QDialog::finished, this, [this](int result) {
         m_dialog = nullptr;
-        if (result == QDialog::Accepted)
+        if (result == QDialog::Accepted) {
+            veil(false);
             signedIn();
-        else
+        } else {
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
     });
     dialog->show();
 }
@@ -291,14 +315,24 @@ void CComplianceUi::checkIdle()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     m_dialog = dialog;
+    veil(true);
     connect(dialog, &QDialog::finished, this, [this](int result) {
         m_dialog = nullptr;
-        if (result == QDialog::Accepted)
+        if (result == QDialog::Accepted) {
+            veil(false);
             signedIn();
-        else
+        } else {
             signOut();
+        }
     });
     dialog->show();
+}
+
+void CComplianceUi::veil(bool hidden)
+{
+    auto *main = qobject_cast<QMainWindow *>(m_window);
+    if (main && main->centralWidget())
+        main->centralWidget()->setVisible(!hidden);
 }
 
 bool CComplianceUi::eventFilter(QObject *watched, QEvent *event)
@@ -377,7 +411,7 @@ bool CComplianceUi::renameRecord(QWidget *parent, int id, const QString &name)
     CReasonDialog dialog(tr("Rename record"),
         tr("Record %1 gets a new name. The audit trail keeps the old and the new name and your reason.")
             .arg(id),
-        tr("&Rename"), true, name, parent);
+        tr("Rena&me"), true, name, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     return told(parent, m_compliance->renameRecord(m_session, id, dialog.name(), dialog.reason()));
@@ -417,7 +451,7 @@ bool CComplianceUi::signRecord(QWidget *parent, int id)
 {
     if (!isOn() || !told(parent, m_compliance->check(m_session, CDuty::SignRecord)))
         return false;
-    const QString what = tr("Record %1 \"%2\" is signed by %3 (%4). Your password confirms the signature.")
+    const QString what = tr("You sign record %1 \"%2\" as %3 (%4). Your password confirms the signature.")
                              .arg(id)
                              .arg(m_history.recordName(id), m_session.printedName(), m_session.user());
     CSignDialog dialog(

@@ -5,6 +5,7 @@
 #include "gui/export/cexporthook.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QVector>
 #include <functional>
 #include <memory>
@@ -100,10 +101,10 @@ public:
     void written(QWidget *parent, int recordId, const QString &source, const QString &target) override;
 
     // The window's parts (null while off).
-    QMenu *menu() const { return m_menu; }
+    QMenu *menu() const;
     QLabel *signedInLabel() const { return m_signedIn; }
-    CAuditPage *auditPage() const { return m_auditPage; }
-    CSignaturePanel *signaturePanel() const { return m_panel; }
+    CAuditPage *auditPage() const;
+    CSignaturePanel *signaturePanel() const;
     QAction *auditAction() const { return m_auditAction; }
     QAction *usersAction() const { return m_usersAction; }
     QAction *passwordAction() const { return m_passwordAction; }
@@ -121,27 +122,31 @@ private:
     // A refusal or failure told over parent; false when there was one.
     bool told(QWidget *parent, const CComplianceResult &result);
     void askSignIn();
+    // While nobody is signed in or the session is locked, the window's
+    // pages are hidden behind the dialog.
+    void veil(bool hidden);
     void signedIn();
     void updateParts();
     void changeOwnPassword();
     void tearDown();
 
     CTempDbManager &m_history;
-    QWidget *m_window;
+    QPointer<QWidget> m_window;
     std::unique_ptr<CCompliance> m_compliance;
     CSession m_session;
     QVector<std::function<void()>> m_waiting;
     QTimer *m_idleTimer = nullptr;
     CSignInDialog *m_dialog = nullptr;
 
-    QMenuBar *m_menuBar = nullptr;
-    QStackedWidget *m_pages = nullptr;
-    CRecordView *m_detail = nullptr;
-    QMenu *m_menu = nullptr;
-    QWidget *m_corner = nullptr;
+    // The window's widgets go first when it closes: guarded.
+    QPointer<QMenuBar> m_menuBar;
+    QPointer<QStackedWidget> m_pages;
+    QPointer<CRecordView> m_detail;
+    QPointer<QMenu> m_menu;
+    QPointer<QWidget> m_corner;
     QLabel *m_signedIn = nullptr;
-    CAuditPage *m_auditPage = nullptr;
-    CSignaturePanel *m_panel = nullptr;
+    QPointer<CAuditPage> m_auditPage;
+    QPointer<CSignaturePanel> m_panel;
     QAction *m_auditAction = nullptr;
     QAction *m_passwordAction = nullptr;
     QAction *m_usersAction = nullptr;

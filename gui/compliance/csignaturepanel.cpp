@@ -22,8 +22,10 @@ CSignaturePanel::CSignaturePanel(CComplianceUi *compliance, QWidget *parent)
     m_table->verticalHeader()->setVisible(false);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The comment takes what is left, on as many lines as it needs.
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    m_table->setWordWrap(true);
     m_note = new QLabel(this);
     m_note->setObjectName("signatureNoteLab");
     m_note->setWordWrap(true);
@@ -67,6 +69,7 @@ void CSignaturePanel::refresh()
             m_table->setItem(row, column, item);
         }
     }
+    m_table->resizeRowsToContents();
     if (m_id <= 0)
         m_note->setText(tr("No record is shown."));
     else if (list.isEmpty())

@@ -66,5 +66,6 @@ void CSignDialog::OnSignClick()
     }
     m_message->setText(result.error);
     m_message->show();
+    adjustSize();
     m_password->setFocus();
 }

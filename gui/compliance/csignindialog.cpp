@@ -42,7 +42,7 @@ CSignInDialog::CSignInDialog(
 
     auto *buttons = new QDialogButtonBox(this);
     m_signIn
-        = buttons->addButton(mode == SignIn ? tr("&Sign in") : tr("&Unlock"), QDialogButtonBox::AcceptRole);
+        = buttons->addButton(mode == SignIn ? tr("&Sign in") : tr("Un&lock"), QDialogButtonBox::AcceptRole);
     m_signIn->setObjectName("signInBtn");
     m_signIn->setDefault(true);
     m_other
@@ -75,5 +75,6 @@ void CSignInDialog::OnSignInClick()
     }
     m_message->setText(result.error);
     m_message->show();
+    adjustSize();
     m_password->setFocus();
 }

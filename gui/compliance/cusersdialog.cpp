@@ -81,7 +81,7 @@ CUsersDialog::CUsersDialog(CComplianceUi *compliance, QWidget *parent)
     m_idle->setSpecialValueText(tr("never"));
     m_idle->setValue(m_compliance->compliance()->idleMinutes());
     auto *idleRow = new QHBoxLayout;
-    auto *idleLabel = new QLabel(tr("&Lock the window after"), settings);
+    auto *idleLabel = new QLabel(tr("Lock the window af&ter"), settings);
     idleLabel->setBuddy(m_idle);
     idleRow->addWidget(idleLabel);
     idleRow->addWidget(m_idle);
@@ -170,7 +170,7 @@ void CUsersDialog::addUser()
     QLineEdit *second = passwordEdit(&dialog);
     second->setObjectName("repeatPasswordEdit");
     auto *form = new QFormLayout;
-    form->addRow(tr("&Account:"), name);
+    form->addRow(tr("Account na&me:"), name);
     form->addRow(tr("&Printed name:"), printed);
     form->addRow(tr("R&ole:"), role);
     form->addRow(tr("&Initial password:"), first);
