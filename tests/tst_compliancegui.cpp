@@ -175,7 +175,8 @@ private slots:
         });
         QVERIFY(!window.compliance()->signInAtStart());
         QCOMPARE(told.first(), QString("Unknown user or wrong password."));
-        const QString locked = "The account olga is locked after 5 wrong passwords; an administrator must unlock it.";
+        const QString locked
+            = "The account olga is locked after 5 wrong passwords; an administrator must unlock it.";
         QCOMPARE(told.mid(4), QStringList({ locked, locked }));
 
         answer<CSignInDialog>([](CSignInDialog *dialog) {
@@ -268,7 +269,8 @@ private slots:
         if (!remove) {
             QVERIFY(ui->deleteRecords(&window, { id }).isEmpty());
             QCOMPARE(m_messages.last(),
-                QString("%1 (%2) may not delete records.").arg(user, CSession::roleTitle(ui->session().role())));
+                QString("%1 (%2) may not delete records.")
+                    .arg(user, CSession::roleTitle(ui->session().role())));
         }
         QCOMPARE(trail(window, "read").size(), 1);
         QCOMPARE(trail(window, "reopen").size(), 1);
@@ -385,7 +387,8 @@ private slots:
         QCOMPARE(page->model()->rowCount(), all);
 
         page->verifyButton()->click();
-        QCOMPARE(page->verifyLabel()->text(), QString("%1 entries, chain intact, 1 signed records unchanged").arg(all));
+        QCOMPARE(page->verifyLabel()->text(),
+            QString("%1 entries, chain intact, 1 signed records unchanged").arg(all));
 
         // The exports of the filter's entries.
         page->datesCheck()->setChecked(false);
