@@ -89,7 +89,9 @@ inline QString engineSql(const QString &engine, const QString &sql)
 inline std::unique_ptr<CTempDbManager> openEngine(const QString &engine, const QString &dir)
 {
     if (engine == QLatin1String("postgres")) {
-        postgresSql("drop table if exists t_record, t_record_data, t_record_summery, t_record_report");
+        // Compliance mode left on by another suite is no fresh history either.
+        postgresSql("drop table if exists t_record, t_record_data, t_record_summery, t_record_report, "
+                    "t_compliance, t_user, t_audit, t_signature");
         return std::make_unique<CTempDbManager>(CHistoryLocation::parse(postgresUrl()));
     }
     QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
