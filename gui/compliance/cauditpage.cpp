@@ -32,7 +32,7 @@ const char *const Actions[] = { "sign-in", "sign-in-failed", "account-locked", "
     "user-password", "setting", "compliance-on", "compliance-off" };
 
 // The PDF's column widths in points (520 in all), in CAuditModel's order.
-const int PdfWidths[] = { 30, 78, 44, 44, 48, 30, 176, 70 };
+const int PdfWidths[] = { 28, 76, 44, 40, 56, 30, 176, 70 };
 
 } // namespace
 
@@ -236,7 +236,7 @@ CTableReport CAuditPage::report()
         << tr("Printed %1 by %2 (%3) at %4")
                .arg(QLocale::c().toString(now, QStringLiteral("yyyy-MM-dd HH:mm:ss")), session.printedName(),
                    session.user(), CAuditTrail::deskName())
-        << tr("Verification: %1").arg(verified)
+        << (intact ? tr("Verification: %1").arg(verified) : verified)
         << tr("Head of the trail: entry %1, SHA-256 %2").arg(head.seq).arg(head.hash);
     for (const CAuditEntry &entry : compliance->auditEntries(f))
         report.rows.append(CAuditModel::cells(entry));
