@@ -41,7 +41,7 @@ std::shared_ptr<CRecord> makeRecord(int count, const QDateTime &start, bool humi
         const int stop = i >= count / 2 ? 86400 : 0;
         const double temp = 5 + 4 * std::sin(i / 500.0);
         const double humid = 50 + 35 * std::cos(i / 700.0);
-        record->data.dataList << new TempDataItem(QString::number(temp, 'f', 1),
+        record->data.append(QString::number(temp, 'f', 1),
             humidity ? QString::number(humid, 'f', 1) : QString(),
             start.addSecs(60LL * i + stop).toString("yyyy/MM/dd hh:mm:ss"));
     }

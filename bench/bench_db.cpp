@@ -19,7 +19,7 @@ void fillSamples(CTempData &data)
 {
     for (int i = 0; i < kSamples; ++i) {
         const int s = i % 86400;
-        data.dataList.append(new TempDataItem { QString::number(20 + (i % 150) / 10.0, 'f', 1),
+        data.append(TempDataItem { QString::number(20 + (i % 150) / 10.0, 'f', 1),
             QString::number(40 + (i % 300) / 10.0, 'f', 1),
             QString::asprintf("2021/5/%d %02d:%02d:%02d", 1 + i / 86400, s / 3600, s / 60 % 60, s % 60) });
     }
@@ -69,8 +69,8 @@ private slots:
         {
             db.readRecord(id, back);
         }
-        QCOMPARE(back.data.dataList.size(), kSamples);
-        QCOMPARE(back.data.dataList.last()->recordTime, data.dataList.last()->recordTime);
+        QCOMPARE(back.data.size(), kSamples);
+        QCOMPARE(back.data.last().recordTime, data.last().recordTime);
     }
 
     void loadAllRecords5000()

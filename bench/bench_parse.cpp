@@ -139,7 +139,7 @@ int main(int argc, char *argv[])
         int count = 0;
         bool humidity = false;
         const auto drop = [&] {
-            count = record->data.dataList.size();
+            count = record->data.size();
             humidity = humidity || record->info.containHumidity == 1;
             record.reset();
         };

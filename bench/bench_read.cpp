@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
     t.restart();
     readReport(copy, *record);
     print("parse (head and samples)", t.nsecsElapsed());
-    std::printf("samples: %d\n", record->data.dataList.size());
+    std::printf("samples: %d\n", record->data.size());
     record->reportPath = copy;
     record->name = CLoggerReader::recordName(record->summary.deviceNo, QDateTime::currentDateTime());
     record->limits = CAlarmLimits::fromSettings(record->settings, record->hasHumidity());
@@ -119,6 +119,5 @@ int main(int argc, char *argv[])
     t.restart();
     window.historyList()->reload();
     print("history list, 5,000 records", t.nsecsElapsed());
-    return window.loggerRead() && window.record()->data.dataList.size() == record->data.dataList.size() ? 0
-                                                                                                        : 1;
+    return window.loggerRead() && window.record()->data.size() == record->data.size() ? 0 : 1;
 }

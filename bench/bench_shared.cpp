@@ -24,7 +24,7 @@ void fillSamples(CRecord &record, int count)
     record.summary.tempHigh = QString::fromUtf8("40.0°C,90.0%RH");
     for (int i = 0; i < count; ++i) {
         const int s = i % 86400;
-        record.data.dataList.append(new TempDataItem(QString::number(20 + (i % 150) / 10.0, 'f', 1),
+        record.data.append(TempDataItem(QString::number(20 + (i % 150) / 10.0, 'f', 1),
             QString::number(40 + (i % 300) / 10.0, 'f', 1),
             QString::asprintf("2021/05/%02d %02d:%02d:%02d", 1 + i / 86400, s / 3600, s / 60 % 60, s % 60)));
     }
@@ -81,7 +81,7 @@ private slots:
             best = best < 0 ? ms : qMin(best, ms);
         }
         qInfo("reopen 48,640 samples: %lld ms (best of 5)", best);
-        QCOMPARE(back.data.dataList.size(), 48640);
+        QCOMPARE(back.data.size(), 48640);
     }
 
     void list5000()

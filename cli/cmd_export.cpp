@@ -36,9 +36,9 @@ int usage(QTextStream &err)
 }
 
 // A sample's time as the record prints it.
-QString sampleTime(const TempDataItem *item)
+QString sampleTime(const TempDataItem &item)
 {
-    return item->time.isValid() ? item->time.toText() : item->recordTime;
+    return item.time.isValid() ? item.time.toText() : item.recordTime;
 }
 
 } // namespace
@@ -132,7 +132,7 @@ int writeRecordFile(
 {
     const CRecordTime &from = options.from;
     const CRecordTime &to = options.to;
-    const QList<TempDataItem *> &samples = record.data.dataList;
+    const CTempData &samples = record.data;
     const CExportRange::Range preset = CExportRange::presetRange(record.data);
     const qint64 start = from.isValid() ? from.toSecsSinceEpoch() : preset.start;
     const qint64 end = to.isValid() ? to.toSecsSinceEpoch() : preset.end;

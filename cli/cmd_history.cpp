@@ -203,7 +203,8 @@ int show(const QStringList &args, QTextStream &out, QTextStream &err)
     if (const int code = gate.enter(*db, CDuty::ViewRecords, err))
         return code;
     CRecord record;
-    if (!db->readRecord(id, record)) {
+    // The JSON writes the samples as they are read, without keeping them.
+    if (!db->readRecord(id, record, !json)) {
         if (!damaged(*db, err))
             err << "vesmira-cli: no record " << id << " in the history\n";
         return 1;
@@ -216,16 +217,24 @@ int show(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     const CReportCheck check = checkStoredReport(*db, record);
     if (json) {
-        QString body;
-        {
-            QTextStream buffer(&body);
-            writeStoredRecordJson(buffer, record);
-        }
         out << "{\n  \"id\": " << id << ",\n  \"name\": " << jsonString(record.name)
             << ",\n  \"digest\": " << jsonString(record.reportDigest)
             << ",\n  \"report\": " << jsonString(record.reportPath)
-            << ",\n  \"reportCheck\": " << jsonString(checkWord(check)) << ','
-            << body.mid(body.indexOf(QLatin1Char('{')) + 1);
+            << ",\n  \"reportCheck\": " << jsonString(checkWord(check)) << ",\n";
+        writeStoredRecordHead(out, record);
+        CSampleJsonWriter samples(out);
+        const bool read
+            = db->readSamples(id, [&samples](QStringView temp, QStringView shidu, QStringView recordTime) {
+                  samples.add(temp, shidu, recordTime);
+              });
+        if (!read) {
+            out.flush();
+            if (!damaged(*db, err))
+                err << "vesmira-cli: the samples of record " << id << " could not be read ("
+                    << db->lastError() << "); the output is incomplete\n";
+            return 1;
+        }
+        samples.finish();
         return 0;
     }
     const CSummeryParam &s = record.summary;
@@ -235,7 +244,7 @@ int show(const QStringList &args, QTextStream &out, QTextStream &err)
         << "trip: " << s.wayId << ' ' << s.wayDesc << '\n'
         << "start: " << s.recordStartAt << '\n'
         << "stop: " << s.recordStopAt << '\n'
-        << "samples: " << record.data.dataList.size() << '\n'
+        << "samples: " << record.data.size() << '\n'
         << "report: " << record.reportPath << '\n'
         << "sha256: " << record.reportDigest << '\n';
     switch (check) {

@@ -62,14 +62,13 @@ QString storedDifference(const CRecord &parsed, const CRecord &stored)
     if (parsed.summary.containTemp != stored.summary.containTemp
         || parsed.summary.containHumidity != stored.summary.containHumidity)
         return QStringLiteral("the content flags differ");
-    const QList<TempDataItem *> &a = parsed.data.dataList;
-    const QList<TempDataItem *> &b = stored.data.dataList;
+    const CTempData &a = parsed.data;
+    const CTempData &b = stored.data;
     if (a.size() != b.size())
         return QStringLiteral("%1 samples stored as %2").arg(a.size()).arg(b.size());
     for (int i = 0; i < a.size(); ++i) {
-        const QString humidity = parsed.hasHumidity() ? a.at(i)->shidu : QStringLiteral("0");
-        if (a.at(i)->temp != b.at(i)->temp || humidity != b.at(i)->shidu
-            || a.at(i)->recordTime != b.at(i)->recordTime)
+        const QString humidity = parsed.hasHumidity() ? a.shidu(i) : QStringLiteral("0");
+        if (a.temp(i) != b.temp(i) || humidity != b.shidu(i) || a.recordTime(i) != b.recordTime(i))
             return QStringLiteral("sample %1 differs").arg(i + 1);
     }
     return QString();
@@ -142,9 +141,7 @@ int runSelftest(const QStringList &args, QTextStream &out, QTextStream &err)
             const bool parsedOk
                 = json == resource(QStringLiteral("reports/") + report + QStringLiteral(".json"));
             checks.append({ report, QStringLiteral("parsed"), parsedOk,
-                QStringLiteral("%1 fields, %2 samples")
-                    .arg(CSummaryFields::Count)
-                    .arg(data.dataList.size()) });
+                QStringLiteral("%1 fields, %2 samples").arg(CSummaryFields::Count).arg(data.size()) });
 
             // Stored and read back.
             CRecord record;

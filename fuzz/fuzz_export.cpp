@@ -26,7 +26,7 @@ QTemporaryDir *workDir = nullptr;
 // The time of sample i, or fallback when it has none.
 qint64 sampleSecs(const CTempData &data, int i, qint64 fallback)
 {
-    const qint64 secs = data.dataList.at(i)->secs;
+    const qint64 secs = data.secs(i);
     return secs == CRecordTime::invalidSecs ? fallback : secs;
 }
 
@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         // Every time there is: the report of the whole record.
         const qint64 wide = qint64(1) << 40;
         CExportRange::exportRecord(record, -wide, wide, target, pdf);
-        if (!data.dataList.isEmpty()) {
-            const int n = data.dataList.size();
+        if (!data.isEmpty()) {
+            const int n = data.size();
             const qint64 start = sampleSecs(data, n / 3, 0);
             const qint64 end = std::max(start + 1, sampleSecs(data, 2 * n / 3, start + 1));
             CExportRange::exportRecord(record, start, end, target, pdf);

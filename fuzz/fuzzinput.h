@@ -37,11 +37,18 @@ template <typename Pass> void readAs(const uint8_t *data, size_t size, Form form
 }
 
 // A time a parser set from the numbers it read must be the time of the text
-// it kept; anything else is a bug.
+// it kept, and the texts kept must come back as they went in when added
+// again; anything else is a bug.
 inline void checkTimes(const CTempData &samples)
 {
-    for (const TempDataItem *item : samples.dataList) {
-        if (item->time.isValid() && item->time.toText() != CRecordTime::fromText(item->recordTime).toText())
+    CTempData again;
+    for (const TempDataItem &item : samples) {
+        if (item.time.isValid() && item.time.toText() != CRecordTime::fromText(item.recordTime).toText())
+            std::abort();
+        again.append(item);
+        const TempDataItem back = again.last();
+        if (back.temp != item.temp || back.shidu != item.shidu || back.recordTime != item.recordTime
+            || back.secs != item.secs)
             std::abort();
     }
 }

@@ -120,7 +120,7 @@ private slots:
             QCOMPARE(summary.containHumidity, 1);
             QVERIFY(!summary.recordStartAt.contains(QStringLiteral("年")));
             QVERIFY(!summary.recordCount.contains(QStringLiteral("条")));
-            QVERIFY(!data.dataList.isEmpty());
+            QVERIFY(!data.isEmpty());
             QVERIFY(hh > 0);
         }
         QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);

@@ -177,8 +177,8 @@ private slots:
         Record record;
         record.parse(files.write("table." + suffix, gbkReport(report)));
         QCOMPARE(record.samples(), samples);
-        for (const TempDataItem *item : record.data.dataList)
-            QVERIFY(!item->shidu.isNull() && !item->temp.isNull() && !item->recordTime.isNull());
+        for (const TempDataItem &item : record.data)
+            QVERIFY(!item.shidu.isNull() && !item.temp.isNull() && !item.recordTime.isNull());
     }
 };
 

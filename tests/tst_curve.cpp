@@ -25,8 +25,7 @@ void fill(CRecord &record, const QDateTime &start, const QVector<int> &seconds, 
 {
     record.data.clear();
     for (int i = 0; i < seconds.size(); ++i)
-        record.data.dataList << new TempDataItem(
-            temps.at(i), humidities.value(i), timeText(start, seconds.at(i)));
+        record.data.append(temps.at(i), humidities.value(i), timeText(start, seconds.at(i)));
     record.summary.containHumidity = humidities.isEmpty() ? 0 : 1;
 }
 
@@ -88,7 +87,7 @@ private slots:
         QFETCH(QVector<int>, breaks);
         CRecord record;
         fill(record, Start, seconds, temps, temps);
-        const CCurveData curve = CCurveData::compute(record.data.dataList, true);
+        const CCurveData curve = CCurveData::compute(record.data, true);
         QCOMPARE(curve.samples, points);
         QCOMPARE(curve.breaks, breaks);
         QCOMPARE(curve.unreadableTimes, int(seconds.count(-1)));
@@ -113,14 +112,13 @@ private slots:
         CRecord record;
         fill(record, Start, { 0, 60, 120, 180, 240, 300, 360 }, { "9", "8", "8.1", "255", "2", "1.9", "5" },
             { "50", "80", "80.5", "50", "20", "19", "50" });
-        const CCurveData curve = CCurveData::compute(record.data.dataList, true);
+        const CCurveData curve = CCurveData::compute(record.data, true);
         QCOMPARE(curve.samples, (QVector<int> { 0, 1, 2, 4, 5, 6 }));
         QCOMPARE(curve.tempAlarmPoints(8, 2), (QVector<int> { 0, 2, 4 }));
         QCOMPARE(curve.humidityAlarmPoints(80, 20), (QVector<int> { 2, 4 }));
         // Fahrenheit limits as printed against Fahrenheit readings.
         fill(record, Start, { 0, 60, 120 }, { "70", "86.1", "46.4" });
-        QCOMPARE(
-            CCurveData::compute(record.data.dataList, false).tempAlarmPoints(86, 46.4), (QVector<int> { 1 }));
+        QCOMPARE(CCurveData::compute(record.data, false).tempAlarmPoints(86, 46.4), (QVector<int> { 1 }));
     }
 
     // Trips of different days and intervals start at elapsed 0, each at its
@@ -138,7 +136,11 @@ private slots:
         second.limits = { 30, -30, 80, 20 };
         fill(second, Start.addDays(40).addSecs(1234), { 0, 300, 600 }, { "3", "4", "5" },
             { "40", "41", "42" });
-        second.data.dataList.insert(0, new TempDataItem("99", "0", "no time"));
+        CTempData shifted; // a sample without a time first
+        shifted.append(TempDataItem("99", "0", "no time"));
+        for (const TempDataItem &item : second.data)
+            shifted.append(item);
+        second.data = shifted;
         fahrenheit.summary.tempUnit = "°F";
         fill(fahrenheit, Start.addYears(-1), { 0, 3600 }, { "32", "212" });
         fill(single, Start.addDays(3), { 0 }, { "5" });

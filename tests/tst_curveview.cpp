@@ -46,7 +46,7 @@ std::shared_ptr<CRecord> makeRecord(const QString &unit, const CAlarmLimits &lim
     record->limits = limits;
     record->name = "ID" + start.toString("yyyyMMddhhmm");
     for (int i = 0; i < temps.size(); ++i)
-        record->data.dataList << new TempDataItem(
+        record->data.append(
             temps.at(i), humidities.value(i), start.addSecs(60 * i).toString("yyyy/MM/dd hh:mm:ss"));
     return record;
 }
@@ -85,9 +85,9 @@ int markCount(QCustomPlot *plot, int n)
 void setTimes(CRecord &record, const QVector<int> &seconds)
 {
     for (int i = 0; i < seconds.size(); ++i) {
-        TempDataItem *item = record.data.dataList[i];
-        item->recordTime = seconds.at(i) < 0 ? QString("--:--") : timeText(seconds.at(i));
-        item->readTime();
+        TempDataItem item = record.data.at(i);
+        item.recordTime = seconds.at(i) < 0 ? QString("--:--") : timeText(seconds.at(i));
+        record.data.replace(i, item);
     }
 }
 
@@ -308,8 +308,9 @@ private slots:
             temps << QString::number(5 + 4 * std::sin(i / 37.0) + (i * 7919 % 13) / 10.0, 'f', 1);
         auto record = makeRecord("°C", { 8, 2, 0, 0 }, temps);
         for (int i = count / 2; i < count; ++i) { // a stop of a day in the middle
-            record->data.dataList[i]->recordTime = timeText(60 * i + 86400);
-            record->data.dataList[i]->readTime();
+            TempDataItem item = record->data.at(i);
+            item.recordTime = timeText(60 * i + 86400);
+            record->data.replace(i, item);
         }
         CDeviceDataInfo view;
         QCustomPlot *plot = showCurve(view, record);
@@ -348,10 +349,13 @@ private slots:
         const QRect area = plot->axisRect()->rect();
         movePointer(plot, area.center());
         const double key = plot->xAxis->pixelToCoord(area.center().x());
-        const auto distance = [key](const TempDataItem *item) { return qAbs(item->secs - key); };
-        const auto nearest = std::min_element(record->data.dataList.begin(), record->data.dataList.end(),
-            [&](const TempDataItem *a, const TempDataItem *b) { return distance(a) < distance(b); });
-        QCOMPARE(view.curveTracer()->text(), CCurveTracer::labelText(**nearest, "℃", false));
+        const CTempData &data = record->data;
+        int nearest = 0;
+        for (int i = 1; i < data.size(); ++i) {
+            if (qAbs(data.secs(i) - key) < qAbs(data.secs(nearest) - key))
+                nearest = i;
+        }
+        QCOMPARE(view.curveTracer()->text(), CCurveTracer::labelText(data.at(nearest), "℃", false));
 
         plot->xAxis->setRange(curve->data()->at(1000)->key, curve->data()->at(1040)->key);
         const QVector<QPointF> zoomed = curve->drawnLine();

@@ -258,7 +258,7 @@ private slots:
         QCOMPARE(readLogger(drive.path(), app.path(), store, again).status, CReadOutcome::AlreadyStored);
         QCOMPARE(again.id, first.id);
         QCOMPARE(again.name, first.name);
-        QCOMPARE(again.data.dataList.size(), first.data.dataList.size());
+        QCOMPARE(again.data.size(), first.data.size());
         QCOMPARE(store.history()->LoadAllRecords().size(), 1);
         QString name;
         QCOMPARE(store.history()->findReport(first.reportDigest.toUpper(), &name), first.id);

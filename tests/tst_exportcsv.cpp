@@ -57,7 +57,7 @@ class TestExportCsv : public QObject {
         for (int i = 0; i < samples.size(); ++i) {
             QVERIFY(lines.at(i + 1).endsWith('\r'));
             const QStringList fields = QString::fromUtf8(lines.at(i + 1).chopped(1)).split(',');
-            const TempDataItem &item = *samples.at(i);
+            const TempDataItem item = samples.at(i);
             QCOMPARE(fields.size(), humidity ? 4 : 3);
             QCOMPARE(fields.at(0), QString::number(i + 1));
             QCOMPARE(fields.at(1), item.time.toDateTime().toString("yyyy-MM-dd HH:mm:ss"));
@@ -89,25 +89,25 @@ private slots:
         QFETCH(QString, report);
         CRecord record;
         QVERIFY(readReport(report, record) != ReportKind::None);
-        QVERIFY(record.data.dataList.size() > 10);
+        QVERIFY(record.data.size() > 10);
 
         const QString whole = tmp.filePath(QFileInfo(report).fileName() + ".csv");
         Result r = cli({ report, whole });
         QVERIFY2(r.code == 0, qPrintable(r.err));
-        CSampleSelection all(record.data.dataList.cbegin(), record.data.dataList.cend());
+        CSampleSelection all(record.data);
         compare(read(whole), record, all);
 
         // The middle third, by the same --from/--to as the PDF.
-        const int n = record.data.dataList.size();
-        const TempDataItem *from = record.data.dataList.at(n / 3);
-        const TempDataItem *to = record.data.dataList.at(2 * n / 3);
+        const int n = record.data.size();
+        const TempDataItem from = record.data.at(n / 3);
+        const TempDataItem to = record.data.at(2 * n / 3);
         const QString part
             = tmp.filePath(QFileInfo(report).fileName() + ".part.CSV"); // the suffix in any case
-        r = cli({ report, part, "--from", from->time.toText(), "--to", to->time.toText() });
+        r = cli({ report, part, "--from", from.time.toText(), "--to", to.time.toText() });
         QVERIFY2(r.code == 0, qPrintable(r.err));
         CSampleSelection middle;
         CSummeryParam cut;
-        CExportRange::cutToRange(record.summary, record.data, from->secs, to->secs, cut, middle);
+        CExportRange::cutToRange(record.summary, record.data, from.secs, to.secs, cut, middle);
         QVERIFY(middle.size() < n);
         compare(read(part), record, middle);
     }
@@ -141,9 +141,9 @@ private slots:
     {
         CRecord record;
         record.summary.language = "EN";
-        record.data.dataList.append(new TempDataItem { "1,5", "say \"hi\"", "2021/05/06 08:00:00" });
+        record.data.append(TempDataItem { "1,5", "say \"hi\"", "2021/05/06 08:00:00" });
         record.summary.containHumidity = 1;
-        const CSampleSelection all(record.data.dataList.cbegin(), record.data.dataList.cend());
+        const CSampleSelection all(record.data);
         const QByteArray bytes = CExportCsv::content(record.summary, record.settings, all);
         QVERIFY2(bytes.endsWith("1,2021-05-06 08:00:00,\"1,5\",\"say \"\"hi\"\"\"\r\n"), bytes.constData());
         // A carriage return first: defused, and quoted for the line break.
@@ -263,9 +263,9 @@ private slots:
         QCOMPARE(cell(row, 0), QString("No."));
         QCOMPARE(rows.at(row).toArray().size(), humidity ? 4 : 3);
         ++row;
-        QCOMPARE(rows.size() - row, record.data.dataList.size());
-        for (int i = 0; i < record.data.dataList.size(); ++i, ++row) {
-            const TempDataItem &item = *record.data.dataList.at(i);
+        QCOMPARE(rows.size() - row, record.data.size());
+        for (int i = 0; i < record.data.size(); ++i, ++row) {
+            const TempDataItem item = record.data.at(i);
             QCOMPARE(cell(row, 0), QString::number(i + 1));
             QCOMPARE(cell(row, 1), item.time.toDateTime().toString("yyyy-MM-dd HH:mm:ss"));
             QCOMPARE(cell(row, 2), written(item.temp));

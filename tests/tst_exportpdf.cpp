@@ -32,9 +32,7 @@ namespace {
 
 void append(CTempData &data, const QDateTime &time, const QString &temp, const QString &humidity = QString())
 {
-    auto *item = new TempDataItem { temp, humidity, time.toString("yyyy/MM/dd hh:mm:ss") };
-    item->readTime();
-    data.dataList.append(item);
+    data.append(temp, humidity, time.toString("yyyy/MM/dd hh:mm:ss"));
 }
 
 // A test report of tests/data/reports (a name with a suffix), or a record
@@ -92,8 +90,9 @@ bool makeRecord(const QString &name, CRecord &record)
         for (int i = 0; i < 40; ++i)
             append(data, start.addSecs(900 * i + (i >= 20 ? 6 * 3600 : 0)),
                 QString::number(20 + (i % 9) / 2.0, 'f', 1), QString::number(50 + i % 7) + ".0");
-        data.dataList.at(30)->recordTime = "--:--";
-        data.dataList.at(30)->readTime();
+        TempDataItem odd = data.at(30);
+        odd.recordTime = "--:--";
+        data.replace(30, odd);
     } else if (name == "hostile") {
         // Not-a-number, infinite and huge readings: none reaches the chart
         // as such, the scale stays readable, the list prints them as read.

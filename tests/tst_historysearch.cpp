@@ -32,7 +32,7 @@ class TestHistorySearch : public QObject {
         record.summary.wayId = wayId;
         record.summary.wayDesc = wayDesc;
         record.summary.alarmCount = alarmCount;
-        record.data.dataList.append(new TempDataItem { "20.0", "", firstSample });
+        record.data.append(TempDataItem { "20.0", "", firstSample });
         QVERIFY(db->storeRecord(record));
     }
 

@@ -164,7 +164,7 @@ private slots:
         drives.unplug(root, false);
         QTRY_VERIFY_WITH_TIMEOUT(searching(window), 5000);
         QVERIFY(!window.settingPage()->controlsEnabled());
-        QVERIFY(!window.record()->data.dataList.isEmpty());
+        QVERIFY(!window.record()->data.isEmpty());
 
         // A temperature logger: the humidity column hidden.
         const QString second = logger("zh-temp.pdf=zh-temp.pdf");

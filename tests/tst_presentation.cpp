@@ -16,9 +16,9 @@
 
 namespace {
 
-TempDataItem *sample(const QString &time, const QString &temp, const QString &humidity = QString())
+TempDataItem sample(const QString &time, const QString &temp, const QString &humidity = QString())
 {
-    return new TempDataItem { temp, humidity, time };
+    return TempDataItem { temp, humidity, time };
 }
 
 // A Chinese CSV report as the parser leaves it.
@@ -79,22 +79,23 @@ private slots:
         QCOMPARE(summary.containHumidity, 1);
     }
 
-    // CTempData owns its samples, a copy copies them (the sanitizer build
-    // proves nothing leaks); sample times are read once, when made.
+    // A copy of the samples is a copy: changing it leaves the original (the
+    // sanitizer build proves nothing leaks); sample times are read once,
+    // when made.
     void samplesOwnedAndTimed()
     {
         CTempData data;
         for (int i = 0; i < 1000; ++i)
-            data.dataList.append(sample("2021/05/06 08:00:00", QString::number(i)));
-        QCOMPARE(data.dataList.at(0)->time.hour, 8);
+            data << sample("2021/05/06 08:00:00", QString::number(i));
+        QCOMPARE(data.at(0).time.hour, 8);
         CTempData copy = data;
-        QVERIFY(copy.dataList.at(5) != data.dataList.at(5)
-            && copy.dataList.at(5)->secs == data.dataList.at(5)->secs);
+        copy.replace(5, sample("2021/05/06 08:00:00", "x"));
+        QVERIFY(data.temp(5) == "5" && copy.temp(5) == "x" && copy.secs(5) == data.secs(5));
         CRecord record;
         record.data = std::move(copy);
-        QCOMPARE(record.data.dataList.size(), 1000);
+        QCOMPARE(record.data.size(), 1000);
         data.clear();
-        QVERIFY(data.dataList.isEmpty());
+        QVERIFY(data.isEmpty());
         TempDataItem odd { "1", "2", "not a time" };
         QVERIFY(!odd.time.isValid() && odd.secs == CRecordTime::invalidSecs);
         QVERIFY(!record.hasHumidity());
@@ -209,11 +210,9 @@ private slots:
     void listModel()
     {
         CTempData data;
-        data.dataList << sample("2021/05/06 08:00:00", "8.0", "80.0")
-                      << sample("2021/05/06 08:01:00", "8.1", "80.1")
-                      << sample("2021/05/06 08:02:00", "2.0", "20.0")
-                      << sample("2021/05/06 08:03:00", "1.9", "19.9")
-                      << sample("2021/05/06 08:04:00", "abc", "");
+        data << sample("2021/05/06 08:00:00", "8.0", "80.0") << sample("2021/05/06 08:01:00", "8.1", "80.1")
+             << sample("2021/05/06 08:02:00", "2.0", "20.0") << sample("2021/05/06 08:03:00", "1.9", "19.9")
+             << sample("2021/05/06 08:04:00", "abc", "");
         CTempDataModel model;
         model.setSamples(data, 8.0, 2.0, 80.0, 20.0);
         data.clear(); // the model keeps its own copy
@@ -237,7 +236,7 @@ private slots:
 
         // At most 48,640 rows.
         for (int i = 0; i < CTempDataModel::MaxRows + 10; ++i)
-            data.dataList << sample("2021/05/06 08:00:00", "1");
+            data << sample("2021/05/06 08:00:00", "1");
         model.setSamples(data, 8, 2, 0, 0);
         QCOMPARE(model.rowCount(), 48640);
         QVERIFY(model.setHeaderData(2, Qt::Horizontal, "T(°C)"));
@@ -254,7 +253,7 @@ private slots:
         const auto text = [](const QDateTime &t) { return t.toString("yyyy/MM/dd hh:mm:ss"); };
         // Minutes after 08:00 of the curve's keys, and its range.
         const auto curve = [&at](const CTempData &data, bool humidity) {
-            const CCurveData c = CCurveData::compute(data.dataList, humidity);
+            const CCurveData c = CCurveData::compute(data, humidity);
             QStringList keys;
             for (double key : c.keys)
                 keys << QString::number((qint64(key) - at(0).toSecsSinceEpoch()) / 60);
@@ -270,26 +269,26 @@ private slots:
         // at its own time, the first one too (tst_curve has the breaks).
         CTempData data;
         for (int i = 0; i < 4; ++i)
-            data.dataList << sample(text(at(i)), QString::number(i));
+            data << sample(text(at(i)), QString::number(i));
         for (int i = 0; i < 3; ++i)
-            data.dataList << sample(text(at(183 + i)), QString::number(10 + i));
+            data << sample(text(at(183 + i)), QString::number(10 + i));
         QCOMPARE(curve(data, false), QString("0 1 2 3 183 184 185 [0 12]"));
 
         // A step of exactly twice the interval is no stop; 255 is left out.
         data.clear();
-        data.dataList << sample(text(at(0)), "-25") << sample(text(at(1)), "-20")
-                      << sample(text(at(3)), "255") << sample(text(at(4)), "-18");
+        data << sample(text(at(0)), "-25") << sample(text(at(1)), "-20") << sample(text(at(3)), "255")
+             << sample(text(at(4)), "-18");
         QCOMPARE(curve(data, false), QString("0 1 4 [-25 -18]"));
 
         // Two samples: the second at its own time.
         data.clear();
-        data.dataList << sample(text(at(0)), "5", "40") << sample(text(at(10)), "6", "55");
+        data << sample(text(at(0)), "5", "40") << sample(text(at(10)), "6", "55");
         QCOMPARE(curve(data, true), QString("0 10 [5 6] [40 55] 40"));
 
         // A time that does not parse has no place on the time axis: its
         // sample is left out, also of the range.
         data.clear();
-        data.dataList << sample(text(at(0)), "5") << sample(text(at(1)), "5") << sample("not a time", "6");
+        data << sample(text(at(0)), "5") << sample(text(at(1)), "5") << sample("not a time", "6");
         QCOMPARE(curve(data, false), QString("0 1 [5 5]"));
         data.clear();
         QCOMPARE(curve(data, true), QString(" [0 0] [0 0] 0"));

@@ -223,7 +223,7 @@ private slots:
             window.loggerRead() && window.rightStack()->currentWidget() == window.dataPage(), 5000);
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join('|')));
         const CTempData &samples = window.record()->data;
-        QVERIFY(samples.dataList.size() > 10);
+        QVERIFY(samples.size() > 10);
         // The report of a record in "中文" is written in Chinese.
         const bool english = !window.record()->summary.language.contains("中");
         CDeviceDataInfo *view = window.dataPage();
@@ -231,9 +231,9 @@ private slots:
         // Every sample time reads as a time (the Chinese date form of a
         // Chinese text report is kept as printed), and every sample is
         // plotted.
-        for (const TempDataItem *item : samples.dataList)
-            QVERIFY2(CRecordTime::fromText(item->recordTime).isValid(), qPrintable(item->recordTime));
-        QCOMPARE(view->plot()->graph(0)->dataCount(), samples.dataList.size());
+        for (const TempDataItem &item : samples)
+            QVERIFY2(CRecordTime::fromText(item.recordTime).isValid(), qPrintable(item.recordTime));
+        QCOMPARE(view->plot()->graph(0)->dataCount(), samples.size());
 
         // 2. Open the stored record on the history page.
         window.HistoryRecordAction(false);
@@ -266,8 +266,8 @@ private slots:
 
         // 3. Exports of the preset range and of samples 4 to 10 from the data
         // view, the history page and vesmira-cli: one report each time.
-        const QString from = samples.dataList.at(3)->recordTime;
-        const QString to = samples.dataList.at(9)->recordTime;
+        const QString from = samples.recordTime(3);
+        const QString to = samples.recordTime(9);
         const QString stem = work.filePath(QString::number(loggers));
         for (const bool partial : { false, true }) {
             const QDateTime start = partial ? CRecordTime::fromText(from).toDateTime() : QDateTime();

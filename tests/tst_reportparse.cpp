@@ -66,10 +66,10 @@ private slots:
         QCOMPARE(record.json(), referenceText);
         // The time a parser set from the numbers it read is the time of the
         // text it kept.
-        for (const TempDataItem *item : qAsConst(record.data.dataList)) {
-            const CRecordTime fromText = CRecordTime::fromText(item->recordTime);
-            QCOMPARE(item->time.toText(), fromText.toText());
-            QCOMPARE(item->secs, fromText.toSecsSinceEpoch());
+        for (const TempDataItem &item : record.data) {
+            const CRecordTime fromText = CRecordTime::fromText(item.recordTime);
+            QCOMPARE(item.time.toText(), fromText.toText());
+            QCOMPARE(item.secs, fromText.toSecsSinceEpoch());
         }
     }
 
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(missing.parse(files.path("missing.csv")), ReportKind::Csv);
         QCOMPARE(missing.info.fileType, QString("csv"));
         QCOMPARE(missing.info.containTemp, 1);
-        QVERIFY(missing.data.dataList.isEmpty());
+        QVERIFY(missing.data.isEmpty());
         QCOMPARE(missing.parse(files.path("missing.pdf")), ReportKind::Pdf);
         QCOMPARE(missing.info.fileType, QString("pdf"));
 
@@ -194,7 +194,7 @@ private slots:
         QVERIFY(QFile::link("/dev/zero", files.path("zero.csv")));
         QCOMPARE(zero.parse(files.path("zero.csv")), ReportKind::Csv);
         QCOMPARE(zero.info.fileType, QString("csv"));
-        QVERIFY(zero.data.dataList.isEmpty());
+        QVERIFY(zero.data.isEmpty());
 
         const QByteArray longRow = "1,05/06/2021 08:00:00,,," + QByteArray(MaxReportLine, '9') + ",\r\n";
         Record record;
@@ -216,8 +216,8 @@ private slots:
                                   : ReportKind::Pdf);
         QCOMPARE(record.info.fileType, suffix);
         if (samples >= 0)
-            QCOMPARE(record.data.dataList.size(), samples);
-        QVERIFY(record.data.dataList.size() <= bytes.count('\n') + 1);
+            QCOMPARE(record.data.size(), samples);
+        QVERIFY(record.data.size() <= bytes.count('\n') + 1);
         QVERIFY(!record.object().isEmpty()); // the record still makes valid JSON
     }
 };

@@ -29,7 +29,7 @@ CRecord makeRecord(const QString &dir, const QString &device, int samples, const
     record.summary.containTemp = 1;
     record.summary.containHumidity = 1;
     for (int i = 0; i < samples; ++i)
-        record.data.dataList.append(new TempDataItem(QString::number(i % 50) + (i % 7 ? "" : "'"),
+        record.data.append(TempDataItem(QString::number(i % 50) + (i % 7 ? "" : "'"),
             i % 5 ? QString::number(i % 90) : QString(),
             QStringLiteral("2021/05/%1 %2:00:00")
                 .arg(1 + i / 24 % 28, 2, 10, QLatin1Char('0'))
@@ -47,8 +47,8 @@ CRecord makeRecord(const QString &dir, const QString &device, int samples, const
 QStringList samplesOf(const CRecord &record)
 {
     QStringList out;
-    for (const TempDataItem *s : record.data.dataList)
-        out << s->temp + '|' + s->shidu + '|' + s->recordTime;
+    for (const TempDataItem &s : record.data)
+        out << s.temp + '|' + s.shidu + '|' + s.recordTime;
     return out;
 }
 
@@ -186,7 +186,7 @@ private slots:
             record.summary.wayId = s.wayId;
             record.summary.alarmCount = s.alarms;
             if (*s.firstTime)
-                record.data.dataList.append(new TempDataItem("1", "", s.firstTime));
+                record.data.append(TempDataItem("1", "", s.firstTime));
             record.name = QString("N-") + s.device;
             QVERIFY(db->storeRecord(record));
         }
@@ -406,7 +406,9 @@ private slots:
         const QString appDir = m_dir.filePath("pending");
         CRecord away = makeRecord(m_dir.path(), "AW1", 10, "away");
         away.summary.wayId = QString("TR") + QChar(0) + "X";
-        away.data.dataList.first()->temp = QString("1") + QChar(0);
+        TempDataItem nul = away.data.first();
+        nul.temp = QString("1") + QChar(0);
+        away.data.replace(0, nul);
         away.name = QString("AW1") + QChar(0) + "_1";
         CRecord refused = makeRecord(m_dir.path(), "RF2", 10, "refused");
         {

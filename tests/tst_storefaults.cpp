@@ -58,7 +58,7 @@ class TestStoreFaults : public QObject {
         summary.deviceNo = QString::number(count);
         CTempData data;
         for (int i = 0; i < count; ++i)
-            data.dataList.append(new TempDataItem { "21.5", "0", QStringLiteral("2021/5/6 %1").arg(i) });
+            data.append(TempDataItem { "21.5", "0", QStringLiteral("2021/5/6 %1").arg(i) });
         return db.InsertRecord(&summary, summary.deviceNo, &data, 0);
     }
 
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(messages,
             QStringList { "The record could not be stored in the history database; the history is unchanged. "
                           "Please check the free disk space.\nHistory: database or disk is full" });
-        QCOMPARE(window.record()->data.dataList.size(), 20000); // read, but not stored
+        QCOMPARE(window.record()->data.size(), 20000); // read, but not stored
         QVERIFY(fileContent(dbPath) == file);
         QCOMPARE(historyRows(dbPath), before);
         window.historyList()->reload();

@@ -80,15 +80,15 @@ void fillSummary(CSummeryParam &s)
 
 void addSample(CTempData &data, const QString &temp, const QString &shidu, const QString &time)
 {
-    data.dataList.append(new TempDataItem { temp, shidu, time });
+    data.append(TempDataItem { temp, shidu, time });
 }
 
 // The samples as "temp|shidu|time" lines.
 QString samplesText(const CTempData &data)
 {
     QStringList out;
-    for (const TempDataItem *item : data.dataList)
-        out << item->temp + '|' + item->shidu + '|' + item->recordTime;
+    for (const TempDataItem &item : data)
+        out << item.temp + '|' + item.shidu + '|' + item.recordTime;
     return out.join('\n');
 }
 
@@ -228,7 +228,7 @@ private slots:
             s.tempLow = QString::fromUtf8(c[1]);
             s.containHumidity = QByteArray(c[2]).toInt();
             QCOMPARE(readBack(db.InsertRecordParam(&s, "limits")), "||" + QString::fromUtf8(c[3]));
-            QVERIFY(data.dataList.isEmpty());
+            QVERIFY(data.isEmpty());
         }
 
         // Temperature only, every field empty: '' everywhere (never NULL),

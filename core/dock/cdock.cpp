@@ -120,7 +120,7 @@ CDockResult CDock::handle(const QString &root)
     });
     result.serial = record.summary.deviceNo.trimmed();
     result.tripId = record.summary.wayId.trimmed();
-    result.samples = record.data.dataList.size();
+    result.samples = record.data.size();
     result.recordId = record.id;
     result.recordName = record.name;
     const QString copy = QDir::toNativeSeparators(record.reportPath);

@@ -23,9 +23,9 @@ QDateTime tripStart(const CRecord &record)
     const CRecordTime printed = CRecordTime::fromText(record.summary.recordStartAt.trimmed());
     if (printed.isValid())
         return printed.toDateTime();
-    for (const TempDataItem *sample : record.data.dataList) {
-        if (sample->time.isValid())
-            return sample->time.toDateTime();
+    for (int i = 0; i < record.data.size(); ++i) {
+        if (record.data.secs(i) != CRecordTime::invalidSecs)
+            return record.data.time(i).toDateTime();
     }
     return QDateTime();
 }

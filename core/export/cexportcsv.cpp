@@ -41,11 +41,11 @@ bool isPlainNumber(const QString &text)
 
 // "yyyy-MM-dd HH:mm:ss" in ASCII digits, whatever the locale; a time that
 // could not be read stays as the record holds it.
-QByteArray timeField(const TempDataItem &item, const CExportCsv::Format &format)
+QByteArray timeField(const CTempData &data, int row, const CExportCsv::Format &format)
 {
-    const CRecordTime &t = item.time;
+    const CRecordTime t = data.time(row);
     if (!t.isValid())
-        return CExportCsv::field(item.recordTime, format);
+        return CExportCsv::field(data.recordTime(row), format);
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
         t.minute, t.second);
@@ -125,15 +125,17 @@ QByteArray CExportCsv::content(const CSummeryParam &summary, const CDeviceSettin
         out += sep + field(tr("Humidity(%RH)"), format);
     out += "\r\n";
     int number = 0;
-    for (const TempDataItem *item : samples) {
+    for (int k = 0; k < samples.size(); ++k) {
+        const CTempData &data = *samples.data();
+        const int row = samples.row(k);
         out += QByteArray::number(++number);
         out += sep;
-        out += timeField(*item, format);
+        out += timeField(data, row, format);
         out += sep;
-        out += field(item->temp, format);
+        out += field(data.temp(row), format);
         if (humidity) {
             out += sep;
-            out += field(item->shidu, format);
+            out += field(data.shidu(row), format);
         }
         out += "\r\n";
     }

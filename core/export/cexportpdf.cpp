@@ -59,7 +59,7 @@ double onChart(double value)
 
 // One sample prepared for the report.
 struct Sample {
-    const TempDataItem *item;
+    int row = 0; // in the record's samples
     CRecordTime time;
     qint64 wall = CRecordTime::invalidSecs; // its time as printed, in seconds (toWallSecs)
     double temp = 0;
@@ -137,6 +137,7 @@ public:
         const QDateTime &created)
         : w(writer)
         , s(summary)
+        , source(data.data())
         , created(created)
     {
         chinese = summary.language.contains(QStringLiteral("中"));
@@ -250,6 +251,7 @@ private:
 
     PdfWriter &w;
     const CSummeryParam &s;
+    const CTempData *source; // the record whose samples are printed
     QDateTime created;
     PdfPage page;
     bool chinese = false;
@@ -269,21 +271,22 @@ private:
 
 void Composer::prepare(const CSampleSelection &data)
 {
-    samples.reserve(data.size());
-    for (const TempDataItem *item : data) {
-        Sample sample;
-        sample.item = item;
-        sample.time = item->time;
-        sample.wall = item->time.toWallSecs();
+    samples.resize(data.size());
+    for (int k = 0; k < data.size(); ++k) {
+        Sample &sample = samples[k];
+        sample.row = data.row(k);
+        sample.time = source->time(sample.row);
+        sample.wall = sample.time.toWallSecs();
+        const QString temp = source->temp(sample.row);
         bool ok = false;
-        sample.temp = item->temp.toDouble(&ok);
-        sample.dashed = item->temp.contains(QLatin1String("--"));
-        sample.tempValid = !isMissingMark(item->temp, sample.temp, ok);
+        sample.temp = temp.toDouble(&ok);
+        sample.dashed = temp.contains(QLatin1String("--"));
+        sample.tempValid = !isMissingMark(temp, sample.temp, ok);
         if (humidity) {
-            sample.humidity = item->shidu.toDouble(&ok);
-            sample.humidityValid = !sample.dashed && !isMissingMark(item->shidu, sample.humidity, ok);
+            const QString shidu = source->shidu(sample.row);
+            sample.humidity = shidu.toDouble(&ok);
+            sample.humidityValid = !sample.dashed && !isMissingMark(shidu, sample.humidity, ok);
         }
-        samples.append(sample);
     }
 }
 
@@ -350,11 +353,11 @@ QByteArray Composer::sampleLine(const Sample &sample) const
         out += humidity ? "----   ----" : "----";
         return out;
     }
-    out += latin(sample.item->temp);
+    out += latin(source->temp(sample.row));
     out += degree;
     if (humidity) {
         out += "   ";
-        out += latin(sample.item->shidu);
+        out += latin(source->shidu(sample.row));
         out += '%';
     }
     return out;

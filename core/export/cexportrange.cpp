@@ -123,20 +123,20 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
     qint64 endSecs, CSummeryParam &summary, CSampleSelection &kept)
 {
     summary = source;
-    kept.clear();
-    kept.reserve(data.dataList.size());
+    kept.select(data);
+    kept.reserve(data.size());
     qint64 firstSecs = 0;
     qint64 lastSecs = 0;
-    for (const TempDataItem *item : data.dataList) {
-        const qint64 secs = item->secs;
+    for (int i = 0; i < data.size(); ++i) {
+        const qint64 secs = data.secs(i);
         if (secs == CRecordTime::invalidSecs || secs < startSecs || secs > endSecs)
             continue;
         if (kept.isEmpty())
             firstSecs = secs;
         lastSecs = secs;
-        kept.append(item);
+        kept.append(i);
     }
-    if (kept.size() == data.dataList.size() && !kept.isEmpty())
+    if (kept.size() == data.size() && !kept.isEmpty())
         return true;
 
     const bool english = source.language == QLatin1String("EN");
@@ -156,11 +156,12 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
     QVector<double> temps;
     QVector<double> humidities;
     temps.reserve(kept.size());
-    for (const TempDataItem *item : kept) {
+    for (int k = 0; k < kept.size(); ++k) {
+        const QString temp = data.temp(kept.row(k));
         double value = 0;
-        if (reading(item->temp, &value))
+        if (reading(temp, &value))
             temps.append(value);
-        if (humidity && !item->temp.contains(QLatin1String("--")) && reading(item->shidu, &value))
+        if (humidity && !temp.contains(QLatin1String("--")) && reading(data.shidu(kept.row(k)), &value))
             humidities.append(value);
     }
 
@@ -194,8 +195,8 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
             ? none
             : QString::number(meanKineticTemperature(temps), 'g', 6) + QLatin1Char(' ') + source.tempUnit;
     }
-    summary.recordStartAt = kept.first()->recordTime;
-    summary.recordStopAt = kept.last()->recordTime;
+    summary.recordStartAt = data.recordTime(kept.row(0));
+    summary.recordStopAt = data.recordTime(kept.row(kept.size() - 1));
     summary.recordTimeLen = durationText(std::llabs(lastSecs - firstSecs), english);
     summary.recordCount = QString::number(kept.size());
     return false;
@@ -203,11 +204,10 @@ bool CExportRange::cutToRange(const CSummeryParam &source, const CTempData &data
 
 CExportRange::Range CExportRange::presetRange(const CTempData &data)
 {
-    const auto secs
-        = [](const TempDataItem *item) { return item->secs == CRecordTime::invalidSecs ? 0 : item->secs; };
-    if (data.dataList.isEmpty())
+    const auto secs = [&data](int i) { return data.secs(i) == CRecordTime::invalidSecs ? 0 : data.secs(i); };
+    if (data.isEmpty())
         return {};
-    return { secs(data.dataList.first()), secs(data.dataList.last()) };
+    return { secs(0), secs(data.size() - 1) };
 }
 
 bool CExportRange::isAcceptedRange(const CTempData &data, qint64 startSecs, qint64 endSecs, RangeKind kind)
@@ -216,8 +216,8 @@ bool CExportRange::isAcceptedRange(const CTempData &data, qint64 startSecs, qint
         return true;
     if (kind != PresetRange || endSecs != startSecs)
         return false;
-    for (const TempDataItem *item : data.dataList) {
-        if (item->secs != startSecs)
+    for (int i = 0; i < data.size(); ++i) {
+        if (data.secs(i) != startSecs)
             return false;
     }
     return true;

@@ -213,24 +213,22 @@ public:
         };
         const QString tail = QLatin1Char(',') + QString::number(recordId) + QLatin1String("),");
         const QString noHumidity = literal(QStringLiteral("0"));
-        const QList<TempDataItem *> &samples = data.dataList;
         QSqlQuery query(database);
         QString sql;
-        for (int first = 0; first < samples.size(); first += SamplesPerInsert) {
-            const int end = qMin(samples.size(), first + SamplesPerInsert);
+        for (int first = 0; first < data.size(); first += SamplesPerInsert) {
+            const int end = qMin(data.size(), first + SamplesPerInsert);
             sql = QStringLiteral("insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) values ");
             sql.reserve(sql.size() + (end - first) * 48);
             for (int i = first; i < end; ++i) {
-                const TempDataItem *sample = samples.at(i);
-                sql += QLatin1Char('(') + literal(sample->temp) + QLatin1Char(',')
-                    + (hasHumidity ? literal(sample->shidu) : noHumidity) + QLatin1Char(',')
-                    + literal(sample->recordTime) + tail;
+                sql += QLatin1Char('(') + literal(data.temp(i)) + QLatin1Char(',')
+                    + (hasHumidity ? literal(data.shidu(i)) : noHumidity) + QLatin1Char(',')
+                    + literal(data.recordTime(i)) + tail;
             }
             sql.chop(1);
             if (!query.exec(sql)) {
                 lastError = query.lastError();
                 qDebug() << "insert t_record_data error at samples" << first + 1 << "to" << end << "of"
-                         << samples.size() << ':' << query.lastError();
+                         << data.size() << ':' << query.lastError();
                 return false;
             }
         }
@@ -238,9 +236,9 @@ public:
     }
 
     // The server returns rows in no particular order unless told.
-    bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) override
+    bool eachSample(QSqlDatabase &database, int recordId, const SampleVisitor &visit) override
     {
-        return readSampleRows(database, recordId, data,
+        return readSampleRows(database, recordId, visit,
             QStringLiteral("select temp, shidu, recordTime from t_record_data where t_reocrd_id = "
                            ":t_reocrd_id order by id"),
             0);

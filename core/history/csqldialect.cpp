@@ -34,20 +34,18 @@ void CSqlDialect::connected(QSqlDatabase &) { }
 
 bool CSqlDialect::insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity)
 {
-    const QList<TempDataItem *> &samples = data.dataList;
     QSqlQuery query(database);
     query.prepare(insertSampleSql);
     const QVariant id(recordId);
     const QVariant noHumidity(QString("0"));
-    for (int i = 0; i < samples.size(); ++i) {
-        const TempDataItem *sample = samples.at(i);
-        query.bindValue(":temp", text(stored(sample->temp)));
-        query.bindValue(":shidu", hasHumidity ? QVariant(text(stored(sample->shidu))) : noHumidity);
-        query.bindValue(":recordTime", text(stored(sample->recordTime)));
+    for (int i = 0; i < data.size(); ++i) {
+        query.bindValue(":temp", text(stored(data.temp(i))));
+        query.bindValue(":shidu", hasHumidity ? QVariant(text(stored(data.shidu(i)))) : noHumidity);
+        query.bindValue(":recordTime", text(stored(data.recordTime(i))));
         query.bindValue(":t_reocrd_id", id);
         if (!query.exec()) {
             lastError = query.lastError();
-            qDebug() << "insert t_record_data error at sample" << i + 1 << "of" << samples.size() << ':'
+            qDebug() << "insert t_record_data error at sample" << i + 1 << "of" << data.size() << ':'
                      << query.lastError();
             return false;
         }
@@ -55,14 +53,23 @@ bool CSqlDialect::insertSamples(QSqlDatabase &database, const CTempData &data, i
     return true;
 }
 
-bool CSqlDialect::readSamples(QSqlDatabase &database, int recordId, CTempData &data)
+bool CSqlDialect::eachSample(QSqlDatabase &database, int recordId, const SampleVisitor &visit)
 {
     // Columns: id, temp, shidu, recordTime, t_reocrd_id.
-    return readSampleRows(database, recordId, data, QString::fromLatin1(selectSamplesSql), 1);
+    return readSampleRows(database, recordId, visit, QString::fromLatin1(selectSamplesSql), 1);
+}
+
+bool CSqlDialect::readSamples(QSqlDatabase &database, int recordId, CTempData &data)
+{
+    data.clear();
+    return eachSample(
+        database, recordId, [&data](QStringView temp, QStringView shidu, QStringView recordTime) {
+            data.append(temp, shidu, recordTime);
+        });
 }
 
 bool CSqlDialect::readSampleRows(
-    QSqlDatabase &database, int recordId, CTempData &data, const QString &select, int tempColumn)
+    QSqlDatabase &database, int recordId, const SampleVisitor &visit, const QString &select, int tempColumn)
 {
     QSqlQuery samples(database);
     samples.setForwardOnly(true);
@@ -73,10 +80,9 @@ bool CSqlDialect::readSampleRows(
         qDebug() << lastError;
         return false;
     }
-    data.clear();
     while (samples.next()) {
-        data.dataList.append(new TempDataItem { samples.value(tempColumn).toString(),
-            samples.value(tempColumn + 1).toString(), samples.value(tempColumn + 2).toString() });
+        visit(samples.value(tempColumn).toString(), samples.value(tempColumn + 1).toString(),
+            samples.value(tempColumn + 2).toString());
     }
     // next() is false at the end of the rows and at a failure on the way.
     if (samples.lastError().isValid()) {

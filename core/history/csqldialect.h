@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <functional>
 #include <memory>
 
@@ -72,10 +73,13 @@ public:
     // as the humidity. The rows are those of
     //   insert into t_record_data(temp,shidu,recordTime,t_reocrd_id) values (...)
     virtual bool insertSamples(QSqlDatabase &database, const CTempData &data, int recordId, bool hasHumidity);
-    // The samples of a record in the order they were stored (the list is
-    // replaced), their times read; false when the statement failed, also
-    // part-way through the rows.
-    virtual bool readSamples(QSqlDatabase &database, int recordId, CTempData &data);
+    // The samples of a record in the order they were stored, each handed to
+    // visit as it is read (temperature, humidity and time texts); false when
+    // the statement failed, also part-way through the rows.
+    using SampleVisitor = std::function<void(QStringView temp, QStringView shidu, QStringView recordTime)>;
+    virtual bool eachSample(QSqlDatabase &database, int recordId, const SampleVisitor &visit);
+    // The same into a list (replaced), their times read.
+    bool readSamples(QSqlDatabase &database, int recordId, CTempData &data);
 
     // After a transaction was rolled back.
     virtual void afterRollback(QSqlDatabase &database) const;
@@ -105,8 +109,8 @@ public:
 protected:
     // The samples of recordId through select (bound ":t_reocrd_id"), whose
     // temperature, humidity and time stand from column tempColumn on.
-    bool readSampleRows(
-        QSqlDatabase &database, int recordId, CTempData &data, const QString &select, int tempColumn);
+    bool readSampleRows(QSqlDatabase &database, int recordId, const SampleVisitor &visit,
+        const QString &select, int tempColumn);
 };
 
 #endif // CSQLDIALECT_H

@@ -147,17 +147,19 @@ public:
         CSqliteStatement insert(database, insertSampleSql);
         if (!insert.isValid())
             return CSqlDialect::insertSamples(database, data, recordId, hasHumidity);
-        const QList<TempDataItem *> &samples = data.dataList;
         const int temp = insert.parameterIndex(":temp");
         const int shidu = insert.parameterIndex(":shidu");
         const int recordTime = insert.parameterIndex(":recordTime");
         const int link = insert.parameterIndex(":t_reocrd_id");
         const QByteArray noHumidity("0");
-        for (int i = 0; i < samples.size(); ++i) {
-            const TempDataItem *sample = samples.at(i);
-            const QByteArray tempText = sample->temp.toUtf8();
-            const QByteArray shiduText = hasHumidity ? sample->shidu.toUtf8() : noHumidity;
-            const QByteArray timeText = sample->recordTime.toUtf8();
+        // Reused from sample to sample.
+        QByteArray tempText;
+        QByteArray shiduText;
+        QByteArray timeText;
+        for (int i = 0; i < data.size(); ++i) {
+            data.utf8(i, tempText, shiduText, timeText);
+            if (!hasHumidity)
+                shiduText = noHumidity;
             insert.bindText(temp, tempText);
             insert.bindText(shidu, shiduText);
             insert.bindText(recordTime, timeText);
@@ -167,24 +169,23 @@ public:
             if (!insert.exec()) {
                 lastError = QSqlError(QStringLiteral("insert t_record_data"), insert.lastError(),
                     QSqlError::StatementError, QString::number(insert.errorCode()));
-                qDebug().noquote() << "insert t_record_data error at sample" << i + 1 << "of"
-                                   << samples.size() << ':' << insert.lastError();
+                qDebug().noquote() << "insert t_record_data error at sample" << i + 1 << "of" << data.size()
+                                   << ':' << insert.lastError();
                 return false;
             }
         }
         return true;
     }
 
-    bool readSamples(QSqlDatabase &database, int recordId, CTempData &data) override
+    bool eachSample(QSqlDatabase &database, int recordId, const SampleVisitor &visit) override
     {
         CSqliteStatement select(database, selectSamplesSql);
         if (!select.isValid())
-            return CSqlDialect::readSamples(database, recordId, data);
+            return CSqlDialect::eachSample(database, recordId, visit);
         // Columns: id, temp, shidu, recordTime, t_reocrd_id.
         select.bindInt(select.parameterIndex(":t_reocrd_id"), recordId);
-        data.clear();
         while (select.next())
-            data.dataList.append(new TempDataItem { select.text(1), select.text(2), select.text(3) });
+            visit(select.text(1), select.text(2), select.text(3));
         if (select.failed()) {
             lastError = QSqlError(QStringLiteral("select t_record_data"), select.lastError(),
                 QSqlError::StatementError, QString::number(select.errorCode()));

@@ -64,8 +64,8 @@ inline QString stored(const QString &text)
 // sorts and compares as text: "yyyy-MM-dd hh:mm:ss"; empty without one.
 QString tripStart(const CTempData &data)
 {
-    for (const TempDataItem *sample : data.dataList) {
-        const CRecordTime &t = sample->time;
+    for (int i = 0; i < data.size(); ++i) {
+        const CRecordTime t = data.time(i);
         if (t.isValid())
             return QString::asprintf(
                 "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
@@ -732,7 +732,7 @@ bool CTempDbManager::readSummary(int recordId, CSummeryParam &summary)
     return found;
 }
 
-bool CTempDbManager::readRecord(int id, CRecord &record)
+bool CTempDbManager::readRecord(int id, CRecord &record, bool withSamples)
 {
     record = CRecord();
     QSqlQuery header(database);
@@ -753,11 +753,20 @@ bool CTempDbManager::readRecord(int id, CRecord &record)
         record.reportDigest = report.sha256;
     const bool summary = readSummary(id, record.summary);
     record.limits = CAlarmLimits::fromSummary(record.summary);
-    if (!dialect->readSamples(database, id, record.data)) {
+    if (withSamples && !dialect->readSamples(database, id, record.data)) {
         note(dialect->lastError, "readRecord");
         return false;
     }
     return summary;
+}
+
+bool CTempDbManager::readSamples(int id, const SampleVisitor &visit)
+{
+    if (!dialect->eachSample(database, id, visit)) {
+        note(dialect->lastError, "readSamples");
+        return false;
+    }
+    return true;
 }
 
 void CTempDbManager::ReadAllDataByRecordId(double &humidityHigh, double &humidityLow, double &tempHigh,

@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <QStringView>
 #include <QVector>
 #include <functional>
 #include <memory>
@@ -149,8 +150,14 @@ public:
     // A stored record: summary, samples (times read), limits derived from the
     // summary's printed limits (which also give its tempUnit), report path,
     // name and id. False when the record does not exist or its rows cannot be
-    // read.
-    bool readRecord(int id, CRecord &record);
+    // read. Without withSamples record.data stays empty (readSamples hands
+    // them out one by one).
+    bool readRecord(int id, CRecord &record, bool withSamples = true);
+    // The samples of a stored record in their order, each handed to visit as
+    // it is read (temperature, humidity and time texts), none of them kept.
+    // False when they could not be read, also part-way through.
+    using SampleVisitor = std::function<void(QStringView temp, QStringView shidu, QStringView recordTime)>;
+    bool readSamples(int id, const SampleVisitor &visit);
 
     // The whole record copied from another history, unless one of the same
     // name with the same report digest is there already (then record.id is

@@ -25,7 +25,7 @@ CCompareTrip tripOf(const CRecord &record, const QString &sign)
     if (converting)
         trip.convertedFrom = own;
 
-    const QList<TempDataItem *> &samples = record.data.dataList;
+    const CTempData &samples = record.data;
     const CCurveData curve = CCurveData::compute(samples, record.hasHumidity());
     trip.breaks = curve.breaks;
     trip.unreadableTimes = curve.unreadableTimes;
@@ -33,9 +33,10 @@ CCompareTrip tripOf(const CRecord &record, const QString &sign)
     // From the first sample with a time, also when that is a missing reading.
     qint64 start = 0;
     bool started = false;
-    for (const TempDataItem *item : samples) {
-        if (item->secs != CRecordTime::invalidSecs && (!started || item->secs < start)) {
-            start = item->secs;
+    for (int i = 0; i < samples.size(); ++i) {
+        const qint64 secs = samples.secs(i);
+        if (secs != CRecordTime::invalidSecs && (!started || secs < start)) {
+            start = secs;
             started = true;
         }
     }

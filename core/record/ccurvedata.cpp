@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHumidity)
+CCurveData CCurveData::compute(const CTempData &samples, bool withHumidity)
 {
     CCurveData curve;
     // The samples with a time, in the order of time: a logger's list is in
@@ -15,7 +15,7 @@ CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHu
     bool sorted = true;
     qint64 last = 0;
     for (int i = 0; i < samples.size(); ++i) {
-        const qint64 secs = samples.at(i)->secs;
+        const qint64 secs = samples.secs(i);
         if (secs == CRecordTime::invalidSecs) {
             ++curve.unreadableTimes;
             continue;
@@ -27,11 +27,11 @@ CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHu
     }
     if (!sorted) {
         std::stable_sort(order.begin(), order.end(),
-            [&samples](int a, int b) { return samples.at(a)->secs < samples.at(b)->secs; });
+            [&samples](int a, int b) { return samples.secs(a) < samples.secs(b); });
     }
     QVector<qint64> times(order.size());
     for (int k = 0; k < order.size(); ++k)
-        times[k] = samples.at(order.at(k))->secs;
+        times[k] = samples.secs(order.at(k));
     // Over every sample with a time: a missing reading is no stop.
     const QVector<int> stops = lineBreaks(times);
 
@@ -49,11 +49,11 @@ CCurveData CCurveData::compute(const QList<TempDataItem *> &samples, bool withHu
             stopBefore = true;
             ++nextStop;
         }
-        const TempDataItem *item = samples.at(order.at(k));
-        const double temp = item->temp.toDouble();
+        const int sample = order.at(k);
+        const double temp = samples.tempValue(sample);
         double humidity = 0;
         if (withHumidity) {
-            humidity = item->shidu.toDouble();
+            humidity = samples.shiduValue(sample);
             curve.humidityMin = humiditySeen ? qMin(curve.humidityMin, humidity) : humidity;
             curve.humidityMax = humiditySeen ? qMax(curve.humidityMax, humidity) : humidity;
             humiditySeen = true;

@@ -26,7 +26,7 @@ struct CCurveData {
     double tempMin = 0, tempMax = 0; // over every point
     double humidityMin = 0, humidityMax = 0; // over every sample with a time
 
-    static CCurveData compute(const QList<TempDataItem *> &samples, bool withHumidity);
+    static CCurveData compute(const CTempData &samples, bool withHumidity);
 
     // The places in a sequence of sample times (seconds, in list order) where
     // a line through them breaks: the indices i whose step from i - 1 is a

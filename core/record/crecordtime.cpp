@@ -15,6 +15,20 @@ qint64 daysFromCivil(int y, int m, int d)
     return era * 146097 + doe - 719468;
 }
 
+// The date of a day since 1970-01-01 (the inverse of daysFromCivil).
+void civilFromDays(qint64 z, int &y, int &m, int &d)
+{
+    z += 719468;
+    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
+    const int doe = int(z - era * 146097);
+    const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int mp = (5 * doy + 2) / 153;
+    d = doy - (153 * mp + 2) / 5 + 1;
+    m = mp < 10 ? mp + 3 : mp - 9;
+    y = int(yoe + era * 400) + (m <= 2);
+}
+
 bool isLeap(int y)
 {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
@@ -178,6 +192,18 @@ qint64 CRecordTime::toWallSecs() const
     if (!isValid())
         return invalidSecs;
     return daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+CRecordTime CRecordTime::fromWallSecs(qint64 secs)
+{
+    const qint64 days = secs >= 0 ? secs / 86400 : (secs - 86399) / 86400;
+    const int rest = int(secs - days * 86400);
+    CRecordTime t;
+    civilFromDays(days, t.year, t.month, t.day);
+    t.hour = rest / 3600;
+    t.minute = rest / 60 % 60;
+    t.second = rest % 60;
+    return t;
 }
 
 QString CRecordTime::toText() const

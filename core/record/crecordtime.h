@@ -48,6 +48,8 @@ public:
     // without a time zone: the time as printed, for spacing samples on a
     // page that prints their own times; invalidSecs for an invalid time.
     qint64 toWallSecs() const;
+    // The fields of toWallSecs() seconds (of a valid time).
+    static CRecordTime fromWallSecs(qint64 secs);
 
     // "yyyy/MM/dd hh:mm:ss".
     QString toText() const;

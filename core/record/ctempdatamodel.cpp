@@ -8,10 +8,9 @@ CTempDataModel::CTempDataModel(QObject *parent)
 }
 
 namespace {
-bool beyond(const QString &text, double high, double low)
+// A text that is not a number reads as 0, as everywhere in the record.
+bool beyond(double value, double high, double low)
 {
-    // A text that is not a number reads as 0, as everywhere in the record.
-    const double value = text.toDouble();
     return value > high || value < low;
 }
 } // namespace
@@ -20,17 +19,15 @@ void CTempDataModel::setSamples(
     const CTempData &data, double tempHigh, double tempLow, double humidityHigh, double humidityLow)
 {
     beginResetModel();
-    const int count = qMin(data.dataList.size(), int(MaxRows));
-    m_rows.clear();
-    m_rows.reserve(count);
+    const int count = qMin(data.size(), int(MaxRows));
+    m_data = data;
+    m_count = count;
     m_tempRed.fill(false, count);
     m_humidityRed.fill(false, count);
     for (int i = 0; i < count; ++i) {
-        const TempDataItem *item = data.dataList.at(i);
-        m_rows.append(*item);
-        if (beyond(item->temp, tempHigh, tempLow))
+        if (beyond(data.tempValue(i), tempHigh, tempLow))
             m_tempRed.setBit(i);
-        if (beyond(item->shidu, humidityHigh, humidityLow))
+        if (beyond(data.shiduValue(i), humidityHigh, humidityLow))
             m_humidityRed.setBit(i);
     }
     endResetModel();
@@ -39,7 +36,8 @@ void CTempDataModel::setSamples(
 void CTempDataModel::clear()
 {
     beginResetModel();
-    m_rows.clear();
+    m_data.clear();
+    m_count = 0;
     m_tempRed.clear();
     m_humidityRed.clear();
     endResetModel();
@@ -47,7 +45,7 @@ void CTempDataModel::clear()
 
 int CTempDataModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_rows.size();
+    return parent.isValid() ? 0 : m_count;
 }
 
 int CTempDataModel::columnCount(const QModelIndex &parent) const
@@ -57,20 +55,19 @@ int CTempDataModel::columnCount(const QModelIndex &parent) const
 
 QVariant CTempDataModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!index.isValid() || index.row() >= m_count)
         return QVariant();
-    const TempDataItem &item = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
         case 0:
             return index.row() + 1;
         case 1:
-            return item.recordTime;
+            return m_data.recordTime(index.row());
         case 2:
-            return item.temp;
+            return m_data.temp(index.row());
         case 3:
-            return item.shidu;
+            return m_data.shidu(index.row());
         }
         break;
     case Qt::TextAlignmentRole:

@@ -9,8 +9,9 @@
 
 // The data list: number, time, temperature and humidity of each sample.
 // A value beyond its alarm limits is painted red; a value equal to a limit is
-// not. The model keeps its own copy of the sample texts (implicitly shared),
-// so the record may be read again while the list still shows the old one.
+// not. The model keeps its own copy of the samples (implicitly shared), so
+// the record may be read again while the list still shows the old one; a
+// row's texts are made when the view asks for them.
 class CTempDataModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -35,7 +36,8 @@ public:
     bool isHumidityAlarm(int row) const { return m_humidityRed.testBit(row); }
 
 private:
-    QVector<TempDataItem> m_rows;
+    CTempData m_data;
+    int m_count = 0;
     QBitArray m_tempRed;
     QBitArray m_humidityRed;
     QString m_headers[4];

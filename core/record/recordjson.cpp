@@ -57,7 +57,7 @@ static_assert(sizeof settingFields / sizeof settingFields[0] == 25, "twenty-five
 
 // A JSON string: quotes, backslashes and control characters escaped; lone
 // surrogates (never valid text) as \u escapes so the output stays UTF-8.
-void writeString(QTextStream &out, const QString &text)
+void writeString(QTextStream &out, QStringView text)
 {
     out << '"';
     const int n = text.size();
@@ -97,14 +97,14 @@ void writeString(QTextStream &out, const QString &text)
             lone = i == 0 || !QChar::isHighSurrogate(text.at(i - 1).unicode());
         if (!escape && c >= 0x20 && !lone)
             continue;
-        out << QStringView(text).mid(plain, i - plain);
+        out << text.mid(plain, i - plain);
         if (escape)
             out << escape;
         else
             out << QString::asprintf("\\u%04x", c);
         plain = i + 1;
     }
-    out << QStringView(text).mid(plain) << '"';
+    out << text.mid(plain) << '"';
 }
 
 // One object of texts by field name, then the two flags.
@@ -141,19 +141,10 @@ void writeLimits(QTextStream &out, const CAlarmLimits &limits, bool humidity)
 
 void writeSamples(QTextStream &out, const CTempData &data)
 {
-    out << "  \"samples\": [";
-    bool first = true;
-    for (const TempDataItem *item : data.dataList) {
-        out << (first ? "\n" : ",\n") << "    {\"temp\": ";
-        writeString(out, item->temp);
-        out << ", \"shidu\": ";
-        writeString(out, item->shidu);
-        out << ", \"recordTime\": ";
-        writeString(out, item->recordTime);
-        out << '}';
-        first = false;
-    }
-    out << (first ? "]\n" : "\n  ]\n") << "}\n";
+    CSampleJsonWriter samples(out);
+    for (int i = 0; i < data.size(); ++i)
+        samples.add(data.temp(i), data.shidu(i), data.recordTime(i));
+    samples.finish();
 }
 
 } // namespace
@@ -170,7 +161,35 @@ void writeRecordJson(
 void writeStoredRecordJson(QTextStream &out, const CRecord &record)
 {
     out << "{\n";
+    writeStoredRecordHead(out, record);
+    writeSamples(out, record.data);
+}
+
+void writeStoredRecordHead(QTextStream &out, const CRecord &record)
+{
     writeObject(out, "summary", record.summary, CSummaryFields::all());
     writeLimits(out, record.limits, record.hasHumidity());
-    writeSamples(out, record.data);
+}
+
+CSampleJsonWriter::CSampleJsonWriter(QTextStream &out)
+    : m_out(out)
+{
+    m_out << "  \"samples\": [";
+}
+
+void CSampleJsonWriter::add(QStringView temp, QStringView shidu, QStringView recordTime)
+{
+    m_out << (m_first ? "\n" : ",\n") << "    {\"temp\": ";
+    writeString(m_out, temp);
+    m_out << ", \"shidu\": ";
+    writeString(m_out, shidu);
+    m_out << ", \"recordTime\": ";
+    writeString(m_out, recordTime);
+    m_out << '}';
+    m_first = false;
+}
+
+void CSampleJsonWriter::finish()
+{
+    m_out << (m_first ? "]\n" : "\n  ]\n") << "}\n";
 }

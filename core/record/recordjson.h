@@ -1,6 +1,8 @@
 #ifndef RECORDJSON_H
 #define RECORDJSON_H
 
+#include <QStringView>
+
 class QTextStream;
 class CSummeryParam;
 class CDeviceSettingInfo;
@@ -22,5 +24,21 @@ void writeRecordJson(
 //   "limits": {"tempHigh", "tempLow", "humidityHigh", "humidityLow"}
 // as numbers, the humidity pair only for a temperature/humidity record.
 void writeStoredRecordJson(QTextStream &out, const CRecord &record);
+
+// The same in parts, for samples that are written as they are read: the
+// members before the samples ("summary", "limits"; the opening brace is the
+// caller's), then the samples one by one.
+void writeStoredRecordHead(QTextStream &out, const CRecord &record);
+class CSampleJsonWriter {
+public:
+    explicit CSampleJsonWriter(QTextStream &out);
+    void add(QStringView temp, QStringView shidu, QStringView recordTime);
+    // Closes the samples and the record's object.
+    void finish();
+
+private:
+    QTextStream &m_out;
+    bool m_first = true;
+};
 
 #endif // RECORDJSON_H

@@ -51,11 +51,6 @@ bool leadingFields(QStringView line, QChar sep, QStringView *fields, int count)
     return found == count;
 }
 
-QString text(QStringView view)
-{
-    return view.isEmpty() ? QString("") : view.toString();
-}
-
 } // namespace
 
 void csvSamples(QTextStream &in, CTempData &data, bool humidity)
@@ -75,15 +70,14 @@ void csvSamples(QTextStream &in, CTempData &data, bool humidity)
         }
         if (!leadingFields(line, QLatin1Char(','), fields, needed))
             continue;
-        auto *item = new TempDataItem;
-        item->temp = text(fields[4]);
-        item->shidu = humidity ? text(fields[6]) : QString("");
-        if (table == Table::Chinese)
-            item->recordTime = ReportRules::chineseDate(fields[1].toString());
-        else
-            item->recordTime = ReportRules::englishSampleTimeSimplified(fields[1], &item->time);
-        item->recordTime = filled(item->recordTime);
-        data.dataList.append(item);
+        const QStringView shidu = humidity ? fields[6] : QStringView();
+        if (table == Table::Chinese) {
+            data.append(fields[4], shidu, ReportRules::chineseDate(fields[1].toString()));
+        } else {
+            CRecordTime time;
+            const QString text = ReportRules::englishSampleTimeSimplified(fields[1], &time);
+            data.append(fields[4], shidu, text, time);
+        }
     }
 }
 
@@ -106,15 +100,17 @@ void txtSamples(QTextStream &in, CTempData &data, bool humidity)
         const int needed = (humidity ? 7 : 5) + base;
         if (!leadingFields(line, QLatin1Char('\t'), fields, needed))
             continue;
-        auto *item = new TempDataItem;
-        item->temp = text(fields[4 + base]);
-        item->shidu = humidity ? text(fields[6 + base]) : QString("");
+        const QStringView shidu = humidity ? fields[6 + base] : QStringView();
         time.clear();
         time += fields[1 + base];
         time += QLatin1Char(' ');
         time += fields[2 + base];
-        item->recordTime = chinese ? time : ReportRules::englishSampleTime(time, &item->time);
-        data.dataList.append(item);
+        if (chinese) {
+            data.append(fields[4 + base], shidu, time);
+        } else {
+            CRecordTime read;
+            data.append(fields[4 + base], shidu, ReportRules::englishSampleTime(time, &read), read);
+        }
     }
 }
 

@@ -245,12 +245,14 @@ const LabelFinder &markerFinder()
 // or humidity part the first part stands in (a humidity part without "%" is
 // taken whole). No sample without two parts or a temperature. An English
 // time that does not convert is kept as "date time".
+// The sample is appended to data; false when the item is none.
 // time: a buffer reused from sample to sample.
-TempDataItem *pdfSample(const QString &item, const QString &date, bool english, bool humidity, QString &time)
+bool pdfSample(
+    const QString &item, const QString &date, bool english, bool humidity, QString &time, CTempData &data)
 {
     const QStringView text(item);
     if (text.indexOf(QLatin1Char(' ')) < 0)
-        return nullptr; // fewer than two parts
+        return false; // fewer than two parts
     // One pass over the characters: per part the first "°C" (else the first
     // "°F"), whether it holds ":" and where its first "%" stands.
     QStringView first;
@@ -303,30 +305,28 @@ TempDataItem *pdfSample(const QString &item, const QString &date, bool english, 
         }
     }
     if (tempEnd < 0)
-        return nullptr;
+        return false;
     if (!haveTime)
         timePart = first;
     if (!haveHumidity)
         humidityPart = first;
 
-    auto *sample = new TempDataItem;
-    sample->temp = filled(tempPart.left(tempEnd).toString());
     time.resize(0);
     time += date;
     time += QLatin1Char(' ');
     time += timePart;
-    if (!english)
-        sample->recordTime = time;
-    else
-        sample->recordTime = englishSampleTimeSimplified(time, &sample->time);
-    sample->recordTime = filled(sample->recordTime);
+    QStringView shidu = u"0";
     if (humidity) {
         const int percent = humidityPart.indexOf(QLatin1Char('%'));
-        sample->shidu = filled((percent < 0 ? humidityPart : humidityPart.left(percent)).toString());
-    } else {
-        sample->shidu = QStringLiteral("0");
+        shidu = percent < 0 ? humidityPart : humidityPart.left(percent);
     }
-    return sample;
+    if (english) {
+        CRecordTime read;
+        data.append(tempPart.left(tempEnd), shidu, englishSampleTimeSimplified(time, &read), read);
+    } else {
+        data.append(tempPart.left(tempEnd), shidu, time);
+    }
+    return true;
 }
 
 } // namespace
@@ -381,8 +381,8 @@ void pdfSamples(QTextStream &in, CTempData &data, bool humidity)
             date = ReadNextPdfText(in);
         } else if (item.contains(QLatin1Char('/')) && (!humidity || !item.contains(QLatin1Char(':')))) {
             date = ReportParser::filled(item);
-        } else if (TempDataItem *sample = pdfSample(item, date, lang == Lang::English, humidity, time)) {
-            data.dataList.append(sample);
+        } else {
+            pdfSample(item, date, lang == Lang::English, humidity, time, data);
         }
     }
 }

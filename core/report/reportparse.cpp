@@ -45,7 +45,7 @@ bool openReport(QFile &file, QTextStream &in, ReportForm form)
 
 void readSamples(const QString &path, ReportForm form, CTempData &data, bool humidity)
 {
-    if (!data.dataList.isEmpty())
+    if (!data.isEmpty())
         data.clear();
     QFile file(path);
     QTextStream in;
@@ -143,7 +143,7 @@ ReportFileProblem checkReportFile(const QString &path, QString *why)
 
 bool holdsRecord(const CSummeryParam &summary, const CTempData &data)
 {
-    return !summary.deviceNo.trimmed().isEmpty() || !data.dataList.isEmpty();
+    return !summary.deviceNo.trimmed().isEmpty() || !data.isEmpty();
 }
 
 ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info,
@@ -189,8 +189,6 @@ ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceS
             (data.*kind.temperature)(path);
         parsed = kind.kind;
     }
-    // Every later step reads the time of a sample from here.
-    data.readTimes();
     return parsed;
 }
 

@@ -71,7 +71,7 @@ ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceS
 // parseReportFile() into the record's summary, settings and samples, then
 // the conversions the record is shown and stored with
 // (CSummaryDisplay::applyStoredConversions). The samples keep their times as
-// printed, read once (TempDataItem::readTime). Reading a logger, the history
+// printed, read once as each sample is added. Reading a logger, the history
 // page's export and vesmira-cli all read reports through here, so that they
 // store, show and export one record. The record's other members are left
 // as they are.

@@ -104,10 +104,10 @@ void ExportOption::setFormat(Format value)
 void ExportOption::setSource(const CRecord *record)
 {
     source = record;
-    if (record && !record->data.dataList.isEmpty()) {
+    if (record && !record->data.isEmpty()) {
         // A time that does not parse leaves the edit at its previous value.
-        const QDateTime first = record->data.dataList.first()->time.toDateTime();
-        const QDateTime last = record->data.dataList.last()->time.toDateTime();
+        const QDateTime first = record->data.time(0).toDateTime();
+        const QDateTime last = record->data.time(record->data.size() - 1).toDateTime();
         if (first.isValid())
             ui->startDateTimeEdit->setDateTime(first);
         if (last.isValid())

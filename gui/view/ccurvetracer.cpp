@@ -125,7 +125,8 @@ int CCurveTracer::followPointer(const QPointF &pos)
     m_point = point;
 
     const double key = m_curve.keys.at(point);
-    const TempDataItem *sample = m_record->data.dataList.value(m_curve.samples.at(point));
+    const int sample = m_curve.samples.at(point);
+    const bool known = sample >= 0 && sample < m_record->data.size();
     m_tempMark->position->setCoords(key, m_curve.temps.at(point));
     m_tempMark->setVisible(true);
     if (m_humidity) {
@@ -135,7 +136,7 @@ int CCurveTracer::followPointer(const QPointF &pos)
     m_keyLine->point1->setCoords(key, 0);
     m_keyLine->point2->setCoords(key, 1);
     m_keyLine->setVisible(true);
-    m_label->setText(sample ? labelText(*sample, m_unitSign, m_humidity) : QString());
+    m_label->setText(known ? labelText(m_record->data.at(sample), m_unitSign, m_humidity) : QString());
 
     // The label beside the mark, on the side with more room.
     const bool left = m_plot->xAxis->coordToPixel(key) > area.center().x();

@@ -21,7 +21,7 @@ void setAxisFonts(QCPAxis *axis, const QFont &font)
 
 } // namespace
 
-CCurveData CDataCurve::draw(const QList<TempDataItem *> &samples, QCustomPlot *plot, SAXYDataTracker *home,
+CCurveData CDataCurve::draw(const CTempData &samples, QCustomPlot *plot, SAXYDataTracker *home,
     const Names &names, bool withHumidity, const CAlarmLimits *limits)
 {
     plot->clearItems();
@@ -102,8 +102,8 @@ CCurveData CDataCurve::draw(const QList<TempDataItem *> &samples, QCustomPlot *p
     return curve;
 }
 
-CCurveData CDataCurve::drawRecord(const QList<TempDataItem *> &samples, const CAlarmLimits &limits,
-    QCustomPlot *plot, SAXYDataTracker *home, bool withHumidity)
+CCurveData CDataCurve::drawRecord(const CTempData &samples, const CAlarmLimits &limits, QCustomPlot *plot,
+    SAXYDataTracker *home, bool withHumidity)
 {
     if (withHumidity) {
         return draw(samples, plot, home,

@@ -26,14 +26,14 @@ public:
     };
 
     // With limits, also drawLimits. Returns the points drawn.
-    static CCurveData draw(const QList<TempDataItem *> &samples, QCustomPlot *plot, SAXYDataTracker *home,
+    static CCurveData draw(const CTempData &samples, QCustomPlot *plot, SAXYDataTracker *home,
         const Names &names, bool withHumidity, const CAlarmLimits *limits = nullptr);
 
     // Draws in the temperature or the temperature/humidity form, with the
     // graph and axis names of that form, and the record's alarm limits on
     // it (drawLimits). Returns the points drawn.
-    static CCurveData drawRecord(const QList<TempDataItem *> &samples, const CAlarmLimits &limits,
-        QCustomPlot *plot, SAXYDataTracker *home, bool withHumidity);
+    static CCurveData drawRecord(const CTempData &samples, const CAlarmLimits &limits, QCustomPlot *plot,
+        SAXYDataTracker *home, bool withHumidity);
 
     // The alarm limits on a drawn curve: dashed lines in each graph's colour
     // (temperature on the left axis, humidity on the right one), and red

@@ -37,7 +37,7 @@ void CDataList::setup(QTableView *view, CTempDataModel *model, int pageWidth)
 void CDataList::fill(QTableView *view, CTempDataModel *model, const CTempData &data,
     const CAlarmLimits &limits, bool withHumidity, int pageWidth)
 {
-    qDebug() << "list size is " << data.dataList.size();
+    qDebug() << "list size is " << data.size();
     model->setSamples(data, limits.tempHigh, limits.tempLow, limits.humidityHigh, limits.humidityLow);
     if (withHumidity) {
         view->setColumnHidden(3, false);
@@ -50,7 +50,7 @@ void CDataList::fill(QTableView *view, CTempDataModel *model, const CTempData &d
 
 QString CDataList::note(const CTempData &data)
 {
-    const int total = data.dataList.size();
+    const int total = data.size();
     if (total <= CTempDataModel::MaxRows)
         return QString();
     // Grouped digits as the interface language writes them.

@@ -120,7 +120,7 @@ void CRecordView::showSamples()
     m_listNote->setText(note);
     m_listNote->setVisible(!note.isEmpty());
     const CCurveData curve
-        = CDataCurve::drawRecord(m_record->data.dataList, m_record->limits, m_plot, m_tracker, humidity);
+        = CDataCurve::drawRecord(m_record->data, m_record->limits, m_plot, m_tracker, humidity);
     m_curveTracer->setCurve(m_record, curve);
     m_curveNote->setText(CDataCurve::unreadableNote(curve.unreadableTimes));
     m_curveNote->setVisible(curve.unreadableTimes > 0);

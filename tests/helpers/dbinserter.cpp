@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
         summary.containHumidity = 1;
         CTempData &data = rec.data;
         for (int i = 0; i < samples; ++i)
-            data.dataList.append(new TempDataItem { QString::number(i % 10), QString::number(i),
+            data.append(TempDataItem { QString::number(i % 10), QString::number(i),
                 summary.deviceNo + QStringLiteral("t%1").arg(i) });
         const QByteArray device = summary.deviceNo.toUtf8();
         std::printf("begin %s\n", device.constData());

@@ -85,19 +85,15 @@ inline void samples(CTempData &data, int count, const QString &start, int interv
     QDateTime t = QDateTime::fromString(start, "yyyy/MM/dd hh:mm:ss");
     t.setTimeSpec(Qt::UTC);
     for (int i = 0; i < count; ++i) {
-        auto *item = new TempDataItem;
-        item->recordTime = QLocale::c().toString(t.addSecs(qint64(i) * interval), "yyyy/MM/dd hh:mm:ss");
-        item->temp = temp(i);
-        item->shidu = humidity ? humidity(i) : QString();
-        item->readTime();
-        data.dataList.append(item);
+        data.append(temp(i), humidity ? humidity(i) : QString(),
+            QLocale::c().toString(t.addSecs(qint64(i) * interval), "yyyy/MM/dd hh:mm:ss"));
     }
 }
 
 // Every sample of a list, as a range holding all of them selects them.
 inline CSampleSelection all(const CTempData &data)
 {
-    return CSampleSelection(data.dataList.cbegin(), data.dataList.cend());
+    return CSampleSelection(data);
 }
 
 // A smooth temperature between 18.0 and 31.5 and humidity between 40 and 65.

@@ -89,7 +89,8 @@ inline QString engineSql(const QString &engine, const QString &sql)
 inline std::unique_ptr<CTempDbManager> openEngine(const QString &engine, const QString &dir)
 {
     if (engine == QLatin1String("postgres")) {
-        // Compliance mode left on by another suite is no fresh history either.
+        // Compliance mode's tables too: a suite that switched it on leaves no
+        // sign-in behind for the next one.
         postgresSql("drop table if exists t_record, t_record_data, t_record_summery, t_record_report, "
                     "t_compliance, t_user, t_audit, t_signature");
         return std::make_unique<CTempDbManager>(CHistoryLocation::parse(postgresUrl()));

@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
         record.summary.deviceNo = QStringLiteral("W%1-%2").arg(QCoreApplication::applicationPid()).arg(n);
         record.summary.containTemp = 1;
         for (int i = 0; i < samples; ++i)
-            record.data.dataList.append(new TempDataItem(QString::number(i % 40), QString(),
+            record.data.append(TempDataItem(QString::number(i % 40), QString(),
                 QStringLiteral("2021/05/06 %1:00:00").arg(i % 24, 2, 10, QLatin1Char('0'))));
         record.reportPath = dir.filePath(record.summary.deviceNo + ".csv");
         QFile report(record.reportPath);

@@ -46,8 +46,8 @@ struct Record {
     QStringList samples() const
     {
         QStringList out;
-        for (const TempDataItem *item : data.dataList)
-            out << item->temp + '|' + item->shidu + '|' + item->recordTime;
+        for (const TempDataItem &item : data)
+            out << item.temp + '|' + item.shidu + '|' + item.recordTime;
         return out;
     }
 };
