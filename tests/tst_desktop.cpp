@@ -2,6 +2,7 @@
 // languages (scrolling where a page is taller), a report file opened by hand
 // is read as a logger's is, the keys do what they say, and the window comes
 // back where it was left.
+#include "core/compliance/ccompliance.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
@@ -13,6 +14,8 @@
 #include "gui/app/cfilemenu.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/app/crecentreports.h"
+#include "gui/compliance/cauditpage.h"
+#include "gui/compliance/ccomplianceui.h"
 #include "gui/configuration/cdevicesetting.h"
 #include "gui/history/chistoryrecord.h"
 #include "gui/history/chistoryrecordcontent.h"
@@ -123,16 +126,17 @@ private slots:
         window.resize(screen);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const auto check = [&](const QString &what) {
+        const auto checkWindow = [&](QWidget &shown, const QString &what) {
             QApplication::processEvents();
             QTest::qWait(20);
             if (qEnvironmentVariableIsSet("VESMIRA_SCREENSHOTS"))
-                window.grab().save(qEnvironmentVariable("VESMIRA_SCREENSHOTS") + "/" + language + "-"
+                shown.grab().save(qEnvironmentVariable("VESMIRA_SCREENSHOTS") + "/" + language + "-"
                     + QString::number(screen.width()) + "-" + what + ".png");
-            const QStringList cut = outOfSight(&window);
-            QVERIFY2(window.size() == screen && cut.isEmpty(),
-                qPrintable(what + QString(": %1 wide, cut off: ").arg(window.width()) + cut.join("; ")));
+            const QStringList cut = outOfSight(&shown);
+            QVERIFY2(shown.size() == screen && cut.isEmpty(),
+                qPrintable(what + QString(": %1 wide, cut off: ").arg(shown.width()) + cut.join("; ")));
         };
+        const auto check = [&](const QString &what) { checkWindow(window, what); };
         check("searching");
         window.leftStack()->setCurrentWidget(window.connectPage());
         check("connected");
@@ -175,6 +179,32 @@ private slots:
             check(QString("history-tab%1").arg(tab + 1));
         }
         QVERIFY(detail->titleLabel()->width() < detail->titleLabel()->fontMetrics().horizontalAdvance(name));
+
+        // Compliance mode, switched on for the test and off again: the audit
+        // page and the signatures tab of the detail page.
+        {
+            CTempDbManager history(CTempDbManager::databasePath(applicationDir));
+            CComplianceOptions options;
+            options.passwordIterations = 1000;
+            CCompliance compliance(history, options);
+            QVERIFY(compliance.enable("anna", "Anna Berg", "anna-secret-1"));
+            CDravik compliant;
+            compliant.resize(screen);
+            compliant.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&compliant));
+            QVERIFY(compliant.compliance()->signIn("anna", "anna-secret-1"));
+            compliant.compliance()->showAuditPage();
+            compliant.compliance()->auditPage()->OnVerifyBtnClick();
+            checkWindow(compliant, "audit-page");
+            compliant.HistoryRecordAction(false);
+            compliant.openStoredRecord(window.record()->id, name);
+            QTabWidget *tabs = compliant.historyDetail()->tabWidget();
+            tabs->setCurrentIndex(tabs->count() - 1);
+            checkWindow(compliant, "history-signatures");
+            CSession anna;
+            QVERIFY(compliance.signIn("anna", "anna-secret-1", anna));
+            QVERIFY(compliance.disable(anna, "screen test done"));
+        }
         useLanguage("en");
     }
 

@@ -10,6 +10,7 @@
 // pdftoppm before committing them.
 #include "core/export/cexportpdf.h"
 #include "core/export/cexportrange.h"
+#include "core/export/ctableexport.h"
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
@@ -241,6 +242,50 @@ private slots:
             QVERIFY(exportTo(record, path) && r.load(path));
             QCOMPARE(QString::fromLatin1(r.pages.at(0)).count(point), count == 5120 ? 2560 : 5119);
         }
+    }
+
+    // A table report (the audit page's): cells wrapped within their column,
+    // a hash between its characters, Chinese in font 2; the first page
+    // first; at most 86 pages, the last one telling how many rows it leaves
+    // out, which the CSV holds.
+    void tableReports()
+    {
+        CTableReport table;
+        table.title = "Audit trail";
+        table.lines << "History 42";
+        table.columns = { { "No.", 30 }, { "Details", 100 }, { "Reason", 390 } };
+        for (int i = 1; i <= 3; ++i)
+            table.rows.append(
+                { QString::number(i), "SHA-256 " + QString(64, 'a'), QString::fromUtf8("温度超出范围") });
+        const QString path = tmp.filePath("table.pdf");
+        CTableExport::Result result = CTableExport::writePdf(table, path);
+        QVERIFY(result.written);
+        QCOMPARE(result.printedRows, 3);
+        PdfReader r;
+        QVERIFY2(r.load(path), qPrintable(r.error));
+        QString dump = r.dump();
+        // 96 points of room at 7 points: 24 of the 556-unit "a".
+        QCOMPARE(dump.count("(" + QString(24, 'a') + ") Tj"), 6);
+        QVERIFY(!dump.contains(QString(25, 'a')));
+        QCOMPARE(dump.count(QString::fromUtf8("<\"温度超出范围\"> Tj")), 3);
+        QVERIFY(dump.contains("(Page 1 of 1) Tj"));
+
+        table.rows.clear();
+        for (int i = 1; i <= 6000; ++i)
+            table.rows.append({ QString::number(i), "read", QString() });
+        result = CTableExport::writePdf(table, path);
+        QVERIFY(result.written);
+        QCOMPARE(result.pages, 86);
+        QVERIFY(result.printedRows > 4000 && result.printedRows < 6000);
+        QVERIFY2(r.load(path), qPrintable(r.error));
+        QCOMPARE(r.count, 86);
+        QVERIFY(r.pages.first().contains("(Page 1 of 86) Tj"));
+        QVERIFY(r.pages.last().contains("(Page 86 of 86) Tj"));
+        QVERIFY(r.pages.last().contains(
+            QString("(%1 more rows are not printed here: the CSV export holds them all.) Tj")
+                .arg(6000 - result.printedRows)
+                .toLatin1()));
+        QCOMPARE(CTableExport::csvContent(table).count("\r\n"), 1 + 1 + 1 + 1 + 6000);
     }
 
     // No value of the first page reaches into the next column or off the

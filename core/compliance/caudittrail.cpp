@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -81,6 +82,20 @@ QString CAuditEntry::chainHash(const QString &previous, const CAuditEntry &entry
 QString CAuditEntry::origin()
 {
     return QString(64, QLatin1Char('0'));
+}
+
+QString CAuditEntry::timeText(const QString &utc, const QString &zone)
+{
+    QDateTime time = QDateTime::fromString(utc, Qt::ISODateWithMs);
+    const QRegularExpressionMatch offset
+        = QRegularExpression(QStringLiteral("^UTC([+-])(\\d\\d):(\\d\\d)")).match(zone);
+    int seconds = 0;
+    if (offset.hasMatch())
+        seconds = (offset.captured(2).toInt() * 3600 + offset.captured(3).toInt() * 60)
+            * (offset.captured(1) == QLatin1String("-") ? -1 : 1);
+    time = time.toOffsetFromUtc(seconds);
+    return QLocale::c().toString(time, QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char(' ')
+        + (offset.hasMatch() ? offset.captured(0) : QStringLiteral("UTC"));
 }
 
 CAuditTrail::CAuditTrail(const QSqlDatabase &database, const CComplianceClock &clock)

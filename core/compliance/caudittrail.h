@@ -31,6 +31,11 @@ struct CAuditEntry {
     static QString chainHash(const QString &previous, const CAuditEntry &entry);
     // The hash the first entry follows: 64 zeros.
     static QString origin();
+
+    // The entry's time in the desk's zone then, as a person reads it:
+    // "2025-05-20 09:14:03 UTC+02:00".
+    QString timeText() const { return timeText(utc, zone); }
+    static QString timeText(const QString &utc, const QString &zone);
 };
 
 // Which entries an audit list shows: of one record, user or action (empty

@@ -1,5 +1,7 @@
 #include "core/compliance/csignaturebook.h"
 
+#include "core/compliance/caudittrail.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
@@ -35,16 +37,7 @@ const char SelectSignatures[] = "select id, t_reocrd_id, userName, printedName, 
 
 QString CSignatureInfo::signedAtText() const
 {
-    QDateTime time = QDateTime::fromString(utc, Qt::ISODateWithMs);
-    const QRegularExpressionMatch offset
-        = QRegularExpression(QStringLiteral("^UTC([+-])(\\d\\d):(\\d\\d)")).match(zone);
-    int seconds = 0;
-    if (offset.hasMatch())
-        seconds = (offset.captured(2).toInt() * 3600 + offset.captured(3).toInt() * 60)
-            * (offset.captured(1) == QLatin1String("-") ? -1 : 1);
-    time = time.toOffsetFromUtc(seconds);
-    return QLocale::c().toString(time, QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char(' ')
-        + (offset.hasMatch() ? offset.captured(0) : QStringLiteral("UTC"));
+    return CAuditEntry::timeText(utc, zone);
 }
 
 CSignatureBook::CSignatureBook(const QSqlDatabase &database)

@@ -14,6 +14,7 @@
 #include "gui/app/csearchdevice.h"
 #include "gui/app/cudisk.h"
 #include "gui/app/cwindowplaces.h"
+#include "gui/compliance/ccomplianceui.h"
 #include "gui/configuration/cdevicesetting.h"
 #include "gui/configuration/csettingfilemanager.h"
 #include "gui/history/chistoryrecord.h"
@@ -80,6 +81,12 @@ CDravik::CDravik(QWidget *parent)
     indexing.reset();
     m_historyList->setDatabase(m_db);
     m_historyDetail->setDatabase(m_db);
+    // Compliance mode: sign-in, audit and signatures (nothing while it is off).
+    m_compliance = new CComplianceUi(*m_db, this);
+    m_compliance->install(menuBar(), m_topStack, m_historyDetail);
+    m_historyList->setCompliance(m_compliance);
+    connect(m_settingPage, &CDeviceSetting::configurationWritten, m_compliance,
+        &CComplianceUi::configurationWritten);
     // A damaged history is no empty one: said once, and left as it is.
     if (m_db->isDamaged())
         QTimer::singleShot(0, this, [this] {
@@ -103,8 +110,10 @@ CDravik::CDravik(QWidget *parent)
     // 9. A logger plugged in before the start is read a second after it;
     // what waited for the shared history goes there first.
     QTimer::singleShot(1000, this, [this] {
-        syncSharedHistory();
-        CheckDravikIsOn();
+        m_compliance->whenReady([this] {
+            syncSharedHistory();
+            CheckDravikIsOn();
+        });
     });
 }
 
@@ -114,6 +123,8 @@ CDravik::~CDravik()
         CRecordConfig::instance()->setMainWindow(nullptr);
     qApp->removeNativeEventFilter(m_udisk);
     delete m_udisk;
+    // Compliance mode ends before its history.
+    delete m_compliance;
     m_db = nullptr;
     m_store.reset();
 }
@@ -360,6 +371,11 @@ bool CDravik::CheckDravikIsOn()
         QTimer::singleShot(500, this, [this] { CheckDravikIsOn(); });
         return false;
     }
+    // Locked or nobody signed in (compliance mode): read once someone is.
+    if (!m_compliance->isReady()) {
+        m_compliance->whenReady([this] { CheckDravikIsOn(); });
+        return false;
+    }
     const QString root = CUdisk::findLogger(m_udisk->probe());
     if (root.isEmpty())
         return false;
@@ -412,6 +428,10 @@ void CDravik::openReportFile(const QString &file)
 {
     if (m_reading) {
         QTimer::singleShot(200, this, [this, file] { openReportFile(file); });
+        return;
+    }
+    if (!m_compliance->isReady()) {
+        m_compliance->whenReady([this, file] { openReportFile(file); });
         return;
     }
     m_topStack->setCurrentWidget(m_firstPage);

@@ -9,6 +9,7 @@
 #include <QVector>
 #include <memory>
 
+class CComplianceUi;
 class CDeviceConnect;
 class CDeviceDataInfo;
 class CDeviceSetting;
@@ -72,6 +73,8 @@ public:
     CTempDbManager *database() const { return m_db; }
     CHistoryStore *historyStore() const { return m_store.get(); }
     CUdisk *driveWatcher() const { return m_udisk; }
+    // Compliance mode of the history (inert while it is off).
+    CComplianceUi *compliance() const { return m_compliance; }
 
     // Pages, for the pages themselves and for tests.
     QStackedWidget *topStack() const { return m_topStack; }
@@ -131,6 +134,7 @@ private:
     std::unique_ptr<CHistoryStore> m_store;
     CTempDbManager *m_db = nullptr; // owned by m_store
     bool m_toldSharedAway = false;
+    CComplianceUi *m_compliance = nullptr;
 
     QStackedWidget *m_topStack = nullptr;
     QStackedWidget *m_leftStack = nullptr;

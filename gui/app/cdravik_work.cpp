@@ -14,6 +14,7 @@
 #include "gui/app/cmessagebox.h"
 #include "gui/app/crecentreports.h"
 #include "gui/app/ctaskrunner.h"
+#include "gui/compliance/ccomplianceui.h"
 #include "gui/configuration/cdevicesetting.h"
 #include "gui/history/chistoryrecordcontent.h"
 #include "gui/view/ccompareview.h"
@@ -206,6 +207,7 @@ void CDravik::readAndShow(const QString &source, bool logger)
         showReadRecord(curve);
         if (!logger)
             m_fileMenu->recentReports()->add(source);
+        m_compliance->duplicateRead(*record);
         break;
     case CReadOutcome::Stored:
         m_record = record;
@@ -278,6 +280,7 @@ void CDravik::openStoredRecord(int id, const QString &name)
     record->name = name;
     std::shared_ptr<const CRecord> previous = m_historyDetail->record();
     m_historyDetail->showStoredRecord(record, report.check, &curve);
+    m_compliance->recordOpened(id);
     if (previous != m_record)
         CTaskRunner::release(std::move(previous));
 }
@@ -287,6 +290,7 @@ void CDravik::compareStoredRecords(const QVector<int> &ids, const QStringList &n
     // Read and set side by side on the worker thread; the records are let
     // go of there too (a million samples take a while to free).
     CCompareData comparison;
+    QVector<int> opened;
     const CTaskRunner::HistoryKey key = CTaskRunner::keyOf(*m_db);
     const bool read = CTaskRunner::run(this, tr("zheng zai du qu ji lu ..."), [&](CTaskRunner::Context &c) {
         CTempDbManager &history = c.history(key);
@@ -304,12 +308,14 @@ void CDravik::compareStoredRecords(const QVector<int> &ids, const QStringList &n
             }
             record.name = names.value(i);
             loaded.append(&record);
+            opened.append(record.id);
         }
         if (!c.progress.isCancelled())
             comparison = CCompareData::compute(loaded);
     });
     if (!read || comparison.trips.isEmpty())
         return;
+    m_compliance->recordsCompared(opened);
     // A window of its own that closes itself; drawn, then shown, each in a
     // turn of the event loop of its own.
     auto *view = new CCompareView(this);

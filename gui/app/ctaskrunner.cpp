@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <memory>
 #include <vector>
 #ifdef __GLIBC__
@@ -84,7 +85,7 @@ CTempDbManager &CTaskRunner::Context::history(const HistoryKey &key)
         if (it->key.path != key.path || it->key.shared != key.shared)
             continue;
         if (CTaskWorker::usable(*it->db) && (key.shared ? it->db->reconnect() : true))
-            return *it->db;
+            return guarded(*it->db);
         worker->histories.erase(it);
         break;
     }
@@ -92,7 +93,7 @@ CTempDbManager &CTaskRunner::Context::history(const HistoryKey &key)
         key.shared ? std::make_unique<CTempDbManager>(CHistoryLocation::parse(key.path))
                    : std::make_unique<CTempDbManager>(key.path) };
     worker->histories.push_back(std::move(opened));
-    return *worker->histories.back().db;
+    return guarded(*worker->histories.back().db);
 }
 
 CHistoryStore &CTaskRunner::Context::store(const QString &appDir, const CHistoryLocation &location)
@@ -105,7 +106,31 @@ CHistoryStore &CTaskRunner::Context::store(const QString &appDir, const CHistory
         worker->storeAppDir = appDir;
         worker->storeUrl = location.url();
     }
+    // The history the window's store writes to is the one readied there.
+    guarded(*worker->store->history());
     return *worker->store;
+}
+
+CTempDbManager &CTaskRunner::Context::guarded(CTempDbManager &history)
+{
+    if (m_guard && std::find(m_guarded.begin(), m_guarded.end(), &history) == m_guarded.end()) {
+        m_guarded.push_back(&history);
+        m_held.push_back(m_guard(history));
+    }
+    return history;
+}
+
+namespace {
+std::function<CTaskRunner::HistoryGuard()> &historyGuardMaker()
+{
+    static std::function<CTaskRunner::HistoryGuard()> made;
+    return made;
+}
+} // namespace
+
+void CTaskRunner::setHistoryGuard(const std::function<HistoryGuard()> &made)
+{
+    historyGuardMaker() = made;
 }
 
 CTaskRunner::CTaskRunner()
@@ -194,14 +219,16 @@ bool CTaskRunner::run(QProgressDialog &dialog, const Work &work)
     QEventLoop loop;
     bool done = false;
     QObject *worker = runner->m_worker;
+    const std::function<HistoryGuard()> &made = historyGuardMaker();
+    HistoryGuard guard = made ? made() : HistoryGuard();
     QMetaObject::invokeMethod(
         worker,
-        [&progress, &work, &loop, &done, worker] {
+        [&progress, &work, &loop, &done, &guard, worker] {
             // The loops deep inside the step (parsers, the history's sample
             // rows, exporters) find the progress here.
             const CTaskProgress::Scope scope(&progress);
             {
-                Context context(progress, worker);
+                Context context(progress, worker, std::move(guard));
                 work(context);
             }
             settle();

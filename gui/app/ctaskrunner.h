@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CHistoryStore;
 class CTaskProgress;
@@ -39,6 +40,9 @@ public:
     };
     static HistoryKey keyOf(const CTempDbManager &history);
 
+    // What readies a history on the worker thread (setHistoryGuard).
+    using HistoryGuard = std::function<std::shared_ptr<void>(CTempDbManager &history)>;
+
     // What a step gets on the worker thread.
     class Context {
     public:
@@ -51,14 +55,27 @@ public:
 
     private:
         friend class CTaskRunner;
-        Context(CTaskProgress &progress, QObject *worker)
+        Context(CTaskProgress &progress, QObject *worker, HistoryGuard guard)
             : progress(progress)
             , m_worker(worker)
+            , m_guard(std::move(guard))
         {
         }
+        CTempDbManager &guarded(CTempDbManager &history);
         QObject *m_worker;
+        HistoryGuard m_guard;
+        std::vector<const CTempDbManager *> m_guarded;
+        std::vector<std::shared_ptr<void>> m_held;
     };
     using Work = std::function<void(Context &context)>;
+
+    // Readies each history a step gets on the worker thread, the way the
+    // window's own is (compliance mode: its journal, under a copy of the
+    // signed-in session). made runs on the GUI thread as a step starts; the
+    // guard it returns (none: nothing to ready) runs on the worker for each
+    // history the step gets, and what that returns is kept until the step
+    // ends. An empty made removes it.
+    static void setHistoryGuard(const std::function<HistoryGuard()> &made);
 
     // Runs work with a progress dialog of label and Cancel, shown when the
     // step takes longer than a moment; false when it was cancelled.

@@ -4,6 +4,7 @@
 #include "core/report/gbkcodeutils.h"
 #include "gui/app/cdravik.h"
 #include "gui/app/csingleinstance.h"
+#include "gui/compliance/ccomplianceui.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -80,6 +81,11 @@ int main(int argc, char *argv[])
     CSingleInstance::setCurrent(&guard);
 
     auto *window = new CDravik;
+    // Compliance mode: nobody sees the window before signing in.
+    if (!window->compliance()->signInAtStart()) {
+        delete window;
+        return 0;
+    }
     window->showRestored();
     // `vesmira REPORT...`: each report is read as a logger's would be.
     const QStringList reports = app.arguments().mid(1);

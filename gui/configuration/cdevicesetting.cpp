@@ -259,8 +259,11 @@ void CDeviceSetting::OnWriteSettingBtnClick()
     env.now = now();
     env.zoneComment = s_zoneOverride.isNull() ? CConfigWriter::systemZoneComment(env.now) : s_zoneOverride;
     env.humidity = m_humidityApplies;
+    QByteArray frame;
     const CConfigWriter::Status status = CConfigWriter::write(
-        v, advanced ? CConfigWriter::Advanced : CConfigWriter::Basic, m_driveRoot, env);
+        v, advanced ? CConfigWriter::Advanced : CConfigWriter::Basic, m_driveRoot, env, nullptr, &frame);
+    if (status == CConfigWriter::Written)
+        emit configurationWritten(m_driveRoot, frame);
     // The intervals as the logger counts them (unchanged when a check failed).
     if (advanced) {
         ui->normalRecordSpace->setValue(v.normalInterval);

@@ -62,6 +62,8 @@ signals:
     // "Sync device parameters": the page wants the configuration of the
     // logger read last (fillFromDeviceInfo).
     void deviceConfigurationRequested();
+    // The frame was written to setting.ini on the logger at driveRoot.
+    void configurationWritten(const QString &driveRoot, const QByteArray &frame);
 
 public slots:
     void OnWriteSettingBtnClick();

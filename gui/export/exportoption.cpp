@@ -6,6 +6,7 @@
 #include "core/record/crecordtime.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/app/ctaskrunner.h"
+#include "gui/export/cexporthook.h"
 #include "ui_exportoption.h"
 
 #include <QAbstractButton>
@@ -148,6 +149,11 @@ void ExportOption::OnSureBtnClick()
         exportCsv = CExportCsv(layout);
     }
     CRecordExporter &exporter = format == Csv ? static_cast<CRecordExporter &>(exportCsv) : exportPdf;
+    // In compliance mode the file shows the record's signatures and the
+    // audit trail's head, and is audited once written.
+    CExportHook *hook = CExportHook::installed();
+    if (hook)
+        exporter.setSignoff(hook->signoff(source->id));
     // Written on the worker thread; a cancelled export leaves no file and
     // keeps the dialog open.
     CExportRange::Status status = CExportRange::Cancelled;
@@ -168,6 +174,8 @@ void ExportOption::OnSureBtnClick()
     failed = status == CExportRange::WriteFailed;
     if (status == CExportRange::Written) {
         CRecordConfig::instance()->remember(FolderKey, QFileInfo(ui->pathEdit->text()).absolutePath());
+        if (hook)
+            hook->written(this, source->id, source->reportPath, ui->pathEdit->text());
         accept();
     } else
         reject();

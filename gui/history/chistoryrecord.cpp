@@ -9,6 +9,8 @@
 #include "gui/app/cdialogs.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/app/ctaskrunner.h"
+#include "gui/compliance/ccomplianceui.h"
+#include "gui/export/cexporthook.h"
 #include "gui/history/chistorytablefill.h"
 
 #include <QCheckBox>
@@ -226,6 +228,8 @@ QMenu *CHistoryRecord::buildContextMenu()
     menu->setAttribute(Qt::WA_DeleteOnClose);
     QAction *remove = menu->addAction(tr("shan cheu"));
     remove->setObjectName("delHistoryAction");
+    // Compliance mode offers only what the role allows.
+    remove->setVisible(!m_compliance || m_compliance->may(CDuty::DeleteRecord));
     QAction *rename = menu->addAction(tr("chong ming ming"));
     rename->setObjectName("renameHistoryAction");
     QAction *saveAs = menu->addAction(tr("file save as"));
@@ -278,6 +282,12 @@ void CHistoryRecord::onDelHistoryAction()
 {
     // The question of one record, or how many are selected.
     const QVector<int> ids = selectedRecords();
+    if (m_compliance && m_compliance->isOn()) {
+        for (const int id : m_compliance->deleteRecords(this, ids))
+            emit recordDeleted(id);
+        reload();
+        return;
+    }
     const QString question = ids.size() > 1
         ? tr("que ding yao shan chu xuan zhong de %1 tiao shu ju ji lu ma ?").arg(ids.size())
         : tr("que ding yao shan chu chi tiao shu ju ji lu ma ?");
@@ -304,6 +314,11 @@ void CHistoryRecord::onRefreshAction()
     QString name;
     if (!currentRecord(&id, &name) || !m_db)
         return;
+    if (m_compliance && m_compliance->isOn()) {
+        m_compliance->renameRecord(this, id, name);
+        reload();
+        return;
+    }
     bool ok = false;
     const QString newName = CDialogs::getText(this, tr("shu ju chong ming ming"),
         tr("qing shu ru xin de shu ju ming cheng :"), name, tr("que ding"), tr("qu xiao"), &ok);
@@ -388,9 +403,12 @@ void CHistoryRecord::onFileSaveAsAction()
             [&](CTaskRunner::Context &c) {
                 copied = CReportSaveAs::copyReport(outcome.path, target, &c.progress);
             })
-        && copied)
+        && copied) {
+        if (CExportHook *hook = CExportHook::installed())
+            hook->written(this, id, outcome.path, target);
         CMessageBox::show(this, QMessageBox::Information, tr("xin xi"),
             tr("wen jian ling cun wei cao zuo cheng gong"), tr("que ding"));
+    }
 }
 
 void CHistoryRecord::onCompareAction()

@@ -7,6 +7,7 @@
 #include <QVector>
 #include <QWidget>
 
+class CComplianceUi;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -31,6 +32,9 @@ public:
     // The history listed; a shared one reloads the list whenever any desk
     // changes it.
     void setDatabase(CTempDbManager *db);
+    // In compliance mode renaming and deleting go through it (a reason, the
+    // role's rights); null or off: as ever.
+    void setCompliance(CComplianceUi *compliance) { m_compliance = compliance; }
     QTableWidget *table() const { return m_table; }
 
     // Loads the rows from the database again, through the filter and order
@@ -84,6 +88,7 @@ private:
     void openRow(int row);
 
     CTempDbManager *m_db = nullptr;
+    CComplianceUi *m_compliance = nullptr;
     QTableWidget *m_table = nullptr;
     QLineEdit *m_search = nullptr;
     QCheckBox *m_alarmsOnly = nullptr;

@@ -10,6 +10,7 @@
 #include "gui/app/cdialogs.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/app/ctaskrunner.h"
+#include "gui/export/cexporthook.h"
 #include "gui/export/exportoption.h"
 
 #include <QFileInfo>
@@ -245,7 +246,10 @@ void CHistoryRecordContent::OnSaveAsOriginalPdfBtnClick()
     bool copied = false;
     if (CTaskRunner::run(this, tr("zheng zai fu zhi bao gao wen jian ..."),
             [&](CTaskRunner::Context &c) { copied = CReportSaveAs::copyReport(path, target, &c.progress); })
-        && copied)
+        && copied) {
+        if (CExportHook *hook = CExportHook::installed())
+            hook->written(this, record() ? record()->id : 0, path, target);
         CMessageBox::show(this, QMessageBox::Information, tr("xin xi"),
             tr("wen jian ling cun wei cao zuo cheng gong"), tr("que ding"));
+    }
 }

@@ -7,6 +7,7 @@
 #include "gui/app/cdialogs.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/app/ctaskrunner.h"
+#include "gui/export/cexporthook.h"
 #include "gui/export/exportoption.h"
 
 #include <QFileInfo>
@@ -199,6 +200,9 @@ void CDeviceDataInfo::OnSaveAsPdfPathBtnClick()
     bool copied = false;
     if (CTaskRunner::run(this, tr("正在复制报告文件..."),
             [&](CTaskRunner::Context &c) { copied = CReportSaveAs::copyReport(report, target, &c.progress); })
-        && copied)
+        && copied) {
+        if (CExportHook *hook = CExportHook::installed())
+            hook->written(this, record()->id, report, target);
         CMessageBox::show(this, QMessageBox::Information, tr("信息"), tr("文件另存为操作成功"), tr("确 定"));
+    }
 }

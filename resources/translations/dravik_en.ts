@@ -48,6 +48,159 @@
     </message>
 </context>
 <context>
+    <name>CAuditModel</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Desk</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAuditPage</name>
+    <message>
+        <source>Audit trail</source>
+        <translation>Audit trail</translation>
+    </message>
+    <message>
+        <source>&amp;Verify</source>
+        <translation>&amp;Verify</translation>
+    </message>
+    <message>
+        <source>Walks the whole chain and every signed record</source>
+        <translation>Walks the whole chain and every signed record</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>&amp;Record:</source>
+        <translation>&amp;Record:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;User:</translation>
+    </message>
+    <message>
+        <source>&amp;Action:</source>
+        <translation>&amp;Action:</translation>
+    </message>
+    <message>
+        <source>Verification failed: %1</source>
+        <translation>Verification failed: %1</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>record %1</translation>
+    </message>
+    <message>
+        <source>user %1</source>
+        <translation>user %1</translation>
+    </message>
+    <message>
+        <source>action %1</source>
+        <translation>action %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>History %1</source>
+        <translation>History %1</translation>
+    </message>
+    <message>
+        <source>Entries: %1</source>
+        <translation>Entries: %1</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Printed %1 by %2 (%3) at %4</source>
+        <translation>Printed %1 by %2 (%3) at %4</translation>
+    </message>
+    <message>
+        <source>Verification: %1</source>
+        <translation>Verification: %1</translation>
+    </message>
+    <message>
+        <source>Head of the trail: entry %1, SHA-256 %2</source>
+        <translation>Head of the trail: entry %1, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Export the audit trail</source>
+        <translation>Export the audit trail</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>%1 Files (*.%2)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>The audit trail was exported: %n entries.</source>
+        <translation>
+            <numerusform>The audit trail was exported: %n entry.</numerusform>
+            <numerusform>The audit trail was exported: %n entries.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF holds the first %1 of %2 entries (as many as its pages take); the CSV export holds them all.</source>
+        <translation>The PDF holds the first %1 of %2 entries (as many as its pages take); the CSV export holds them all.</translation>
+    </message>
+    <message>
+        <source>Export &amp;PDF...</source>
+        <translation>Export &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Export C&amp;SV...</source>
+        <translation>Export C&amp;SV...</translation>
+    </message>
+    <message>
+        <source>Da&amp;ys:</source>
+        <translation>Da&amp;ys:</translation>
+    </message>
+</context>
+<context>
     <name>CAuditTrail</name>
     <message>
         <source>audit entry %1 is missing (the trail goes on with entry %2)</source>
@@ -266,6 +419,111 @@
     <message>
         <source>Record %1 has changed since it was signed: it cannot be signed again.</source>
         <translation>Record %1 has changed since it was signed: it cannot be signed again.</translation>
+    </message>
+</context>
+<context>
+    <name>CComplianceUi</name>
+    <message>
+        <source>&amp;Compliance</source>
+        <translation>&amp;Compliance</translation>
+    </message>
+    <message>
+        <source>&amp;Audit trail</source>
+        <translation>&amp;Audit trail</translation>
+    </message>
+    <message>
+        <source>Change my &amp;password...</source>
+        <translation>Change my &amp;password...</translation>
+    </message>
+    <message>
+        <source>&amp;Users and settings...</source>
+        <translation>&amp;Users and settings...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;out</source>
+        <translation>Sign &amp;out</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Signed in as %1 (%2)</source>
+        <translation>Signed in as %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Not signed in</translation>
+    </message>
+    <message>
+        <source>Account %1, signed in at %2</source>
+        <translation>Account %1, signed in at %2</translation>
+    </message>
+    <message>
+        <source>Change my password</source>
+        <translation>Change my password</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new password of %1 (at least %n characters):</source>
+        <translation>
+            <numerusform>The new password of %1 (at least %n character):</numerusform>
+            <numerusform>The new password of %1 (at least %n characters):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compliance mode</source>
+        <translation>Compliance mode</translation>
+    </message>
+    <message>
+        <source>Your password was changed.</source>
+        <translation>Your password was changed.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rename record</source>
+        <translation>Rename record</translation>
+    </message>
+    <message>
+        <source>Record %1 gets a new name. The audit trail keeps the old and the new name and your reason.</source>
+        <translation>Record %1 gets a new name. The audit trail keeps the old and the new name and your reason.</translation>
+    </message>
+    <message>
+        <source>Delete record %1 &quot;%2&quot; from the history? The audit trail keeps the deletion and your reason.</source>
+        <translation>Delete record %1 &quot;%2&quot; from the history? The audit trail keeps the deletion and your reason.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the %n selected records from the history? The audit trail keeps each deletion and your reason.</source>
+        <translation>
+            <numerusform>Delete the %n selected record from the history? The audit trail keeps the deletion and your reason.</numerusform>
+            <numerusform>Delete the %n selected records from the history? The audit trail keeps each deletion and your reason.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete records</source>
+        <translation>Delete records</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>You sign record %1 &quot;%2&quot; as %3 (%4). Your password confirms the signature.</source>
+        <translation>You sign record %1 &quot;%2&quot; as %3 (%4). Your password confirms the signature.</translation>
+    </message>
+    <message>
+        <source>Compliance mode is off for this history. Its audit trail, accounts and signatures stay in it.</source>
+        <translation>Compliance mode is off for this history. Its audit trail, accounts and signatures stay in it.</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but the audit trail could not note it: %2</source>
+        <translation>The file %1 was written, but the audit trail could not note it: %2</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <translation>Rena&amp;me</translation>
     </message>
 </context>
 <context>
@@ -1751,6 +2009,21 @@
     </message>
 </context>
 <context>
+    <name>CReasonDialog</name>
+    <message>
+        <source>New &amp;name:</source>
+        <translation>New &amp;name:</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Reason:</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CRecentReports</name>
     <message>
         <source>qing chu lie biao</source>
@@ -1915,6 +2188,79 @@
     </message>
 </context>
 <context>
+    <name>CSignDialog</name>
+    <message>
+        <source>Sign record</source>
+        <translation>Sign record</translation>
+    </message>
+    <message>
+        <source>&amp;Meaning:</source>
+        <translation>&amp;Meaning:</translation>
+    </message>
+    <message>
+        <source>C&amp;omment:</source>
+        <translation>C&amp;omment:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Sign</source>
+        <translation>&amp;Sign</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign in</source>
+        <translation>Sign in</translation>
+    </message>
+    <message>
+        <source>Session locked</source>
+        <translation>Session locked</translation>
+    </message>
+    <message>
+        <source>Compliance mode is on: every reading, change and signature is recorded under your account. Sign in to go on.</source>
+        <translation>Compliance mode is on: every reading, change and signature is recorded under your account. Sign in to go on.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The session of %1 was locked after %n minutes without use. Enter your password to go on, or sign out.</source>
+        <translation>
+            <numerusform>The session of %1 was locked after %n minute without use. Enter your password to go on, or sign out.</numerusform>
+            <numerusform>The session of %1 was locked after %n minutes without use. Enter your password to go on, or sign out.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;User:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Sign in</source>
+        <translation>&amp;Sign in</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Sign &amp;out</source>
+        <translation>Sign &amp;out</translation>
+    </message>
+    <message>
+        <source>Un&amp;lock</source>
+        <translation>Un&amp;lock</translation>
+    </message>
+</context>
+<context>
     <name>CSignatureBook</name>
     <message>
         <source>Reviewed</source>
@@ -1930,10 +2276,237 @@
     </message>
 </context>
 <context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Meaning</source>
+        <translation>Meaning</translation>
+    </message>
+    <message>
+        <source>Signed by</source>
+        <translation>Signed by</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>&amp;Sign...</source>
+        <translation>&amp;Sign...</translation>
+    </message>
+    <message>
+        <source>Content SHA-256 %1, audit entry %2</source>
+        <translation>Content SHA-256 %1, audit entry %2</translation>
+    </message>
+    <message>
+        <source>No record is shown.</source>
+        <translation>No record is shown.</translation>
+    </message>
+    <message>
+        <source>Record %1 is not signed yet.</source>
+        <translation>Record %1 is not signed yet.</translation>
+    </message>
+    <message>
+        <source>Record %1 is signed: it cannot be renamed, and only an administrator deletes it, with a reason.</source>
+        <translation>Record %1 is signed: it cannot be renamed, and only an administrator deletes it, with a reason.</translation>
+    </message>
+</context>
+<context>
+    <name>CTableExport</name>
+    <message numerus="yes">
+        <source>%n more rows are not printed here: the CSV export holds them all.</source>
+        <translation>
+            <numerusform>%n more row is not printed here: the CSV export holds it.</numerusform>
+            <numerusform>%n more rows are not printed here: the CSV export holds them all.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>CTaskRunner</name>
     <message>
         <source>qu xiao</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CUsersDialog</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Users and settings</source>
+        <translation>Users and settings</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Printed name</source>
+        <translation>Printed name</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Role</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Add...</translation>
+    </message>
+    <message>
+        <source>&amp;Disable...</source>
+        <translation>&amp;Disable...</translation>
+    </message>
+    <message>
+        <source>Un&amp;lock</source>
+        <translation>Un&amp;lock</translation>
+    </message>
+    <message>
+        <source>Set pass&amp;word...</source>
+        <translation>Set pass&amp;word...</translation>
+    </message>
+    <message>
+        <source>Compliance mode of this history</source>
+        <translation>Compliance mode of this history</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>A&amp;pply</translation>
+    </message>
+    <message>
+        <source>Switch compliance mode o&amp;ff...</source>
+        <translation>Switch compliance mode o&amp;ff...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>disabled</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>locked</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;New password:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Repeat:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>The two passwords differ.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add user</source>
+        <translation>Add user</translation>
+    </message>
+    <message>
+        <source>&amp;Printed name:</source>
+        <translation>&amp;Printed name:</translation>
+    </message>
+    <message>
+        <source>R&amp;ole:</source>
+        <translation>R&amp;ole:</translation>
+    </message>
+    <message>
+        <source>&amp;Initial password:</source>
+        <translation>&amp;Initial password:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>Disable account</source>
+        <translation>Disable account</translation>
+    </message>
+    <message>
+        <source>Disable the account %1? It cannot sign in any more; what it did and signed stays.</source>
+        <translation>Disable the account %1? It cannot sign in any more; what it did and signed stays.</translation>
+    </message>
+    <message>
+        <source>&amp;Disable</source>
+        <translation>&amp;Disable</translation>
+    </message>
+    <message>
+        <source>Unlock account</source>
+        <translation>Unlock account</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>Set password</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new password of %1 (at least %n characters):</source>
+        <translation>
+            <numerusform>The new password of %1 (at least %n character):</numerusform>
+            <numerusform>The new password of %1 (at least %n characters):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Idle time</translation>
+    </message>
+    <message>
+        <source>The new idle time holds from each user&apos;s next sign-in.</source>
+        <translation>The new idle time holds from each user&apos;s next sign-in.</translation>
+    </message>
+    <message>
+        <source>Switch compliance mode off</source>
+        <translation>Switch compliance mode off</translation>
+    </message>
+    <message>
+        <source>Switch compliance mode off for this history? From then on nobody signs in and nothing is audited until an administrator switches it on again; the audit trail, accounts and signatures stay.</source>
+        <translation>Switch compliance mode off for this history? From then on nobody signs in and nothing is audited until an administrator switches it on again; the audit trail, accounts and signatures stay.</translation>
+    </message>
+    <message>
+        <source>Switch &amp;off</source>
+        <translation>Switch &amp;off</translation>
+    </message>
+    <message>
+        <source>Lock the window af&amp;ter</source>
+        <translation>Lock the window af&amp;ter</translation>
+    </message>
+    <message>
+        <source>Account na&amp;me:</source>
+        <translation>Account na&amp;me:</translation>
     </message>
 </context>
 <context>

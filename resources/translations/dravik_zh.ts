@@ -48,6 +48,158 @@
     </message>
 </context>
 <context>
+    <name>CAuditModel</name>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>工作站</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAuditPage</name>
+    <message>
+        <source>Audit trail</source>
+        <translation>审计追踪</translation>
+    </message>
+    <message>
+        <source>&amp;Verify</source>
+        <translation>校验(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Walks the whole chain and every signed record</source>
+        <translation>校验整条哈希链及每条已签名记录</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>任意</translation>
+    </message>
+    <message>
+        <source>&amp;Record:</source>
+        <translation>记录(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>用户(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Action:</source>
+        <translation>操作(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Verification failed: %1</source>
+        <translation>校验失败：%1</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>记录 %1</translation>
+    </message>
+    <message>
+        <source>user %1</source>
+        <translation>用户 %1</translation>
+    </message>
+    <message>
+        <source>action %1</source>
+        <translation>操作 %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>History %1</source>
+        <translation>历史记录库 %1</translation>
+    </message>
+    <message>
+        <source>Entries: %1</source>
+        <translation>条目：%1</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Printed %1 by %2 (%3) at %4</source>
+        <translation>打印时间 %1，打印人 %2（%3），工作站 %4</translation>
+    </message>
+    <message>
+        <source>Verification: %1</source>
+        <translation>校验：%1</translation>
+    </message>
+    <message>
+        <source>Head of the trail: entry %1, SHA-256 %2</source>
+        <translation>审计追踪末端：条目 %1，SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Export the audit trail</source>
+        <translation>导出审计追踪</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>%1 文件 (*.%2)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message numerus="yes">
+        <source>The audit trail was exported: %n entries.</source>
+        <translation>
+            <numerusform>审计追踪已导出：%n 条。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF holds the first %1 of %2 entries (as many as its pages take); the CSV export holds them all.</source>
+        <translation>PDF 只包含 %2 条中的前 %1 条（受页数所限）；CSV 导出包含全部条目。</translation>
+    </message>
+    <message>
+        <source>Export &amp;PDF...</source>
+        <translation>导出PDF(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Export C&amp;SV...</source>
+        <translation>导出CSV(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Da&amp;ys:</source>
+        <translation>日期(&amp;Y)：</translation>
+    </message>
+</context>
+<context>
     <name>CAuditTrail</name>
     <message>
         <source>audit entry %1 is missing (the trail goes on with entry %2)</source>
@@ -266,6 +418,109 @@
     <message>
         <source>Record %1 has changed since it was signed: it cannot be signed again.</source>
         <translation>记录 %1 在签名后已被修改：不能再次签名。</translation>
+    </message>
+</context>
+<context>
+    <name>CComplianceUi</name>
+    <message>
+        <source>&amp;Compliance</source>
+        <translation>合规(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Audit trail</source>
+        <translation>审计追踪(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Change my &amp;password...</source>
+        <translation>修改我的密码(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Users and settings...</source>
+        <translation>用户与设置(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Sign &amp;out</source>
+        <translation>退出登录(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>Signed in as %1 (%2)</source>
+        <translation>已登录：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>未登录</translation>
+    </message>
+    <message>
+        <source>Account %1, signed in at %2</source>
+        <translation>账户 %1，登录于 %2</translation>
+    </message>
+    <message>
+        <source>Change my password</source>
+        <translation>修改我的密码</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new password of %1 (at least %n characters):</source>
+        <translation>
+            <numerusform>%1 的新密码（至少 %n 个字符）：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compliance mode</source>
+        <translation>合规模式</translation>
+    </message>
+    <message>
+        <source>Your password was changed.</source>
+        <translation>您的密码已修改。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Rename record</source>
+        <translation>重命名记录</translation>
+    </message>
+    <message>
+        <source>Record %1 gets a new name. The audit trail keeps the old and the new name and your reason.</source>
+        <translation>记录 %1 将被重命名。审计追踪会保存旧名称、新名称和您填写的原因。</translation>
+    </message>
+    <message>
+        <source>Delete record %1 &quot;%2&quot; from the history? The audit trail keeps the deletion and your reason.</source>
+        <translation>从历史记录中删除记录 %1“%2”？审计追踪会保存此次删除和您填写的原因。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the %n selected records from the history? The audit trail keeps each deletion and your reason.</source>
+        <translation>
+            <numerusform>从历史记录中删除选中的 %n 条记录？审计追踪会保存每次删除和您填写的原因。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete records</source>
+        <translation>删除记录</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>You sign record %1 &quot;%2&quot; as %3 (%4). Your password confirms the signature.</source>
+        <translation>您将以 %3（%4）的身份签署记录 %1“%2”。请输入密码确认签名。</translation>
+    </message>
+    <message>
+        <source>Compliance mode is off for this history. Its audit trail, accounts and signatures stay in it.</source>
+        <translation>此历史记录的合规模式已关闭。审计追踪、账户和签名仍保留在其中。</translation>
+    </message>
+    <message>
+        <source>The file %1 was written, but the audit trail could not note it: %2</source>
+        <translation>文件 %1 已写入，但审计追踪无法记录此次导出：%2</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <translation>重命名(&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -1750,6 +2005,21 @@
     </message>
 </context>
 <context>
+    <name>CReasonDialog</name>
+    <message>
+        <source>New &amp;name:</source>
+        <translation>新名称(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>原因(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>CRecentReports</name>
     <message>
         <source>qing chu lie biao</source>
@@ -1914,6 +2184,78 @@
     </message>
 </context>
 <context>
+    <name>CSignDialog</name>
+    <message>
+        <source>Sign record</source>
+        <translation>签署记录</translation>
+    </message>
+    <message>
+        <source>&amp;Meaning:</source>
+        <translation>含义(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>C&amp;omment:</source>
+        <translation>备注(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>密码(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Sign</source>
+        <translation>签署(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign in</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Session locked</source>
+        <translation>会话已锁定</translation>
+    </message>
+    <message>
+        <source>Compliance mode is on: every reading, change and signature is recorded under your account. Sign in to go on.</source>
+        <translation>合规模式已开启：每次读取、修改和签名都会记录在您的账户下。请登录后继续。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The session of %1 was locked after %n minutes without use. Enter your password to go on, or sign out.</source>
+        <translation>
+            <numerusform>%1 的会话在 %n 分钟无操作后已锁定。请输入密码继续，或退出登录。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>用户(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>密码(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Sign in</source>
+        <translation>登录(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Sign &amp;out</source>
+        <translation>退出登录(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Un&amp;lock</source>
+        <translation>解锁(&amp;L)</translation>
+    </message>
+</context>
+<context>
     <name>CSignatureBook</name>
     <message>
         <source>Reviewed</source>
@@ -1929,10 +2271,235 @@
     </message>
 </context>
 <context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Meaning</source>
+        <translation>含义</translation>
+    </message>
+    <message>
+        <source>Signed by</source>
+        <translation>签署人</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>&amp;Sign...</source>
+        <translation>签署(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Content SHA-256 %1, audit entry %2</source>
+        <translation>内容 SHA-256 %1，审计条目 %2</translation>
+    </message>
+    <message>
+        <source>No record is shown.</source>
+        <translation>未显示记录。</translation>
+    </message>
+    <message>
+        <source>Record %1 is not signed yet.</source>
+        <translation>记录 %1 尚未签署。</translation>
+    </message>
+    <message>
+        <source>Record %1 is signed: it cannot be renamed, and only an administrator deletes it, with a reason.</source>
+        <translation>记录 %1 已签署：不能重命名，只有管理员填写原因后才能删除。</translation>
+    </message>
+</context>
+<context>
+    <name>CTableExport</name>
+    <message numerus="yes">
+        <source>%n more rows are not printed here: the CSV export holds them all.</source>
+        <translation>
+            <numerusform>另有 %n 行未打印：CSV 导出包含全部内容。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
     <name>CTaskRunner</name>
     <message>
         <source>qu xiao</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CUsersDialog</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Users and settings</source>
+        <translation>用户与设置</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>账户</translation>
+    </message>
+    <message>
+        <source>Printed name</source>
+        <translation>签名姓名</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>角色</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>添加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Disable...</source>
+        <translation>停用(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Un&amp;lock</source>
+        <translation>解锁(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Set pass&amp;word...</source>
+        <translation>设置密码(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Compliance mode of this history</source>
+        <translation>此历史记录的合规模式</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> 分钟</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>应用(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Switch compliance mode o&amp;ff...</source>
+        <translation>关闭合规模式(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>已停用</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>已锁定</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>新密码(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>再次输入(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>两次输入的密码不一致。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Add user</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>&amp;Printed name:</source>
+        <translation>签名姓名(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>R&amp;ole:</source>
+        <translation>角色(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Initial password:</source>
+        <translation>初始密码(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Disable account</source>
+        <translation>停用账户</translation>
+    </message>
+    <message>
+        <source>Disable the account %1? It cannot sign in any more; what it did and signed stays.</source>
+        <translation>停用账户 %1？该账户将无法再登录；其操作和签名记录仍保留。</translation>
+    </message>
+    <message>
+        <source>&amp;Disable</source>
+        <translation>停用(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Unlock account</source>
+        <translation>解锁账户</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>设置密码</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new password of %1 (at least %n characters):</source>
+        <translation>
+            <numerusform>%1 的新密码（至少 %n 个字符）：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>空闲时间</translation>
+    </message>
+    <message>
+        <source>The new idle time holds from each user&apos;s next sign-in.</source>
+        <translation>新的空闲时间从每位用户下次登录起生效。</translation>
+    </message>
+    <message>
+        <source>Switch compliance mode off</source>
+        <translation>关闭合规模式</translation>
+    </message>
+    <message>
+        <source>Switch compliance mode off for this history? From then on nobody signs in and nothing is audited until an administrator switches it on again; the audit trail, accounts and signatures stay.</source>
+        <translation>关闭此历史记录的合规模式？此后无需登录，也不再审计，直到管理员再次开启；审计追踪、账户和签名仍保留。</translation>
+    </message>
+    <message>
+        <source>Switch &amp;off</source>
+        <translation>关闭(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Lock the window af&amp;ter</source>
+        <translation>无操作锁定窗口时间(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Account na&amp;me:</source>
+        <translation>账户名(&amp;M)：</translation>
     </message>
 </context>
 <context>
