@@ -244,6 +244,48 @@ private slots:
         }
     }
 
+    // Each drawn point read back through its axis labels is its sample's
+    // value within half a tenth, and each axis reaches from 2 below the
+    // least value to 2 above the greatest: values whose sums fall in binary
+    // just below a whole tenth (-2.3 + 2, 24.4 + 2 - 18.3).
+    void chartPointsAtTheirValues()
+    {
+        CRecord record;
+        englishSummary(record.summary, true);
+        const QVector<QVector<double>> values { { -2.3, -4.6, -3.3, -2.8, -4.1 },
+            { 20.3, 24.4, 22.1, 23.2, 21.6 } };
+        for (int i = 0; i < 5; ++i)
+            append(record.data, QDateTime(QDate(2024, 3, 5), QTime(8, i)), QString::number(values[0][i]),
+                QString::number(values[1][i]));
+        PdfReader r;
+        QVERIFY(exportTo(record, tmp.filePath("chart.pdf")) && r.load(tmp.filePath("chart.pdf")));
+        const QString page = QString::fromLatin1(r.pages.at(0));
+        double top[2] = {}, bottom[2] = {};
+        const QRegularExpression label("BT\n/F1 9\\.0 Tf\n(\\d+) (350|117) Td\n\\((-?[0-9.]+)\\) Tj\n");
+        for (auto it = label.globalMatch(page); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            double *end = m.captured(2) == "350" ? top : bottom;
+            end[m.captured(1).toInt() < 55 ? 0 : 1] = m.captured(3).toDouble();
+        }
+        // The curves come last: temperature in black, then humidity.
+        const QStringList curves = page.mid(page.lastIndexOf("0.6 w\n")).split(" RG\n").mid(1);
+        QCOMPARE(curves.size(), 2);
+        const QRegularExpression point("[0-9.]+ ([0-9.]+) [ml]\n");
+        for (int axis = 0; axis < 2; ++axis) {
+            const auto [lo, hi] = std::minmax_element(values[axis].cbegin(), values[axis].cend());
+            QCOMPARE(top[axis], *hi + 2);
+            QVERIFY2(bottom[axis] <= *lo - 2 + 1e-9, qPrintable(QString::number(bottom[axis])));
+            int i = 0;
+            for (auto it = point.globalMatch(curves.at(axis)); it.hasNext(); ++i) {
+                const double y = it.next().captured(1).toDouble();
+                const double drawn = bottom[axis] + (y - 115) / 240 * (top[axis] - bottom[axis]);
+                QVERIFY2(i < 5 && std::abs(drawn - values[axis][i]) <= 0.05 + 1e-9,
+                    qPrintable(QString("curve %1, point %2: %3").arg(axis).arg(i).arg(drawn)));
+            }
+            QCOMPARE(i, 5);
+        }
+    }
+
     // A table report (the audit page's): cells wrapped within their column,
     // a hash between its characters, Chinese in font 2; the first page
     // first; at most 86 pages, the last one telling how many rows it leaves

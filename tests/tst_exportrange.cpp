@@ -137,7 +137,7 @@ private slots:
             = { "20.0", "21.0", "255", "22.0", "--", "23.5", "24.0", "19.5", "x", "21.0" };
         samples(
             data, temps.size(), "2024/03/05 08:00:00", 60, [&](int i) { return temps.at(i); },
-            [](int i) { return i == 4 ? QString("--") : QString::number(50 + i) + ".0"; });
+            [](int i) { return i == 4 ? QString("99.0") : QString::number(50 + i) + ".0"; });
         CSummeryParam s;
         CSampleSelection kept;
         QVERIFY(!CExportRange::cutToRange(
@@ -147,6 +147,7 @@ private slots:
         QCOMPARE(kept.data(), &data);
 
         // The readings of samples 1..8 without 255 and "--"; "x" counts as 0.
+        // The humidity of a row without temperature ("--") is left out too.
         const QVector<double> readings = { 21.0, 22.0, 23.5, 24.0, 19.5, 0.0 };
         QCOMPARE(s.tempMax, "24.0 " + C + "  58.0%");
         QCOMPARE(s.tempMin, "0.0 " + C + "  51.0%");

@@ -115,6 +115,22 @@ private slots:
         QCOMPARE(record.parse(files.write("d.csvtxt", txt)), ReportKind::Txt);
         QCOMPARE(record.summary.deviceModel, QString("TL-30"));
 
+        // English times in an odd shape (a sign, blanks, a long run of zeros)
+        // are still month/day/year, a day above 12 and one below alike.
+        const QStringList oddTimes { "1.0||2021/05/16 08:00:00", "1.0||2021/05/06 08:00:00" };
+        QCOMPARE(record.parse(files.write("g.csv",
+                     gbkReport("No.,T,,,T,ALARM\n1,+5/16/2021  8:00:00,,,1.0,\n"
+                               "2,\t05/+6/2021 0000000008:00:00 ,,,1.0,\n"))),
+            ReportKind::Csv);
+        QCOMPARE(record.samples(), oddTimes);
+        QCOMPARE(record.parse(files.write("g.txt",
+                     gbkReport("No.\tDATE\tTIME\t\tTEMPERATURE\tALARM\n1\t+5/16/2021\t8:00:00\t\t1.0\t\n"
+                               "2\t5/06/+2021\t8:00:+0\t\t1.0\t\n"))),
+            ReportKind::Txt);
+        QCOMPARE(record.samples(), oddTimes);
+        for (const TempDataItem &item : record.data)
+            QCOMPARE(item.time.toText(), item.recordTime);
+
         // A file that cannot be opened leaves the file type and the flags.
         Record missing;
         QCOMPARE(missing.parse(files.path("missing.csv")), ReportKind::Csv);

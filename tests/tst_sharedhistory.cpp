@@ -10,6 +10,7 @@
 #include "core/record/summaryfields.h"
 #include "helpers/historyengines.h"
 
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -339,6 +340,51 @@ private slots:
             QString("20"));
     }
 
+    // Two desks copy one embedded history into the shared one at the same
+    // time: each record lands there once, copied by one desk and found by
+    // the other, however their steps interleave.
+    void concurrentCopies()
+    {
+        SKIP_WITHOUT_POSTGRES(QString("postgres"));
+        const QString file = CTempDbManager::databasePath(m_dir.filePath("copies"));
+        {
+            CTempDbManager embedded(file);
+            for (int n = 1; n <= 4; ++n) {
+                CRecord record
+                    = makeRecord(m_dir.path(), QString("CC%1").arg(n), 2000, QByteArray::number(n));
+                QVERIFY(embedded.storeRecord(record));
+            }
+        }
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        for (int round = 0; round < 3; ++round) {
+            openEngine("postgres", m_dir.path()).reset();
+            QSemaphore ready, go;
+            CHistoryStore::SyncResult results[2];
+            std::unique_ptr<QThread> desks[2];
+            for (int d = 0; d < 2; ++d) {
+                // Each desk with its own connections, both copying from the
+                // same moment on.
+                desks[d].reset(QThread::create([&, d] {
+                    CTempDbManager from(file);
+                    CTempDbManager to(CHistoryLocation::parse(postgresUrl()));
+                    ready.release();
+                    go.acquire();
+                    results[d] = CHistoryStore::copyAll(from, to, {}, CHistoryStore::EveryRecordElsewhere);
+                }));
+                desks[d]->start();
+            }
+            ready.acquire(2);
+            go.release(2);
+            for (const auto &desk : desks)
+                QVERIFY(desk->wait(120000));
+            QCOMPARE(postgresSql("select count(*), count(distinct data_name) from t_record"), QString("4|4"));
+            QCOMPARE(QVector<int>({ results[0].copied + results[1].copied,
+                         results[0].alreadyThere + results[1].alreadyThere,
+                         results[0].failed + results[1].failed }),
+                QVector<int>({ 4, 4, 0 }));
+        }
+    }
+
     // The server stops while a logger is read: the record is kept in the
     // embedded history, then copied once; copying again copies nothing.
     void serverStoppedDuringRead()
@@ -587,16 +633,49 @@ private slots:
     void parsedLocation()
     {
         const CHistoryLocation socket = CHistoryLocation::parse(
-            "postgresql:///site?host=/run/postgresql&sslmode=require&application_name=d'1");
+            "postgresql:///site?host=/run/postgresql&sslmode=require&application_name=d'1%5C");
         QCOMPARE(socket.kind(), CHistoryLocation::Shared);
         QCOMPARE(socket.host() + '|' + socket.databaseName() + '|' + QString::number(socket.port()),
             QString("/run/postgresql|site|-1"));
         QCOMPARE(socket.connectOptions(),
-            QString("sslmode='require';application_name='d\\'1';connect_timeout='10'"));
+            QString("sslmode='require';application_name='d\\'1\\\\';connect_timeout='10'"));
         const CHistoryLocation tcp = CHistoryLocation::parse(" postgresql://qa%40site@db.example:5433/hist ");
         QCOMPARE(tcp.user() + '|' + tcp.host() + '|' + tcp.databaseName() + '|' + QString::number(tcp.port()),
             QString("qa@site|db.example|hist|5433"));
         QCOMPARE(CHistoryLocation::parse("").kind(), CHistoryLocation::Embedded);
+    }
+
+    // A role, a database and a connection keyword whose values hold
+    // backslashes and quotes (the password too): the connection made from
+    // the URL uses each of them exactly.
+    void escapedConnectionValues()
+    {
+        SKIP_WITHOUT_POSTGRES(QString("postgres"));
+        const QString user = "qa'\\x", database = "d'b\\1", application = "a\\'b\\\\c'";
+        const auto drop = [] {
+            postgresSql("drop database if exists \"d'b\\1\" with (force)");
+            postgresSql("drop role if exists \"qa'\\x\"");
+        };
+        drop();
+        postgresSql("create role \"qa'\\x\" login password 'p\\''w\\'");
+        postgresSql("create database \"d'b\\1\" owner \"qa'\\x\"");
+        const auto encoded
+            = [](const QString &text) { return QString::fromLatin1(QUrl::toPercentEncoding(text)); };
+        const int port = CHistoryLocation::parse(qEnvironmentVariable("VESMIRA_TEST_PG_TCP")).port();
+        const CHistoryLocation location
+            = CHistoryLocation::parse("postgresql://" + encoded(user) + "@127.0.0.1:" + QString::number(port)
+                + "/" + encoded(database) + "?application_name=" + encoded(application));
+        qputenv("PGPASSWORD", "p\\'w\\");
+        {
+            CTempDbManager db(location);
+            QVERIFY2(db.isOpen(), qPrintable(db.lastError()));
+            QCOMPARE(
+                postgresSql("select distinct usename, datname, application_name from pg_stat_activity where "
+                            "usename = 'qa''\\x'"),
+                user + '|' + database + '|' + application);
+        }
+        qunsetenv("PGPASSWORD");
+        drop();
     }
 
     // Another desk's store, rename and delete reach a listening desk.

@@ -129,6 +129,25 @@ private slots:
         drives.unplug(root);
     }
 
+    // A report name too long for a file name once the copy's time stamp is
+    // added loses whole characters from its end: Chinese ones (three bytes)
+    // and emoji (four bytes, two UTF-16 units), the limit falling at every
+    // place within one.
+    void longReportNameCut()
+    {
+        const QDateTime now(QDate(2024, 3, 5), QTime(8, 0));
+        for (const QString &unit : { QString::fromUtf8("报"), QString::fromUtf8("😀") }) {
+            for (int pad = 0; pad < 4; ++pad) {
+                const QString copy
+                    = CLoggerReader::localCopyName(QString(pad, 'a') + unit.repeated(100) + ".csv", now);
+                const QByteArray bytes = QFile::encodeName(copy);
+                QVERIFY2(bytes.size() <= 255 && bytes.size() > 255 - 4, qPrintable(copy));
+                QCOMPARE(QFile::decodeName(bytes), copy); // no half character
+                QVERIFY(copy.startsWith(QString(pad, 'a') + unit.repeated(50)) && copy.endsWith(".csv"));
+            }
+        }
+    }
+
     // A report copy that does not fit into data_files: the message names the
     // copy and the reason, not the logger; nothing is left there.
     void readWithFullDataFiles()
