@@ -10,6 +10,7 @@
 #include "core/record/summaryfields.h"
 #include "helpers/historyengines.h"
 
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -666,6 +667,7 @@ private slots:
             = CHistoryLocation::parse("postgresql://" + encoded(user) + "@127.0.0.1:" + QString::number(port)
                 + "/" + encoded(database) + "?application_name=" + encoded(application));
         qputenv("PGPASSWORD", "p\\'w\\");
+        const auto unset = qScopeGuard([] { qunsetenv("PGPASSWORD"); });
         {
             CTempDbManager db(location);
             QVERIFY2(db.isOpen(), qPrintable(db.lastError()));
@@ -674,7 +676,6 @@ private slots:
                             "usename = 'qa''\\x'"),
                 user + '|' + database + '|' + application);
         }
-        qunsetenv("PGPASSWORD");
         drop();
     }
 
