@@ -16,8 +16,8 @@ struct CliResult {
 
 // program with args; env holds "NAME=value" to set and "NAME" to remove; input
 // goes to its standard input.
-inline CliResult runProgram(
-    const QString &program, const QStringList &args, const QStringList &env = {}, const QByteArray &input = {})
+inline CliResult runProgram(const QString &program, const QStringList &args, const QStringList &env = {},
+    const QByteArray &input = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -33,7 +33,8 @@ inline CliResult runProgram(
     process.closeWriteChannel();
     process.waitForFinished(120000);
     return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError()) };
+        QString::fromUtf8(process.readAllStandardOutput()),
+        QString::fromUtf8(process.readAllStandardError()) };
 }
 
 #ifdef VESMIRA_CLI
