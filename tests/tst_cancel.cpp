@@ -17,6 +17,8 @@
 #include "gui/app/cmessagebox.h"
 #include "gui/view/cdevicedatainfo.h"
 #include "helpers/historyengines.h"
+#include "helpers/historyfaults.h"
+#include "helpers/testfiles.h"
 
 #include <QProgressDialog>
 #include <QPushButton>
@@ -24,25 +26,6 @@
 #include <QtTest>
 
 namespace {
-
-// A logger's CSV report of count samples, one a minute: long enough for
-// every loop of a step to look at its progress several times.
-QString longReport(const QString &dir, int count)
-{
-    QFile source(VESMIRA_TEST_DATA "/reports/en-th.csv");
-    if (!source.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray text = source.readAll();
-    QByteArray out = text.left(text.indexOf("\r\n", text.indexOf("No.,Date/Time")) + 2);
-    const QDateTime start(QDate(2021, 5, 31), QTime(22, 0));
-    for (int i = 0; i < count; ++i)
-        out += QByteArray::number(i + 1) + ','
-            + QLocale::c().toString(start.addSecs(60 * i), "M/d/yyyy H:mm:ss").toLatin1()
-            + ",,,21.0,,55.0,\r\n";
-    const QString path = dir + "/LONG.csv";
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size() ? path : QString();
-}
 
 // The files in dir.
 QStringList filesIn(const QString &dir)
@@ -63,8 +46,10 @@ private slots:
     void initTestCase()
     {
         GbkCodeUtils::instance()->load(VESMIRA_APP_DIR "/config/gbk_code.txt");
-        m_report = longReport(m_dir.path(), 20000);
-        QVERIFY(!m_report.isEmpty());
+        // Long enough for every loop of a step to look at its progress
+        // several times.
+        m_report = m_dir.filePath("LONG.csv");
+        QVERIFY(writeFile(m_report, longCsvReport(20000)));
         CMessageBox::setHandler([this](const CMessageBox::Request &request) {
             m_messages << request.text;
             return QMessageBox::Ok;
@@ -126,10 +111,8 @@ private slots:
             for (const QString suffix : { "pdf", "csv" }) {
                 QTemporaryDir out;
                 const QString target = out.filePath("report." + suffix);
-                QFile before(target);
                 if (earlier)
-                    QVERIFY(
-                        before.open(QIODevice::WriteOnly) && before.write("before") == 6 && before.flush());
+                    QVERIFY(writeFile(target, "before"));
                 CTaskProgress *self = nullptr;
                 CTaskProgress task([&](int permille) {
                     if (permille >= 300)

@@ -4,6 +4,7 @@
 // an operator, signed by a reviewer, exported with its signature, a sample
 // edited with sqlite3 and caught), the dock signed in once, compliance mode
 // off leaving everything as it was, and the self-test.
+#include "helpers/cliprocess.h"
 #include "helpers/fakedrives.h"
 #include "helpers/pdfreader.h"
 #include "helpers/testfiles.h"
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -21,24 +21,12 @@
 class TestCliCompliance : public QObject {
     Q_OBJECT
 
-    struct Result {
-        int code = -1;
-        QString out;
-        QString err;
-    };
-
     QTemporaryDir m_root;
     QString m_app;
 
     static QString password(const QString &user) { return user + QStringLiteral("-secret"); }
 
-    bool install(const QString &dir)
-    {
-        QDir().mkpath(dir + "/config");
-        QDir().mkpath(dir + "/drive");
-        return QFile::copy(VESMIRA_CLI, dir + "/vesmira-cli")
-            && QFile::copy(VESMIRA_APP_DIR "/config/gbk_code.txt", dir + "/config/gbk_code.txt");
-    }
+    static bool install(const QString &dir) { return installCli(dir) && QDir().mkpath(dir + "/drive"); }
 
     // The drive holds this report alone.
     void plug(const QString &report)
@@ -50,21 +38,13 @@ class TestCliCompliance : public QObject {
             drive.filePath("r." + report.section('.', -1)));
     }
 
-    Result cli(const QStringList &args, const QStringList &input = {})
+    CliResult cli(const QStringList &args, const QStringList &input = {})
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("VESMIRA_HISTORY");
-        process.setProcessEnvironment(env);
-        process.start(m_app + "/vesmira-cli", args);
-        process.write((input.join('\n') + '\n').toUtf8());
-        process.closeWriteChannel();
-        process.waitForFinished(60000);
-        return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError()) };
+        return runProgram(
+            m_app + "/vesmira-cli", args, { "VESMIRA_HISTORY" }, (input.join('\n') + '\n').toUtf8());
     }
     // args signed in as user (the password on standard input).
-    Result as(const QString &user, QStringList args, const QStringList &more = {})
+    CliResult as(const QString &user, QStringList args, const QStringList &more = {})
     {
         return cli(args << "--user" << user, QStringList { password(user) } + more);
     }
@@ -132,12 +112,12 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QStringList, input);
         QFETCH(QVector<int>, codes);
-        const Result anonymous = cli(args);
+        const CliResult anonymous = cli(args);
         QCOMPARE(anonymous.code, 2);
         QVERIFY2(anonymous.err.contains("compliance mode: sign in with --user"), qPrintable(anonymous.err));
         const QStringList users { "op", "rev", "root" };
         for (int i = 0; i < users.size(); ++i) {
-            const Result result = as(users.at(i), args, input);
+            const CliResult result = as(users.at(i), args, input);
             QVERIFY2(result.code == codes.at(i), qPrintable(users.at(i) + ": " + result.err));
             if (codes.at(i) == 1)
                 QVERIFY2(
@@ -152,16 +132,16 @@ private slots:
     // program's back that the verification names.
     void signedRecord()
     {
-        const Result read = as("op", { "history", "list" });
+        const CliResult read = as("op", { "history", "list" });
         QVERIFY(read.out.startsWith("2\t")); // 3 was deleted by root
         QCOMPARE(as("rev", { "sign", "2", "--meaning", "approved", "--comment", "checked" }).code, 0);
         // A signed record keeps its name.
-        const Result rename = as("root", { "history", "rename", "2", "x", "--reason", "y" });
+        const CliResult rename = as("root", { "history", "rename", "2", "x", "--reason", "y" });
         QCOMPARE(rename.code, 1);
         QVERIFY(rename.err.contains("a signed record cannot be renamed"));
 
         const QString pdf = m_root.filePath("signed.pdf");
-        const Result exported = as("op", { "history", "export", "2", pdf });
+        const CliResult exported = as("op", { "history", "export", "2", pdf });
         QCOMPARE(exported.code, 0);
         QVERIFY(exported.out.contains(
             QRegularExpression("^audit trail head: entry \\d+, SHA-256 [0-9a-f]{64}\\n$")));
@@ -185,7 +165,7 @@ private slots:
         QVERIFY(lines.at(4).startsWith("Audit trail,\"entry "));
         QCOMPARE(lines.at(5), QString());
 
-        const Result intact = cli({ "audit", "verify" });
+        const CliResult intact = cli({ "audit", "verify" });
         QCOMPARE(intact.code, 0);
         QVERIFY(intact.out.contains(
             QRegularExpression("^\\d+ entries, chain intact, 1 signed records unchanged\\n$")));
@@ -198,7 +178,7 @@ private slots:
                          "t_record_data where "
                          "t_reocrd_id = 2)" }),
             0);
-        const Result broken = cli({ "audit", "verify" });
+        const CliResult broken = cli({ "audit", "verify" });
         QCOMPARE(broken.code, 1);
         QVERIFY2(broken.err.contains("record 2 no longer matches its signature"), qPrintable(broken.err));
     }
@@ -216,7 +196,7 @@ private slots:
         const QStringList args { "watch", "--once", "--export-dir", m_root.filePath("dock"), "--template",
             VESMIRA_TEST_DATA "/templates/page-defaults.ini" };
         QCOMPARE(cli(args).code, 2);
-        const Result watched = as("op", args);
+        const CliResult watched = as("op", args);
         QVERIFY2(watched.code == 0, qPrintable(watched.err));
         QVERIFY(watched.out.contains("stored,exported,re-armed"));
         QVERIFY(watched.err.contains("audit trail head: entry "));
@@ -240,7 +220,7 @@ private slots:
         plug("en-temp.pdf");
         QCOMPARE(cli({ "read", m_app + "/drive" }).code, 0);
         QCOMPARE(cli({ "history", "list" }).code, 0);
-        const Result user = cli({ "history", "list", "--user", "root" }, { "x" });
+        const CliResult user = cli({ "history", "list", "--user", "root" }, { "x" });
         QCOMPARE(user.code, 2);
         QVERIFY(user.err.contains("compliance mode is off"));
         QCOMPARE(cli({ "compliance", "status" }).out, QString("compliance mode: off\n"));
@@ -258,7 +238,7 @@ private slots:
     void selftest()
     {
         const QString dir = m_root.filePath("selftest");
-        const Result result = cli({ "selftest", "--out", dir });
+        const CliResult result = cli({ "selftest", "--out", dir });
         QVERIFY2(result.code == 0, qPrintable(result.out + result.err));
         const QStringList files = QDir(dir).entryList({ "selftest-*.txt" });
         QCOMPARE(files.size(), 1);

@@ -2,6 +2,7 @@
 // application directory: list, search, show (with the report's digest),
 // export (a report read at another desk comes from the shared history; a
 // changed one is refused), rename, delete, copy, and exit codes.
+#include "helpers/cliprocess.h"
 #include "helpers/historyengines.h"
 
 #include <QJsonArray>
@@ -13,35 +14,25 @@
 class TestCliHistory : public QObject {
     Q_OBJECT
 
-    struct Result {
-        int code;
-        QString out;
-        QString err;
-    };
-
     QTemporaryDir m_root;
     QString m_app;
     QString m_url; // VESMIRA_HISTORY of the run
 
-    bool install(const QString &dir)
+    CliResult cli(const QStringList &args, const QString &url)
     {
-        QDir().mkpath(dir + "/config");
-        return QFile::copy(VESMIRA_CLI, dir + "/vesmira-cli")
-            && QFile::copy(VESMIRA_APP_DIR "/config/gbk_code.txt", dir + "/config/gbk_code.txt");
+        return runProgram(m_app + "/vesmira-cli", args, { "VESMIRA_HISTORY=" + url });
     }
+    CliResult cli(const QStringList &args) { return cli(args, m_url); }
 
-    Result cli(const QStringList &args, const QString &url)
+    // vesmira-cli read of a drive that holds the test report alone.
+    CliResult read(const QString &report, const QString &url)
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("VESMIRA_HISTORY", url);
-        process.setProcessEnvironment(env);
-        process.start(m_app + "/vesmira-cli", args);
-        process.waitForFinished(60000);
-        return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError()) };
+        const QString drive = m_app + "/drive";
+        QDir(drive).removeRecursively();
+        QDir().mkpath(drive);
+        QFile::copy(VESMIRA_TEST_DATA "/reports/" + report, drive + "/" + report);
+        return cli({ "read", drive }, url);
     }
-    Result cli(const QStringList &args) { return cli(args, m_url); }
 
 private slots:
     void history_data() { addEngineRows(); }
@@ -50,21 +41,14 @@ private slots:
         QFETCH(QString, engine);
         SKIP_WITHOUT_POSTGRES(engine);
         m_app = m_root.filePath(engine);
-        QVERIFY(install(m_app));
+        QVERIFY(installCli(m_app));
         m_url = engine == "postgres" ? postgresUrl() : QString();
         if (engine == "postgres")
             openEngine(engine, m_app).reset();
-        const QString drive = m_root.filePath("drive-" + engine);
-        QDir().mkpath(drive);
-        for (const char *report : { "en-th.csv", "zh-temp.txt" }) {
-            QFile::remove(drive + "/r.csv");
-            QFile::remove(drive + "/r.txt");
-            QVERIFY(QFile::copy(QString(VESMIRA_TEST_DATA "/reports/") + report,
-                drive + (QByteArray(report).endsWith("csv") ? "/r.csv" : "/r.txt")));
-            QCOMPARE(cli({ "read", drive }).code, 0);
-        }
+        for (const char *report : { "en-th.csv", "zh-temp.txt" })
+            QCOMPARE(read(report, m_url).code, 0);
 
-        Result list = cli({ "history", "list", "--json" });
+        CliResult list = cli({ "history", "list", "--json" });
         QCOMPARE(list.code, 0);
         const QJsonArray rows = QJsonDocument::fromJson(list.out.toUtf8()).array();
         QCOMPARE(rows.size(), 2);
@@ -72,7 +56,7 @@ private slots:
         QCOMPARE(cli({ "history", "list", "--search", "server ROOM" }).out.count('\n'), 1);
         QCOMPARE(cli({ "history", "list", "--search", "no such trip" }).out, QString());
 
-        Result show = cli({ "history", "show", "1", "--json" });
+        CliResult show = cli({ "history", "show", "1", "--json" });
         QCOMPARE(show.code, 0);
         const QJsonObject record = QJsonDocument::fromJson(show.out.toUtf8()).object();
         QCOMPARE(record.value("id").toInt(), 1);
@@ -102,13 +86,13 @@ private slots:
         file.write("\n");
         file.close();
         QVERIFY(cli({ "history", "show", "1" }).out.contains("CHANGED"));
-        Result changed = cli({ "history", "export", "1", pdf + "2" });
+        CliResult changed = cli({ "history", "export", "1", pdf + "2" });
         QCOMPARE(changed.code, 1);
         QVERIFY(changed.err.contains("changed since it was read"));
         QVERIFY(!QFile::exists(pdf + "2"));
         // Gone from this desk: the shared history still has the bytes.
         QVERIFY(QFile::remove(copy));
-        Result fetched = cli({ "history", "export", "1", pdf + "3" });
+        CliResult fetched = cli({ "history", "export", "1", pdf + "3" });
         QCOMPARE(fetched.code, engine == "postgres" ? 0 : 1);
         QCOMPARE(QFile::exists(pdf + "3"), engine == "postgres");
 
@@ -130,15 +114,10 @@ private slots:
     void showAndListOutput()
     {
         m_app = m_root.filePath("output");
-        QVERIFY(install(m_app));
+        QVERIFY(installCli(m_app));
         m_url.clear();
-        const QString drive = m_root.filePath("drive-output");
-        QDir().mkpath(drive);
-        for (const char *report : { "en-th.csv", "zh-temp.csv" }) {
-            QFile::remove(drive + "/r.csv");
-            QVERIFY(QFile::copy(QString(VESMIRA_TEST_DATA "/reports/") + report, drive + "/r.csv"));
-            QCOMPARE(cli({ "read", drive }).code, 0);
-        }
+        for (const char *report : { "en-th.csv", "zh-temp.csv" })
+            QCOMPARE(read(report, m_url).code, 0);
         const QJsonObject humid
             = QJsonDocument::fromJson(cli({ "history", "show", "1", "--json" }).out.toUtf8()).object();
         QVERIFY(!humid.contains("settings"));
@@ -153,7 +132,7 @@ private slots:
         // A name with a tab, a line break or ESC is refused; one stored
         // otherwise (by another program) is listed with escapes.
         for (const QString &name : { QString("a\tb"), QString("a\nb"), QString("a\x1b[2Jb") }) {
-            const Result r = cli({ "history", "rename", "1", name });
+            const CliResult r = cli({ "history", "rename", "1", name });
             QCOMPARE(r.code, 2);
             QVERIFY2(r.err.contains("control character"), qPrintable(r.err));
         }
@@ -162,7 +141,7 @@ private slots:
             QVERIFY(db.UpdateRecordName("tab\there\nESC\x1b[31m back\\slash", 1));
         }
         QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
-        const Result list = cli({ "history", "list" });
+        const CliResult list = cli({ "history", "list" });
         QCOMPARE(list.code, 0);
         const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
@@ -176,16 +155,11 @@ private slots:
     {
         SKIP_WITHOUT_POSTGRES(QString("postgres"));
         m_app = m_root.filePath("copy");
-        QVERIFY(install(m_app));
+        QVERIFY(installCli(m_app));
         openEngine("postgres", m_app).reset();
-        const QString drive = m_root.filePath("drive-copy");
         // Three reports: the same one read again would be no new record.
-        for (const QString name : { "en-temp.csv", "en-th.csv", "zh-temp.txt" }) {
-            QDir(drive).removeRecursively();
-            QDir().mkpath(drive);
-            QVERIFY(QFile::copy(VESMIRA_TEST_DATA "/reports/" + name, drive + "/" + name));
-            QCOMPARE(cli({ "read", drive }, QString()).code, 0);
-        }
+        for (const char *report : { "en-temp.csv", "en-th.csv", "zh-temp.txt" })
+            QCOMPARE(read(report, QString()).code, 0);
         // The second record is refused once: said with the server's reason;
         // the next run copies what is missing and nothing twice.
         postgresSql(
@@ -193,7 +167,7 @@ private slots:
             "refuse() returns trigger language plpgsql as $$ begin if nextval('refusals') = 2 then "
             "raise exception 'refused here'; end if; return new; end $$; create trigger refuse before "
             "insert on t_record for each row execute function refuse()");
-        Result first = cli({ "history", "copy", "--to", postgresUrl() }, QString());
+        CliResult first = cli({ "history", "copy", "--to", postgresUrl() }, QString());
         QCOMPARE(first.code, 1);
         QVERIFY2(first.out.startsWith("1 of 3: record 1 "), qPrintable(first.out));
         QCOMPARE(first.out.count(": copied as "), 2);
@@ -202,7 +176,7 @@ private slots:
             qPrintable(first.out));
         QVERIFY(first.out.endsWith("copied 2, already there 0, failed 1\n"));
         postgresSql("drop trigger refuse on t_record");
-        Result second = cli({ "history", "copy", "--to", postgresUrl() }, QString());
+        CliResult second = cli({ "history", "copy", "--to", postgresUrl() }, QString());
         QCOMPARE(second.code, 0);
         QVERIFY(second.out.endsWith("copied 1, already there 2, failed 0\n"));
         QCOMPARE(postgresSql("select count(*) from t_record"), QString("3"));
@@ -221,11 +195,8 @@ private slots:
     {
         QFETCH(QString, damage);
         m_app = m_root.filePath("damaged-" + damage);
-        QVERIFY(install(m_app));
-        const QString drive = m_root.filePath("drive-damaged");
-        QDir().mkpath(drive);
-        QFile::copy(VESMIRA_TEST_DATA "/reports/en-temp.csv", drive + "/r.csv");
-        QCOMPARE(cli({ "read", drive }, QString()).code, 0);
+        QVERIFY(installCli(m_app));
+        QCOMPARE(read("en-temp.csv", QString()).code, 0);
         const QString path = m_app + "/db/dravik.db";
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
@@ -244,8 +215,8 @@ private slots:
         file.close();
         for (const QStringList &args :
             { QStringList { "history", "list" }, QStringList { "history", "show", "1" },
-                QStringList { "history", "delete", "1" }, QStringList { "read", drive } }) {
-            Result result = cli(args, QString());
+                QStringList { "history", "delete", "1" }, QStringList { "read", m_app + "/drive" } }) {
+            CliResult result = cli(args, QString());
             QCOMPARE(result.code, 1);
             QVERIFY2(result.err.contains("the history " + path + " is damaged") || args.first() == "read",
                 qPrintable(result.err));
@@ -259,17 +230,12 @@ private slots:
     void pendingListed()
     {
         m_app = m_root.filePath("pending");
-        QVERIFY(install(m_app));
-        const QString drive = m_root.filePath("drive-pending");
-        QDir().mkpath(drive);
-        QFile::copy(VESMIRA_TEST_DATA "/reports/en-temp.csv", drive + "/r.csv");
-        Result away = cli({ "read", drive }, "postgresql://127.0.0.1:1/site");
+        QVERIFY(installCli(m_app));
+        CliResult away = read("en-temp.csv", "postgresql://127.0.0.1:1/site");
         QCOMPARE(away.code, 0);
         QVERIFY(away.err.contains("will be copied there when it can be reached"));
         // Another report: the same one again would be no new record.
-        QFile::remove(drive + "/r.csv");
-        QFile::copy(VESMIRA_TEST_DATA "/reports/en-th.csv", drive + "/r.csv");
-        Result refused = cli({ "read", drive }, "postgresql://desk:pw@dbhost");
+        CliResult refused = read("en-th.csv", "postgresql://desk:pw@dbhost");
         QCOMPARE(refused.code, 0);
         QVERIFY2(refused.err.contains("cannot be used") && refused.err.contains("until the URL is corrected")
                 && !refused.err.contains("pw@"),
@@ -290,15 +256,15 @@ private slots:
     void unusableHistory()
     {
         m_app = m_root.filePath("bad");
-        QVERIFY(install(m_app));
+        QVERIFY(installCli(m_app));
         QStringList urls { "postgresql://u:pw@h/db", "postgresql://127.0.0.1:1/db", "http://h/db" };
         if (!postgresUrl().isEmpty())
             urls << qEnvironmentVariable("VESMIRA_TEST_PG_TCP"); // no password given
         for (const QString &url : urls) {
-            Result list = cli({ "history", "list" }, url);
+            CliResult list = cli({ "history", "list" }, url);
             QCOMPARE(list.code, 1);
             QVERIFY2(list.err.startsWith("vesmira-cli: "), qPrintable(list.err));
-            Result copy = cli({ "history", "copy", "--to", url }, QString());
+            CliResult copy = cli({ "history", "copy", "--to", url }, QString());
             QCOMPARE(copy.code, copy.out.contains("nothing to copy") ? 0 : 1);
         }
         QVERIFY(!QFileInfo::exists(m_app + "/db"));

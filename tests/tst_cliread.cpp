@@ -4,11 +4,12 @@
 #include "core/history/ctempdbmanager.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
+#include "helpers/cliprocess.h"
 #include "helpers/fakedrives.h"
 #include "helpers/faultfs.h"
 #include "helpers/historyfaults.h"
+#include "helpers/testfiles.h"
 
-#include <QProcess>
 #include <QtTest>
 #include <fcntl.h>
 #include <unistd.h>
@@ -19,34 +20,14 @@ class TestCliRead : public QObject {
     QTemporaryDir appDir;
     FakeDrives drives;
 
-    struct Result {
-        int code;
-        QString out;
-        QString err;
-    };
+    using Result = CliResult;
 
-    // A private copy of the command and the GBK table in dir, as an
-    // installed application directory holds them.
-    static bool install(const QString &dir)
-    {
-        if (!QFile::copy(VESMIRA_CLI, dir + "/vesmira-cli"))
-            return false;
-        QFile::setPermissions(dir + "/vesmira-cli", QFile::ReadOwner | QFile::ExeOwner);
-        QDir().mkpath(dir + "/config");
-        return QFile::copy(VESMIRA_APP_DIR "/config/gbk_code.txt", dir + "/config/gbk_code.txt");
-    }
-
+    // vesmira-cli read from the private copy in dir (appDir when empty).
     Result run(const QStringList &args, const QString &dir = QString())
     {
-        QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("VESMIRA_MOUNTINFO", drives.mountInfoPath());
-        env.insert("VESMIRA_SYSFS", drives.sysfsRoot());
-        cli.setProcessEnvironment(env);
-        cli.start((dir.isEmpty() ? appDir.path() : dir) + "/vesmira-cli", QStringList { "read" } + args);
-        cli.waitForFinished(60000);
-        return { cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError()) };
+        return runProgram((dir.isEmpty() ? appDir.path() : dir) + "/vesmira-cli",
+            QStringList { "read" } + args,
+            { "VESMIRA_MOUNTINFO=" + drives.mountInfoPath(), "VESMIRA_SYSFS=" + drives.sysfsRoot() });
     }
 
     // The records of the history database: id and report copy.
@@ -64,9 +45,7 @@ class TestCliRead : public QObject {
 
     static QByteArray fixture(const char *name)
     {
-        QFile file(QStringLiteral(VESMIRA_TEST_DATA "/reports/") + name);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
+        return readAll(VESMIRA_TEST_DATA "/reports/" + QString(name));
     }
 
     // A logger drive of its own: setting.ini and the files given.
@@ -78,7 +57,7 @@ class TestCliRead : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(install(appDir.path())); }
+    void initTestCase() { QVERIFY(installCli(appDir.path())); }
 
     void readsAndStores()
     {
@@ -147,7 +126,7 @@ private slots:
         if (!disk.isMounted())
             QSKIP(qPrintable(disk.skipReason()));
         QTemporaryDir app;
-        QVERIFY(install(app.path()));
+        QVERIFY(installCli(app.path()));
         QVERIFY(QFile::link(disk.path(), app.path() + "/db"));
         const QString dbPath = app.path() + "/db/dravik.db";
 
@@ -185,7 +164,7 @@ private slots:
         if (!disk.isMounted())
             QSKIP(qPrintable(disk.skipReason()));
         QTemporaryDir app;
-        QVERIFY(install(app.path()));
+        QVERIFY(installCli(app.path()));
         QVERIFY(QFile::link(disk.path(), app.path() + "/data_files"));
         QVERIFY(disk.fill());
         QTemporaryDir drive;
@@ -222,9 +201,7 @@ private slots:
         QCOMPARE(r.code, 0);
         const QString copy = records().value(r.out.section('\t', 0, 0).toInt());
         QVERIFY2(QFileInfo(copy).fileName().startsWith(QStringLiteral("报告-")), qPrintable(copy));
-        QFile stored(copy);
-        QVERIFY(stored.open(QIODevice::ReadOnly));
-        QCOMPARE(stored.readAll(), bytes);
+        QCOMPARE(readAll(copy), bytes);
     }
 
     // A stick used on a Mac holds dot-files smaller than the report.
@@ -278,9 +255,7 @@ private slots:
         const QString copy = after.value(r.out.section('\t', 0, 0).toInt());
         QVERIFY2(QFileInfo(copy).fileName().startsWith(QFileInfo(chosen).completeBaseName() + "-"),
             qPrintable(copy));
-        QFile stored(copy);
-        QVERIFY(stored.open(QIODevice::ReadOnly));
-        QCOMPARE(stored.readAll(), content.value(chosen));
+        QCOMPARE(readAll(copy), content.value(chosen));
     }
 
     void noRecordIsStored_data()

@@ -99,7 +99,8 @@ private slots:
         QCOMPARE(curve.keys, keys);
         QCOMPARE(curve.temps, values);
         QCOMPARE(curve.humidities, values);
-        QCOMPARE(curve.tempMax, *std::max_element(values.begin(), values.end()));
+        const auto range = std::minmax_element(values.begin(), values.end());
+        QCOMPARE(qMakePair(curve.tempMin, curve.tempMax), qMakePair(*range.first, *range.second));
         // The tracer reads the sample at its own time.
         for (int i = 0; i < keys.size(); ++i)
             QCOMPARE(curve.nearestPoint(keys.at(i) + 1), i);
@@ -116,9 +117,14 @@ private slots:
         QCOMPARE(curve.samples, (QVector<int> { 0, 1, 2, 4, 5, 6 }));
         QCOMPARE(curve.tempAlarmPoints(8, 2), (QVector<int> { 0, 2, 4 }));
         QCOMPARE(curve.humidityAlarmPoints(80, 20), (QVector<int> { 2, 4 }));
+        // The range of the humidity, beside that of the temperature.
+        QCOMPARE(qMakePair(curve.humidityMin, curve.humidityMax), qMakePair(19.0, 80.5));
         // Fahrenheit limits as printed against Fahrenheit readings.
         fill(record, Start, { 0, 60, 120 }, { "70", "86.1", "46.4" });
         QCOMPARE(CCurveData::compute(record.data, false).tempAlarmPoints(86, 46.4), (QVector<int> { 1 }));
+        // No sample: an empty curve over 0 to 0.
+        const CCurveData none = CCurveData::compute(CTempData(), true);
+        QVERIFY(none.keys.isEmpty() && none.tempMin == 0 && none.tempMax == 0 && none.humidityMax == 0);
     }
 
     // Trips of different days and intervals start at elapsed 0, each at its

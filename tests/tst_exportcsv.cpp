@@ -7,7 +7,9 @@
 #include "core/record/crecord.h"
 #include "core/report/gbkcodeutils.h"
 #include "core/report/reportparse.h"
+#include "helpers/cliprocess.h"
 #include "helpers/faultfs.h"
+#include "helpers/testfiles.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -21,25 +23,9 @@ class TestExportCsv : public QObject {
 
     QTemporaryDir tmp;
 
-    struct Result {
-        int code;
-        QString err;
-    };
+    using Result = CliResult;
 
-    static Result cli(const QStringList &args)
-    {
-        QProcess p;
-        p.start(VESMIRA_CLI, QStringList { "export" } + args);
-        p.waitForFinished(60000);
-        return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardError()) };
-    }
-
-    static QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static Result cli(const QStringList &args) { return runCli(QStringList { "export" } + args); }
 
     // The lines of a CSV file the export wrote, checked against the samples
     // it should hold.
@@ -95,7 +81,7 @@ private slots:
         Result r = cli({ report, whole });
         QVERIFY2(r.code == 0, qPrintable(r.err));
         CSampleSelection all(record.data);
-        compare(read(whole), record, all);
+        compare(readAll(whole), record, all);
 
         // The middle third, by the same --from/--to as the PDF.
         const int n = record.data.size();
@@ -109,7 +95,7 @@ private slots:
         CSummeryParam cut;
         CExportRange::cutToRange(record.summary, record.data, from.secs, to.secs, cut, middle);
         QVERIFY(middle.size() < n);
-        compare(read(part), record, middle);
+        compare(readAll(part), record, middle);
     }
 
     // A folder that is missing or read-only: a clear error, and what was at
@@ -126,12 +112,12 @@ private slots:
             QSKIP(qPrintable(disk.skipReason()));
         const QString target = disk.filePath("out.csv");
         QVERIFY(cli({ report, target }).code == 0);
-        const QByteArray before = read(target);
+        const QByteArray before = readAll(target);
         QVERIFY(disk.setReadOnly(true));
         r = cli({ report, target, "--from", "2021/05/31 23:00:00", "--to", "2021/06/01 01:00:00" });
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("cannot write") && r.err.contains(target), qPrintable(r.err));
-        QCOMPARE(read(target), before);
+        QCOMPARE(readAll(target), before);
         QVERIFY(disk.setReadOnly(false));
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "out.csv" });
     }
@@ -154,9 +140,7 @@ private slots:
     // details) are written as text; numbers stay numbers.
     void formulaCells()
     {
-        QFile fixture(VESMIRA_TEST_DATA "/reports/en-th.csv");
-        QVERIFY(fixture.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = fixture.readAll().split('\n');
+        QList<QByteArray> lines = readAll(VESMIRA_TEST_DATA "/reports/en-th.csv").split('\n');
         int row = 0;
         while (!lines.at(row).startsWith("No.,"))
             ++row;
@@ -172,21 +156,18 @@ private slots:
                 line = "Trip Description,,,=cmd|' /C calc'!A0\r";
         }
         const QString report = tmp.filePath("formulas.csv");
-        QFile file(report);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(lines.join('\n'));
-        file.close();
+        QVERIFY(writeFile(report, lines.join('\n')));
         const QString out = tmp.filePath("formulas.out.csv");
         Result r = cli({ report, out });
         QVERIFY2(r.code == 0, qPrintable(r.err));
         const QList<QByteArray> expected { "\"'=HYPERLINK(\"\"http://x\"\")\"", "'@SUM(A1)", "'+1+1", "-2.5",
             "'\t=1", "'-", "+5", "1e3" };
-        const QList<QByteArray> samples = read(out).split('\n').mid(1);
+        const QList<QByteArray> samples = readAll(out).split('\n').mid(1);
         for (int i = 0; i < expected.size(); ++i)
             QVERIFY2(samples.at(i).contains("," + expected.at(i) + ","), samples.at(i).constData());
         r = cli({ report, out, "--trip-details" });
         QVERIFY2(r.code == 0, qPrintable(r.err));
-        const QByteArray bytes = read(out);
+        const QByteArray bytes = readAll(out);
         QVERIFY2(bytes.contains("\r\nTrip description,'=cmd|' /C calc'!A0\r\n"), bytes.constData());
     }
 

@@ -1,4 +1,5 @@
 #include "core/report/gbkcodeutils.h"
+#include "helpers/testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,10 +15,7 @@ class TestGbkCodeUtils : public QObject {
     {
         static int n = 0;
         const QString path = tmp.filePath(QString("table%1.txt").arg(++n));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(body);
-        return path;
+        return writeFile(path, body) ? path : QString();
     }
 
 private slots:

@@ -17,6 +17,7 @@
 #include "gui/history/chistoryrecord.h"
 #include "gui/history/chistoryrecordcontent.h"
 #include "gui/view/cdevicedatainfo.h"
+#include "helpers/cliprocess.h"
 #include "helpers/fakedrives.h"
 #include "helpers/pdfreader.h"
 
@@ -171,13 +172,6 @@ class TestReopen : public QObject {
         timer.stop();
     }
 
-    static int cliExport(const QStringList &args)
-    {
-        QProcess cli;
-        cli.start(VESMIRA_CLI, QStringList { "export" } + args);
-        return cli.waitForFinished(-1) && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -280,7 +274,7 @@ private slots:
             exportThroughDialog([detail] { detail->OnExportPdfBtnClick(); }, paths[1], start, end);
             QCOMPARE(messages, (QStringList { "File exported successfully", "File export success" }));
             const QStringList range = partial ? QStringList { "--from", from, "--to", to } : QStringList();
-            QCOMPARE(cliExport(QStringList { window.localReportPath(), paths[2] } + range), 0);
+            QCOMPARE(runCli(QStringList { "export", window.localReportPath(), paths[2] } + range).code, 0);
 
             QString first;
             for (const QString &path : paths) {
