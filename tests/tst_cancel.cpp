@@ -136,10 +136,19 @@ private slots:
         QCOMPARE(filesIn(out.path()), QStringList());
     }
 
-    // The read's dialog has a Cancel button; pressed while the record waits
-    // to be stored (the history held by another writer), nothing is kept.
+    // The read's dialog has a Cancel button; pressed (or Esc) while the
+    // record waits to be stored (the history held by another writer),
+    // nothing is kept.
+    void windowReadCancelled_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Cancel button") << false;
+        QTest::newRow("Esc") << true;
+    }
+
     void windowReadCancelled()
     {
+        QFETCH(bool, escape);
         QTemporaryDir app;
         applicationDir = app.path();
         languageCode = "en";
@@ -157,7 +166,10 @@ private slots:
                 auto *cancel = dialog ? dialog->findChild<QPushButton *>() : nullptr;
                 if (!pressed && cancel && dialog->isVisible()) {
                     pressed = true;
-                    cancel->click();
+                    if (escape)
+                        QTest::keyClick(dialog, Qt::Key_Escape);
+                    else
+                        cancel->click();
                     QSqlQuery(blocker).exec("rollback");
                 }
             }

@@ -294,8 +294,9 @@ private slots:
         QStringList dialogs;
         const std::function<void()> escapeNextDialog = [&] {
             QTimer::singleShot(10, [&] {
+                // Not the progress of a step (on a slow machine): Esc cancels it.
                 QWidget *modal = QApplication::activeModalWidget();
-                if (!modal)
+                if (!modal || qobject_cast<QProgressDialog *>(modal))
                     return escapeNextDialog();
                 dialogs << modal->metaObject()->className();
                 QTest::keyClick(modal, Qt::Key_Escape);

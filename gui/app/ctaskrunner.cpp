@@ -282,6 +282,7 @@ bool CTaskRunner::eventFilter(QObject *watched, QEvent *event)
         return widget != m_dialog && !m_dialog->isAncestorOf(widget);
     if (window)
         return window != m_dialog->windowHandle();
-    // The menus' and pages' shortcuts (the dialog has none).
-    return event->type() == QEvent::Shortcut;
+    // The menus' and pages' shortcuts; the dialog's own (Esc, its Cancel)
+    // goes through.
+    return event->type() == QEvent::Shortcut && watched->parent() != m_dialog;
 }
