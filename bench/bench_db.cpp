@@ -84,9 +84,9 @@ private slots:
         for (int i = 0; i < 5000; ++i) {
             CSummeryParam summary;
             summary.wayDesc = QString::fromUtf8("冷链运输 %1").arg(i);
-            db.pdfPath = QStringLiteral("/opt/vesmira/data_files/A%1.pdf").arg(i);
-            db.InsertRecordParam(
-                &summary, QStringLiteral("A%1_20210506080910123").arg(i, 5, 10, QLatin1Char('0')));
+            db.InsertRecordParam(&summary,
+                QStringLiteral("A%1_20210506080910123").arg(i, 5, 10, QLatin1Char('0')),
+                QStringLiteral("/opt/vesmira/data_files/A%1.pdf").arg(i));
         }
 
         QVector<CHistoryRow> rows;

@@ -17,7 +17,10 @@
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
+#include "core/report/csvtxtheader.h"
+#include "core/report/csvtxtsamples.h"
 #include "core/report/gbkcodeutils.h"
+#include "core/report/pdfparser.h"
 #include "core/report/reportparse.h"
 
 #include <QCoreApplication>
@@ -117,13 +120,13 @@ int main(int argc, char *argv[])
 
     struct Form {
         const char *name;
-        void (CSummeryParam::*head)(const QString &, CDeviceSettingInfo &);
-        void (CTempData::*samples)(const QString &);
+        void (*head)(const QString &, CSummeryParam &, CDeviceSettingInfo &);
+        void (*samples)(const QString &, CTempData &);
     };
     const Form forms[] = {
-        { "csv", &CSummeryParam::ParseCsvHeader, &CTempData::ParseTempHumidityCsvFile },
-        { "txt", &CSummeryParam::ParseTxtHeader, &CTempData::ParseTempHumidityTxtFile },
-        { "pdf", &CSummeryParam::ProcessPdf, &CTempData::ParseTempHumidityPdfFile },
+        { "csv", &ParseCsvHeader, &ParseTempHumidityCsvFile },
+        { "txt", &ParseTxtHeader, &ParseTempHumidityTxtFile },
+        { "pdf", &ProcessPdf, &ParseTempHumidityPdfFile },
     };
     std::printf("48,640 temperature/humidity samples; median of %d runs, ms wall (ms CPU)\n", kRuns);
     std::printf("%-4s %8s %16s %16s %16s %16s %7s\n", "form", "samples", "summary", "samples", "parse",
@@ -146,10 +149,10 @@ int main(int argc, char *argv[])
         const Timing head = median(
             [&] {
                 Record *r = fresh();
-                (r->summary.*form.head)(path, r->info);
+                form.head(path, r->summary, r->info);
             },
             drop);
-        const Timing samples = median([&] { (fresh()->data.*form.samples)(path); }, drop);
+        const Timing samples = median([&] { form.samples(path, fresh()->data); }, drop);
         const Timing parse = median(
             [&] {
                 Record *r = fresh();

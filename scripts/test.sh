@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks formatting, translations and the
-# direction of includes, builds Vesmira twice (normal, and with
+# direction of includes and of the built objects' symbols, builds Vesmira twice (normal, and with
 # AddressSanitizer + UndefinedBehaviorSanitizer; every warning an error) and
 # runs every test in both, then runs the fuzz targets. The tests run beside a
 # throwaway PostgreSQL server (scripts/with-postgres.sh), so that the shared
@@ -13,8 +13,7 @@ bash scripts/install-deps.sh
 # Every tr() text of the code has its English and Chinese translation.
 bash scripts/update-translations.sh --check
 
-# The tree is formatted with .clang-format, and its includes point one way
-# (no widget below core/ or cli/, no page including the main window).
+# The tree is formatted with .clang-format.
 unformatted=$(git ls-files '*.cpp' '*.h' | while read -r f; do
   clang-format "$f" | cmp -s - "$f" || echo "$f"
 done)
@@ -23,11 +22,14 @@ if [ -n "$unformatted" ]; then
   echo "$unformatted"
   exit 1
 fi
-bash scripts/check-layers.sh
 
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESMIRA_WERROR=ON
 cmake --build build -j "$jobs"
+# Includes and the symbols of the built objects point one way (no widget
+# below core/ or cli/, no layer of core/ using one above it, no page
+# including the main window).
+bash scripts/check-layers.sh build
 bash scripts/with-postgres.sh bash -c "cd build && ctest --output-on-failure -j $jobs"
 
 # Sanitizer build: leaks and undefined behaviour fail the tests.

@@ -150,8 +150,7 @@ private slots:
         QVERIFY(g_log.value(0).startsWith("Error: Failed to connect database."));
         QCOMPARE(g_log.size(), 1); // no table created
         CSummeryParam s;
-        broken.pdfPath = "/data_files/r.csv";
-        QCOMPARE(broken.InsertRecordParam(&s, "lost"), 0);
+        QCOMPARE(broken.InsertRecordParam(&s, "lost", "/data_files/r.csv"), 0);
         QVERIFY(g_log.last().startsWith("InsertrRecordParam  insert error "));
         QVERIFY(g_log.last().endsWith("  pdfPath is  /data_files/r.csv"));
         QVERIFY(broken.LoadAllRecords().isEmpty() && broken.GetPdfPathById(1).isEmpty());
@@ -165,21 +164,20 @@ private slots:
         CTempDbManager db(CTempDbManager::databasePath(m_dir.filePath("rows")));
         CSummeryParam humid;
         fillSummary(humid);
-        db.pdfPath = "/app/data_files/RZ_20210506.csv";
+        const QString pdfPath = "/app/data_files/RZ_20210506.csv";
         CTempData samples;
         addSample(samples, "25.1", "55.0", "2021/5/6 08:00:00");
         addSample(samples, "-3.0", QString(), "2021/5/6 08:05:00");
         // The whole record in one transaction, and step by step: the same rows.
-        const int whole = db.InsertRecord(&humid, "A0001_20210506080910123", &samples, 1);
-        const int steps = db.InsertRecordParam(&humid, "A0001_20210506080910123");
+        const int whole = db.InsertRecord(&humid, "A0001_20210506080910123", &samples, 1, pdfPath);
+        const int steps = db.InsertRecordParam(&humid, "A0001_20210506080910123", pdfPath);
         QVERIFY(db.InsertRecordData(&samples, steps, 1));
-        QCOMPARE(db.pdfPath, QString("/app/data_files/RZ_20210506.csv")); // not reset
         for (const int id : { whole, steps }) {
             const QString n = QString::number(id);
             QCOMPARE(rows("select *, typeof(capacity), typeof(alarmStatus) from t_record where id = " + n),
                 QStringList(QStringList(
                     { n, "A0001_20210506080910123", humid.recordStartAt, humid.wayId, "3", "3", humid.tempMax,
-                        humid.tempMin, "0", "0", "1", db.pdfPath, humid.wayDesc, "integer", "integer" })
+                        humid.tempMin, "0", "0", "1", pdfPath, humid.wayDesc, "integer", "integer" })
                                 .join('|')));
             // Every summary column holds the field of its name.
             QCOMPARE(rows("select " + fields(humid, 35, true).join(',')
@@ -235,7 +233,6 @@ private slots:
         // "0" for humidity; only 1 means humidity; an empty list stores nothing.
         CSummeryParam bare;
         bare.recordCount = "n/a";
-        db.pdfPath = QString();
         const int bareId = db.InsertRecordParam(&bare, QString());
         db.InsertRecordData(&samples, bareId, 0);
         const QString key = QString::number(bareId);
@@ -271,11 +268,12 @@ private slots:
         for (int i = 1; i <= 3; ++i) {
             CSummeryParam s;
             s.wayDesc = "trip " + QString::number(i);
-            db.pdfPath = "/r" + QString::number(i) + ".pdf";
             CTempData data;
             for (int k = 0; k < 4; ++k)
                 addSample(data, "1", "2", "3");
-            QCOMPARE(db.InsertRecord(&s, "N" + QString::number(i), &data, 1), i);
+            QCOMPARE(
+                db.InsertRecord(&s, "N" + QString::number(i), &data, 1, "/r" + QString::number(i) + ".pdf"),
+                i);
         }
         const auto list = [&db] {
             QStringList result;

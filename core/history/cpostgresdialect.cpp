@@ -161,14 +161,8 @@ public:
         // Another desk may have created them while this one waited.
         const QStringList there = existing(database, names);
         for (const Table &table : wanted) {
-            if (there.contains(table.name.toLower()))
-                continue;
-            if (query.exec(table.create)) {
-                if (table.logged)
-                    qDebug().noquote() << table.name + " Table created!";
-            } else {
-                qDebug().noquote() << "Error: Fail to create table " + table.name + "." << query.lastError();
-            }
+            if (!there.contains(table.name.toLower()))
+                createTable(query, table);
         }
         query.finish();
         if (!database.commit()) {

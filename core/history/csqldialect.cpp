@@ -111,15 +111,18 @@ void CSqlDialect::afterRollback(QSqlDatabase &) const { }
 
 void CSqlDialect::createTables(QSqlDatabase &database, const Notice &) const
 {
-    // A failure does not stop the next table.
     QSqlQuery query(database);
-    for (const Table &table : tables()) {
-        if (query.exec(table.create)) {
-            if (table.logged)
-                qDebug().noquote() << table.name + " Table created!";
-        } else {
-            qDebug().noquote() << "Error: Fail to create table " + table.name + "." << query.lastError();
-        }
+    for (const Table &table : tables())
+        createTable(query, table);
+}
+
+void CSqlDialect::createTable(QSqlQuery &query, const Table &table)
+{
+    if (query.exec(table.create)) {
+        if (table.logged)
+            qDebug().noquote() << table.name + " Table created!";
+    } else {
+        qDebug().noquote() << "Error: Fail to create table " + table.name + "." << query.lastError();
     }
 }
 

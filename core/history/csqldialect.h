@@ -112,6 +112,10 @@ protected:
     // cancelled (CTaskProgress); the transaction is then rolled back.
     bool goOn(qint64 done, qint64 total) const;
 
+    // One statement of tables(), logged as createTables logs it; a failure
+    // does not stop the next one.
+    static void createTable(QSqlQuery &query, const Table &table);
+
     // The samples of recordId through select (bound ":t_reocrd_id"), whose
     // temperature, humidity and time stand from column tempColumn on.
     bool readSampleRows(QSqlDatabase &database, int recordId, const SampleVisitor &visit,

@@ -28,6 +28,9 @@ const char kInsertRecordSql[]
       "shiduMin,alarmStatus,pdfPath,wayDesc) values(:data_name,:startTime,:wayId,:capacity,:currentRecord,"
       ":tempMax,:tempMin,:shiduMax,:shiduMin,:alarmStatus,:pdfPath,:wayDesc)";
 
+// A record's header by its id (columns by position: 1 the name, 11 the report).
+const char kSelectRecordSql[] = "select * from t_record  where id = :id ;";
+
 // The summary fields the history keeps, in the column order of
 // t_record_summery (columns 34 to 36 are the link and the two flags).
 QVector<const CSummaryField *> storedFields()
@@ -133,7 +136,6 @@ CTempDbManager::CTempDbManager(const QString &dbPath, QObject *parent)
     , dialect(CSqlDialect::sqlite())
 {
     CreateConnection();
-    pdfPath = QString("");
 }
 
 CTempDbManager::CTempDbManager(const CHistoryLocation &location, QObject *parent)
@@ -142,7 +144,6 @@ CTempDbManager::CTempDbManager(const CHistoryLocation &location, QObject *parent
     , m_shared(true)
 {
     openShared(location);
-    pdfPath = QString("");
 }
 
 // The embedded connection stays registered and open: it belongs to the
@@ -385,7 +386,6 @@ bool CTempDbManager::storePending(CRecord &record, const QString &url, const QSt
 
 bool CTempDbManager::storeWhole(CRecord &record, const QString *pendingUrl, const QString *why)
 {
-    pdfPath = record.reportPath;
     // A record is either in the history with every sample and its report
     // (and, kept for a shared history, its pending mark) or not at all: a
     // process killed, a disk full or a server lost in the middle leaves no
@@ -393,7 +393,7 @@ bool CTempDbManager::storeWhole(CRecord &record, const QString *pendingUrl, cons
     // deadlock) is no reason to give up at once.
     record.id = 0;
     for (int attempt = 1;; ++attempt) {
-        if (!begin("InsertRecord")) {
+        if (!begin("InsertRecord", record.reportPath)) {
             if (!m_damaged)
                 m_error = errorText(m_lastSqlError);
             return false;
@@ -417,13 +417,9 @@ bool CTempDbManager::storeWhole(CRecord &record, const QString *pendingUrl, cons
 
 int CTempDbManager::insertWhole(const CRecord &record)
 {
-    const int id = insertHeader(record.summary, record.name);
-    bool stored = id != 0 && insertSummary(record.summary, id);
-    if (stored && !dialect->insertSamples(database, record.data, id, record.hasHumidity())) {
-        note(dialect->lastError, "InsertRecordData");
-        stored = false;
-    }
-    stored = stored && insertReport(record, id);
+    const int id = InsertRecord(
+        &record.summary, record.name, &record.data, record.hasHumidity() ? 1 : 0, record.reportPath);
+    bool stored = id != 0 && insertReport(record, id);
     if (stored && !dialect->announce(database, QStringLiteral("store %1").arg(id))) {
         note(dialect->lastError, "announce");
         stored = false;
@@ -470,15 +466,7 @@ bool CTempDbManager::insertReport(const CRecord &record, int recordId)
 
 bool CTempDbManager::containsRecord(int id)
 {
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    query.prepare("select id from t_record where id = :id");
-    query.bindValue(":id", id);
-    if (!query.exec()) {
-        note(query.lastError(), "containsRecord");
-        return false;
-    }
-    return query.next();
+    return !recordName(id).isNull();
 }
 
 QString CTempDbManager::recordName(int id)
@@ -608,53 +596,102 @@ int CTempDbManager::recordCount()
     return query.value(0).toInt();
 }
 
-int CTempDbManager::InsertRecord(
-    const CSummeryParam *summaryParam, const QString &dataName, const CTempData *data, int hasHumidity)
+int CTempDbManager::InsertRecord(const CSummeryParam *summary, const QString &dataName, const CTempData *data,
+    int hasHumidity, const QString &pdfPath)
 {
-    if (!summaryParam || !data)
+    if (!summary || !data)
         return 0;
     // A record is either in the history with every sample or not at all: a
     // process killed or a disk full in the middle leaves no half record.
-    if (!begin("InsertRecord"))
+    if (!begin("InsertRecord", pdfPath))
         return 0;
-    const int id = insertHeader(*summaryParam, dataName);
-    const bool stored = id != 0 && insertSummary(*summaryParam, id)
-        && dialect->insertSamples(database, *data, id, hasHumidity == 1);
+    const int id = InsertRecordParam(summary, dataName, pdfPath);
+    const bool stored = id != 0 && InsertRecordData(data, id, hasHumidity);
     return finishTransaction(stored, "InsertRecord") ? id : 0;
 }
 
-int CTempDbManager::InsertRecordParam(const CSummeryParam *summaryParam, const QString &dataName)
+int CTempDbManager::InsertRecordParam(
+    const CSummeryParam *summary, const QString &dataName, const QString &pdfPath)
 {
-    if (!summaryParam || !begin("InsertRecordParam"))
+    if (!summary || !begin("InsertRecordParam", pdfPath))
         return 0;
-    const int id = insertHeader(*summaryParam, dataName);
-    const bool stored = id != 0 && insertSummary(*summaryParam, id);
+    int id = 0;
+    {
+        const int count = summary->recordCount.toInt(nullptr, 10);
+        QSqlQuery query(database);
+        query.prepare(dialect->insertRecord(kInsertRecordSql));
+        query.bindValue(":data_name", bound(dataName));
+        query.bindValue(":startTime", bound(summary->recordStartAt));
+        query.bindValue(":wayId", bound(summary->wayId));
+        query.bindValue(":capacity", count);
+        query.bindValue(":currentRecord", count);
+        query.bindValue(":tempMax", bound(summary->tempMax));
+        query.bindValue(":tempMin", bound(summary->tempMin));
+        query.bindValue(":shiduMax", QString("0"));
+        query.bindValue(":shiduMin", QString("0"));
+        query.bindValue(":alarmStatus", summary->alarmCount.toInt() != 0 ? 1 : 0);
+        query.bindValue(":pdfPath", bound(pdfPath));
+        query.bindValue(":wayDesc", bound(summary->wayDesc));
+        if (query.exec()) {
+            qDebug() << "inserted OK!";
+            id = dialect->insertedId(query);
+        } else {
+            qDebug().noquote() << "InsertrRecordParam  insert error " << query.lastError() << "  pdfPath is "
+                               << pdfPath;
+            note(query.lastError(), "InsertRecordParam");
+        }
+    }
+    const bool stored = id != 0 && InsertRecordSummery(summary, id);
     return finishTransaction(stored, "InsertRecordParam") ? id : 0;
 }
 
-bool CTempDbManager::InsertRecordSummery(const CSummeryParam *summaryParam, int recordId)
+bool CTempDbManager::InsertRecordSummery(const CSummeryParam *summary, int recordId)
 {
     // A single statement is a transaction of its own.
-    return summaryParam && insertSummary(*summaryParam, recordId);
+    if (!summary)
+        return false;
+    QSqlQuery query(database);
+    query.prepare(insertSummarySql());
+    for (const CSummaryField *field : storedFields())
+        query.bindValue(QLatin1Char(':') + QLatin1String(field->name), bound(field->of(*summary)));
+    query.bindValue(":t_reocrd_id", recordId);
+    query.bindValue(":containTemp", summary->containTemp);
+    query.bindValue(":containHumidity", summary->containHumidity);
+    if (!query.exec()) {
+        note(query.lastError(), "insert tRecordSummery error ");
+        return false;
+    }
+    qDebug() << "inserted tRecordSummery OK!";
+    return true;
 }
 
 bool CTempDbManager::InsertRecordData(const CTempData *data, int recordId, int hasHumidity)
 {
     if (!data || !begin("InsertRecordData"))
         return false;
-    return finishTransaction(
-        dialect->insertSamples(database, *data, recordId, hasHumidity == 1), "InsertRecordData");
+    const bool stored = dialect->insertSamples(database, *data, recordId, hasHumidity == 1);
+    if (!stored)
+        note(dialect->lastError, "InsertRecordData");
+    return finishTransaction(stored, "InsertRecordData");
 }
 
-bool CTempDbManager::begin(const char *operation)
+bool CTempDbManager::begin(const char *operation, const QString &pdfPath)
 {
+    // Inside the transaction of a whole record: its parts join it.
+    if (m_transactionDepth > 0) {
+        ++m_transactionDepth;
+        return true;
+    }
     // Nothing is written into a damaged file.
     if (m_damaged) {
         qDebug().noquote() << operation << m_error;
         return false;
     }
-    if (database.transaction())
+    if (database.transaction()) {
+        m_transactionDepth = 1;
+        m_partFailed = false;
         return true;
+    }
     m_lastSqlError = database.lastError();
     // No transaction, no header: logged as the header insert failing.
     qDebug().noquote() << operation << "begin failed";
@@ -673,52 +710,16 @@ bool CTempDbManager::journaled(int kind, int recordId, const QString &name)
     return false;
 }
 
-int CTempDbManager::insertHeader(const CSummeryParam &summary, const QString &dataName)
-{
-    const int count = summary.recordCount.toInt(nullptr, 10);
-    QSqlQuery query(database);
-    query.prepare(dialect->insertRecord(kInsertRecordSql));
-    query.bindValue(":data_name", bound(dataName));
-    query.bindValue(":startTime", bound(summary.recordStartAt));
-    query.bindValue(":wayId", bound(summary.wayId));
-    query.bindValue(":capacity", count);
-    query.bindValue(":currentRecord", count);
-    query.bindValue(":tempMax", bound(summary.tempMax));
-    query.bindValue(":tempMin", bound(summary.tempMin));
-    query.bindValue(":shiduMax", QString("0"));
-    query.bindValue(":shiduMin", QString("0"));
-    query.bindValue(":alarmStatus", summary.alarmCount.toInt() != 0 ? 1 : 0);
-    query.bindValue(":pdfPath", bound(pdfPath));
-    query.bindValue(":wayDesc", bound(summary.wayDesc));
-    if (!query.exec()) {
-        qDebug().noquote() << "InsertrRecordParam  insert error " << query.lastError() << "  pdfPath is "
-                           << pdfPath;
-        note(query.lastError(), "InsertRecordParam");
-        return 0;
-    }
-    qDebug() << "inserted OK!";
-    return dialect->insertedId(query);
-}
-
-bool CTempDbManager::insertSummary(const CSummeryParam &summary, int recordId)
-{
-    QSqlQuery query(database);
-    query.prepare(insertSummarySql());
-    for (const CSummaryField *field : storedFields())
-        query.bindValue(QLatin1Char(':') + QLatin1String(field->name), bound(field->of(summary)));
-    query.bindValue(":t_reocrd_id", recordId);
-    query.bindValue(":containTemp", summary.containTemp);
-    query.bindValue(":containHumidity", summary.containHumidity);
-    if (!query.exec()) {
-        note(query.lastError(), "insert tRecordSummery error ");
-        return false;
-    }
-    qDebug() << "inserted tRecordSummery OK!";
-    return true;
-}
-
 bool CTempDbManager::finishTransaction(bool ok, const char *operation)
 {
+    if (m_transactionDepth > 1) {
+        --m_transactionDepth;
+        m_partFailed = m_partFailed || !ok;
+        return ok;
+    }
+    ok = ok && !m_partFailed;
+    m_transactionDepth = 0;
+    m_partFailed = false;
     if (ok && database.commit())
         return true;
     if (ok)
@@ -763,7 +764,7 @@ bool CTempDbManager::readRecord(int id, CRecord &record, bool withSamples)
     record = CRecord();
     QSqlQuery header(database);
     header.setForwardOnly(true);
-    header.prepare("select * from t_record  where id = :id ;");
+    header.prepare(kSelectRecordSql);
     header.bindValue(":id", id);
     if (!header.exec() || !header.next()) {
         if (header.lastError().isValid())
@@ -840,7 +841,7 @@ QString CTempDbManager::GetPdfPathById(int id)
 {
     QSqlQuery query(database);
     query.setForwardOnly(true);
-    query.prepare("select * from t_record  where id = :id ;");
+    query.prepare(kSelectRecordSql);
     query.bindValue(":id", id);
     if (!query.exec()) {
         note(query.lastError(), "GetPdfPathById");

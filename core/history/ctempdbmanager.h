@@ -220,17 +220,23 @@ public:
     // How many records there are; -1 when the history cannot be read.
     int recordCount();
 
-    // The operations by their old names, kept for their callers.
-    int InsertRecord(
-        const CSummeryParam *summary, const QString &dataName, const CTempData *data, int hasHumidity);
+    // The record's parts one by one; each runs in a transaction of its own,
+    // or inside the one of the operation that calls it (InsertRecord,
+    // storeRecord, copyRecord), which then commits or rolls back all of it.
+    //
+    // Header (t_record, with pdfPath the report file kept with the record),
+    // summary and samples together; the new record id, 0 on failure.
+    int InsertRecord(const CSummeryParam *summary, const QString &dataName, const CTempData *data,
+        int hasHumidity, const QString &pdfPath = QString());
     // The record header (t_record, with pdfPath) and its summary, together or
     // not at all. Returns the new record id, 0 on failure.
-    int InsertRecordParam(const CSummeryParam *summary, const QString &dataName);
+    int InsertRecordParam(
+        const CSummeryParam *summary, const QString &dataName, const QString &pdfPath = QString());
     // One summary row; false when it was not stored.
     bool InsertRecordSummery(const CSummeryParam *summary, int recordId);
-    // Every sample in list order, in one transaction: all of them or,
-    // returning false, none. hasHumidity is 1 for a temperature/humidity
-    // record; otherwise the humidity is stored as "0".
+    // Every sample in list order: all of them or, returning false, none.
+    // hasHumidity is 1 for a temperature/humidity record; otherwise the
+    // humidity is stored as "0".
     bool InsertRecordData(const CTempData *data, int recordId, int hasHumidity);
     // readRecord in the old shape: the limits as out-parameters (the humidity
     // pair first), the device model and number apart.
@@ -250,10 +256,6 @@ public:
     // false when a statement or the commit failed, and then nothing is
     // deleted. A missing id is no failure.
     bool DeleteRecordById(int id);
-
-    // The report-file path stored with the next InsertRecord or
-    // InsertRecordParam; the caller sets it before each insert. Never reset here.
-    QString pdfPath;
 
 signals:
     // A desk stored, renamed or deleted a record of the shared history (this
@@ -283,18 +285,25 @@ private:
     bool insertPending(int id, const QString &url, const QString &why);
     void scrubPendingUrls();
     void listen();
-    // The whole record inside the caller's transaction; its id, 0 on failure.
+    // The whole record with its report row inside the caller's
+    // transaction; its id, 0 on failure.
     int insertWhole(const CRecord &record);
     bool insertReport(const CRecord &record, int recordId);
-    bool begin(const char *operation);
+    // The first record whose report has that digest, of that name when name
+    // is given; 0 when there is none or the query failed (*ok false).
+    int findByDigest(
+        const QString &digest, const QString *name, QString *foundName, bool *ok, const char *operation);
+    // Opens a transaction, or joins the caller's (see finishTransaction).
+    // pdfPath: the report of the record stored, for the failure's log line.
+    bool begin(const char *operation, const QString &pdfPath = QString());
     // The journal's word on a change inside the open transaction; a refusal
     // becomes the reason of the failure.
     bool journaled(int kind, int recordId, const QString &name);
-    int insertHeader(const CSummeryParam &summary, const QString &dataName);
-    bool insertSummary(const CSummeryParam &summary, int recordId);
     bool readSummary(int recordId, CSummeryParam &summary);
     // Commits when ok, otherwise (or when the commit fails) rolls back and
     // has the file restored at once; true when the transaction was committed.
+    // Inside a caller's transaction only ok comes back, and a part that
+    // failed makes the caller's transaction roll back.
     bool finishTransaction(bool ok, const char *operation);
 
     QString dbPath;
@@ -308,6 +317,8 @@ private:
     bool m_damaged = false;
     QString m_damage;
     CHistoryJournal *m_journal = nullptr;
+    int m_transactionDepth = 0; // begin()s not yet finished
+    bool m_partFailed = false; // a part inside the open transaction failed
 };
 
 #endif // CTEMPDBMANAGER_H

@@ -17,16 +17,6 @@
 #include <QThread>
 #include <QVariant>
 
-namespace {
-
-// A null QString binds as SQL NULL; the tables keep empty texts as ''.
-inline QString stored(const QString &text)
-{
-    return text.isNull() ? QString("") : text;
-}
-
-} // namespace
-
 CTempDbManager::CopyResult CTempDbManager::copyRecord(CRecord &record)
 {
     if (record.reportDigest.isEmpty())
@@ -44,7 +34,7 @@ CTempDbManager::CopyResult CTempDbManager::copyRecord(CRecord &record)
 
 CTempDbManager::CopyResult CTempDbManager::copyOnce(CRecord &record)
 {
-    if (!begin("copyRecord"))
+    if (!begin("copyRecord", record.reportPath))
         return CopyFailed;
     // Two desks copying the same record wait for each other here, so that
     // the second finds the first one's copy.
@@ -65,7 +55,6 @@ CTempDbManager::CopyResult CTempDbManager::copyOnce(CRecord &record)
         record.id = existing;
         return AlreadyThere;
     }
-    pdfPath = record.reportPath;
     int id = insertWhole(record);
     if (id != 0 && !journaled(CHistoryChange::Copied, id, record.name))
         id = 0;
@@ -77,37 +66,36 @@ CTempDbManager::CopyResult CTempDbManager::copyOnce(CRecord &record)
 
 int CTempDbManager::findCopy(const QString &name, const QString &digest, bool *ok)
 {
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    query.prepare("select r.id from t_record r join t_record_report p on p.t_reocrd_id = r.id "
-                  "where r.data_name = :name and p.sha256 = :sha256 order by r.id");
-    query.bindValue(":name", bound(name));
-    query.bindValue(":sha256", bound(digest.toLower()));
-    const bool ran = query.exec();
-    if (!ran)
-        note(query.lastError(), "findCopy");
-    if (ok)
-        *ok = ran;
-    return ran && query.next() ? query.value(0).toInt() : 0;
+    return findByDigest(digest, &name, nullptr, ok, "findCopy");
 }
 
 int CTempDbManager::findReport(const QString &digest, QString *name)
 {
     if (digest.isEmpty())
         return 0;
+    return findByDigest(digest, nullptr, name, nullptr, "findReport");
+}
+
+int CTempDbManager::findByDigest(
+    const QString &digest, const QString *name, QString *foundName, bool *ok, const char *operation)
+{
     QSqlQuery query(database);
     query.setForwardOnly(true);
-    query.prepare("select r.id, r.data_name from t_record r join t_record_report p on p.t_reocrd_id = r.id "
-                  "where p.sha256 = :sha256 order by r.id limit 1");
-    query.bindValue(":sha256", digest.toLower());
-    if (!query.exec()) {
-        note(query.lastError(), "findReport");
-        return 0;
-    }
-    if (!query.next())
-        return 0;
+    query.prepare(QStringLiteral("select r.id, r.data_name from t_record r join t_record_report p on "
+                                 "p.t_reocrd_id = r.id where p.sha256 = :sha256%1 order by r.id limit 1")
+                      .arg(name ? QStringLiteral(" and r.data_name = :name") : QString()));
+    query.bindValue(":sha256", bound(digest.toLower()));
     if (name)
-        *name = query.value(1).toString();
+        query.bindValue(":name", bound(*name));
+    const bool ran = query.exec();
+    if (!ran)
+        note(query.lastError(), operation);
+    if (ok)
+        *ok = ran;
+    if (!ran || !query.next())
+        return 0;
+    if (foundName)
+        *foundName = query.value(1).toString();
     return query.value(0).toInt();
 }
 
@@ -203,8 +191,8 @@ bool CTempDbManager::insertPending(int id, const QString &url, const QString &wh
     QSqlQuery query(database);
     query.prepare("insert into t_record_pending(t_reocrd_id,url,lastError) values(:id,:url,:why)");
     query.bindValue(":id", id);
-    query.bindValue(":url", stored(CHistoryLocation::withoutPassword(url)));
-    query.bindValue(":why", stored(why));
+    query.bindValue(":url", bound(CHistoryLocation::withoutPassword(url)));
+    query.bindValue(":why", bound(why));
     if (!query.exec()) {
         note(query.lastError(), "markPending");
         return false;
@@ -255,8 +243,8 @@ bool CTempDbManager::setPendingError(int id, const QString &url, const QString &
 {
     QSqlQuery query(database);
     query.prepare("update t_record_pending set url = :url, lastError = :why where t_reocrd_id = :id");
-    query.bindValue(":url", stored(CHistoryLocation::withoutPassword(url)));
-    query.bindValue(":why", stored(why));
+    query.bindValue(":url", bound(CHistoryLocation::withoutPassword(url)));
+    query.bindValue(":why", bound(why));
     query.bindValue(":id", id);
     if (!query.exec()) {
         note(query.lastError(), "setPendingError");

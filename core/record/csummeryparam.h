@@ -3,29 +3,17 @@
 
 #include <QString>
 
-class CDeviceSettingInfo;
-
 // The summary block of a logger's report, as the logger printed it: device
 // information, configuration and the logger's own statistics. Every value is
 // text; only the two content flags are integers. A plain value: copying it
 // copies the record's summary. The fields are listed once, with their
 // database columns, JSON keys and captions, in core/record/summaryfields.h.
+// The report parsers of core/report/ fill it.
 class CSummeryParam {
 public:
     // Empties the forty text fields; the content flags stay as they are (the
     // next parse sets them).
     void clear();
-
-    // The summary block of a logger's report file: fills this summary and the
-    // normalised configuration in info, sets info.fileType to "csv", "txt" or
-    // "pdf" and containHumidity from the model code. A file that cannot be
-    // opened leaves the record as it was (CSV/TXT: apart from fileType and the
-    // flags, set to 1 and 0 first). Most callers want parseReportFile()
-    // (core/report/reportparse.h), which also resets the record and reads the
-    // samples.
-    void ParseCsvHeader(const QString &path, CDeviceSettingInfo &info);
-    void ParseTxtHeader(const QString &path, CDeviceSettingInfo &info);
-    void ProcessPdf(const QString &path, CDeviceSettingInfo &info);
 
     QString deviceModel; // a model code holding "-83WQ" marks a temperature/humidity logger
     QString deviceNo;

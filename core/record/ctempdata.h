@@ -110,16 +110,6 @@ public:
     // Sample i becomes item (its time read from its text).
     void replace(int i, const TempDataItem &item);
 
-    // The samples of a logger's report file, for a temperature or a
-    // temperature/humidity report; the list is cleared first. A file that
-    // cannot be opened leaves the list empty.
-    void ParseTempCsvFile(const QString &path);
-    void ParseTempHumidityCsvFile(const QString &path);
-    void ParseTempTxtFile(const QString &path);
-    void ParseTempHumidityTxtFile(const QString &path);
-    void ParseTempPdfFile(const QString &path);
-    void ParseTempHumidityPdfFile(const QString &path);
-
 private:
     struct Row {
         qint64 secs; // CRecordTime::invalidSecs when the time text is no time

@@ -5,6 +5,8 @@
 // label that occurs on several lines is overwritten, so the last one counts.
 // The language of a value is that of the label that matched: Chinese and
 // English reports place their values differently.
+#include "core/report/csvtxtheader.h"
+
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/report/reportlabels.h"
@@ -393,12 +395,12 @@ void readHeader(const QString &path, ReportParser::ReportForm form, CSummeryPara
 
 } // namespace
 
-void CSummeryParam::ParseCsvHeader(const QString &path, CDeviceSettingInfo &info)
+void ParseCsvHeader(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info)
 {
-    readHeader(path, ReportParser::ReportForm::Csv, *this, info, ReportParser::csvHeader);
+    readHeader(path, ReportParser::ReportForm::Csv, summary, info, ReportParser::csvHeader);
 }
 
-void CSummeryParam::ParseTxtHeader(const QString &path, CDeviceSettingInfo &info)
+void ParseTxtHeader(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info)
 {
-    readHeader(path, ReportParser::ReportForm::Txt, *this, info, ReportParser::txtHeader);
+    readHeader(path, ReportParser::ReportForm::Txt, summary, info, ReportParser::txtHeader);
 }

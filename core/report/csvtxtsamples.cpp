@@ -3,6 +3,8 @@
 // Rows before the table header are ignored; the header decides the table's
 // language, which places the columns and the form of the time stamp. Each
 // row after it gives one sample, in file order.
+#include "core/report/csvtxtsamples.h"
+
 #include "core/record/ctempdata.h"
 #include "core/report/reportparser_p.h"
 #include "core/report/reportrules.h"
@@ -116,22 +118,22 @@ void txtSamples(QTextStream &in, CTempData &data, bool humidity)
 
 } // namespace ReportParser
 
-void CTempData::ParseTempCsvFile(const QString &path)
+void ParseTempCsvFile(const QString &path, CTempData &data)
 {
-    ReportParser::readSamples(path, ReportParser::ReportForm::Csv, *this, false);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Csv, data, false);
 }
 
-void CTempData::ParseTempHumidityCsvFile(const QString &path)
+void ParseTempHumidityCsvFile(const QString &path, CTempData &data)
 {
-    ReportParser::readSamples(path, ReportParser::ReportForm::Csv, *this, true);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Csv, data, true);
 }
 
-void CTempData::ParseTempTxtFile(const QString &path)
+void ParseTempTxtFile(const QString &path, CTempData &data)
 {
-    ReportParser::readSamples(path, ReportParser::ReportForm::Txt, *this, false);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Txt, data, false);
 }
 
-void CTempData::ParseTempHumidityTxtFile(const QString &path)
+void ParseTempHumidityTxtFile(const QString &path, CTempData &data)
 {
-    ReportParser::readSamples(path, ReportParser::ReportForm::Txt, *this, true);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Txt, data, true);
 }

@@ -1,5 +1,7 @@
 // Logger PDF reports: the summary (labels followed by their value item) and
 // the sample pages.
+#include "core/report/pdfparser.h"
+
 #include "core/record/cdevicesettinginfo.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -389,7 +391,7 @@ void pdfSamples(QTextStream &in, CTempData &data, bool humidity)
 
 } // namespace ReportParser
 
-void CSummeryParam::ProcessPdf(const QString &path, CDeviceSettingInfo &info)
+void ProcessPdf(const QString &path, CSummeryParam &summary, CDeviceSettingInfo &info)
 {
     info.fileType = QStringLiteral("pdf");
     QFile file(path);
@@ -399,17 +401,17 @@ void CSummeryParam::ProcessPdf(const QString &path, CDeviceSettingInfo &info)
         qDebug().noquote() << "filePath = " << path;
         return;
     }
-    containTemp = 1;
-    containHumidity = 0;
-    ReportParser::pdfHeader(in, *this, info);
+    summary.containTemp = 1;
+    summary.containHumidity = 0;
+    ReportParser::pdfHeader(in, summary, info);
 }
 
-void CTempData::ParseTempPdfFile(const QString &path)
+void ParseTempPdfFile(const QString &path, CTempData &data)
 {
-    ReportParser::readSamples(path, ReportParser::ReportForm::Pdf, *this, false);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Pdf, data, false);
 }
 
-void CTempData::ParseTempHumidityPdfFile(const QString &path)
+void ParseTempHumidityPdfFile(const QString &path, CTempData &data)
 {
-    ReportParser::readSamples(path, ReportParser::ReportForm::Pdf, *this, true);
+    ReportParser::readSamples(path, ReportParser::ReportForm::Pdf, data, true);
 }

@@ -6,7 +6,10 @@
 #include "core/record/csummeryparam.h"
 #include "core/record/ctaskprogress.h"
 #include "core/record/ctempdata.h"
+#include "core/report/csvtxtheader.h"
+#include "core/report/csvtxtsamples.h"
 #include "core/report/gbkcodeutils.h"
+#include "core/report/pdfparser.h"
 #include "core/report/reportparser_p.h"
 
 #include <QDebug>
@@ -166,17 +169,14 @@ ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceS
     struct Kind {
         const char *suffix;
         ReportKind kind;
-        void (CSummeryParam::*head)(const QString &, CDeviceSettingInfo &);
-        void (CTempData::*temperature)(const QString &);
-        void (CTempData::*humidity)(const QString &);
+        void (*head)(const QString &, CSummeryParam &, CDeviceSettingInfo &);
+        void (*temperature)(const QString &, CTempData &);
+        void (*humidity)(const QString &, CTempData &);
     };
     static const Kind kinds[] = {
-        { "pdf", ReportKind::Pdf, &CSummeryParam::ProcessPdf, &CTempData::ParseTempPdfFile,
-            &CTempData::ParseTempHumidityPdfFile },
-        { "csv", ReportKind::Csv, &CSummeryParam::ParseCsvHeader, &CTempData::ParseTempCsvFile,
-            &CTempData::ParseTempHumidityCsvFile },
-        { "txt", ReportKind::Txt, &CSummeryParam::ParseTxtHeader, &CTempData::ParseTempTxtFile,
-            &CTempData::ParseTempHumidityTxtFile },
+        { "pdf", ReportKind::Pdf, &ProcessPdf, &ParseTempPdfFile, &ParseTempHumidityPdfFile },
+        { "csv", ReportKind::Csv, &ParseCsvHeader, &ParseTempCsvFile, &ParseTempHumidityCsvFile },
+        { "txt", ReportKind::Txt, &ParseTxtHeader, &ParseTempTxtFile, &ParseTempHumidityTxtFile },
     };
     // The stage of a step that reads the report: the summary's pass takes
     // the first tenth, the samples' pass most of the rest.
@@ -196,14 +196,14 @@ ReportKind parseReportFile(const QString &path, CSummeryParam &summary, CDeviceS
         if (progress && !progress(2))
             continue; // cancelled: this kind is skipped
         stage(0, 10);
-        (summary.*kind.head)(path, info);
+        kind.head(path, summary, info);
         info.containTemp = summary.containTemp;
         info.containHumidity = summary.containHumidity;
         stage(10, 90);
         if (summary.containHumidity == 1)
-            (data.*kind.humidity)(path);
+            kind.humidity(path, data);
         else
-            (data.*kind.temperature)(path);
+            kind.temperature(path, data);
         parsed = kind.kind;
     }
     // The samples' pass had the rest of the stage (times are read as each

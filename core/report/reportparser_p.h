@@ -2,7 +2,7 @@
 #define REPORTPARSER_P_H
 
 // Internal to the report parsers. The public entry points
-// (CSummeryParam::ParseCsvHeader, CTempData::ParseTempCsvFile, ...) open the
+// (ParseCsvHeader, ParseTempCsvFile, ProcessPdf, ...) open the
 // report, set up a text stream with the codec of its format and run one of
 // these passes over it; the fuzz targets run the same passes from memory.
 
