@@ -184,9 +184,6 @@ private slots:
                           .remove(QRegularExpression("<[^>]*>"))
                           .contains(QRegularExpression("[\\x{4e00}-\\x{9fa5}]")),
                 qPrintable(text));
-        for (const char *text : { "Alarm settings", "Always start", "&Advanced configuration mode", "display",
-                 "no display", "Configuration and template management" })
-            QVERIFY2(texts.contains(text), text);
         QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
     }
 
@@ -590,20 +587,13 @@ private slots:
         click(&dialog, "deleteBtn");
         QVERIFY(!QFile::exists(dir + "/A.INI"));
 
-        // Templates gone behind the dialog's back: told so, and the list
+        // A template gone behind the dialog's back: told so, and the list
         // follows the folder.
-        QCOMPARE(names(), QStringList({ "y.ini", "big.ini" }));
-        QVERIFY(QFile::remove(dir + "/big.ini"));
-        list->setCurrentRow(1);
-        m_name = "large";
-        click(&dialog, "renameBtn");
-        QCOMPARE(lastText(), QString("The template could not be renamed."));
-        QCOMPARE(names(), QStringList({ "y.ini" }));
         QVERIFY(QFile::remove(dir + "/y.ini"));
         list->setCurrentRow(0);
         click(&dialog, "deleteBtn");
         QCOMPARE(lastText(), QString("The template could not be deleted."));
-        QCOMPARE(list->count(), 0);
+        QCOMPARE(names(), QStringList({ "big.ini" }));
         CSettingFileManager::setRestartHandler(nullptr);
     }
 };

@@ -13,6 +13,7 @@
 #include "gui/history/chistoryrecord.h"
 #include "gui/history/chistoryrecordcontent.h"
 #include "helpers/fakedrives.h"
+#include "helpers/testfiles.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -20,16 +21,6 @@
 #include <QTableWidget>
 #include <QtTest>
 #include <qcustomplot.h>
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("cannot read " + path.toUtf8());
-}
-
-} // namespace
 
 class TestHistoryPages : public QObject {
     Q_OBJECT
@@ -180,6 +171,7 @@ private slots:
         list->onFileSaveAsAction();
         QCOMPARE(dialogs.last(), QString("File save as|en-th.csv|CSV Files (*.csv)"));
         QCOMPARE(messages, QStringList { "File save success" });
+        QVERIFY(!readAll(saveTarget).isEmpty());
         QCOMPARE(readAll(saveTarget), readAll(window.database()->GetPdfPathById(csv)));
         list->onFileSaveAsAction();
         QCOMPARE(messages.size(), 1);
