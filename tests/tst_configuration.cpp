@@ -378,6 +378,17 @@ private slots:
         QCOMPARE(CConfigTemplate::rename(d, "a.ini", "b"), R::Exists);
         QCOMPARE(CConfigTemplate::rename(d, "gone.ini", "d"), R::Failed);
         QCOMPARE(loaded(d + "/a.ini", saturday).section(' ', 1, 1), QString("XC000000"));
+        // No field can hold a number that is none: nothing is loaded.
+        for (const char *key : { "tempHighSpinBox", "tempLowSpinBox", "adjustTempSpinBox",
+                 "humidityHighSpinBox", "humidityLowSpinBox", "humidityAdjSpinBox" }) {
+            for (const char *number : { "nan", "inf", "-inf" }) {
+                QVERIFY(writeFile(d + "/n.ini", QByteArray("[alarm]\n") + key + "=" + number + "\n"));
+                CConfigValues v = CConfigValues::defaults(saturday);
+                QVERIFY2(CConfigTemplate::load(d + "/n.ini", v, saturday)
+                        == CConfigTemplate::LoadResult::NotANumber,
+                    key);
+            }
+        }
     }
 
     void pageValuesFromDeviceInfo()

@@ -184,9 +184,6 @@ private slots:
                           .remove(QRegularExpression("<[^>]*>"))
                           .contains(QRegularExpression("[\\x{4e00}-\\x{9fa5}]")),
                 qPrintable(text));
-        for (const char *text : { "Alarm settings", "Always start", "&Advanced configuration mode", "display",
-                 "no display", "Configuration and template management" })
-            QVERIFY2(texts.contains(text), text);
         QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
     }
 
@@ -291,18 +288,13 @@ private slots:
         QCOMPARE(visible(&page, humidity), QString("111111"));
         page.setHumidityApplies(false);
         QCOMPARE(visible(&page, humidity), QString("000000"));
-        const QString calibration = "adjustTempSpinBox adjustTempLb adjustTempUnitLb";
-        page.setCalibrationVisible(true);
-        QCOMPARE(visible(&page, calibration), QString("111"));
-        page.setCalibrationVisible(false);
-        QCOMPARE(visible(&page, calibration), QString("000"));
         CDeviceSetting shown; // tempAdjust 1 at its start
-        QCOMPARE(visible(&shown, calibration), QString("111"));
+        QCOMPARE(visible(&shown, "adjustTempSpinBox adjustTempLb adjustTempUnitLb"), QString("111"));
     }
 
-    // "Sync device parameters" after reading a report of each format and
-    // language (tst_reportparse checks every report's settings, tst_configuration
-    // their conversion): every mode, time, interval, limit and option.
+    // "Sync device parameters" after reading a report (tst_reportparse checks
+    // every report's settings, tst_configuration their conversion, ℉ too):
+    // every mode, time, interval, limit and option reaches its control.
     void syncFromEveryReport_data()
     {
         QTest::addColumn<QString>("shown");
@@ -315,9 +307,6 @@ private slots:
         // (55.5, 22.2).
         row("zh-temp.csv",
             "1 30 0 2026/03/07 14:05 2026/03/07 14:05 900 300 10 8 2 55.5 22.2 0 0 2 0 1 1 0 1");
-        row("zh-th.pdf", "2 0 1 2021/05/06 22:00 2021/05/07 06:00 900 90 0 30 2 80 20 0 0 0 0 0 0 0 0");
-        row("en-temp.csv",
-            "2 0 0 2021/05/06 22:00 2026/03/07 14:05 900 300 10 46.4 35.6 55.5 22.2 1 1 2 0 1 1 0 1");
         row("en-temp.txt",
             "3 0 1 2026/03/07 14:05 2021/05/07 06:00 900 300 15 8 2 55.5 22.2 0 1 1 1 0 0 1 1");
         row("en-th.csv", "1 30 1 2026/03/07 14:05 2021/06/01 06:00 900 90 0 30 2 80 20 0 1 2 0 1 0 0 0");
@@ -365,17 +354,13 @@ private slots:
         QCOMPARE(m_boxes, QStringList({ written, written }));
         const QByteArray old = readAll(file);
 
-        // Years the frame cannot carry: the computer's clock, a timed start.
-        CDeviceSetting::setEnvironmentOverride(
-            [] { return QDateTime(QDate(1999, 12, 31), QTime(23, 59)); }, "(UTC+05:30) Chennai");
-        click(&page, "writeSettingBtn");
-        setZone("(UTC+05:30) Chennai");
+        // A timed start in a year the frame cannot carry (the other refusals:
+        // tst_configuration, in the core and through vesmira-cli).
         set(&page, "startTypeCb=2 startDateTimeEdit=2300/01/01-00:00");
         click(&page, "writeSettingBtn");
-        const QString years
-            = "Warning|Error|The computer's date and the timing start and stop times must lie "
-              "between the years 2000 and 2255|OK";
-        QCOMPARE(m_boxes.mid(2), QStringList({ years, years }));
+        QCOMPARE(m_boxes.mid(2),
+            QStringList { "Warning|Error|The computer's date and the timing start and stop times must lie "
+                          "between the years 2000 and 2255|OK" });
         QCOMPARE(readAll(file), old);
         QCOMPARE(QDir(drive.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "setting.ini" });
 
@@ -396,37 +381,23 @@ private slots:
         QCOMPARE(frameDifference(file, "basic-fahrenheit-humidity.hex"), QString());
         QCOMPARE(show(&page, "normalRecordSpace2"), QString("60"));
 
-        // Refusals: the message of the check, the old file stays, the
-        // interval is corrected only once the checks passed.
+        // A refusal in the running language (the limit messages are not
+        // translated but chosen by it): the old file stays, the interval is
+        // corrected only once the checks passed.
         const QByteArray basic = readAll(file);
-        const QVector<std::tuple<QString, QString, QString>> refusals = {
-            { "runwayIdTxt2=BASIC01 normalRecordSpace2=75", "en", "Error|Trip ID should be 8 characters|OK" },
-            { "runwayIdTxt2=BASIC001 humidityLowSpinBox2=80.1", "en",
-                "Error|The upper limit of humidity cannot be less than the lower limit of humidity|OK" },
-            { "tempLowSpinBox2=158.1", "zh_CN", QString::fromUtf8("错误|温度上限不能小于温度下限|确 定") },
-            { "tempLowSpinBox2=158 runwayDescTxt2=" + QString::fromUtf8("，").repeated(17), "en",
-                "Error|Trip description no longer than 32 characters (or 16 Chinese characters)|OK" },
-        };
-        for (const auto &refusal : refusals) {
-            set(&page, std::get<0>(refusal));
-            languageCode = std::get<1>(refusal);
-            click(&page, "writeSettingBtn");
-            QCOMPARE(m_boxes.last(), "Warning|" + std::get<2>(refusal));
-            QCOMPARE(show(&page, "normalRecordSpace2"), QString("75"));
-        }
-        languageCode = "en";
-        set(&page, "runwayDescTxt2=");
-        page.setLogger(drive.path() + "/unplugged", "TL-30");
+        set(&page, "tempLowSpinBox2=158.1 normalRecordSpace2=75");
+        languageCode = "zh_CN";
         click(&page, "writeSettingBtn");
-        QCOMPARE(lastText(), QString("Logger device unavailable"));
+        languageCode = "en";
+        QCOMPARE(m_boxes.last(), QString::fromUtf8("Warning|错误|温度上限不能小于温度下限|确 定"));
+        QCOMPARE(show(&page, "normalRecordSpace2"), QString("75"));
         QCOMPARE(readAll(file), basic);
         QVERIFY(old != basic);
 
-        // A setting.ini that cannot be replaced, a read-only and a full drive
-        // (humidity limits are not checked for a logger without humidity).
+        // A setting.ini that cannot be replaced, a read-only and a full drive.
         const QString cannotCreate = "Warning|Error|Cannot create setting.ini on the logger. Please check "
                                      "that the logger drive is writable.|OK";
-        page.setHumidityApplies(false);
+        set(&page, "tempLowSpinBox2=158");
         QVERIFY(QFile::remove(file) && QDir(drive.path()).mkdir("setting.ini"));
         page.setLogger(drive.path(), "TL-30");
         m_boxes.clear();
@@ -520,20 +491,15 @@ private slots:
         setZone("(UTC+05:30) Chennai");
         QCOMPARE(show(&page, "alarmRecordSpace"), QString("300"));
 
-        // A damaged template: no field can hold the number, nothing is loaded.
+        // A damaged template: no field can hold the number (each key:
+        // tst_configuration), nothing is loaded.
         set(&page, "runwayIdTxt=BEFORE01");
-        for (const char *key : { "tempHighSpinBox", "tempLowSpinBox", "adjustTempSpinBox",
-                 "humidityHighSpinBox", "humidityLowSpinBox", "humidityAdjSpinBox" }) {
-            for (const char *number : { "nan", "inf", "-inf" }) {
-                QVERIFY(writeFile(dir + "/damaged.ini",
-                    QByteArray("[base]\nrunwayIdTxt=DAMAGED1\n[alarm]\n") + key + "=" + number + "\n"));
-                open("damaged.ini");
-                QCOMPARE(m_boxes,
-                    QStringList {
-                        "Warning|Error|Alarm limits and calibration values must be valid numbers|OK" });
-                QCOMPARE(show(&page, "runwayIdTxt"), QString("BEFORE01"));
-            }
-        }
+        QVERIFY(writeFile(
+            dir + "/damaged.ini", "[base]\nrunwayIdTxt=DAMAGED1\n[alarm]\nhumidityAdjSpinBox=-inf\n"));
+        open("damaged.ini");
+        QCOMPARE(m_boxes,
+            QStringList { "Warning|Error|Alarm limits and calibration values must be valid numbers|OK" });
+        QCOMPARE(show(&page, "runwayIdTxt"), QString("BEFORE01"));
         // Binary data where QSettings would decode any type from it.
         QVERIFY(writeFile(
             dir + "/damaged.ini", "[base]\nrunwayIdTxt=DAMAGED1, @DateTime(\\0\\0\\0\\v\\0 eic)\n"));
@@ -620,22 +586,14 @@ private slots:
         m_answer = QMessageBox::Ok;
         click(&dialog, "deleteBtn");
         QVERIFY(!QFile::exists(dir + "/A.INI"));
-        QCOMPARE(list->count(), 2);
 
-        // Templates gone behind the dialog's back: told so, and the list
+        // A template gone behind the dialog's back: told so, and the list
         // follows the folder.
-        QCOMPARE(names(), QStringList({ "y.ini", "big.ini" }));
-        QVERIFY(QFile::remove(dir + "/big.ini"));
-        list->setCurrentRow(1);
-        m_name = "large";
-        click(&dialog, "renameBtn");
-        QCOMPARE(lastText(), QString("The template could not be renamed."));
-        QCOMPARE(names(), QStringList({ "y.ini" }));
         QVERIFY(QFile::remove(dir + "/y.ini"));
         list->setCurrentRow(0);
         click(&dialog, "deleteBtn");
         QCOMPARE(lastText(), QString("The template could not be deleted."));
-        QCOMPARE(list->count(), 0);
+        QCOMPARE(names(), QStringList({ "big.ini" }));
         CSettingFileManager::setRestartHandler(nullptr);
     }
 };

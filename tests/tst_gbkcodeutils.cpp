@@ -48,30 +48,24 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("ascii") << "<4142> Tj"
-                               << "AB";
-        QTest::newRow("celsius") << "<B043> Tj" << QString::fromUtf8("°C");
-        QTest::newRow("ascii then fahrenheit") << "<41B046> Tj" << QString::fromUtf8("A°F");
-        QTest::newRow("value with unit") << "<3235B043> Tj" << QString::fromUtf8("25°C");
-        QTest::newRow("chinese") << "<B0A141> Tj" << QString::fromUtf8("\xe5\x95\x8a") + "A";
-        QTest::newRow("code missing from table") << "<41C0A142> Tj"
-                                                 << "AB";
-        QTest::newRow("byte 80 is one character") << "<80>" << QString(QChar(0x80));
-        QTest::newRow("odd trailing digit ignored") << "<41424>"
-                                                    << "AB";
-        QTest::newRow("lower-case digits") << "<6162>"
-                                           << "ab";
-        QTest::newRow("non-hex pair is byte 0") << "<zz41>" << QString(QChar(0)) + "A";
-        QTest::newRow("no angle bracket") << "(AB) Tj"
-                                          << "";
-        QTest::newRow("no closing bracket") << "<4142"
-                                            << "AB";
-        QTest::newRow("empty operand") << "<> Tj"
-                                       << "";
-        QTest::newRow("first bracket pair only") << "<41> <42>"
-                                                 << "A";
-        QTest::newRow("lead byte at end") << "<41B0>"
-                                          << "A";
+        const auto row = [](const char *name, const char *line, const QString &expected) {
+            QTest::newRow(name) << QString(line) << expected;
+        };
+        row("ascii", "<4142> Tj", "AB");
+        row("celsius", "<B043> Tj", QString::fromUtf8("°C"));
+        row("ascii then fahrenheit", "<41B046> Tj", QString::fromUtf8("A°F"));
+        row("value with unit", "<3235B043> Tj", QString::fromUtf8("25°C"));
+        row("chinese", "<B0A141> Tj", QString::fromUtf8("\xe5\x95\x8a") + "A");
+        row("code missing from table", "<41C0A142> Tj", "AB");
+        row("byte 80 is one character", "<80>", QString(QChar(0x80)));
+        row("odd trailing digit ignored", "<41424>", "AB");
+        row("lower-case digits", "<6162>", "ab");
+        row("non-hex pair is byte 0", "<zz41>", QString(QChar(0)) + "A");
+        row("no angle bracket", "(AB) Tj", "");
+        row("no closing bracket", "<4142", "AB");
+        row("empty operand", "<> Tj", "");
+        row("first bracket pair only", "<41> <42>", "A");
+        row("lead byte at end", "<41B0>", "A");
     }
     void decodeHexText()
     {

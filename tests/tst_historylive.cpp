@@ -14,6 +14,7 @@
 #include "gui/history/chistoryrecordcontent.h"
 #include "helpers/fakedrives.h"
 #include "helpers/historyengines.h"
+#include "helpers/testfiles.h"
 
 #include <QLabel>
 #include <QTableWidget>
@@ -68,12 +69,7 @@ private slots:
     void detailShowsAndChecksTheDigest()
     {
         const QString path = m_appDir.filePath("REPORT-20210506080910123.csv");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QFile source(VESMIRA_TEST_DATA "/reports/en-temp.csv");
-        QVERIFY(source.open(QIODevice::ReadOnly));
-        file.write(source.readAll());
-        file.close();
+        QVERIFY(writeFile(path, readAll(VESMIRA_TEST_DATA "/reports/en-temp.csv")));
         auto record = std::make_shared<CRecord>();
         readReport(path, *record);
         record->reportPath = path;
@@ -83,6 +79,7 @@ private slots:
         QCOMPARE(detail.digestLabel()->text(),
             "Report SHA-256: " + record->reportDigest + "\nThe report file is unchanged since it was read.");
 
+        QFile file(path);
         QVERIFY(file.open(QIODevice::Append));
         file.write("1,2021/05/06 23:00:00,99.9\n");
         file.close();

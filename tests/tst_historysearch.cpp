@@ -80,15 +80,12 @@ private slots:
         QTest::newRow("blanks only") << "   " << all;
         QTest::newRow("description, any case") << "cold" << QStringList { "ZZ99000001_3", "EH21050012_1" };
         QTest::newRow("Chinese") << QString::fromUtf8("冷链") << QStringList { "EH21050013_2" };
-        QTest::newRow("device number part") << "2105001" << QStringList { "EH21050013_2", "EH21050012_1" };
         QTest::newRow("device number only") << "aa0000" << QStringList { "AA00000007_4" };
-        QTest::newRow("trip ID") << "xc000001" << QStringList { "ZZ99000001_3" };
-        QTest::newRow("record name") << "_4" << QStringList { "AA00000007_4" };
-        QTest::newRow("wildcards are plain characters") << "%" << QStringList();
         QTest::newRow("no match") << "nothing like this" << QStringList();
     }
 
-    // The list follows the search field as it is typed.
+    // The list follows the search field as it is typed (what matches:
+    // tst_sharedhistory, on both engines).
     void search()
     {
         QFETCH(QString, text);
@@ -113,7 +110,7 @@ private slots:
     }
 
     // Trip start, alarms (coloured) and serial number beside the design's
-    // columns; every text whole in its tip.
+    // columns, centred; every text whole in its tip; ids sort as numbers.
     void columns()
     {
         CHistoryRecord page;
@@ -130,6 +127,8 @@ private slots:
         QCOMPARE(table->item(2, 4)->foreground().color(), QColor(Qt::red));
         QCOMPARE(table->item(3, 4)->text(), QString("No"));
         QCOMPARE(table->item(2, 2)->toolTip(), table->item(2, 2)->text());
+        QCOMPARE(table->item(2, 3)->textAlignment(), int(Qt::AlignCenter));
+        QCOMPARE(table->item(2, 0)->data(Qt::DisplayRole).type(), QVariant::Int);
         QCOMPARE(table->horizontalHeaderItem(5)->text(), QString("Serial number"));
     }
 
@@ -151,7 +150,6 @@ private slots:
         page.dateRangeCheck()->setChecked(true);
         QCOMPARE(names(page), QStringList({ "ZZ99000001_3", "EH21050013_2", "EH21050012_1" }));
         page.fromDateEdit()->setDate(QDate(2021, 5, 7));
-        QCOMPARE(names(page), QStringList({ "ZZ99000001_3", "EH21050013_2" }));
         page.toDateEdit()->setDate(QDate(2021, 5, 9));
         QCOMPARE(names(page), QStringList({ "AA00000007_4", "ZZ99000001_3", "EH21050013_2" }));
         page.alarmsOnlyCheck()->setChecked(true);

@@ -93,8 +93,9 @@ private slots:
         QVERIFY(!odd.time.isValid() && odd.secs == CRecordTime::invalidSecs);
     }
 
-    // The report digest against published SHA-256 test vectors and a file
-    // read in pieces larger than one buffer; nothing for what is no file.
+    // The report digest against a published SHA-256 test vector and a file
+    // read in pieces larger than one buffer (a changed or missing report:
+    // tst_historylive, tst_sharedhistory); nothing for what is no file.
     void reportDigest()
     {
         QCOMPARE(CRecord::digest("abc"),
@@ -108,10 +109,7 @@ private slots:
         const QString expected
             = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
         QCOMPARE(CRecord::fileDigest(file.fileName()), expected);
-        QCOMPARE(CRecord::digest(bytes), expected);
         QCOMPARE(CRecord::checkReport(file.fileName(), expected.toUpper()), CReportCheck::Unchanged);
-        QCOMPARE(CRecord::checkReport(file.fileName(), CRecord::digest("abc")), CReportCheck::Changed);
-        QCOMPARE(CRecord::checkReport(dir.filePath("none.csv"), expected), CReportCheck::Missing);
         QVERIFY(CRecord::fileDigest(dir.path()).isEmpty());
     }
 
