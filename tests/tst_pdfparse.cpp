@@ -2,6 +2,7 @@
 // the sample pages.
 #include "core/report/pdftext.h"
 #include "helpers/reportrecord.h"
+#include "helpers/testfiles.h"
 
 #include <QBuffer>
 
@@ -60,10 +61,9 @@ private slots:
             "<B0A1B043> Tj", "<80> Tj", "<81> Tj", "<zz41> Tj", "<41424> Tj", "<B04> Tj", "<> Tj", "<4142 Tj",
             "<41> <42> Tj", "x <4142> y Tj <43>", "<00> Tj" };
         for (const char *name : { "zh-temp.pdf", "zh-th.pdf", "en-temp.pdf", "en-th.pdf" }) {
-            QFile file(QStringLiteral(VESMIRA_TEST_DATA "/reports/") + name);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            while (!file.atEnd()) {
-                const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            for (const QByteArray &bytes :
+                readAll(VESMIRA_TEST_DATA "/reports/" + QString(name)).split('\n')) {
+                const QString line = QString::fromUtf8(bytes).trimmed();
                 if (line.startsWith('<') && line.endsWith(" Tj"))
                     lines << line;
             }

@@ -43,13 +43,6 @@ private slots:
         QVERIFY(want.size() > 10);
         for (int i = 0; i < qMax(want.size(), got.size()); ++i)
             QCOMPARE(got.value(i), want.value(i));
-        // The time a parser set from the numbers it read is the time of the
-        // text it kept.
-        for (const TempDataItem &item : record.data) {
-            const CRecordTime fromText = CRecordTime::fromText(item.recordTime);
-            QCOMPARE(item.time.toText(), fromText.toText());
-            QCOMPARE(item.secs, fromText.toSecsSinceEpoch());
-        }
     }
 
     // ---------------------------------------------------------------- parse entry
