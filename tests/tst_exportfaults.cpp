@@ -7,6 +7,7 @@
 #include "core/export/cexportrange.h"
 #include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
+#include "helpers/cliprocess.h"
 #include "helpers/exportrecords.h"
 #include "helpers/faultfs.h"
 #include "helpers/pdfreader.h"
@@ -117,10 +118,7 @@ private slots:
         QTemporaryDir tmp;
         const QString report = VESMIRA_TEST_DATA "/reports/zh-th.pdf";
         const QString target = tmp.filePath("report.pdf");
-        QProcess cli;
-        cli.start(VESMIRA_CLI, { "export", report, target });
-        QVERIFY(cli.waitForFinished(-1));
-        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(runCli({ "export", report, target }).code, 0);
         const QByteArray before = readAll(target);
         QVERIFY(before.size() > 8192);
 

@@ -7,6 +7,7 @@
 #include "core/report/reportparse.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/history/chistoryrecordcontent.h"
+#include "helpers/testfiles.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -95,9 +96,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, phrase);
         QTemporaryDir drive;
-        QFile setting(drive.filePath("setting.ini"));
-        QVERIFY(setting.open(QIODevice::WriteOnly) && setting.write(QByteArray(102, '\0')) == 102);
-        setting.close();
+        QVERIFY(writeFile(drive.filePath("setting.ini"), QByteArray(102, '\0')));
         const QString report = drive.filePath(name);
         QVERIFY(make(QTest::currentDataTag(), report));
 
