@@ -270,25 +270,19 @@ private slots:
         QTest::addColumn<QString>("engine");
         QTest::addColumn<QString>("attack");
         QTest::addColumn<QString>("problem");
+        const char *const attacks[][3] = {
+            { "edited entry", "edit", "audit entry 3 was changed: its hash does not match its content" },
+            { "deleted entry", "delete", "audit entry 3 is missing (the trail goes on with entry 4)" },
+            { "last entries deleted", "truncate", "audit entry 7 is missing: the anchor file noted entry 8" },
+            { "edited sample", "sample", "record 1 no longer matches its signature (audit entry 6 by rev)" },
+            { "rewritten chain", "rewrite",
+                "audit entry 6 differs from the anchor file: the chain was rewritten" },
+            { "deleted signature", "signature",
+                "the signature of record 1 by rev (audit entry 6) is missing" },
+        };
         for (const char *engine : { "sqlite", "postgres" }) {
-            QTest::newRow(QByteArray(engine) + " edited entry")
-                << engine << "edit"
-                << "audit entry 3 was changed: its hash does not match its content";
-            QTest::newRow(QByteArray(engine) + " deleted entry")
-                << engine << "delete"
-                << "audit entry 3 is missing (the trail goes on with entry 4)";
-            QTest::newRow(QByteArray(engine) + " last entries deleted")
-                << engine << "truncate"
-                << "audit entry 7 is missing: the anchor file noted entry 8";
-            QTest::newRow(QByteArray(engine) + " edited sample")
-                << engine << "sample"
-                << "record 1 no longer matches its signature (audit entry 6 by rev)";
-            QTest::newRow(QByteArray(engine) + " rewritten chain")
-                << engine << "rewrite"
-                << "audit entry 6 differs from the anchor file: the chain was rewritten";
-            QTest::newRow(QByteArray(engine) + " deleted signature")
-                << engine << "signature"
-                << "the signature of record 1 by rev (audit entry 6) is missing";
+            for (const auto &a : attacks)
+                QTest::newRow(qPrintable(QString("%1 %2").arg(engine, a[0]))) << engine << a[1] << a[2];
         }
     }
     void verifyCatches()

@@ -255,15 +255,15 @@ private slots:
     {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("name");
-        QTest::newRow("default") << CDockFiles::defaultPattern() << "EH21050014_TR2105310001_20210531";
-        QTest::newRow("start format") << "{start:yyyy-MM-dd_HHmm}-{tripId}"
-                                      << "2021-05-31_2200-TR2105310001";
-        QTest::newRow("start alone, record") << "{start} {record}"
-                                             << "20210531 EH21050014_1";
-        QTest::newRow("no folders, no hidden file") << "../{serial}/x"
-                                                    << "_._EH21050014_x";
-        QTest::newRow("nothing left") << "{tripId}"
-                                      << "report";
+        const QString rows[][3] = {
+            { "default", CDockFiles::defaultPattern(), "EH21050014_TR2105310001_20210531" },
+            { "start format", "{start:yyyy-MM-dd_HHmm}-{tripId}", "2021-05-31_2200-TR2105310001" },
+            { "start alone, record", "{start} {record}", "20210531 EH21050014_1" },
+            { "no folders, no hidden file", "../{serial}/x", "_._EH21050014_x" },
+            { "nothing left", "{tripId}", "report" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
     }
     // The names of the files filed: the pattern's fields, never a folder,
     // and never over an existing file.

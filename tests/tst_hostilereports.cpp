@@ -81,14 +81,12 @@ private slots:
     {
         QTest::addColumn<QString>("name"); // of the report on the drive
         QTest::addColumn<QString>("phrase"); // in every error
-        QTest::newRow("FIFO") << "REPORT.csv"
-                              << "not a regular file";
-        QTest::newRow("link to /dev/zero") << "REPORT.txt"
-                                           << "not a regular file";
-        QTest::newRow("2 GB sparse file") << "REPORT.csv"
-                                          << "too large";
-        QTest::newRow("1 GiB without a line end") << "REPORT.pdf"
-                                                  << "too large";
+        const char *const rows[][3] = { { "FIFO", "REPORT.csv", "not a regular file" },
+            { "link to /dev/zero", "REPORT.txt", "not a regular file" },
+            { "2 GB sparse file", "REPORT.csv", "too large" },
+            { "1 GiB without a line end", "REPORT.pdf", "too large" } };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
     }
 
     void hostileFiles()

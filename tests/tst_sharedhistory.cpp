@@ -564,22 +564,18 @@ private slots:
     {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("scheme") << "mysql://h/db"
-                                << "must start with postgresql://";
-        QTest::newRow("password") << "postgresql://u:secret@h/db"
-                                  << "holds a password";
-        QTest::newRow("password key") << "postgresql://h/db?password=x"
-                                      << "holds a password";
-        QTest::newRow("no database") << "postgresql://h/"
-                                     << "names no database";
-        QTest::newRow("port") << "postgresql://h:70000/db"
-                              << "not a valid URL";
-        QTest::newRow("semicolon") << "postgresql://h/db?sslmode=a;b"
-                                   << "holds a ';'";
-        QTest::newRow("keyword") << "postgresql://h/db?a%20b=1"
-                                 << "no connection keyword";
-        QTest::newRow("no server") << "postgresql://127.0.0.1:1/db"
-                                   << "cannot open the shared history";
+        const char *const rows[][3] = {
+            { "scheme", "mysql://h/db", "must start with postgresql://" },
+            { "password", "postgresql://u:secret@h/db", "holds a password" },
+            { "password key", "postgresql://h/db?password=x", "holds a password" },
+            { "no database", "postgresql://h/", "names no database" },
+            { "port", "postgresql://h:70000/db", "not a valid URL" },
+            { "semicolon", "postgresql://h/db?sslmode=a;b", "holds a ';'" },
+            { "keyword", "postgresql://h/db?a%20b=1", "no connection keyword" },
+            { "no server", "postgresql://127.0.0.1:1/db", "cannot open the shared history" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
         const QString pg = postgresUrl();
         if (!pg.isEmpty()) {
             QTest::newRow("missing database")
