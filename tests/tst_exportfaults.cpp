@@ -19,17 +19,6 @@
 
 using namespace ExportRecords;
 
-namespace {
-
-// Every entry of a directory, hidden ones included.
-QStringList entries(const QString &dir)
-{
-    return QDir(dir).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-} // namespace
-
 class TestExportFaults : public QObject {
     Q_OBJECT
 
@@ -84,7 +73,7 @@ private slots:
         QCOMPARE(exportTo(large, target, &why), CExportRange::WriteFailed);
         QCOMPARE(why, QString("No space left on device"));
         QCOMPARE(readAll(target), before);
-        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
+        QCOMPARE(dirEntries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
 
         // A new file on the full disk: nothing appears. The CSV, however
         // small, fails as well and keeps the file that was there.
@@ -92,7 +81,7 @@ private slots:
         QCOMPARE(exportTo(small, fs.filePath("report.csv"), &why), CExportRange::WriteFailed);
         QCOMPARE(why, QString("No space left on device"));
         QCOMPARE(readAll(fs.filePath("report.csv")), csvBefore);
-        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
+        QCOMPARE(dirEntries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
         QVERIFY(QFile::remove(fs.filePath("report.csv")));
 
         // Read-only: not even the temporary file can be made.
@@ -109,7 +98,7 @@ private slots:
         QCOMPARE(exportTo(more, target), CExportRange::Written);
         QVERIFY2(r.load(target), qPrintable(r.error));
         QCOMPARE(r.count, 3);
-        QCOMPARE(entries(fs.path()), QStringList({ "report.pdf" }));
+        QCOMPARE(dirEntries(fs.path()), QStringList({ "report.pdf" }));
     }
 
     // vesmira-cli export under `ulimit -f`: exit 1, the old report intact.
@@ -130,7 +119,7 @@ private slots:
         QCOMPARE(limited.readAllStandardError(),
             "vesmira-cli: cannot write \"" + target.toUtf8() + "\": File too large\n");
         QCOMPARE(readAll(target), before);
-        QCOMPARE(entries(tmp.path()), QStringList({ "report.pdf" }));
+        QCOMPARE(dirEntries(tmp.path()), QStringList({ "report.pdf" }));
     }
 };
 
