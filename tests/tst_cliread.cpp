@@ -110,9 +110,6 @@ private slots:
         Result r = run({ logger.path() }, app.path());
         QCOMPARE(r.code, 0);
         const QByteArray file = fileContent(dbPath);
-        const QStringList before = historyRows(dbPath);
-        QCOMPARE(before.value(0), QString("integrity ok"));
-        QVERIFY(before.size() > 3);
 
         QVERIFY(QFile::remove(logger.filePath("REPORT.csv")));
         const QByteArray report = longCsvReport(200000);
@@ -124,10 +121,10 @@ private slots:
         QVERIFY2(
             r.err.contains("vesmira-cli: the history database refused the record: database or disk is full"),
             qPrintable(r.err.right(300)));
-        // Restored by the command itself, not left to the next reader.
+        // Restored by the command itself, not left to the next reader (the
+        // rows, read through SQLite: TestStoreFaults::readWithFailingStore).
         QVERIFY(!QFile::exists(dbPath + "-journal"));
         QVERIFY(fileContent(dbPath) == file);
-        QCOMPARE(historyRows(dbPath), before);
     }
 
     // The part that failed and the system's reason: a report copy that does
@@ -238,20 +235,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("stored");
-        QByteArray garbage(4096, '\0');
-        quint32 x = 2024;
-        for (char &c : garbage) {
-            x = x * 1103515245u + 12345u;
-            c = char(x >> 24);
-        }
+        // The refusal rule on the two edges; what the parser makes of garbage
+        // and cut-off PDFs: TestReportParse::badInput.
         const QByteArray csv = fixture("en-th.csv");
-        const QByteArray pdf = fixture("en-temp.pdf");
         QTest::newRow("empty") << "REPORT.csv" << QByteArray() << false;
-        QTest::newRow("binary garbage") << "REPORT.pdf" << garbage << false;
         QTest::newRow("CSV cut off before its summary")
             << "REPORT.csv" << csv.left(csv.indexOf("Serial Number")) << false;
-        QTest::newRow("PDF cut off before its text")
-            << "REPORT.pdf" << pdf.left(pdf.indexOf("stream")) << false;
         // A summary without samples is a record.
         QTest::newRow("summary only") << "REPORT.csv" << csv.left(csv.indexOf("No.,")) << true;
     }

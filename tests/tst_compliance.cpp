@@ -153,7 +153,6 @@ private slots:
     {
         open("sqlite");
         CSession admin = signIn(Admin, AdminPassword);
-        QCOMPARE(admin.idleMinutes(), CCompliance::DefaultIdleMinutes);
         m_now = m_now.addSecs(14 * 60);
         QVERIFY(!admin.isIdle());
         admin.touch();
@@ -259,7 +258,6 @@ private slots:
         QVERIFY(!m_db->UpdateRecordName("unseen", id));
         QCOMPARE(m_db->recordName(id), QString("cold room 2"));
         QCOMPARE(headSeq(), failedSign);
-        QCOMPARE(m_compliance->signatures(id).size(), 1);
         QCOMPARE(m_compliance->verify().summary(),
             QString("%1 entries, chain intact, 1 signed records unchanged").arg(failedSign));
     }
