@@ -68,15 +68,11 @@ class TestDock : public QObject {
         return runProgram(appDir + "/vesmira-cli", QStringList { "watch" } + args);
     }
 
+    // The records of the embedded history, as vesmira-cli lists them.
     static int recordCount(const QString &appDir)
     {
-        int count = 0;
-        {
-            CTempDbManager db(appDir + "/db/dravik.db");
-            count = db.LoadAllRecords().size();
-        }
-        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
-        return count;
+        return runProgram(appDir + "/vesmira-cli", { "history", "list" }, { "VESMIRA_HISTORY" })
+            .out.count('\n');
     }
 
 private slots:
@@ -305,9 +301,6 @@ private slots:
         QCOMPARE(r.code, 1);
         const QStringList fields = r.out.trimmed().split('\t');
         QCOMPARE(fields.size(), 6);
-        QVERIFY2(
-            QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$").match(fields.at(0)).hasMatch(),
-            qPrintable(r.out));
         QCOMPARE(fields.mid(1, 4),
             (QStringList { "EH21050033", "TR2105060009", "30", "stored,export-failed,re-armed" }));
         QVERIFY2(
