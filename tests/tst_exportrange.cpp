@@ -341,10 +341,7 @@ private slots:
         QVERIFY2(m.hasMatch(), lastError.constData());
         QVERIFY(m.captured(1).toInt() > 83 * 590);
         QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 50000);
-        PdfReader r;
-        QVERIFY2(r.load(tmp.filePath("long.pdf")), qPrintable(r.error));
-        QCOMPARE(r.count, 84);
-        // As CSV every sample is written, without a word.
+        // The pages written: TestExportPdf::longRecords. As CSV every sample is written, without a word.
         QCOMPARE(cli({ report, tmp.filePath("long.csv.csv") }), 0);
         QCOMPARE(lastError, QByteArray());
     }
