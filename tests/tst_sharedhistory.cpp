@@ -145,10 +145,7 @@ private slots:
                 QCOMPARE(local, elsewhere + "/" + report.fileName);
                 QCOMPARE(CRecord::checkReport(local, back.reportDigest), CReportCheck::Unchanged);
                 // A changed copy is caught by its digest.
-                QFile changed(local);
-                QVERIFY(changed.open(QIODevice::Append));
-                changed.write("x");
-                changed.close();
+                QVERIFY(writeFile(local, readAll(local) + "x"));
                 QCOMPARE(CRecord::checkReport(db->localReport(back, elsewhere), back.reportDigest),
                     CReportCheck::Changed);
                 // A name written by another desk never leaves the folder.
