@@ -4,6 +4,7 @@
 // changed one is refused), rename, delete, copy, and exit codes.
 #include "helpers/cliprocess.h"
 #include "helpers/historyengines.h"
+#include "helpers/testfiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -71,20 +72,13 @@ private slots:
         const QString pdf = m_root.filePath(engine + ".pdf");
         QCOMPARE(cli({ "history", "export", "1", pdf }).code, 0);
         QVERIFY(QFileInfo(pdf).size() > 1000);
-        // The suffix chooses the spreadsheet form, as in `export`.
+        // The suffix chooses the spreadsheet form, as in `export` (its bytes: tst_exportcsv).
         const QString csv = m_root.filePath(engine + ".csv");
         QCOMPARE(cli({ "history", "export", "1", csv }).code, 0);
-        QFile csvFile(csv);
-        QVERIFY(csvFile.open(QIODevice::ReadOnly));
-        const QByteArray csvBytes = csvFile.readAll();
-        QVERIFY(csvBytes.startsWith("\xEF\xBB\xBF"));
-        QCOMPARE(csvBytes.count("\r\n"), 31); // the header and 30 samples
+        QVERIFY(readAll(csv).startsWith("\xEF\xBB\xBF"));
         // The report changed after reading: caught, nothing exported.
         const QString copy = record.value("report").toString();
-        QFile file(copy);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("\n");
-        file.close();
+        QVERIFY(writeFile(copy, readAll(copy) + "\n"));
         QVERIFY(cli({ "history", "show", "1" }).out.contains("CHANGED"));
         CliResult changed = cli({ "history", "export", "1", pdf + "2" });
         QCOMPARE(changed.code, 1);
@@ -198,21 +192,14 @@ private slots:
         QVERIFY(installCli(m_app));
         QCOMPARE(read("en-temp.csv", QString()).code, 0);
         const QString path = m_app + "/db/dravik.db";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        if (damage == "header") {
-            file.write("not a database!!");
-        } else {
-            const qint64 pageSize = 4096;
-            QCOMPARE(cli({ "history", "list" }, QString()).code, 0);
-            // The first page of t_record, the table created first, is page 2.
-            file.seek(pageSize);
-            file.write(QByteArray(pageSize, '\x5a'));
-        }
-        file.close();
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
-        file.close();
+        QCOMPARE(cli({ "history", "list" }, QString()).code, 0);
+        QByteArray before = readAll(path);
+        // The first page of t_record, the table created first, is page 2.
+        if (damage == "header")
+            before.replace(0, 16, "not a database!!");
+        else
+            before.replace(4096, 4096, QByteArray(4096, '\x5a'));
+        QVERIFY(writeFile(path, before));
         for (const QStringList &args :
             { QStringList { "history", "list" }, QStringList { "history", "show", "1" },
                 QStringList { "history", "delete", "1" }, QStringList { "read", m_app + "/drive" } }) {
@@ -221,8 +208,7 @@ private slots:
             QVERIFY2(result.err.contains("the history " + path + " is damaged") || args.first() == "read",
                 qPrintable(result.err));
         }
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll() == before);
+        QVERIFY(readAll(path) == before);
     }
 
     // A record kept for a shared history that is away or whose URL cannot

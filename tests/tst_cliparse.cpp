@@ -1,6 +1,8 @@
 // vesmira-cli parse as a real process: the record of every fixture on stdout
 // (UTF-8, the exact text of the reference), and its exit codes.
-#include <QProcess>
+#include "helpers/cliprocess.h"
+#include "helpers/testfiles.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -9,31 +11,11 @@ class TestCliParse : public QObject {
 
     QTemporaryDir tmp;
 
-    struct Result {
-        int exitCode = -1;
-        QByteArray out;
-        QByteArray err;
-    };
-
-    static Result run(const QStringList &args, const QByteArray &debug = QByteArray())
+    // The output must not depend on the caller's locale; VESMIRA_DEBUG only when given.
+    static CliResult run(const QStringList &args, const QString &debug = QString())
     {
-        QProcess cli;
-        // The output must not depend on the caller's locale.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LC_ALL", "C");
-        env.insert("LANG", "C");
-        env.remove("VESMIRA_DEBUG");
-        if (!debug.isNull())
-            env.insert("VESMIRA_DEBUG", debug);
-        cli.setProcessEnvironment(env);
-        cli.start(QStringLiteral(VESMIRA_APP_DIR "/vesmira-cli"), args);
-        Result result;
-        if (!cli.waitForFinished(-1) || cli.exitStatus() != QProcess::NormalExit)
-            return result;
-        result.exitCode = cli.exitCode();
-        result.out = cli.readAllStandardOutput();
-        result.err = cli.readAllStandardError();
-        return result;
+        return runProgram(VESMIRA_APP_DIR "/vesmira-cli", args,
+            { "LC_ALL=C", "LANG=C", debug.isNull() ? "VESMIRA_DEBUG" : "VESMIRA_DEBUG=" + debug });
     }
 
 private slots:
@@ -42,33 +24,30 @@ private slots:
     void fixtures_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name :
-            { "zh-temp.csv", "zh-th.csv", "en-temp.csv", "en-th.csv", "zh-temp.txt", "zh-th.txt",
-                "en-temp.txt", "en-th.txt", "zh-temp.pdf", "zh-th.pdf", "en-temp.pdf", "en-th.pdf" })
-            QTest::newRow(name) << QString(name);
+        for (const QString &name :
+            QDir(VESMIRA_TEST_DATA "/reports").entryList({ "*.csv", "*.txt", "*.pdf" }))
+            QTest::newRow(qPrintable(name)) << name;
     }
 
     void fixtures()
     {
         QFETCH(QString, name);
         const QString path = QStringLiteral(VESMIRA_TEST_DATA "/reports/") + name;
-        QFile reference(path + ".json");
-        QVERIFY(reference.open(QIODevice::ReadOnly));
-        const Result result = run({ "parse", path });
-        QCOMPARE(result.exitCode, 0);
+        const CliResult result = run({ "parse", path });
+        QCOMPARE(result.code, 0);
         // Not even the parsers' debug lines.
-        QCOMPARE(result.err, QByteArray());
-        QCOMPARE(result.out, reference.readAll());
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.out, QString::fromUtf8(readAll(path + ".json")));
     }
 
     // The debug lines on request only: -v before the command, or VESMIRA_DEBUG=1.
     void debugLines()
     {
         const QString report = QStringLiteral(VESMIRA_TEST_DATA "/reports/en-th.csv");
-        const QByteArray line = " csv  parse";
+        const QString line = " csv  parse";
         QVERIFY(run({ "-v", "parse", report }).err.contains(line));
         QVERIFY(run({ "parse", report }, "1").err.contains(line));
-        QCOMPARE(run({ "parse", report }, "0").err, QByteArray());
+        QCOMPARE(run({ "parse", report }, "0").err, QString());
         QCOMPARE(run({ "-v", "parse", report }).out, run({ "parse", report }).out);
     }
 
@@ -78,21 +57,16 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::newRow("missing report") << QStringList { "parse", tmp.filePath("missing.csv") } << 1;
         QTest::newRow("directory") << QStringList { "parse", tmp.path() } << 1;
-        QFile upper(tmp.filePath("REPORT.PDF"));
-        upper.open(QIODevice::WriteOnly);
-        upper.write("(Device Code:) Tj\n(TL-30) Tj\n");
-        upper.close();
-        QTest::newRow("upper-case suffix") << QStringList { "parse", upper.fileName() } << 2;
-        QFile none(tmp.filePath("report"));
-        none.open(QIODevice::WriteOnly);
-        none.close();
-        QTest::newRow("no suffix") << QStringList { "parse", none.fileName() } << 2;
+        const QString upper = tmp.filePath("REPORT.PDF");
+        const QString none = tmp.filePath("report");
+        const QString empty = tmp.filePath("empty.txt");
+        QVERIFY(writeFile(upper, "(Device Code:) Tj\n(TL-30) Tj\n") && writeFile(none, {})
+            && writeFile(empty, {}));
+        QTest::newRow("upper-case suffix") << QStringList { "parse", upper } << 2;
+        QTest::newRow("no suffix") << QStringList { "parse", none } << 2;
         QTest::newRow("no report named") << QStringList { "parse" } << 2;
-        QTest::newRow("two reports named") << QStringList { "parse", none.fileName(), none.fileName() } << 2;
-        QFile empty(tmp.filePath("empty.txt"));
-        empty.open(QIODevice::WriteOnly);
-        empty.close();
-        QTest::newRow("empty report") << QStringList { "parse", empty.fileName() } << 0;
+        QTest::newRow("two reports named") << QStringList { "parse", none, none } << 2;
+        QTest::newRow("empty report") << QStringList { "parse", empty } << 0;
     }
 
     // Errors: a message on stderr and nothing on stdout.
@@ -100,14 +74,14 @@ private slots:
     {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
-        const Result result = run(args);
-        QCOMPARE(result.exitCode, exitCode);
+        const CliResult result = run(args);
+        QCOMPARE(result.code, exitCode);
         if (exitCode == 0) {
             QVERIFY(result.out.startsWith("{\n  \"summary\": {"));
             QVERIFY(result.out.contains("\"fileType\": \"txt\""));
             QVERIFY(result.out.endsWith("\"samples\": []\n}\n"));
         } else {
-            QCOMPARE(result.out, QByteArray());
+            QCOMPARE(result.out, QString());
             QVERIFY(!result.err.isEmpty());
         }
     }

@@ -2,8 +2,6 @@
 // private copy of the application directory, so its database and report
 // copies land in a temporary folder.
 #include "core/history/ctempdbmanager.h"
-#include "core/record/csummeryparam.h"
-#include "core/record/ctempdata.h"
 #include "helpers/cliprocess.h"
 #include "helpers/fakedrives.h"
 #include "helpers/faultfs.h"
@@ -76,33 +74,10 @@ private slots:
         drives.plug(logger);
         r = run({});
         QCOMPARE(r.code, 0);
-        const QStringList fields = r.out.trimmed().split('\t');
-        QCOMPARE(fields.size(), 2);
-        const int id = fields.at(0).toInt();
-        QVERIFY(id > 0);
-        QVERIFY(QRegularExpression("^[^_]+_\\d{17}$").match(fields.at(1)).hasMatch());
-        QCOMPARE(QDir(appDir.path() + "/data_files").entryList(QDir::Files).size(), 1);
-
-        // The stored record is what the main window stores: dates of a Chinese
-        // text report without their date characters, counts without units.
-        {
-            CTempDbManager db(appDir.path() + "/db/dravik.db");
-            const QVector<CHistoryRow> rows = db.LoadAllRecords();
-            QCOMPARE(rows.size(), 1);
-            QCOMPARE(rows.first().dataName, fields.at(1));
-            QVERIFY(db.GetPdfPathById(id).contains("/data_files/REPORT-"));
-            double hh = 0, hl = 0, th = 0, tl = 0;
-            QString model, number;
-            CSummeryParam summary;
-            CTempData data;
-            db.ReadAllDataByRecordId(hh, hl, th, tl, model, number, &summary, &data, id);
-            QCOMPARE(summary.containHumidity, 1);
-            QVERIFY(!summary.recordStartAt.contains(QStringLiteral("年")));
-            QVERIFY(!summary.recordCount.contains(QStringLiteral("条")));
-            QVERIFY(!data.isEmpty());
-            QVERIFY(hh > 0);
-        }
-        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        // "id<TAB>name" of the stored record; its report copied.
+        QVERIFY2(QRegularExpression("^\\d+\t[^_]+_\\d{17}\n$").match(r.out).hasMatch(), qPrintable(r.out));
+        QVERIFY(
+            QFileInfo(records().value(r.out.section('\t', 0, 0).toInt())).fileName().startsWith("REPORT-"));
 
         // A drive root given; a drive without a report; an upper-case suffix.
         const QString empty = drives.addDrive("EMPTY", "STM");
@@ -135,9 +110,6 @@ private slots:
         Result r = run({ logger.path() }, app.path());
         QCOMPARE(r.code, 0);
         const QByteArray file = fileContent(dbPath);
-        const QStringList before = historyRows(dbPath);
-        QCOMPARE(before.value(0), QString("integrity ok"));
-        QVERIFY(before.size() > 3);
 
         QVERIFY(QFile::remove(logger.filePath("REPORT.csv")));
         const QByteArray report = longCsvReport(200000);
@@ -149,10 +121,10 @@ private slots:
         QVERIFY2(
             r.err.contains("vesmira-cli: the history database refused the record: database or disk is full"),
             qPrintable(r.err.right(300)));
-        // Restored by the command itself, not left to the next reader.
+        // Restored by the command itself, not left to the next reader (the
+        // rows, read through SQLite: TestStoreFaults::readWithFailingStore).
         QVERIFY(!QFile::exists(dbPath + "-journal"));
         QVERIFY(fileContent(dbPath) == file);
-        QCOMPARE(historyRows(dbPath), before);
     }
 
     // The part that failed and the system's reason: a report copy that does
@@ -263,20 +235,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("stored");
-        QByteArray garbage(4096, '\0');
-        quint32 x = 2024;
-        for (char &c : garbage) {
-            x = x * 1103515245u + 12345u;
-            c = char(x >> 24);
-        }
+        // The refusal rule on the two edges; what the parser makes of garbage
+        // and cut-off PDFs: TestReportParse::badInput.
         const QByteArray csv = fixture("en-th.csv");
-        const QByteArray pdf = fixture("en-temp.pdf");
         QTest::newRow("empty") << "REPORT.csv" << QByteArray() << false;
-        QTest::newRow("binary garbage") << "REPORT.pdf" << garbage << false;
         QTest::newRow("CSV cut off before its summary")
             << "REPORT.csv" << csv.left(csv.indexOf("Serial Number")) << false;
-        QTest::newRow("PDF cut off before its text")
-            << "REPORT.pdf" << pdf.left(pdf.indexOf("stream")) << false;
         // A summary without samples is a record.
         QTest::newRow("summary only") << "REPORT.csv" << csv.left(csv.indexOf("No.,")) << true;
     }
@@ -297,27 +261,6 @@ private slots:
         if (!stored)
             QVERIFY2(
                 r.err.contains("neither a device number nor a sample") && r.out.isEmpty(), qPrintable(r.err));
-    }
-
-    // A report name of 78 Chinese characters is 238 bytes; with the time
-    // stamp the copy's name would pass the 255 bytes a file name may have.
-    void longReportName()
-    {
-        const QString name = QString(78, QChar(0x62A5)) + ".txt";
-        QTemporaryDir drive;
-        fillDrive(drive, { { name, fixture("en-temp.txt") } });
-        const Result r = run({ drive.path() });
-        QCOMPARE(r.code, 0);
-        // The copy is made whether or not the report was in the history before.
-        const QStringList copies
-            = QDir(appDir.path() + "/data_files").entryList({ QString(77, QChar(0x62A5)) + "-*" });
-        QCOMPARE(copies.size(), 1);
-        const QString copy = copies.first();
-        QVERIFY2(
-            QRegularExpression("^" + QString(77, QChar(0x62A5)) + "-\\d{17}\\.txt$").match(copy).hasMatch(),
-            qPrintable(copy));
-        QVERIFY(QFile::encodeName(copy).size() <= 255);
-        QVERIFY(QFile::exists(appDir.path() + "/data_files/" + copy));
     }
 
     // An empty DRIVE_ROOT is no drive (it would read the current directory).

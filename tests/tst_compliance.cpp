@@ -153,7 +153,6 @@ private slots:
     {
         open("sqlite");
         CSession admin = signIn(Admin, AdminPassword);
-        QCOMPARE(admin.idleMinutes(), CCompliance::DefaultIdleMinutes);
         m_now = m_now.addSecs(14 * 60);
         QVERIFY(!admin.isIdle());
         admin.touch();
@@ -188,6 +187,7 @@ private slots:
         QFETCH(QString, engine);
         SKIP_WITHOUT_POSTGRES(engine);
         open(engine);
+        CCompliance &c = *m_compliance;
         CSession admin = signIn(Admin, AdminPassword);
         CSession reviewer = signIn(Reviewer, ReviewerPassword);
         int id = 0;
@@ -197,70 +197,61 @@ private slots:
             { "sign-in-failed", [&] { return !signIn(Admin, "wrong-password").isSignedIn(); } },
             { "read", [&] { return (id = store(reviewer)) != 0; } },
             { "read", [&] { return (second = store(admin)) != 0; } },
-            { "reopen", [&] { return bool(m_compliance->noteReopen(reviewer, id)); } },
-            { "rename",
-                [&] { return bool(m_compliance->renameRecord(reviewer, id, "cold room 2", "typo")); } },
+            { "reopen", [&] { return bool(c.noteReopen(reviewer, id)); } },
+            { "rename", [&] { return bool(c.renameRecord(reviewer, id, "cold room 2", "typo")); } },
             { "export",
                 [&] {
                     const QString target = m_dir.filePath("x.pdf");
                     writeFile(target, "%PDF-1.4");
-                    return bool(m_compliance->noteExport(reviewer, id, QString(), target));
+                    return bool(c.noteExport(reviewer, id, QString(), target));
                 } },
             { "configure",
-                [&] {
-                    return bool(m_compliance->noteConfiguration(admin, "/media/x", QByteArray(102, '\xff')));
-                } },
+                [&] { return bool(c.noteConfiguration(admin, "/media/x", QByteArray(102, '\xff'))); } },
             { "sign",
-                [&] {
-                    return bool(m_compliance->sign(reviewer, id, ReviewerPassword, CMeaning::Approved, "ok"));
-                } },
-            { "delete", [&] { return bool(m_compliance->deleteRecord(admin, second, "read twice")); } },
+                [&] { return bool(c.sign(reviewer, id, ReviewerPassword, CMeaning::Approved, "ok")); } },
+            { "delete", [&] { return bool(c.deleteRecord(admin, second, "read twice")); } },
             { "user-add",
-                [&] {
-                    return bool(m_compliance->addUser(admin, "op", QString(), CRole::Operator, "operator-1"));
-                } },
-            { "user-password",
-                [&] { return bool(m_compliance->changePassword(admin, "op", "operator-2")); } },
-            { "user-unlock", [&] { return bool(m_compliance->unlockUser(admin, "op")); } },
-            { "user-disable", [&] { return bool(m_compliance->disableUser(admin, "op", "left")); } },
-            { "setting", [&] { return bool(m_compliance->setIdleMinutes(admin, 10)); } },
+                [&] { return bool(c.addUser(admin, "op", QString(), CRole::Operator, "operator-1")); } },
+            { "user-password", [&] { return bool(c.changePassword(admin, "op", "operator-2")); } },
+            { "user-unlock", [&] { return bool(c.unlockUser(admin, "op")); } },
+            { "user-disable", [&] { return bool(c.disableUser(admin, "op", "left")); } },
+            { "setting", [&] { return bool(c.setIdleMinutes(admin, 10)); } },
             { "sign-out",
                 [&] {
                     CSession s = signIn(Reviewer, ReviewerPassword);
-                    m_compliance->signOut(s);
+                    c.signOut(s);
                     return !s.isSignedIn();
                 } },
         };
         for (const auto &action : actions) {
-            const CAuditEntry before = m_compliance->auditHead();
+            const CAuditEntry before = c.auditHead();
             QVERIFY2(action.second(), qPrintable(action.first));
-            const CAuditEntry head = m_compliance->auditHead();
+            const CAuditEntry head = c.auditHead();
             // sign-in and sign-out: the sign-in of the helper comes first.
             const qint64 expected = action.first == "sign-out" ? 2 : 1;
             QCOMPARE(head.seq, before.seq + expected);
             QCOMPARE(head.action, action.first);
-            QCOMPARE(m_compliance->auditEntries({}).at(int(head.seq - expected - 1)).hash, before.hash);
+            QCOMPARE(c.auditEntries({}).at(int(head.seq - expected - 1)).hash, before.hash);
         }
-        const CAuditEntry sign = m_compliance->auditEntries({ id, {}, "sign", {}, {} }).value(0);
+        const CAuditEntry sign = c.auditEntries({ id, {}, "sign", {}, {} }).value(0);
         QCOMPARE(sign.utc, QString("2025-05-20T07:00:00.000Z"));
         QVERIFY(sign.zone.startsWith("UTC+02:00"));
         QCOMPARE(sign.user, Reviewer);
-        QCOMPARE(m_compliance->auditEntries({ 0, {}, "rename", {}, {} }).value(0).reason, QString("typo"));
+        QCOMPARE(c.auditEntries({ 0, {}, "rename", {}, {} }).value(0).reason, QString("typo"));
 
         // Refusals: nothing written, nothing changed.
         const qint64 before = headSeq();
-        QVERIFY(m_compliance->renameRecord(admin, id, "x", "y").error.contains("signed"));
-        QVERIFY(m_compliance->deleteRecord(reviewer, id, "y").error.contains("may not delete records"));
-        QVERIFY(!m_compliance->deleteRecord(admin, id, " "));
-        QVERIFY(!m_compliance->sign(reviewer, id, "wrong-password", CMeaning::Reviewed, QString()));
+        QVERIFY(c.renameRecord(admin, id, "x", "y").error.contains("signed"));
+        QVERIFY(c.deleteRecord(reviewer, id, "y").error.contains("may not delete records"));
+        QVERIFY(!c.deleteRecord(admin, id, " "));
+        QVERIFY(!c.sign(reviewer, id, "wrong-password", CMeaning::Reviewed, QString()));
         const qint64 failedSign = headSeq(); // the wrong password is a failure of its own
         QCOMPARE(failedSign, before + 1);
         // Nobody attached: the history refuses to store or rename unseen.
         QVERIFY(!m_db->UpdateRecordName("unseen", id));
         QCOMPARE(m_db->recordName(id), QString("cold room 2"));
         QCOMPARE(headSeq(), failedSign);
-        QCOMPARE(m_compliance->signatures(id).size(), 1);
-        QCOMPARE(m_compliance->verify().summary(),
+        QCOMPARE(c.verify().summary(),
             QString("%1 entries, chain intact, 1 signed records unchanged").arg(failedSign));
     }
 
@@ -270,25 +261,19 @@ private slots:
         QTest::addColumn<QString>("engine");
         QTest::addColumn<QString>("attack");
         QTest::addColumn<QString>("problem");
+        const char *const attacks[][3] = {
+            { "edited entry", "edit", "audit entry 3 was changed: its hash does not match its content" },
+            { "deleted entry", "delete", "audit entry 3 is missing (the trail goes on with entry 4)" },
+            { "last entries deleted", "truncate", "audit entry 7 is missing: the anchor file noted entry 8" },
+            { "edited sample", "sample", "record 1 no longer matches its signature (audit entry 6 by rev)" },
+            { "rewritten chain", "rewrite",
+                "audit entry 6 differs from the anchor file: the chain was rewritten" },
+            { "deleted signature", "signature",
+                "the signature of record 1 by rev (audit entry 6) is missing" },
+        };
         for (const char *engine : { "sqlite", "postgres" }) {
-            QTest::newRow(QByteArray(engine) + " edited entry")
-                << engine << "edit"
-                << "audit entry 3 was changed: its hash does not match its content";
-            QTest::newRow(QByteArray(engine) + " deleted entry")
-                << engine << "delete"
-                << "audit entry 3 is missing (the trail goes on with entry 4)";
-            QTest::newRow(QByteArray(engine) + " last entries deleted")
-                << engine << "truncate"
-                << "audit entry 7 is missing: the anchor file noted entry 8";
-            QTest::newRow(QByteArray(engine) + " edited sample")
-                << engine << "sample"
-                << "record 1 no longer matches its signature (audit entry 6 by rev)";
-            QTest::newRow(QByteArray(engine) + " rewritten chain")
-                << engine << "rewrite"
-                << "audit entry 6 differs from the anchor file: the chain was rewritten";
-            QTest::newRow(QByteArray(engine) + " deleted signature")
-                << engine << "signature"
-                << "the signature of record 1 by rev (audit entry 6) is missing";
+            for (const auto &a : attacks)
+                QTest::newRow(qPrintable(QString("%1 %2").arg(engine, a[0]))) << engine << a[1] << a[2];
         }
     }
     void verifyCatches()

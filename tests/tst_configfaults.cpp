@@ -2,6 +2,7 @@
 // tmpfs, a file size limit, links planted on the drive) under `vesmira-cli
 // configure`. Whatever fails, the drive keeps the setting.ini it had, byte for
 // byte, or none when it had none, and no temporary file is left behind.
+#include "helpers/cliprocess.h"
 #include "helpers/faultfs.h"
 #include "helpers/testfiles.h"
 
@@ -12,28 +13,14 @@ namespace {
 
 const QByteArray oldFrame = QByteArray("an earlier configuration frame").leftJustified(102, '.');
 
-QStringList entries(const QString &dir)
-{
-    return QDir(dir).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
-
 // vesmira-cli configure on drive, in the C locale (system error texts in
 // English), with a file size limit when limit >= 0.
-Result configure(const QString &drive, qint64 limit = -1)
+CliResult configure(const QString &drive, qint64 limit = -1)
 {
     FileSizeLimitedProcess limited(limit);
     QProcess plain;
     QProcess &cli = limit >= 0 ? static_cast<QProcess &>(limited) : plain;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", "C");
-    cli.setProcessEnvironment(env);
+    cli.setProcessEnvironment(environmentWith({ "LC_ALL=C" }));
     cli.start(VESMIRA_CLI, { "configure", drive, "--no-humidity", "--now", "2026-03-07 14:05:09" });
     cli.waitForFinished(60000);
     return { cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
@@ -73,13 +60,13 @@ private slots:
             QVERIFY(writeFile(setting, oldFrame));
         if (full)
             QVERIFY(tmpfs->fill());
-        const Result r = full ? configure(drive) : configure(drive, 0);
+        const CliResult r = full ? configure(drive) : configure(drive, 0);
         QStringList expected = full ? QStringList { "filler" } : QStringList();
         if (hadFile) {
             QCOMPARE(readAll(setting), oldFrame);
             expected.append("setting.ini");
         }
-        QCOMPARE(entries(drive), expected);
+        QCOMPARE(dirEntries(drive), expected);
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.isEmpty());
         // The message, then the file and the reason (after the debug output).
@@ -97,14 +84,14 @@ private slots:
             QSKIP(qPrintable(drive.skipReason()));
         QVERIFY(writeFile(drive.filePath("setting.ini"), oldFrame));
         QVERIFY(drive.setReadOnly(true));
-        const Result r = configure(drive.path());
+        const CliResult r = configure(drive.path());
         QCOMPARE(r.code, 1);
         QVERIFY2(
             r.err.endsWith(QString("Can't open file for writing\nvesmira-cli: %1: Read-only file system\n")
                                .arg(drive.filePath("setting.ini"))),
             qPrintable(r.err));
         QCOMPARE(readAll(drive.filePath("setting.ini")), oldFrame);
-        QCOMPARE(entries(drive.path()), QStringList { "setting.ini" });
+        QCOMPARE(dirEntries(drive.path()), QStringList { "setting.ini" });
     }
 
     void linksAreNeverWrittenThrough_data()
@@ -127,17 +114,17 @@ private slots:
         QVERIFY(writeFile(elsewhere + "/victim.ini", oldFrame));
         QVERIFY(QFile::link(work.filePath(target), drive + "/setting.ini"));
 
-        const Result r = configure(drive);
+        const CliResult r = configure(drive);
         // The target is untouched and nothing appears beside it; the link
         // itself is replaced by the frame.
-        QCOMPARE(entries(elsewhere), QStringList { "victim.ini" });
+        QCOMPARE(dirEntries(elsewhere), QStringList { "victim.ini" });
         QCOMPARE(readAll(elsewhere + "/victim.ini"), oldFrame);
         QCOMPARE(QFileInfo::exists(work.filePath(target)), targetExists);
         QCOMPARE(r.code, 0);
         const QFileInfo written(drive + "/setting.ini");
         QVERIFY(!written.isSymLink());
         QCOMPARE(readAll(written.filePath()).size(), 102);
-        QCOMPARE(entries(drive), QStringList { "setting.ini" });
+        QCOMPARE(dirEntries(drive), QStringList { "setting.ini" });
     }
 };
 

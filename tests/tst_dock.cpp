@@ -68,15 +68,11 @@ class TestDock : public QObject {
         return runProgram(appDir + "/vesmira-cli", QStringList { "watch" } + args);
     }
 
+    // The records of the embedded history, as vesmira-cli lists them.
     static int recordCount(const QString &appDir)
     {
-        int count = 0;
-        {
-            CTempDbManager db(appDir + "/db/dravik.db");
-            count = db.LoadAllRecords().size();
-        }
-        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
-        return count;
+        return runProgram(appDir + "/vesmira-cli", { "history", "list" }, { "VESMIRA_HISTORY" })
+            .out.count('\n');
     }
 
 private slots:
@@ -255,15 +251,15 @@ private slots:
     {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("name");
-        QTest::newRow("default") << CDockFiles::defaultPattern() << "EH21050014_TR2105310001_20210531";
-        QTest::newRow("start format") << "{start:yyyy-MM-dd_HHmm}-{tripId}"
-                                      << "2021-05-31_2200-TR2105310001";
-        QTest::newRow("start alone, record") << "{start} {record}"
-                                             << "20210531 EH21050014_1";
-        QTest::newRow("no folders, no hidden file") << "../{serial}/x"
-                                                    << "_._EH21050014_x";
-        QTest::newRow("nothing left") << "{tripId}"
-                                      << "report";
+        const QString rows[][3] = {
+            { "default", CDockFiles::defaultPattern(), "EH21050014_TR2105310001_20210531" },
+            { "start format", "{start:yyyy-MM-dd_HHmm}-{tripId}", "2021-05-31_2200-TR2105310001" },
+            { "start alone, record", "{start} {record}", "20210531 EH21050014_1" },
+            { "no folders, no hidden file", "../{serial}/x", "_._EH21050014_x" },
+            { "nothing left", "{tripId}", "report" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
     }
     // The names of the files filed: the pattern's fields, never a folder,
     // and never over an existing file.
@@ -305,9 +301,6 @@ private slots:
         QCOMPARE(r.code, 1);
         const QStringList fields = r.out.trimmed().split('\t');
         QCOMPARE(fields.size(), 6);
-        QVERIFY2(
-            QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$").match(fields.at(0)).hasMatch(),
-            qPrintable(r.out));
         QCOMPARE(fields.mid(1, 4),
             (QStringList { "EH21050033", "TR2105060009", "30", "stored,export-failed,re-armed" }));
         QVERIFY2(

@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,9 +22,7 @@ class TestExportCsv : public QObject {
 
     QTemporaryDir tmp;
 
-    using Result = CliResult;
-
-    static Result cli(const QStringList &args) { return runCli(QStringList { "export" } + args); }
+    static CliResult cli(const QStringList &args) { return runCli(QStringList { "export" } + args); }
 
     // The lines of a CSV file the export wrote, checked against the samples
     // it should hold.
@@ -78,7 +75,7 @@ private slots:
         QVERIFY(record.data.size() > 10);
 
         const QString whole = tmp.filePath(QFileInfo(report).fileName() + ".csv");
-        Result r = cli({ report, whole });
+        CliResult r = cli({ report, whole });
         QVERIFY2(r.code == 0, qPrintable(r.err));
         CSampleSelection all(record.data);
         compare(readAll(whole), record, all);
@@ -98,15 +95,11 @@ private slots:
         compare(readAll(part), record, middle);
     }
 
-    // A folder that is missing or read-only: a clear error, and what was at
-    // the target stays.
+    // A read-only folder: a clear error, and what was at the target stays (a
+    // missing folder: TestExportRange::cliExport).
     void unwritableTarget()
     {
         const QString report = VESMIRA_TEST_DATA "/reports/en-th.csv";
-        Result r = cli({ report, tmp.filePath("missing/out.csv") });
-        QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains("cannot write") && r.err.contains("missing/out.csv"), qPrintable(r.err));
-
         SmallTmpfs disk(1024 * 1024);
         if (!disk.isMounted())
             QSKIP(qPrintable(disk.skipReason()));
@@ -114,7 +107,8 @@ private slots:
         QVERIFY(cli({ report, target }).code == 0);
         const QByteArray before = readAll(target);
         QVERIFY(disk.setReadOnly(true));
-        r = cli({ report, target, "--from", "2021/05/31 23:00:00", "--to", "2021/06/01 01:00:00" });
+        const CliResult r
+            = cli({ report, target, "--from", "2021/05/31 23:00:00", "--to", "2021/06/01 01:00:00" });
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("cannot write") && r.err.contains(target), qPrintable(r.err));
         QCOMPARE(readAll(target), before);
@@ -158,7 +152,7 @@ private slots:
         const QString report = tmp.filePath("formulas.csv");
         QVERIFY(writeFile(report, lines.join('\n')));
         const QString out = tmp.filePath("formulas.out.csv");
-        Result r = cli({ report, out });
+        CliResult r = cli({ report, out });
         QVERIFY2(r.code == 0, qPrintable(r.err));
         const QList<QByteArray> expected { "\"'=HYPERLINK(\"\"http://x\"\")\"", "'@SUM(A1)", "'+1+1", "-2.5",
             "'\t=1", "'-", "+5", "1e3" };
@@ -203,20 +197,19 @@ private slots:
         CRecord record;
         QVERIFY(readReport(path, record) != ReportKind::None);
         const QString out = tmp.filePath(report + "." + QTest::currentDataTag() + ".csv");
-        const Result r = cli(QStringList { path, out } + options);
+        const CliResult r = cli(QStringList { path, out } + options);
         QVERIFY2(r.code == 0, qPrintable(r.err));
 
         // The rows as Python reads them: a JSON array of arrays of strings.
-        QProcess python;
-        python.start("python3",
+        const CliResult python = runProgram("python3",
             { "-c",
                 "import csv, json, sys\n"
                 "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
                 "    print(json.dumps(list(csv.reader(f, delimiter=sys.argv[2]))))\n",
                 out, separator });
-        if (!python.waitForFinished(30000) || python.exitCode() != 0)
-            QSKIP(qPrintable("python3 cannot run: " + python.readAllStandardError()));
-        const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+        if (python.code != 0)
+            QSKIP(qPrintable("python3 cannot run: " + python.err));
+        const QJsonArray rows = QJsonDocument::fromJson(python.out.toUtf8()).array();
         const auto cell
             = [&rows](int row, int column) { return rows.at(row).toArray().at(column).toString(); };
         // A value of the record as the file holds it: numbers with the decimal mark.

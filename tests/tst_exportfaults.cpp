@@ -7,6 +7,7 @@
 #include "core/export/cexportrange.h"
 #include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
+#include "helpers/cliprocess.h"
 #include "helpers/exportrecords.h"
 #include "helpers/faultfs.h"
 #include "helpers/pdfreader.h"
@@ -17,17 +18,6 @@
 #include <QtTest>
 
 using namespace ExportRecords;
-
-namespace {
-
-// Every entry of a directory, hidden ones included.
-QStringList entries(const QString &dir)
-{
-    return QDir(dir).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-} // namespace
 
 class TestExportFaults : public QObject {
     Q_OBJECT
@@ -83,7 +73,7 @@ private slots:
         QCOMPARE(exportTo(large, target, &why), CExportRange::WriteFailed);
         QCOMPARE(why, QString("No space left on device"));
         QCOMPARE(readAll(target), before);
-        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
+        QCOMPARE(dirEntries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
 
         // A new file on the full disk: nothing appears. The CSV, however
         // small, fails as well and keeps the file that was there.
@@ -91,7 +81,7 @@ private slots:
         QCOMPARE(exportTo(small, fs.filePath("report.csv"), &why), CExportRange::WriteFailed);
         QCOMPARE(why, QString("No space left on device"));
         QCOMPARE(readAll(fs.filePath("report.csv")), csvBefore);
-        QCOMPARE(entries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
+        QCOMPARE(dirEntries(fs.path()), QStringList({ "filler", "report.csv", "report.pdf" }));
         QVERIFY(QFile::remove(fs.filePath("report.csv")));
 
         // Read-only: not even the temporary file can be made.
@@ -108,7 +98,7 @@ private slots:
         QCOMPARE(exportTo(more, target), CExportRange::Written);
         QVERIFY2(r.load(target), qPrintable(r.error));
         QCOMPARE(r.count, 3);
-        QCOMPARE(entries(fs.path()), QStringList({ "report.pdf" }));
+        QCOMPARE(dirEntries(fs.path()), QStringList({ "report.pdf" }));
     }
 
     // vesmira-cli export under `ulimit -f`: exit 1, the old report intact.
@@ -117,10 +107,7 @@ private slots:
         QTemporaryDir tmp;
         const QString report = VESMIRA_TEST_DATA "/reports/zh-th.pdf";
         const QString target = tmp.filePath("report.pdf");
-        QProcess cli;
-        cli.start(VESMIRA_CLI, { "export", report, target });
-        QVERIFY(cli.waitForFinished(-1));
-        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(runCli({ "export", report, target }).code, 0);
         const QByteArray before = readAll(target);
         QVERIFY(before.size() > 8192);
 
@@ -132,7 +119,7 @@ private slots:
         QCOMPARE(limited.readAllStandardError(),
             "vesmira-cli: cannot write \"" + target.toUtf8() + "\": File too large\n");
         QCOMPARE(readAll(target), before);
-        QCOMPARE(entries(tmp.path()), QStringList({ "report.pdf" }));
+        QCOMPARE(dirEntries(tmp.path()), QStringList({ "report.pdf" }));
     }
 };
 

@@ -15,15 +15,14 @@
 #include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
 #include "core/report/reportparse.h"
-#include "helpers/commalocale.h"
+#include "helpers/cliprocess.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
+#include "helpers/testfiles.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <clocale>
 #include <ctime>
 
 using namespace ExportRecords;
@@ -198,23 +197,18 @@ private slots:
         QVERIFY(!r.pages.value(0).contains("nan") && !r.pages.value(0).contains("inf"));
         const QString qpdf = QStandardPaths::findExecutable("qpdf");
         if (!qpdf.isEmpty()) {
-            QProcess check;
-            check.start(qpdf, { "--check", path });
-            QVERIFY(check.waitForFinished(-1));
-            const QString out
-                = QString::fromUtf8(check.readAllStandardOutput() + check.readAllStandardError());
-            QVERIFY2(check.exitCode() == 0 && !out.contains("WARNING", Qt::CaseInsensitive), qPrintable(out));
+            const CliResult check = runProgram(qpdf, { "--check", path });
+            const QString out = check.out + check.err;
+            QVERIFY2(check.code == 0 && !out.contains("WARNING", Qt::CaseInsensitive), qPrintable(out));
         }
 
-        QFile reference(VESMIRA_TEST_DATA "/pdf/" + name + ".txt");
+        const QString reference = VESMIRA_TEST_DATA "/pdf/" + name + ".txt";
         if (qEnvironmentVariableIntValue("VESMIRA_UPDATE_REFERENCES")) {
-            QVERIFY(reference.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            reference.write(r.dump().toUtf8());
+            QVERIFY(writeFile(reference, r.dump().toUtf8()));
             return;
         }
-        QVERIFY2(reference.open(QIODevice::ReadOnly), qPrintable(reference.fileName()));
-        const QString difference = firstDifference(r.dump(), QString::fromUtf8(reference.readAll()));
-        QVERIFY2(difference.isEmpty(), qPrintable(reference.fileName() + ", " + difference));
+        const QString difference = firstDifference(r.dump(), QString::fromUtf8(readAll(reference)));
+        QVERIFY2(difference.isEmpty(), qPrintable(reference + ", " + difference));
     }
 
     // Too long for a reference: at most 83 data pages, and from 5,120
@@ -346,10 +340,7 @@ private slots:
         QFETCH(QString, name);
         const QString path = exported(name);
         QVERIFY(!path.isEmpty());
-        QProcess tool;
-        tool.start(pdftotext, { "-f", "1", "-l", "1", "-bbox", path, "-" });
-        QVERIFY(tool.waitForFinished(-1));
-        const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+        const QString html = runProgram(pdftotext, { "-f", "1", "-l", "1", "-bbox", path, "-" }).out;
         const int ys[] = { 745, 730, 715, 700, 685, 645, 630, 615, 600, 585, 570, 555, 540, 500, 485, 470,
             455, 440, 425, 410 };
         QMap<int, QVector<QPair<double, double>>> rows; // y of the row -> words' x ranges
@@ -374,26 +365,6 @@ private slots:
                     i == 0 || row[i - 1].second <= row[i].first + 0.01, qPrintable(where + " overprints"));
             }
         }
-    }
-
-    // A locale with a decimal comma changes not a byte of the file.
-    void commaLocale()
-    {
-        CommaLocale locale;
-        if (!locale.isValid())
-            QSKIP(qPrintable(locale.skipReason()));
-        CRecord record;
-        QVERIFY(makeRecord("fahrenheit-humidity", record));
-        QVERIFY(exportTo(record, tmp.filePath("c.pdf")));
-        const QByteArray saved = std::setlocale(LC_ALL, nullptr);
-        const bool applied = locale.apply();
-        const bool written = exportTo(record, tmp.filePath("comma.pdf"));
-        std::setlocale(LC_ALL, saved.constData());
-        QVERIFY2(applied, "glibc does not write a decimal comma in de_DE.UTF-8");
-        QVERIFY(written);
-        PdfReader c, comma;
-        QVERIFY(c.load(tmp.filePath("c.pdf")) && comma.load(tmp.filePath("comma.pdf")));
-        QCOMPARE(comma.bytes, c.bytes);
     }
 };
 

@@ -6,14 +6,15 @@
 #include "core/record/appglobals.h"
 #include "core/record/crecord.h"
 #include "core/record/crecordtime.h"
+#include "helpers/cliprocess.h"
 #include "helpers/commalocale.h"
 #include "helpers/exportrecords.h"
 #include "helpers/pdfreader.h"
+#include "helpers/testfiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -55,14 +56,12 @@ class TestExportRange : public QObject {
     QTemporaryDir tmp;
     QByteArray zoneBefore = qEnvironmentVariableIsSet("TZ") ? qgetenv("TZ") : QByteArray();
 
-    int cli(
-        const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+    // vesmira-cli export; its standard error kept in lastError.
+    int cli(const QStringList &args, const QStringList &env = {})
     {
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(VESMIRA_CLI, QStringList { "export" } + args);
-        lastError = process.waitForFinished(-1) ? process.readAllStandardError() : QByteArray();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        const CliResult r = runCli(QStringList { "export" } + args, env);
+        lastError = r.err.toUtf8();
+        return r.code;
     }
     QByteArray lastError;
 
@@ -251,23 +250,16 @@ private slots:
     {
         const QString report = tmp.filePath("LOG0001-20240305090703045.csv");
         const QByteArray body = QByteArray("1,2,\xe6\xb8\xa9\r\n").repeated(5000);
-        QFile f(report);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(body) == body.size());
-        f.close();
+        QVERIFY(writeFile(report, body));
         QCOMPARE(CReportSaveAs::fileFilter("%1 Files (*.%2)", report), QString("CSV Files (*.csv)"));
 
         const QString target = tmp.filePath("copy.csv");
         QVERIFY(CReportSaveAs::copyReport(report, target));
-        QFile c(target);
-        QVERIFY(c.open(QIODevice::ReadOnly));
-        QCOMPARE(c.readAll(), body);
-        c.close();
+        QCOMPARE(readAll(target), body);
         // Never over an existing file.
-        QVERIFY(c.open(QIODevice::WriteOnly) && c.write("mine") == 4);
-        c.close();
+        QVERIFY(writeFile(target, "mine"));
         QVERIFY(!CReportSaveAs::copyReport(report, target));
-        QVERIFY(c.open(QIODevice::ReadOnly));
-        QCOMPARE(c.readAll(), QByteArray("mine"));
+        QCOMPARE(readAll(target), QByteArray("mine"));
         QVERIFY(!CReportSaveAs::copyReport(QString(), tmp.filePath("x.csv")));
         QVERIFY(!CReportSaveAs::copyReport(tmp.filePath("missing.csv"), tmp.filePath("y.csv")));
         QVERIFY(!QFile::exists(tmp.filePath("y.csv")));
@@ -284,9 +276,8 @@ private slots:
     void cliExport()
     {
         const QString report = VESMIRA_TEST_DATA "/reports/en-th.csv";
-        QFile json(report + ".json");
-        QVERIFY(json.open(QIODevice::ReadOnly));
-        const QJsonArray items = QJsonDocument::fromJson(json.readAll()).object().value("samples").toArray();
+        const QJsonArray items
+            = QJsonDocument::fromJson(readAll(report + ".json")).object().value("samples").toArray();
         const QString from = items.at(3).toObject().value("recordTime").toString();
         const QString to = items.at(9).toObject().value("recordTime").toString();
         const QString out = tmp.filePath("partial.pdf");
@@ -333,19 +324,14 @@ private slots:
     void cliLongRecord()
     {
         // en-temp.csv's head, then 50,000 samples a minute apart.
-        QFile fixture(VESMIRA_TEST_DATA "/reports/en-temp.csv");
-        QVERIFY(fixture.open(QIODevice::ReadOnly));
-        const QByteArray text = fixture.readAll();
+        const QByteArray text = readAll(VESMIRA_TEST_DATA "/reports/en-temp.csv");
         QByteArray bytes = text.left(text.indexOf('\n', text.indexOf("No.,")) + 1);
         const QDateTime start(QDate(2021, 5, 6), QTime(22, 0), Qt::UTC);
         for (int i = 0; i < 50000; ++i)
             bytes += QByteArray::number(i + 1) + ','
                 + start.addSecs(60 * i).toString("MM/dd/yyyy hh:mm:ss").toLatin1() + ",,,41.0,\r\n";
         const QString report = tmp.filePath("long.csv");
-        QFile file(report);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        QVERIFY(writeFile(report, bytes));
         QCOMPARE(cli({ report, tmp.filePath("long.pdf") }), 0);
         const QRegularExpressionMatch m = QRegularExpression(
             "^vesmira-cli: the PDF lists the first (\\d+) of 50000 samples \\(at most 83 data "
@@ -355,10 +341,7 @@ private slots:
         QVERIFY2(m.hasMatch(), lastError.constData());
         QVERIFY(m.captured(1).toInt() > 83 * 590);
         QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 50000);
-        PdfReader r;
-        QVERIFY2(r.load(tmp.filePath("long.pdf")), qPrintable(r.error));
-        QCOMPARE(r.count, 84);
-        // As CSV every sample is written, without a word.
+        // The pages written: TestExportPdf::longRecords. As CSV every sample is written, without a word.
         QCOMPARE(cli({ report, tmp.filePath("long.csv.csv") }), 0);
         QCOMPARE(lastError, QByteArray());
     }
@@ -367,16 +350,11 @@ private slots:
     // content; the same instant given is refused.
     void cliPresetRangeOfOneSampleOrNone()
     {
-        QFile fixture(VESMIRA_TEST_DATA "/reports/en-th.csv");
-        QVERIFY(fixture.open(QIODevice::ReadOnly));
-        const QByteArray text = fixture.readAll();
+        const QByteArray text = readAll(VESMIRA_TEST_DATA "/reports/en-th.csv");
         const int header = text.indexOf('\n', text.indexOf("No.,")) + 1;
         for (int count : { 1, 0 }) {
             const QString report = tmp.filePath(QString("tiny-%1.csv").arg(count));
-            QFile f(report);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(text.left(count ? text.indexOf('\n', header) + 1 : header));
-            f.close();
+            QVERIFY(writeFile(report, text.left(count ? text.indexOf('\n', header) + 1 : header)));
             const QString out = tmp.filePath(QString("tiny-%1.pdf").arg(count));
             QCOMPARE(cli({ report, out }), 0);
             PdfReader r;

@@ -7,6 +7,7 @@
 #include "core/report/reportparse.h"
 #include "gui/app/cmessagebox.h"
 #include "gui/history/chistoryrecordcontent.h"
+#include "helpers/testfiles.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -80,14 +81,12 @@ private slots:
     {
         QTest::addColumn<QString>("name"); // of the report on the drive
         QTest::addColumn<QString>("phrase"); // in every error
-        QTest::newRow("FIFO") << "REPORT.csv"
-                              << "not a regular file";
-        QTest::newRow("link to /dev/zero") << "REPORT.txt"
-                                           << "not a regular file";
-        QTest::newRow("2 GB sparse file") << "REPORT.csv"
-                                          << "too large";
-        QTest::newRow("1 GiB without a line end") << "REPORT.pdf"
-                                                  << "too large";
+        const char *const rows[][3] = { { "FIFO", "REPORT.csv", "not a regular file" },
+            { "link to /dev/zero", "REPORT.txt", "not a regular file" },
+            { "2 GB sparse file", "REPORT.csv", "too large" },
+            { "1 GiB without a line end", "REPORT.pdf", "too large" } };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
     }
 
     void hostileFiles()
@@ -95,9 +94,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, phrase);
         QTemporaryDir drive;
-        QFile setting(drive.filePath("setting.ini"));
-        QVERIFY(setting.open(QIODevice::WriteOnly) && setting.write(QByteArray(102, '\0')) == 102);
-        setting.close();
+        QVERIFY(writeFile(drive.filePath("setting.ini"), QByteArray(102, '\0')));
         const QString report = drive.filePath(name);
         QVERIFY(make(QTest::currentDataTag(), report));
 

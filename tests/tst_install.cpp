@@ -1,6 +1,7 @@
 // `cmake --install` into a temporary prefix: every file an installed
 // Vesmira needs is there, and the programs started from it find their data
 // folder and write into the user's XDG folders only, never into the prefix.
+#include "helpers/cliprocess.h"
 #include "helpers/fakedrives.h"
 #include "helpers/testfiles.h"
 
@@ -35,40 +36,24 @@ class TestInstall : public QObject {
     }
 
     // A user without any Vesmira files, in a home of its own.
-    QProcessEnvironment userEnvironment() const
+    QStringList userEnvironment() const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : { "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "VESMIRA_HISTORY" })
-            env.remove(name);
-        env.insert("HOME", home.path());
-        env.insert("XDG_RUNTIME_DIR", runtime.path());
-        env.insert("VESMIRA_MOUNTINFO", drives.mountInfoPath());
-        env.insert("VESMIRA_SYSFS", drives.sysfsRoot());
-        return env;
+        return { "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "VESMIRA_HISTORY",
+            "HOME=" + home.path(), "XDG_RUNTIME_DIR=" + runtime.path(),
+            "VESMIRA_MOUNTINFO=" + drives.mountInfoPath(), "VESMIRA_SYSFS=" + drives.sysfsRoot() };
     }
 
-    struct Run {
-        int code;
-        QString out;
-        QString err;
-    };
-    Run cli(const QStringList &args)
+    CliResult cli(const QStringList &args)
     {
-        QProcess process;
-        process.setProcessEnvironment(userEnvironment());
-        process.start(prefix.filePath("bin/vesmira-cli"), args);
-        process.waitForFinished(60000);
-        return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError()) };
+        return runProgram(prefix.filePath("bin/vesmira-cli"), args, userEnvironment());
     }
 
 private slots:
     void initTestCase()
     {
-        QProcess install;
-        install.start(CMAKE_COMMAND, { "--install", VESMIRA_BUILD_DIR, "--prefix", prefix.path() });
-        QVERIFY(install.waitForFinished(120000));
-        QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+        const CliResult install
+            = runProgram(CMAKE_COMMAND, { "--install", VESMIRA_BUILD_DIR, "--prefix", prefix.path() });
+        QVERIFY2(install.code == 0, qPrintable(install.err));
         QVERIFY(
             QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
@@ -85,7 +70,6 @@ private slots:
                 QString("lib/systemd/user/vesmira-watch.service"),
                 QString("lib/systemd/system/vesmira-watch.service"), QString("lib/sysusers.d/vesmira.conf") })
             QVERIFY2(QFileInfo(prefix.filePath(file)).size() > 0, qPrintable(file));
-        QVERIFY(QFileInfo(prefix.filePath("bin/vesmira-cli")).isExecutable());
         // Every size of the window's icon, each as large as its folder says.
         for (int size : { 16, 32, 48, 64, 128, 256 }) {
             const QString path
@@ -109,7 +93,7 @@ private slots:
         drives.plug(logger);
 
         // A Chinese PDF report is read only with the GBK table.
-        Run r = cli({ "read" });
+        CliResult r = cli({ "read" });
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.contains("\tEH21050032_"), qPrintable(r.out + r.err));
         QCOMPARE(QDir(data + "/data_files").entryList(QDir::Files).size(), 1);
@@ -129,10 +113,8 @@ private slots:
         // The window: its history opens at the start and the logger plugged
         // in is read a second later (its report is in the history already).
         QProcess window;
-        QProcessEnvironment env = userEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("VESMIRA_AUTOCLOSE_MS", "100");
-        window.setProcessEnvironment(env);
+        window.setProcessEnvironment(environmentWith(
+            userEnvironment() + QStringList { "QT_QPA_PLATFORM=offscreen", "VESMIRA_AUTOCLOSE_MS=100" }));
         window.start(prefix.filePath("bin/vesmira"), QStringList());
         QVERIFY(window.waitForStarted());
         QTRY_COMPARE_WITH_TIMEOUT(QDir(data + "/data_files").entryList(QDir::Files).size(), 3, 20000);

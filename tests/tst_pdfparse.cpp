@@ -2,6 +2,7 @@
 // the sample pages.
 #include "core/report/pdftext.h"
 #include "helpers/reportrecord.h"
+#include "helpers/testfiles.h"
 
 #include <QBuffer>
 
@@ -19,30 +20,23 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("item");
-        QTest::newRow("hex") << "<3235B043> Tj" << QString::fromUtf8("25°C");
-        QTest::newRow("hex after operators") << "BT 40 800 Td <41> Tj ET"
-                                             << "A";
-        QTest::newRow("literal") << "(Hello) Tj"
-                                 << "Hello";
-        QTest::newRow("nested parentheses") << "((UTC+08:00) Beijing) Tj"
-                                            << "(UTC+08:00) Beijing";
-        QTest::newRow("escaped parentheses") << "(Temperature\\(internal\\)) Tj"
-                                             << "Temperature(internal)";
-        QTest::newRow("escaped backslash") << "(a\\\\b) Tj"
-                                           << "a\\b";
-        QTest::newRow("octal escape") << "(23.5\\260C) Tj" << QString::fromUtf8("23.5°C");
-        QTest::newRow("line escapes") << "(a\\tb\\nc) Tj"
-                                      << "a\tb\nc";
-        QTest::newRow("unknown escape") << "(\\q) Tj"
-                                        << "q";
-        QTest::newRow("unterminated literal") << "(open Tj"
-                                              << "open ";
-        QTest::newRow("literal wins over brackets") << "(a<42>b) Tj"
-                                                    << "a<42>b";
-        QTest::newRow("cut before the first Tj") << "(Tj inside) Tj"
-                                                 << "";
-        QTest::newRow("no operand") << "Tj"
-                                    << "";
+        const char *const rows[][3] = {
+            { "hex", "<3235B043> Tj", "25°C" },
+            { "hex after operators", "BT 40 800 Td <41> Tj ET", "A" },
+            { "literal", "(Hello) Tj", "Hello" },
+            { "nested parentheses", "((UTC+08:00) Beijing) Tj", "(UTC+08:00) Beijing" },
+            { "escaped parentheses", "(Temperature\\(internal\\)) Tj", "Temperature(internal)" },
+            { "escaped backslash", "(a\\\\b) Tj", "a\\b" },
+            { "octal escape", "(23.5\\260C) Tj", "23.5°C" },
+            { "line escapes", "(a\\tb\\nc) Tj", "a\tb\nc" },
+            { "unknown escape", "(\\q) Tj", "q" },
+            { "unterminated literal", "(open Tj", "open " },
+            { "literal wins over brackets", "(a<42>b) Tj", "a<42>b" },
+            { "cut before the first Tj", "(Tj inside) Tj", "" },
+            { "no operand", "Tj", "" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString::fromUtf8(row[2]);
     }
 
     void pdfTextItem()
@@ -60,10 +54,9 @@ private slots:
             "<B0A1B043> Tj", "<80> Tj", "<81> Tj", "<zz41> Tj", "<41424> Tj", "<B04> Tj", "<> Tj", "<4142 Tj",
             "<41> <42> Tj", "x <4142> y Tj <43>", "<00> Tj" };
         for (const char *name : { "zh-temp.pdf", "zh-th.pdf", "en-temp.pdf", "en-th.pdf" }) {
-            QFile file(QStringLiteral(VESMIRA_TEST_DATA "/reports/") + name);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            while (!file.atEnd()) {
-                const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            for (const QByteArray &bytes :
+                readAll(VESMIRA_TEST_DATA "/reports/" + QString(name)).split('\n')) {
+                const QString line = QString::fromUtf8(bytes).trimmed();
                 if (line.startsWith('<') && line.endsWith(" Tj"))
                     lines << line;
             }

@@ -125,9 +125,7 @@ private slots:
         PdfWriter u;
         QVERIFY(!PdfOpen(u, path("no/such/dir/x.pdf")));
         QVERIFY(!PdfBeginPage(u).isValid());
-        QFile old(path("old.pdf"));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(100000, 'z')) == 100000);
-        old.close();
+        QVERIFY(writeFile(path("old.pdf"), QByteArray(100000, 'z')));
         QVERIFY(PdfOpen(u, path("old.pdf")));
         QCOMPARE(QFileInfo(path("old.pdf")).size(), qint64(100000));
         QCOMPARE(PdfClose(u), 0);

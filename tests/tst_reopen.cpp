@@ -20,6 +20,7 @@
 #include "helpers/cliprocess.h"
 #include "helpers/fakedrives.h"
 #include "helpers/pdfreader.h"
+#include "helpers/testfiles.h"
 
 #include <QDateTimeEdit>
 #include <QLabel>
@@ -110,10 +111,9 @@ class TestReopen : public QObject {
     // A Chinese TXT fixture with its sample dates printed as 2021年05月06日.
     QString withChineseSampleDates(const QString &fixture)
     {
-        QFile in(QStringLiteral(VESMIRA_TEST_DATA "/reports/") + fixture);
-        if (!in.open(QIODevice::ReadOnly))
-            return QString();
-        QStringList lines = GbkCodeUtils::fromGbk(in.readAll()).split("\r\n");
+        QStringList lines
+            = GbkCodeUtils::fromGbk(readAll(QStringLiteral(VESMIRA_TEST_DATA "/reports/") + fixture))
+                  .split("\r\n");
         bool table = false;
         for (QString &line : lines) {
             QStringList fields = line.split('\t');
@@ -128,11 +128,7 @@ class TestReopen : public QObject {
             }
         }
         const QString path = work.filePath(QFileInfo(fixture).completeBaseName() + "-dated.txt");
-        QFile out(path);
-        if (!out.open(QIODevice::WriteOnly))
-            return QString();
-        out.write(GbkCodeUtils::toGbk(lines.join("\r\n")));
-        return path;
+        return writeFile(path, GbkCodeUtils::toGbk(lines.join("\r\n"))) ? path : QString();
     }
 
     // Runs an entry point that opens the export dialog: the range stays as

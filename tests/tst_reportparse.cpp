@@ -1,8 +1,7 @@
 // The parse entry: every fixture of tests/data/reports end to end, the
 // record's reset, the dispatch by suffix, the progress callback, bad input.
 #include "helpers/reportrecord.h"
-
-#include <QJsonArray>
+#include "helpers/testfiles.h"
 
 class TestReportParse : public QObject {
     Q_OBJECT
@@ -18,59 +17,32 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("kind");
+        const QPair<const char *, ReportKind> kinds[]
+            = { { "csv", ReportKind::Csv }, { "txt", ReportKind::Txt }, { "pdf", ReportKind::Pdf } };
         for (const char *lang : { "zh", "en" }) {
             for (const char *content : { "temp", "th" }) {
-                QTest::newRow(qPrintable(QString("%1-%2.csv").arg(lang, content)))
-                    << QString("%1-%2.csv").arg(lang, content) << int(ReportKind::Csv);
-                QTest::newRow(qPrintable(QString("%1-%2.txt").arg(lang, content)))
-                    << QString("%1-%2.txt").arg(lang, content) << int(ReportKind::Txt);
-                QTest::newRow(qPrintable(QString("%1-%2.pdf").arg(lang, content)))
-                    << QString("%1-%2.pdf").arg(lang, content) << int(ReportKind::Pdf);
+                for (const auto &kind : kinds) {
+                    const QString name = QString("%1-%2.%3").arg(lang, content, kind.first);
+                    QTest::newRow(qPrintable(name)) << name << int(kind.second);
+                }
             }
         }
     }
 
-    // Every report form through the parse entry, compared field by field with
-    // the record expected for it, then as a whole text (key order, layout).
+    // Every report form through the parse entry, compared line by line with
+    // the record expected for it (one value a line: the line names the field).
     void fixtures()
     {
         QFETCH(QString, name);
         QFETCH(int, kind);
         const QString path = QStringLiteral(VESMIRA_TEST_DATA "/reports/") + name;
-        QFile referenceFile(path + ".json");
-        QVERIFY(referenceFile.open(QIODevice::ReadOnly));
-        const QByteArray referenceText = referenceFile.readAll();
-        QJsonParseError error;
-        const QJsonObject reference = QJsonDocument::fromJson(referenceText, &error).object();
-        QCOMPARE(error.error, QJsonParseError::NoError);
-
         Record record;
         QCOMPARE(int(record.parse(path)), kind);
-        const QJsonObject actual = record.object();
-        for (const char *group : { "summary", "settings" }) {
-            const QJsonObject want = reference.value(group).toObject();
-            const QJsonObject got = actual.value(group).toObject();
-            QCOMPARE(got.keys(), want.keys());
-            for (const QString &key : want.keys()) {
-                if (got.value(key) != want.value(key))
-                    QFAIL(qPrintable(QString("%1.%2: got \"%3\", expected \"%4\"")
-                                         .arg(group, key, got.value(key).toVariant().toString(),
-                                             want.value(key).toVariant().toString())));
-            }
-        }
-        const QJsonArray want = reference.value("samples").toArray();
-        const QJsonArray got = actual.value("samples").toArray();
-        QCOMPARE(got.size(), want.size());
-        for (int i = 0; i < want.size(); ++i)
-            QCOMPARE(got.at(i).toObject(), want.at(i).toObject());
-        QCOMPARE(record.json(), referenceText);
-        // The time a parser set from the numbers it read is the time of the
-        // text it kept.
-        for (const TempDataItem &item : record.data) {
-            const CRecordTime fromText = CRecordTime::fromText(item.recordTime);
-            QCOMPARE(item.time.toText(), fromText.toText());
-            QCOMPARE(item.secs, fromText.toSecsSinceEpoch());
-        }
+        const QList<QByteArray> want = readAll(path + ".json").split('\n');
+        const QList<QByteArray> got = record.json().split('\n');
+        QVERIFY(want.size() > 10);
+        for (int i = 0; i < qMax(want.size(), got.size()); ++i)
+            QCOMPARE(got.value(i), want.value(i));
     }
 
     // ---------------------------------------------------------------- parse entry
@@ -175,9 +147,7 @@ private slots:
         for (int i = 0; i < longLine.size(); i += 97)
             longLine[i] = i % 2 ? ',' : '\t';
         QByteArray hexLine = "<" + QByteArray(10 * 1024 * 1024, '4') + "> Tj";
-        QFile pdf(QStringLiteral(VESMIRA_TEST_DATA "/reports/zh-th.pdf"));
-        pdf.open(QIODevice::ReadOnly);
-        const QByteArray whole = pdf.readAll();
+        const QByteArray whole = readAll(VESMIRA_TEST_DATA "/reports/zh-th.pdf");
         for (const char *suffix : { "csv", "txt", "pdf" }) {
             const QString s = suffix;
             QTest::newRow(qPrintable(s + " empty")) << s << QByteArray() << 0;

@@ -14,12 +14,9 @@ struct CliResult {
     QString err;
 };
 
-// program with args; env holds "NAME=value" to set and "NAME" to remove; input
-// goes to its standard input.
-inline CliResult runProgram(const QString &program, const QStringList &args, const QStringList &env = {},
-    const QByteArray &input = {})
+// The system environment changed by env: "NAME=value" set, "NAME" removed.
+inline QProcessEnvironment environmentWith(const QStringList &env)
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString &item : env) {
         if (item.contains('='))
@@ -27,7 +24,15 @@ inline CliResult runProgram(const QString &program, const QStringList &args, con
         else
             environment.remove(item);
     }
-    process.setProcessEnvironment(environment);
+    return environment;
+}
+
+// program with args in environmentWith(env); input goes to its standard input.
+inline CliResult runProgram(const QString &program, const QStringList &args, const QStringList &env = {},
+    const QByteArray &input = {})
+{
+    QProcess process;
+    process.setProcessEnvironment(environmentWith(env));
     process.start(program, args);
     process.write(input);
     process.closeWriteChannel();

@@ -6,7 +6,6 @@
 // locale but C installed. glibc finds it through LOCPATH, in this process
 // (setlocale) and in child processes (environment()).
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
@@ -52,13 +51,10 @@ public:
         return std::localeconv()->decimal_point == QByteArray(",");
     }
 
-    // An environment that starts a child process in the locale.
-    QProcessEnvironment environment() const
+    // The variables that start a child process in the locale (runProgram's env).
+    QStringList environment() const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LOCPATH"), m_dir.path());
-        env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(name));
-        return env;
+        return { "LOCPATH=" + m_dir.path(), QStringLiteral("LC_ALL=") + QString::fromLatin1(name) };
     }
 
 private:

@@ -18,6 +18,13 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+// Every entry of a directory, hidden ones included: what a fault left there.
+inline QStringList dirEntries(const QString &dir)
+{
+    return QDir(dir).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 class SmallTmpfs {
 public:
     explicit SmallTmpfs(qint64 bytes)

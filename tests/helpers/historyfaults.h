@@ -5,6 +5,8 @@
 // bytes, every row of the three tables read through a connection of its own
 // (what another process would see), and a temperature report long enough to
 // fill a small disk.
+#include "testfiles.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QSqlDatabase>
@@ -17,8 +19,7 @@
 // connection would restore the file from a journal left behind.
 inline QByteArray fileContent(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("cannot read " + path.toUtf8());
+    return QFile::exists(path) ? readAll(path) : QByteArray("cannot read " + path.toUtf8());
 }
 
 // "table|col|col|..." for every row of t_record, t_record_summery and
@@ -57,13 +58,11 @@ inline QStringList historyRows(const QString &dbPath)
 // rows over and over, numbered on.
 inline QByteArray longCsvReport(int samples)
 {
-    QFile file(QStringLiteral(VESMIRA_TEST_DATA "/reports/en-temp.csv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
     QByteArray report;
     QList<QByteArray> rows; // each without its number, from the first comma on
     bool inRows = false;
-    for (const QByteArray &line : file.readAll().split('\n')) {
+    for (const QByteArray &line :
+        readAll(QStringLiteral(VESMIRA_TEST_DATA "/reports/en-temp.csv")).split('\n')) {
         if (!inRows) {
             report += line + '\n';
             inRows = line.startsWith("No.,");

@@ -5,6 +5,7 @@
 #include "core/history/chistorylocation.h"
 #include "core/history/ctempdbmanager.h"
 #include "core/record/crecord.h"
+#include "testfiles.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -33,10 +34,8 @@ int main(int argc, char *argv[])
             record.data.append(TempDataItem(QString::number(i % 40), QString(),
                 QStringLiteral("2021/05/06 %1:00:00").arg(i % 24, 2, 10, QLatin1Char('0'))));
         record.reportPath = dir.filePath(record.summary.deviceNo + ".csv");
-        QFile report(record.reportPath);
-        if (!report.open(QIODevice::WriteOnly) || report.write(record.summary.deviceNo.toUtf8()) < 0)
+        if (!writeFile(record.reportPath, record.summary.deviceNo.toUtf8()))
             return 1;
-        report.close();
         record.reportDigest = CRecord::fileDigest(record.reportPath);
         record.name = record.summary.deviceNo;
         if (!db.storeRecord(record)) {

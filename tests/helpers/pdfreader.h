@@ -8,9 +8,9 @@
 // compare with a reference.
 
 #include "core/report/gbkcodeutils.h"
+#include "testfiles.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QMap>
 #include <QRegularExpression>
 #include <QString>
@@ -31,11 +31,8 @@ public:
     bool load(const QString &path)
     {
         *this = PdfReader();
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return fail("cannot open " + path);
-        bytes = file.readAll();
-        return parse();
+        bytes = readAll(path);
+        return bytes.isEmpty() ? fail("cannot read " + path) : parse();
     }
 
     // The content streams as text, "page N" before each. The writer puts one

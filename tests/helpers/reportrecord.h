@@ -9,6 +9,7 @@
 #include "core/record/recordjson.h"
 #include "core/report/gbkcodeutils.h"
 #include "core/report/reportparse.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -100,8 +101,7 @@ public:
     QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = tmp.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!writeFile(path, bytes))
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
