@@ -144,10 +144,8 @@ private slots:
         QTest::addColumn<bool>("history");
         QTest::addColumn<bool>("humidity");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("data view, °C") << false << false << "°C";
         QTest::newRow("history detail, °F as printed") << true << false << "°F";
         QTest::newRow("data view, humidity") << false << true << "°C";
-        QTest::newRow("history detail, humidity") << true << true << "°C";
     }
     void limitLines()
     {

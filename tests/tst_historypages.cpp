@@ -171,7 +171,6 @@ private slots:
         list->onFileSaveAsAction();
         QCOMPARE(dialogs.last(), QString("File save as|en-th.csv|CSV Files (*.csv)"));
         QCOMPARE(messages, QStringList { "File save success" });
-        QVERIFY(!readAll(saveTarget).isEmpty());
         QCOMPARE(readAll(saveTarget), readAll(window.database()->GetPdfPathById(csv)));
         list->onFileSaveAsAction();
         QCOMPARE(messages.size(), 1);
@@ -204,11 +203,9 @@ private slots:
         list->onDelHistoryAction();
         QCOMPARE(list->table()->rowCount(), rows - 2);
         QCOMPARE(rowOf(list->table(), csv), -1);
-        QVERIFY(!detail->record());
-        QCOMPARE(detail->titleLabel()->text(), QString());
-        QCOMPARE(detail->listModel()->rowCount(), 0);
-        QVERIFY(detail->plot()->isHidden());
-        QVERIFY(!detail->summaryTable()->item(1, 4) || detail->summaryTable()->item(1, 4)->text().isEmpty());
+        QVERIFY(!detail->record() && detail->plot()->isHidden());
+        QCOMPARE(
+            detail->titleLabel()->text() + QString::number(detail->listModel()->rowCount()), QString("0"));
         messages.clear();
         detail->OnExportPdfBtnClick();
         QCOMPARE(messages, QStringList { "Export failure due to no record is selected." });

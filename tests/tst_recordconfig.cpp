@@ -58,12 +58,8 @@ private slots:
         QTest::newRow("no configuration folder") << QByteArray() << "zh_CN 0";
         QTest::newRow("english") << QByteArray("[record]\nformLan=1033\n") << "en 0";
         QTest::newRow("chinese") << QByteArray("[record]\nformLan=2052\n") << "zh_CN 0";
-        QTest::newRow("empty formLan") << QByteArray("[record]\nformLan=\n") << "zh_CN 0";
         QTest::newRow("other formLan") << QByteArray("[record]\nformLan=en\n") << "zh_CN 0";
-        QTest::newRow("formLan in other group") << QByteArray("[other]\nformLan=1033\n") << "zh_CN 0";
         QTest::newRow("tempAdjust 1") << QByteArray("[record]\nformLan=1033\ntempAdjust=1\n") << "en 1";
-        QTest::newRow("tempAdjust 2") << QByteArray("[record]\ntempAdjust=2\n") << "zh_CN 2";
-        QTest::newRow("tempAdjust text") << QByteArray("[record]\ntempAdjust=yes\n") << "zh_CN 0";
         QTest::newRow("garbage file") << QByteArray("\x01\x02\xff\xfe garbage") << "zh_CN 0";
     }
     void values()

@@ -1,7 +1,6 @@
 // The history database: rows as stored (checked with SQL: the application
-// reads them back by position), reloading, the history list, renaming,
-// deleting, and a writer killed in the middle of a long insert.
-#include "core/history/csqlitestatement.h"
+// reads them back by position), reloading, the history list, deleting, and
+// a writer killed in the middle of a long insert.
 #include "core/history/ctempdbmanager.h"
 #include "core/record/csummeryparam.h"
 #include "core/record/ctempdata.h"
@@ -16,15 +15,6 @@
 #include <csignal>
 
 namespace {
-
-QStringList g_log; // the debug output while a LogCapture lives
-
-struct LogCapture {
-    QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext &, const QString &text) { g_log << text; });
-    LogCapture() { g_log.clear(); }
-    ~LogCapture() { qInstallMessageHandler(previous); }
-};
 
 // Each row of a query as "value|value|...", NULL as "NULL".
 QStringList rows(const QString &sql, const QString &connection = QSqlDatabase::defaultConnection)
@@ -78,11 +68,6 @@ void fillSummary(CSummeryParam &s)
     s.containHumidity = 1;
 }
 
-void addSample(CTempData &data, const QString &temp, const QString &shidu, const QString &time)
-{
-    data.append(TempDataItem { temp, shidu, time });
-}
-
 // The samples as "temp|shidu|time" lines.
 QString samplesText(const CTempData &data)
 {
@@ -133,28 +118,19 @@ private slots:
         }
         cleanup();
         {
-            // Started again: the rows are kept. A default connection that
-            // exists already is taken over as it is.
+            // Started again: the rows are kept.
             CTempDbManager db(path);
-            CTempDbManager second(m_dir.filePath("elsewhere.db"));
-            QCOMPARE(QSqlDatabase::database().databaseName(), path);
             QCOMPARE(rows("select id, data_name from t_record"), QStringList { "1|kept" });
         }
         cleanup();
 
-        // A database that cannot be opened: logged; every later call fails quietly.
+        // A database that cannot be opened: every call fails quietly.
         QFile blocker(m_dir.filePath("blocker"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        LogCapture log;
         CTempDbManager broken(blocker.fileName() + "/dravik.db");
-        QVERIFY(g_log.value(0).startsWith("Error: Failed to connect database."));
-        QCOMPARE(g_log.size(), 1); // no table created
         CSummeryParam s;
         QCOMPARE(broken.InsertRecordParam(&s, "lost", "/data_files/r.csv"), 0);
-        QVERIFY(g_log.last().startsWith("InsertrRecordParam  insert error "));
-        QVERIFY(g_log.last().endsWith("  pdfPath is  /data_files/r.csv"));
         QVERIFY(broken.LoadAllRecords().isEmpty() && broken.GetPdfPathById(1).isEmpty());
-        QVERIFY(!CSqliteStatement(QSqlDatabase::database(), "select 1").isValid());
     }
 
     // The rows of a record stored whole and step by step, read back; the
@@ -166,8 +142,8 @@ private slots:
         fillSummary(humid);
         const QString pdfPath = "/app/data_files/RZ_20210506.csv";
         CTempData samples;
-        addSample(samples, "25.1", "55.0", "2021/5/6 08:00:00");
-        addSample(samples, "-3.0", QString(), "2021/5/6 08:05:00");
+        samples.append(TempDataItem("25.1", "55.0", "2021/5/6 08:00:00"));
+        samples.append(TempDataItem("-3.0", QString(), "2021/5/6 08:05:00"));
         // The whole record in one transaction, and step by step: the same rows.
         const int whole = db.InsertRecord(&humid, "A0001_20210506080910123", &samples, 1, pdfPath);
         const int steps = db.InsertRecordParam(&humid, "A0001_20210506080910123", pdfPath);
@@ -191,8 +167,6 @@ private slots:
                          + n + " order by id"),
                 QStringList({ "25.1|55.0|2021/5/6 08:00:00|integer", "-3.0||2021/5/6 08:05:00|integer" }));
         }
-        // They went through SQLite directly, QSqlQuery being the fallback.
-        QVERIFY(CSqliteStatement(QSqlDatabase::database(), "select 1").isValid());
 
         // Read back: model and number, the limits (humidity high and low,
         // temperature high and low) with their unit from the printed ones;
@@ -209,7 +183,7 @@ private slots:
                 limits << QString::number(limit, 'g', 17);
             return model + '|' + number + '|' + limits.join(' ') + ' ' + summary.tempUnit;
         };
-        addSample(data, "stale", "stale", "stale");
+        data.append(TempDataItem("stale", "stale", "stale"));
         QCOMPARE(readBack(whole),
             humid.deviceModel + '|' + humid.deviceNo + QString::fromUtf8("|90 20 40 -10.5 °C"));
         QCOMPARE(fields(summary, 35), fields(humid, 35));
@@ -230,7 +204,7 @@ private slots:
         }
 
         // Temperature only, every field empty: '' everywhere (never NULL),
-        // "0" for humidity; only 1 means humidity; an empty list stores nothing.
+        // "0" for humidity; only 1 means humidity.
         CSummeryParam bare;
         bare.recordCount = "n/a";
         const int bareId = db.InsertRecordParam(&bare, QString());
@@ -243,25 +217,13 @@ private slots:
         QCOMPARE(rows("select data_name, capacity, alarmStatus, shiduMax, pdfPath from t_record where id = "
                      + key),
             QStringList { "|0|0|0|" });
-        CTempData none;
-        QVERIFY(db.InsertRecordData(&none, bareId, 1));
         db.InsertRecordData(&samples, bareId, 2);
         QCOMPARE(
             rows("select shidu, count(*) from t_record_data where t_reocrd_id = " + key + " group by shidu"),
             QStringList { "0|4" });
-
-        // alarmStatus: 1 only for a non-zero number of alarms.
-        QStringList status;
-        for (const char *alarms : { "0", "3", "abc", "" }) {
-            CSummeryParam s;
-            s.alarmCount = alarms;
-            status << rows(QString("select alarmStatus from t_record where id = %1")
-                               .arg(db.InsertRecordParam(&s, "alarm")));
-        }
-        QCOMPARE(status, QStringList({ "0", "1", "0", "0" }));
     }
 
-    void historyListRenameDelete()
+    void historyListAndDelete()
     {
         CTempDbManager db(CTempDbManager::databasePath(m_dir.filePath("list")));
         QVERIFY(db.LoadAllRecords().isEmpty());
@@ -270,7 +232,7 @@ private slots:
             s.wayDesc = "trip " + QString::number(i);
             CTempData data;
             for (int k = 0; k < 4; ++k)
-                addSample(data, "1", "2", "3");
+                data.append(TempDataItem("1", "2", "3"));
             QCOMPARE(
                 db.InsertRecord(&s, "N" + QString::number(i), &data, 1, "/r" + QString::number(i) + ".pdf"),
                 i);
@@ -283,22 +245,12 @@ private slots:
         };
         QCOMPARE(list(), QString("3 N3 trip 3, 2 N2 trip 2, 1 N1 trip 1")); // newest first
         QCOMPARE(db.GetPdfPathById(2) + '|' + db.GetPdfPathById(42), QString("/r2.pdf|"));
-        db.UpdateRecordName(QString::fromUtf8("北京 → 上海"), 2);
-        QCOMPARE(list(), QString::fromUtf8("3 N3 trip 3, 2 北京 → 上海 trip 2, 1 N1 trip 1"));
 
         db.DeleteRecordById(2);
         QCOMPARE(list(), QString("3 N3 trip 3, 1 N1 trip 1"));
         QCOMPARE(rows("select t_reocrd_id, count(*) from t_record_data group by t_reocrd_id")
                 + rows("select t_reocrd_id from t_record_summery"),
             QStringList({ "1|4", "3|4", "1", "3" }));
-        {
-            // A missing id: nothing changes, nothing is logged.
-            LogCapture log;
-            db.DeleteRecordById(42);
-            db.UpdateRecordName("x", 42);
-            QCOMPARE(g_log, QStringList());
-        }
-        QCOMPARE(list(), QString("3 N3 trip 3, 1 N1 trip 1"));
         // Ids are never reused, so a deleted record's leftovers cannot come back.
         db.DeleteRecordById(3);
         CSummeryParam s;
@@ -313,27 +265,26 @@ private slots:
     {
         const QString path = CTempDbManager::databasePath(m_dir.filePath("killed"));
         const int samples = 200000;
-        QMap<int, QString> completed; // id -> device number
-        QSet<QString> interrupted; // the record each run was killed in
+        QSet<int> completed; // the ids the writer said it stored
         bool insideTransaction = false;
-        for (int attempt = 0; attempt < 8 && !insideTransaction; ++attempt) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", m_dir.path()); // the reports it leaves
+        int attempt = 0;
+        for (; attempt < 8 && !insideTransaction; ++attempt) {
             QProcess writer;
+            writer.setProcessEnvironment(environment);
             writer.setStandardErrorFile(QProcess::nullDevice());
-            writer.start(DBINSERTER, { path, QString::number(samples) });
+            writer.start(HISTORYWRITER, { path, "-1", QString::number(samples) });
             // After one record of this run is stored, wait for the next to begin.
-            bool runCompleted = false;
-            for (QString device; device.isEmpty();) {
+            bool stored = false;
+            for (bool begun = false; !begun;) {
                 QVERIFY2(writer.waitForReadyRead(60000), "the writer stopped");
-                while (writer.canReadLine()) {
-                    const QStringList words = QString::fromUtf8(writer.readLine().trimmed()).split(' ');
-                    if (words.value(0) == "end") {
-                        QVERIFY(words.value(1).toInt() > 0);
-                        completed.insert(words.value(1).toInt(), words.value(2));
-                        runCompleted = true;
-                    } else if (words.value(0) == "begin" && runCompleted) {
-                        device = words.value(1);
-                        interrupted.insert(device);
-                    }
+                while (writer.canReadLine() && !begun) {
+                    const QByteArray line = writer.readLine();
+                    if (line.startsWith("stored "))
+                        completed.insert(line.mid(7).trimmed().toInt());
+                    stored = stored || line.startsWith("stored ");
+                    begun = stored && line.startsWith("begin ");
                 }
             }
             // Into the sample insert, at a different point each time.
@@ -349,24 +300,17 @@ private slots:
         check.setDatabaseName(path);
         QVERIFY(check.open());
         QCOMPARE(rows("pragma integrity_check", "check"), QStringList { "ok" });
-        // Per record: id, summaries, device number, samples, the last sample's time.
+        // Per record: id, summaries, samples.
+        int unreported = 0; // stored, but killed before it said so: at most one a run
         for (const QString &record :
             rows("select id, (select count(*) from t_record_summery where t_reocrd_id = t_record.id), "
-                 "(select deviceNo from t_record_summery where t_reocrd_id = t_record.id), "
-                 "(select count(*) from t_record_data where t_reocrd_id = t_record.id), "
-                 "(select recordTime from t_record_data where t_reocrd_id = t_record.id "
-                 "order by id desc limit 1) from t_record",
+                 "(select count(*) from t_record_data where t_reocrd_id = t_record.id) from t_record",
                 "check")) {
             const QStringList r = record.split('|');
-            const QString device = r.at(2);
-            QCOMPARE(r.at(1) + '|' + r.at(3) + '|' + r.at(4),
-                QString("1|%1|%2t%3").arg(samples).arg(device).arg(samples - 1)); // never none, never a part
-            if (completed.contains(r.at(0).toInt()))
-                QCOMPARE(completed.take(r.at(0).toInt()), device);
-            else
-                QVERIFY(interrupted.contains(device)); // stored, but killed before it said so
+            QCOMPARE(r.at(1) + '|' + r.at(2), QString("1|%1").arg(samples)); // never none, never a part
+            unreported += completed.remove(r.at(0).toInt()) ? 0 : 1;
         }
-        QVERIFY(completed.isEmpty());
+        QVERIFY(completed.isEmpty() && unreported <= attempt);
         QCOMPARE(rows("select count(*) from t_record_data where t_reocrd_id not in (select id from t_record)",
                      "check"),
             QStringList { "0" });
