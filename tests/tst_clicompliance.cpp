@@ -165,19 +165,13 @@ private slots:
         QVERIFY(lines.at(4).startsWith("Audit trail,\"entry "));
         QCOMPARE(lines.at(5), QString());
 
-        const CliResult intact = cli({ "audit", "verify" });
-        QCOMPARE(intact.code, 0);
-        QVERIFY(intact.out.contains(
-            QRegularExpression("^\\d+ entries, chain intact, 1 signed records unchanged\\n$")));
+        QCOMPARE(cli({ "audit", "verify" }).code, 0);
+        // TestCompliance::verifyCatches' "sample" row, through the command.
         const QString sqlite3 = QStandardPaths::findExecutable("sqlite3");
         if (sqlite3.isEmpty())
             QSKIP("needs sqlite3");
-        QCOMPARE(QProcess::execute(sqlite3,
-                     { m_app + "/db/dravik.db",
-                         "update t_record_data set temp = '4.0' where id = (select min(id) from "
-                         "t_record_data where "
-                         "t_reocrd_id = 2)" }),
-            0);
+        const QString edit = "update t_record_data set temp = '4.0' where t_reocrd_id = 2";
+        QCOMPARE(QProcess::execute(sqlite3, { m_app + "/db/dravik.db", edit }), 0);
         const CliResult broken = cli({ "audit", "verify" });
         QCOMPARE(broken.code, 1);
         QVERIFY2(broken.err.contains("record 2 no longer matches its signature"), qPrintable(broken.err));

@@ -60,12 +60,22 @@ private slots:
         CliResult show = cli({ "history", "show", "1", "--json" });
         QCOMPARE(show.code, 0);
         const QJsonObject record = QJsonDocument::fromJson(show.out.toUtf8()).object();
-        QCOMPARE(record.value("id").toInt(), 1);
         QVERIFY(record.value("name").toString().startsWith(
             record.value("summary").toObject().value("deviceNo").toString() + "_"));
         const QString digest = record.value("digest").toString();
-        QCOMPARE(digest.size(), 64);
         QCOMPARE(record.value("samples").toArray().size(), 30);
+        // The limits the history page shows it with; no settings (the history
+        // keeps none); a logger without humidity has no humidity limits.
+        QVERIFY(!record.contains("settings"));
+        QCOMPARE(record.value("limits").toObject(),
+            (QJsonObject { { "tempHigh", 30.0 }, { "tempLow", 2.0 }, { "humidityHigh", 80.0 },
+                { "humidityLow", 20.0 } }));
+        QCOMPARE(QJsonDocument::fromJson(cli({ "history", "show", "2", "--json" }).out.toUtf8())
+                     .object()
+                     .value("limits")
+                     .toObject()
+                     .keys(),
+            QStringList({ "tempHigh", "tempLow" }));
         QVERIFY(
             cli({ "history", "show", "1" }).out.contains("sha256: " + digest + "\nreport check: unchanged"));
 
@@ -99,29 +109,6 @@ private slots:
         QCOMPARE(cli({ "history", "rename", "1" }).code, 2);
         QCOMPARE(cli({ "history", "copy" }).code, 2);
         QCOMPARE(cli({ "history", "frobnicate" }).code, 2);
-    }
-
-    // What the command line gives back of a stored record: the limits the
-    // history page shows it with (no settings: the history keeps none), a
-    // list whose every record is one line of three fields, and no name that
-    // would break it.
-    void showAndListOutput()
-    {
-        m_app = m_root.filePath("output");
-        QVERIFY(installCli(m_app));
-        m_url.clear();
-        for (const char *report : { "en-th.csv", "zh-temp.csv" })
-            QCOMPARE(read(report, m_url).code, 0);
-        const QJsonObject humid
-            = QJsonDocument::fromJson(cli({ "history", "show", "1", "--json" }).out.toUtf8()).object();
-        QVERIFY(!humid.contains("settings"));
-        QCOMPARE(humid.value("limits").toObject(),
-            (QJsonObject { { "tempHigh", 30.0 }, { "tempLow", 2.0 }, { "humidityHigh", 80.0 },
-                { "humidityLow", 20.0 } }));
-        const QJsonObject temp
-            = QJsonDocument::fromJson(cli({ "history", "show", "2", "--json" }).out.toUtf8()).object();
-        QCOMPARE(temp.value("limits").toObject().keys(), QStringList({ "tempHigh", "tempLow" }));
-        QCOMPARE(temp.value("samples").toArray().size(), 30);
 
         // A name with a tab, a line break or ESC is refused; one stored
         // otherwise (by another program) is listed with escapes.
@@ -130,17 +117,15 @@ private slots:
             QCOMPARE(r.code, 2);
             QVERIFY2(r.err.contains("control character"), qPrintable(r.err));
         }
+        if (engine == "postgres")
+            return;
         {
             CTempDbManager db(CTempDbManager::databasePath(m_app));
             QVERIFY(db.UpdateRecordName("tab\there\nESC\x1b[31m back\\slash", 1));
         }
         QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
-        const CliResult list = cli({ "history", "list" });
-        QCOMPARE(list.code, 0);
-        const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines.at(1).split('\t'),
-            QStringList({ "1", "tab\\there\\nESC\\x1b[31m back\\\\slash", "Server room rack 4" }));
+        QCOMPARE(cli({ "history", "list" }).out,
+            QString("1\ttab\\there\\nESC\\x1b[31m back\\\\slash\tServer room rack 4\n"));
     }
 
     // The migration a site runs once: the embedded history into the shared
