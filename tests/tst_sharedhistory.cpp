@@ -172,13 +172,14 @@ private slots:
         SKIP_WITHOUT_POSTGRES(engine);
         auto db = openEngine(engine, m_dir.path());
         struct Stored {
-            const char *device, *desc, *wayId, *alarms, *firstTime;
+            // A name without the device number: the device is searched in its own right.
+            const char *device, *desc, *wayId, *alarms, *firstTime, *name;
         };
         const Stored stored[] = {
-            { "AB100", "冷链 Beijing", "TR1", "0", "2021/05/06 08:00:00" },
-            { "ab200", "Pharma 50%", "TR2", "3", "2021/06/01 00:00:00" },
-            { "XY300", "cold_chain", "ZZ9", "1", "2021/04/30 23:59:59" },
-            { "QQ400", "Other", "TR4", "0", "" },
+            { "AB100", "冷链 Beijing", "TR1", "0", "2021/05/06 08:00:00", "N-A1" },
+            { "ab200", "Pharma 50%", "TR2", "3", "2021/06/01 00:00:00", "N-c2" },
+            { "XY300", "cold_chain", "ZZ9", "1", "2021/04/30 23:59:59", "N-XY3" },
+            { "QQ400", "Other", "TR4", "0", "", "N-Q4" },
         };
         for (const Stored &s : stored) {
             CRecord record;
@@ -188,7 +189,7 @@ private slots:
             record.summary.alarmCount = s.alarms;
             if (*s.firstTime)
                 record.data.append(TempDataItem("1", "", s.firstTime));
-            record.name = QString("N-") + s.device;
+            record.name = s.name;
             QVERIFY(db->storeRecord(record));
         }
         struct Case {
