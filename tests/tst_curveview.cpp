@@ -286,6 +286,13 @@ private slots:
         const QVector<QPointF> line = graph(plot, 0)->drawnLine();
         QCOMPARE(line.size(), 7); // six points and the break after the third
         QVERIFY(qIsNaN(line.at(3).y()));
+        // On a narrow plot (a small screen) no time label covers another.
+        plot->resize(420, 300);
+        plot->replot();
+        const QVector<double> ticks = plot->xAxis->tickVector();
+        const int label = QFontMetrics(plot->xAxis->tickLabelFont()).horizontalAdvance("0000.00.00");
+        for (int i = 1; i < ticks.size(); ++i)
+            QVERIFY(plot->xAxis->coordToPixel(ticks[i]) - plot->xAxis->coordToPixel(ticks[i - 1]) > label);
         view->showRecord(makeRecord("°C", { 8, 2, 0, 0 }, { "1", "2" }));
         QVERIFY(view->curveNote()->isHidden());
     }

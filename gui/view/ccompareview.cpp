@@ -75,6 +75,7 @@ CCompareView::CCompareView(QWidget *parent)
     ticker->setTimeFormat(QStringLiteral("%h:%m"));
     ticker->setTickCount(9);
     m_plot->xAxis->setTicker(ticker);
+    CDataCurve::fitTimeTicks(m_plot, 9, QStringLiteral("000:00"));
     m_plot->xAxis->setLabel(tr("jing guo shi jian (shi:fen)"));
     m_plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     connect(m_plot, SIGNAL(mousePress(QMouseEvent *)), this, SLOT(mousePress(QMouseEvent *)));

@@ -85,6 +85,7 @@ CCurveData CDataCurve::draw(const CTempData &samples, QCustomPlot *plot, SAXYDat
     ticker->setTickCount(9);
     ticker->setTickStepStrategy(QCPAxisTicker::tssMeetTickCount);
     plot->xAxis->setTicker(ticker);
+    fitTimeTicks(plot, 9, QStringLiteral("0000.00.00"));
     plot->xAxis->setUpperEnding(spikeArrow());
     plot->yAxis->setUpperEnding(spikeArrow());
 
@@ -188,6 +189,21 @@ void CDataCurve::drawLimits(QCustomPlot *plot, const CCurveData &curve, const CA
 QString CDataCurve::unreadableNote(int count)
 {
     return count > 0 ? tr("时间无法读取的样本（未绘制）：%1").arg(count) : QString();
+}
+
+void CDataCurve::fitTimeTicks(QCustomPlot *plot, int most, const QString &widest)
+{
+    // Once for a plot, whatever is drawn on it later.
+    if (plot->property("fitTimeTicks").toBool())
+        return;
+    plot->setProperty("fitTimeTicks", true);
+    QObject::connect(plot, &QCustomPlot::beforeReplot, plot, [plot, most, widest] {
+        QCPAxis *axis = plot->xAxis;
+        const int label = QFontMetrics(axis->tickLabelFont()).horizontalAdvance(widest) + 20;
+        const int ticks = qBound(2, axis->axisRect()->width() / label, most);
+        if (axis->ticker()->tickCount() != ticks)
+            axis->ticker()->setTickCount(ticks);
+    });
 }
 
 void CDataCurve::restoreHomeRanges(QCustomPlot *plot, const SAXYDataTracker *home)

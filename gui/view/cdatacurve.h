@@ -69,6 +69,10 @@ public:
     static QString unreadableNote(int count);
 
     // Puts the three axes back to their home ranges (the right click).
+    // At most `most` ticks on the time axis while there is room for their
+    // labels (`widest`); on a narrow plot (a small screen) fewer, so that no
+    // label is written over another. Checked before every replot.
+    static void fitTimeTicks(QCustomPlot *plot, int most, const QString &widest);
     static void restoreHomeRanges(QCustomPlot *plot, const SAXYDataTracker *home);
 };
 
