@@ -164,7 +164,8 @@ private slots:
             for (QWidget *widget : QApplication::topLevelWidgets()) {
                 auto *dialog = qobject_cast<QProgressDialog *>(widget);
                 auto *cancel = dialog ? dialog->findChild<QPushButton *>() : nullptr;
-                if (!pressed && cancel && dialog->isVisible()) {
+                // Esc reaches the dialog once it is the active window.
+                if (!pressed && cancel && dialog->isVisible() && (!escape || dialog->isActiveWindow())) {
                     pressed = true;
                     if (escape)
                         QTest::keyClick(dialog, Qt::Key_Escape);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QThread>
@@ -278,8 +279,17 @@ bool CTaskRunner::eventFilter(QObject *watched, QEvent *event)
         return window != m_dialog->windowHandle();
     if (!isInput(event->type()))
         return false;
-    if (auto *widget = qobject_cast<QWidget *>(watched))
-        return widget != m_dialog && !m_dialog->isAncestorOf(widget);
+    if (auto *widget = qobject_cast<QWidget *>(watched)) {
+        if (widget != m_dialog && !m_dialog->isAncestorOf(widget))
+            return true;
+        // Esc that reaches the dialog as a key (not as its shortcut) would
+        // only hide it, and the step would go on unseen: it cancels too.
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            emit m_dialog->canceled();
+            return true;
+        }
+        return false;
+    }
     if (window)
         return window != m_dialog->windowHandle();
     // The menus' and pages' shortcuts; the dialog's own (Esc, its Cancel)
