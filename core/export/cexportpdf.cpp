@@ -165,11 +165,7 @@ private:
     // Text helpers: one BT/ET block per item.
     void text(int font, float size, int x, int y, const QByteArray &bytes)
     {
-        PdfBeginText(w, page);
-        PdfSetFont(w, page, font, size);
-        PdfTextPos(w, page, x, y);
-        PdfShowText(w, page, bytes);
-        PdfEndText(w, page);
+        PdfTextAt(w, page, font, size, x, y, bytes);
     }
     // A fixed label of the report: English in font 1, Chinese in font 2.
     void label(float size, int x, int y, const char *english, const char *chineseText)

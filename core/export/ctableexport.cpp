@@ -104,11 +104,7 @@ private:
     void drawPage(int index);
     void text(int font, float size, int x, int y, const QByteArray &bytes)
     {
-        PdfBeginText(w, page);
-        PdfSetFont(w, page, font, size);
-        PdfTextPos(w, page, x, y);
-        PdfShowText(w, page, bytes);
-        PdfEndText(w, page);
+        PdfTextAt(w, page, font, size, x, y, bytes);
     }
     void rule(double y, float lineWidth, float grey)
     {

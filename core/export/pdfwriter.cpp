@@ -363,6 +363,15 @@ int PdfTextPos(PdfWriter &w, PdfPage page, int x, int y)
     return 0;
 }
 
+void PdfTextAt(PdfWriter &w, PdfPage page, int font, float size, int x, int y, const QByteArray &text)
+{
+    PdfBeginText(w, page);
+    PdfSetFont(w, page, font, size);
+    PdfTextPos(w, page, x, y);
+    PdfShowText(w, page, text);
+    PdfEndText(w, page);
+}
+
 int PdfShowText(PdfWriter &w, PdfPage page, const QByteArray &text)
 {
     if (!isCurrent(w, page))

@@ -107,6 +107,8 @@ int PdfTextPos(PdfWriter &writer, PdfPage page, int x, int y);
 // "\" escaped (and control bytes as octal escapes); any other text, all of
 // it, as one hexadecimal string. Texts of any length are written whole.
 int PdfShowText(PdfWriter &writer, PdfPage page, const QByteArray &text);
+// One text object of its own: font, position and text between BT and ET.
+void PdfTextAt(PdfWriter &writer, PdfPage page, int font, float size, int x, int y, const QByteArray &text);
 int PdfMoveTo(PdfWriter &writer, PdfPage page, std::uint16_t x, std::uint16_t y);
 int PdfLineTo(PdfWriter &writer, PdfPage page, std::uint16_t x, std::uint16_t y);
 int PdfMoveToF(PdfWriter &writer, PdfPage page, double x, double y);
