@@ -297,17 +297,23 @@ void CComplianceUi::askSignIn()
             return m_compliance->signIn(user, password, m_session);
         },
         m_window);
+    // Turned down at the start: the program ends.
+    openDialog(dialog, [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
+}
+
+void CComplianceUi::openDialog(CSignInDialog *dialog, const std::function<void()> &declined)
+{
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     m_dialog = dialog;
     veil(true);
-    connect(dialog, &QDialog::finished, this, [this](int result) {
+    connect(dialog, &QDialog::finished, this, [this, declined](int result) {
         m_dialog = nullptr;
         if (result == QDialog::Accepted) {
             veil(false);
             signedIn();
         } else {
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            declined();
         }
     });
     dialog->show();
@@ -332,20 +338,8 @@ void CComplianceUi::checkIdle()
         [this](
             const QString &, const QString &password) { return m_compliance->resume(m_session, password); },
         m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::ApplicationModal);
-    m_dialog = dialog;
-    veil(true);
-    connect(dialog, &QDialog::finished, this, [this](int result) {
-        m_dialog = nullptr;
-        if (result == QDialog::Accepted) {
-            veil(false);
-            signedIn();
-        } else {
-            signOut();
-        }
-    });
-    dialog->show();
+    // Not unlocked: the session ends, and the sign-in dialog asks anew.
+    openDialog(dialog, [this] { signOut(); });
 }
 
 void CComplianceUi::veil(bool hidden)

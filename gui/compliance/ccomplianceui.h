@@ -122,6 +122,9 @@ private:
     // A refusal or failure told over parent; false when there was one.
     bool told(QWidget *parent, const CComplianceResult &result);
     void askSignIn();
+    // Shows dialog (sign-in or unlock) over the veiled window: accepted, the
+    // session goes on; otherwise declined runs.
+    void openDialog(CSignInDialog *dialog, const std::function<void()> &declined);
     // While nobody is signed in or the session is locked, the window's
     // pages are hidden behind the dialog.
     void veil(bool hidden);
